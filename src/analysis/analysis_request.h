@@ -1,0 +1,55 @@
+// The record through which the form asks the pipeline for a run, and the one-shot
+// request flags.
+#pragma once
+
+#include <cstdint>
+
+#include "common/analysis_controls.h"
+
+namespace karvelo {
+
+// Spectrum kinds of radio group 1018.
+enum SpectrumModeCode : std::int32_t {
+    kSingleTrace = 0,        // "Одна трасса"
+    kAveragedSpectrum = 1,   // "Усреднённый спектр"
+    kSpectrumProduct = 2,    // "Произведение спектров"
+    kProfileSpectrum = 3,    // "Спектр профиля"
+};
+
+// RequestKind values.
+inline constexpr std::uint8_t kRequestRedraw = 0;
+inline constexpr std::uint8_t kRequestClick = 2;
+
+struct AnalysisRequest {
+    std::uint32_t TraceNumber = 0;  // 0-based trace within the point
+    std::int32_t SpectrumMode = 0;  // SpectrumModeCode
+    std::int32_t FMax = 3000;       // Hz, in/out (band reset)
+    std::int32_t FMin = 0;          // Hz, in/out (band reset)
+    AnalysisControls* Controls = nullptr;  // list 1030, statics, "S"; may be null
+    std::int32_t ViewMode = 0;             // 0 wiggle, 1 density
+    std::uint32_t PointNumber = 1;         // 1-based measuring point
+    std::uint8_t RequestKind = kRequestRedraw;
+    std::int32_t ClickX = 0;  // surface pixels (RequestKind 2 only)
+    std::int32_t ClickY = 0;
+    double ClickFrequency = 0.0;  // out: Hz under the click
+    float VelocityOrThickness = 0.0f;
+    float DerivedValue = 0.0f;  // out
+    float QualityValue = 0.0f;  // out
+    std::int32_t ThicknessGiven = 0;
+    float Contrast = 0.0f;  // 0..1, mode 3 only
+};
+
+// One-shot flags: set by the form's actions, cleared by the run that acted on them.
+extern bool RefreshPeaksRequest;
+extern bool ResetBandRequest;
+extern bool BandLimitOnly;
+extern bool ContrastClipRequest;
+
+// Helpers for the optional controls of a request.
+inline void ShowAnalysisStatic(const AnalysisRequest& request, AnalysisStatic which, bool visible) {
+    if (request.Controls != nullptr) {
+        request.Controls->ShowStatic(which, visible);
+    }
+}
+
+}  // namespace karvelo

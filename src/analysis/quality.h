@@ -1,0 +1,38 @@
+// Quality factor of a clicked spectral peak, and the table of collected values.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "analysis/analysis_request.h"
+#include "common/save_file_chooser.h"
+
+namespace karvelo {
+
+inline constexpr std::size_t kMaxQualityRecords = 1000;
+
+struct QualityRecord {
+    std::uint32_t PointIndex = 0;  // 0-based point, as the form shows it
+    double PeakFrequency = 0.0;    // Hz
+    double Quality = 0.0;
+};
+
+extern bool QualityDisplayOn;  // menu item "Вкл. отображение" checked
+extern std::int32_t QualityCount;
+extern std::array<QualityRecord, kMaxQualityRecords> QualityRecords;
+
+// b: the clicked bin, band-relative; iMin: the band's first bin (full numbering);
+// count: bins in the band. Shows/hides statics 1053/1054, writes QualityValue and in
+// mode 2 stores a record. Does nothing while QualityDisplayOn is false.
+void ComputeQuality(AnalysisRequest& request, std::uint32_t b, std::uint32_t iMin,
+                    std::uint32_t count);
+
+// Appends a record; with 1000 stored reports error 9 (plain) and stores nothing.
+void StoreQuality(std::uint32_t pointIndex, double peakFrequency, double quality);
+
+// "Сохранить в файл": error 10 when empty; asks for a file ("quality.txt"); writes one
+// line per record and empties the table only when the whole file was written, otherwise
+// reports error 11 with its code line and keeps the table. A cancel changes nothing.
+void SaveQuality(SaveFileChooser& chooser);
+
+}  // namespace karvelo

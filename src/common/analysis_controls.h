@@ -1,0 +1,28 @@
+// The controls of the main form that the analysis touches: the list of local maxima
+// (list box 1030), five statics and the spectrum export button "S" (1052).
+#pragma once
+
+#include <string>
+
+namespace karvelo {
+
+enum class AnalysisStatic {
+    Frequency,       // 1041, frequency under the click
+    Derived,         // 1043, thickness or velocity
+    DerivedCaption,  // 1045 "Толщина/скорость"
+    Quality,         // 1053, quality factor
+    QualityCaption,  // 1054 "Добротность"
+};
+
+class AnalysisControls {
+public:
+    virtual ~AnalysisControls() = default;
+    virtual void ClearPeakList() = 0;
+    virtual void AddPeakLine(const std::string& line) = 0;
+    // Selects line 0; does nothing on an empty list.
+    virtual void SelectFirstPeakLine() = 0;
+    virtual void ShowStatic(AnalysisStatic which, bool visible) = 0;
+    virtual void EnableExportButton(bool enabled) = 0;
+};
+
+}  // namespace karvelo

@@ -1,0 +1,30 @@
+#include "common/error_messages.h"
+
+#include "common/number_format.h"
+
+namespace karvelo {
+
+namespace {
+MessageSink* g_sink = nullptr;
+}  // namespace
+
+void SetMessageSink(MessageSink* sink) { g_sink = sink; }
+
+MessageSink* CurrentMessageSink() { return g_sink; }
+
+std::string ErrorText(int code, bool plain) {
+    std::string text(ErrorMessages.at(static_cast<std::size_t>(code)));
+    if (!plain) {
+        text += FormatText("Error code = %d", code);
+    }
+    return text;
+}
+
+int ReportError(int code, bool plain) {
+    if (g_sink != nullptr) {
+        g_sink->Show(ErrorText(code, plain));
+    }
+    return 1;
+}
+
+}  // namespace karvelo

@@ -1,0 +1,89 @@
+#include "profile/profile_image.h"
+
+#include <bit>
+#include <cmath>
+
+namespace karvelo {
+
+Image ProfileImage{};
+Image SourceImage{};
+Image TwoChannelImage{};
+
+std::uint32_t HitsPerPoint = 1;
+std::uint32_t ProfileChoice = 0;
+std::uint32_t TracesPerPoint = 0;
+std::uint32_t PointCount = 0;
+std::uint32_t SampleMax = 0;
+std::uint32_t SampleMin = 0;
+std::uint32_t LoadBusy = 0;
+bool LoadCompleted = false;
+bool ProfileShown = false;
+
+double DecodeSample(std::uint16_t formatCode, std::uint32_t word) {
+    switch (formatCode) {
+        case kFormatIeeeFloat:
+            return static_cast<double>(std::bit_cast<float>(word));
+        case kFormatInt32:
+            return static_cast<double>(static_cast<std::int32_t>(word));
+        case kFormatUInt32:
+            return static_cast<double>(word);
+        default:
+            return 0.0;
+    }
+}
+
+std::uint32_t EncodeSample(std::uint16_t formatCode, double value) {
+    switch (formatCode) {
+        case kFormatIeeeFloat:
+            return std::bit_cast<std::uint32_t>(static_cast<float>(value));
+        case kFormatInt32:
+            return static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
+        case kFormatUInt32:
+            return static_cast<std::uint32_t>(value);
+        default:
+            return 0;
+    }
+}
+
+void SetUpProfile(std::uint32_t hitsPerPoint, int channelMode) {
+    const std::uint16_t format = SampleFormat(ProfileImage);
+    const std::size_t records = TraceCount(ProfileImage);
+    const std::size_t samples = SamplesPerTrace(ProfileImage);
+
+    double max = DecodeSample(format, SampleWord(ProfileImage, 0, 0));
+    double min = max;
+    for (std::size_t r = 0; r < records; ++r) {
+        for (std::size_t s = 0; s < samples; ++s) {
+            const double x = DecodeSample(format, SampleWord(ProfileImage, r, s));
+            if (x > max) {
+                max = x;
+            }
+            if (x < min) {
+                min = x;
+            }
+        }
+    }
+    // The extremes are sample values themselves, so a NaN start stays a NaN word.
+    SampleMax = EncodeSample(format, max);
+    SampleMin = EncodeSample(format, min);
+
+    TracesPerPoint = (channelMode == 0 || channelMode == 1) ? hitsPerPoint : 2 * hitsPerPoint;
+    PointCount = TracesPerPoint == 0 ? 0 : static_cast<std::uint32_t>(records) / TracesPerPoint;
+}
+
+void ResetProfileStore() {
+    ProfileImage.bytes.fill(0);
+    SourceImage.bytes.fill(0);
+    TwoChannelImage.bytes.fill(0);
+    HitsPerPoint = 1;
+    ProfileChoice = 0;
+    TracesPerPoint = 0;
+    PointCount = 0;
+    SampleMax = 0;
+    SampleMin = 0;
+    LoadBusy = 0;
+    LoadCompleted = false;
+    ProfileShown = false;
+}
+
+}  // namespace karvelo

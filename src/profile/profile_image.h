@@ -1,0 +1,127 @@
+// The profile image store: one SEG-Y image (3600-byte file header, then fixed-size
+// trace records) held in memory, with native little-endian fields and samples.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace karvelo {
+
+inline constexpr std::size_t kTextHeaderBytes = 3200;
+inline constexpr std::size_t kFileHeaderBytes = 3600;
+inline constexpr std::size_t kTraceHeaderBytes = 240;
+inline constexpr std::size_t kMaxSamplesPerTrace = 2048;
+inline constexpr std::size_t kSampleBytes = 4;
+inline constexpr std::size_t kTraceRecordBytes =
+    kTraceHeaderBytes + kMaxSamplesPerTrace * kSampleBytes;  // 8432
+inline constexpr std::size_t kMaxTraceRecords = 1000;
+inline constexpr std::size_t kImageBytes =
+    kFileHeaderBytes + kMaxTraceRecords * kTraceRecordBytes;  // 8,435,600
+
+static_assert(kTraceRecordBytes == 8432);
+static_assert(kImageBytes == 8435600);
+
+// Image offsets of the binary-header fields the program reads (u16 each).
+inline constexpr std::size_t kTraceCountOffset = 3212;
+inline constexpr std::size_t kSampleIntervalOffset = 3216;
+inline constexpr std::size_t kSamplesPerTraceOffset = 3220;
+inline constexpr std::size_t kSampleFormatOffset = 3224;
+
+// Sample format codes (only the low 16 bits of the header field count).
+enum SampleFormatCode : std::uint16_t {
+    kFormatIeeeFloat = 1,
+    kFormatInt32 = 2,
+    kFormatUInt32 = 3,
+};
+
+struct alignas(8) Image {
+    std::array<std::uint8_t, kImageBytes> bytes;
+};
+
+// The three static images, zero at start, alive for the whole program.
+extern Image ProfileImage;     // the working image every reader uses
+extern Image SourceImage;      // written by the built-in profiles, read by the loader only
+extern Image TwoChannelImage;  // scratch copy for the channel split
+
+// Global state of the loaded data.
+extern std::uint32_t HitsPerPoint;    // 1 at start; last accepted hits per point
+extern std::uint32_t ProfileChoice;   // 0: 20-record profile, nonzero: 2-record profile
+extern std::uint32_t TracesPerPoint;  // records per measuring point
+extern std::uint32_t PointCount;      // number of measuring points
+extern std::uint32_t SampleMax;       // largest sample, as a raw sample word
+extern std::uint32_t SampleMin;       // smallest sample, as a raw sample word
+extern std::uint32_t LoadBusy;        // 1 while a load is under way
+extern bool LoadCompleted;            // a new profile waits to be shown
+extern bool ProfileShown;             // a profile has been loaded and shown
+
+// Native-order field access at an image offset.
+inline std::uint16_t ReadU16(const Image& image, std::size_t offset) {
+    std::uint16_t value;
+    std::memcpy(&value, image.bytes.data() + offset, sizeof value);
+    return value;
+}
+inline std::uint32_t ReadU32(const Image& image, std::size_t offset) {
+    std::uint32_t value;
+    std::memcpy(&value, image.bytes.data() + offset, sizeof value);
+    return value;
+}
+inline void WriteU16(Image& image, std::size_t offset, std::uint16_t value) {
+    std::memcpy(image.bytes.data() + offset, &value, sizeof value);
+}
+inline void WriteU32(Image& image, std::size_t offset, std::uint32_t value) {
+    std::memcpy(image.bytes.data() + offset, &value, sizeof value);
+}
+
+inline std::uint16_t TraceCount(const Image& image = ProfileImage) {
+    return ReadU16(image, kTraceCountOffset);
+}
+inline std::uint16_t SampleInterval(const Image& image = ProfileImage) {
+    return ReadU16(image, kSampleIntervalOffset);
+}
+inline std::uint16_t SamplesPerTrace(const Image& image = ProfileImage) {
+    return ReadU16(image, kSamplesPerTraceOffset);
+}
+inline std::uint16_t SampleFormat(const Image& image = ProfileImage) {
+    return ReadU16(image, kSampleFormatOffset);
+}
+
+// Image offset of trace record r (0-based) and of its sample s.
+constexpr std::size_t RecordOffset(std::size_t record) {
+    return kFileHeaderBytes + kTraceRecordBytes * record;
+}
+constexpr std::size_t SampleOffset(std::size_t record, std::size_t sample) {
+    return RecordOffset(record) + kTraceHeaderBytes + kSampleBytes * sample;
+}
+
+// Pointer to the first sample word of record r; sample s is 4*s bytes further on.
+inline const std::uint8_t* RecordSamples(const Image& image, std::size_t record) {
+    return image.bytes.data() + SampleOffset(record, 0);
+}
+
+inline std::uint32_t SampleWord(const Image& image, std::size_t record, std::size_t sample) {
+    return ReadU32(image, SampleOffset(record, sample));
+}
+
+// The value of one stored sample word by format code (1 IEEE single, 2 signed 32-bit,
+// 3 unsigned 32-bit, anything else 0.0).
+double DecodeSample(std::uint16_t formatCode, std::uint32_t word);
+
+// The sample word that carries value in the given format (the inverse of DecodeSample
+// for sample values; 0 for unknown formats).
+std::uint32_t EncodeSample(std::uint16_t formatCode, double value);
+
+// Decoded sample s of record r of the working image.
+inline double ProfileSample(std::size_t record, std::size_t sample) {
+    return DecodeSample(SampleFormat(ProfileImage), SampleWord(ProfileImage, record, sample));
+}
+
+// Recomputes SampleMax, SampleMin, TracesPerPoint and PointCount from ProfileImage.
+// channelMode: 0 channel 1, 1 channel 2, 2 both. hitsPerPoint >= 1.
+void SetUpProfile(std::uint32_t hitsPerPoint, int channelMode);
+
+// Puts every image and every global of this store back to its start value (used when
+// the program, or a test, starts over).
+void ResetProfileStore();
+
+}  // namespace karvelo
