@@ -1,0 +1,92 @@
+#include "cli/cli_options.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+namespace karvelo::cli {
+
+std::optional<std::string> CliOptions::Value(const std::string& name) const {
+    const auto it = options.find(name);
+    if (it == options.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+std::vector<std::string> CliOptions::Values(const std::string& name) const {
+    std::vector<std::string> values;
+    const auto [first, last] = options.equal_range(name);
+    for (auto it = first; it != last; ++it) {
+        values.push_back(it->second);
+    }
+    return values;
+}
+
+CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs) {
+    CliOptions parsed;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
+            std::string name = arg.substr(2);
+            std::optional<std::string> inlineValue;
+            if (const auto eq = name.find('='); eq != std::string::npos) {
+                inlineValue = name.substr(eq + 1);
+                name = name.substr(0, eq);
+            }
+            const auto spec = std::find_if(specs.begin(), specs.end(),
+                                           [&](const OptionSpec& s) { return s.name == name; });
+            if (spec == specs.end()) {
+                throw UsageError{"unknown option --" + name};
+            }
+            if (!spec->takesValue) {
+                if (inlineValue) {
+                    throw UsageError{"option --" + name + " takes no value"};
+                }
+                parsed.options.emplace(name, "");
+                continue;
+            }
+            if (inlineValue) {
+                parsed.options.emplace(name, *inlineValue);
+            } else if (i + 1 < argc) {
+                parsed.options.emplace(name, argv[++i]);
+            } else {
+                throw UsageError{"option --" + name + " needs a value"};
+            }
+        } else if (parsed.command.empty()) {
+            parsed.command = arg;
+        } else {
+            parsed.positionals.push_back(arg);
+        }
+    }
+    return parsed;
+}
+
+std::optional<long> ParseInteger(const std::string& text, long min, long max) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (errno != 0 || end == text.c_str() || *end != '\0' || value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> ParseReal(const std::string& text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (errno != 0 || end == text.c_str() || *end != '\0' || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace karvelo::cli

@@ -1,0 +1,40 @@
+// Command line of karvelo-cli: a command, its positional arguments and options.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace karvelo::cli {
+
+struct CliOptions {
+    std::string command;                  // "info", "dump-image", ...
+    std::vector<std::string> positionals;  // arguments after the command
+    // Option name (without "--") to its values in the order given; flags map to "".
+    std::multimap<std::string, std::string> options;
+
+    bool Has(const std::string& name) const { return options.count(name) > 0; }
+    std::optional<std::string> Value(const std::string& name) const;
+    std::vector<std::string> Values(const std::string& name) const;
+};
+
+// What an option looks like on the command line.
+struct OptionSpec {
+    std::string name;
+    bool takesValue = false;
+};
+
+// Thrown for a command line that cannot be understood; the message is one line.
+struct UsageError {
+    std::string message;
+};
+
+// Parses argv[1..]; options may stand before or after the command. Throws UsageError.
+CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs);
+
+// Parses an unsigned decimal integer in [min, max]; nullopt when text is not one.
+std::optional<long> ParseInteger(const std::string& text, long min, long max);
+std::optional<double> ParseReal(const std::string& text);
+
+}  // namespace karvelo::cli
