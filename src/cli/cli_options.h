@@ -9,7 +9,7 @@
 namespace karvelo::cli {
 
 struct CliOptions {
-    std::string command;                  // "info", "dump-image", ...
+    std::string command;                   // "info", "dump-image", ...
     std::vector<std::string> positionals;  // arguments after the command
     // Option name (without "--") to its values in the order given; flags map to "".
     std::multimap<std::string, std::string> options;

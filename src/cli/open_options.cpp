@@ -11,11 +11,11 @@ namespace {
 
 // Prints the load's own messages (the refused hits count) as plain lines.
 class StreamMessageSink : public MessageSink {
-public:
+  public:
     explicit StreamMessageSink(std::ostream& out) : out_(out) {}
     void Show(const std::string& text) override { out_ << text << '\n'; }
 
-private:
+  private:
     std::ostream& out_;
 };
 

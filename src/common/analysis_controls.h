@@ -15,7 +15,7 @@ enum class AnalysisStatic {
 };
 
 class AnalysisControls {
-public:
+  public:
     virtual ~AnalysisControls() = default;
     virtual void ClearPeakList() = 0;
     virtual void AddPeakLine(const std::string& line) = 0;

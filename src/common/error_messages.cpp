@@ -8,9 +8,13 @@ namespace {
 MessageSink* g_sink = nullptr;
 }  // namespace
 
-void SetMessageSink(MessageSink* sink) { g_sink = sink; }
+void SetMessageSink(MessageSink* sink) {
+    g_sink = sink;
+}
 
-MessageSink* CurrentMessageSink() { return g_sink; }
+MessageSink* CurrentMessageSink() {
+    return g_sink;
+}
 
 std::string ErrorText(int code, bool plain) {
     std::string text(ErrorMessages.at(static_cast<std::size_t>(code)));

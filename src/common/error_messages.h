@@ -48,7 +48,7 @@ inline constexpr std::array<std::string_view, kErrorCodeCount> ErrorMessages = {
 // Where messages are shown: a modal message box in the desktop program, standard
 // error in the CLI, a recorder in tests.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     // Shows text (UTF-8) and returns when the user has acknowledged it.
     virtual void Show(const std::string& text) = 0;
@@ -68,7 +68,7 @@ int ReportError(int code, bool plain);
 
 // Installs a sink for the lifetime of the guard and restores the previous one after.
 class ScopedMessageSink {
-public:
+  public:
     explicit ScopedMessageSink(MessageSink* sink) : previous_(CurrentMessageSink()) {
         SetMessageSink(sink);
     }
@@ -76,7 +76,7 @@ public:
     ScopedMessageSink(const ScopedMessageSink&) = delete;
     ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
 
-private:
+  private:
     MessageSink* previous_;
 };
 

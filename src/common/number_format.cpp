@@ -52,6 +52,8 @@ std::string FormatExponent(double value, int decimals) {
     return FormatText("%.*e", decimals, value);
 }
 
-std::string FormatDefault(double value) { return FormatText("%g", value); }
+std::string FormatDefault(double value) {
+    return FormatText("%g", value);
+}
 
 }  // namespace karvelo

@@ -7,7 +7,7 @@
 namespace karvelo {
 
 class SaveFileChooser {
-public:
+  public:
     virtual ~SaveFileChooser() = default;
     // Asks for a file to write, offering defaultName and appending defaultExtension
     // (without the dot) when the user typed none; asks before overwriting an existing

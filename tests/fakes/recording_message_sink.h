@@ -10,13 +10,13 @@
 namespace karvelo::testing {
 
 class RecordingMessageSink : public MessageSink {
-public:
+  public:
     RecordingMessageSink() : scope_(this) {}
     void Show(const std::string& text) override { messages.push_back(text); }
 
     std::vector<std::string> messages;
 
-private:
+  private:
     ScopedMessageSink scope_;
 };
 

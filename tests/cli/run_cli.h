@@ -1,0 +1,48 @@
+// Runs the built karvelo-cli with arguments and captures what it printed.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace karvelo::testing {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// args is appended to the program path as it stands (shell syntax).
+inline CliResult RunCli(const std::string& args) {
+    const std::string errPath = ::testing::TempDir() + "cli_stderr.txt";
+    const std::string command =
+        std::string("QT_QPA_PLATFORM=offscreen ") + KARVELO_CLI + " " + args + " 2>" + errPath;
+    CliResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return result;
+    }
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        result.out.append(buffer, n);
+    }
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.err = ReadWholeFile(errPath);
+    return result;
+}
+
+}  // namespace karvelo::testing

@@ -1,0 +1,72 @@
+#include "common/error_messages.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/recording_message_sink.h"
+
+namespace karvelo {
+namespace {
+
+struct ErrorCase {
+    int code;
+    const char* text;
+};
+
+// The exact texts users see, by code.
+constexpr ErrorCase kTable[] = {
+    {0, "New message."},
+    {1, "Error."},
+    {2, "Rounding error.Possible loss of data."},
+    {3, "Cannot allocate memory."},
+    {4, "Too many files chosen."},
+    {5, "Not enough memory to open profile."},
+    {6, "Cannot open file."},
+    {7, "Invalid number of hits."},
+    {8, "Cannot read file."},
+    {9, "Cannot save quality value."},
+    {10, "No data to save."},
+    {11, "Cannot open or create file."},
+    {12, "Cannot execute command."},
+    {13, "Invalid value entered."},
+};
+
+TEST(ErrorMessages, PlainFormShowsTheTableTextAlone) {
+    for (const auto& entry : kTable) {
+        testing::RecordingMessageSink sink;
+        ReportError(entry.code, true);
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0], entry.text) << "code " << entry.code;
+    }
+}
+
+TEST(ErrorMessages, CodeLineFollowsTheTextWithoutSeparator) {
+    for (const auto& entry : kTable) {
+        testing::RecordingMessageSink sink;
+        ReportError(entry.code, false);
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0],
+                  std::string(entry.text) + "Error code = " + std::to_string(entry.code));
+    }
+}
+
+TEST(ErrorMessages, LongestMessageFitsTheOriginalBuffer) {
+    for (int code = 0; code < kErrorCodeCount; ++code) {
+        EXPECT_LT(ErrorText(code, false).size(), 100u);
+        EXPECT_LE(ErrorMessages[static_cast<std::size_t>(code)].size(), 49u);
+    }
+}
+
+TEST(ErrorMessages, ScopedSinkRestoresThePreviousSink) {
+    testing::RecordingMessageSink outer;
+    {
+        testing::RecordingMessageSink inner;
+        ReportError(10, true);
+        EXPECT_EQ(inner.messages.size(), 1u);
+    }
+    ReportError(12, true);
+    ASSERT_EQ(outer.messages.size(), 1u);
+    EXPECT_EQ(outer.messages[0], "Cannot execute command.");
+}
+
+}  // namespace
+}  // namespace karvelo
