@@ -57,3 +57,13 @@ std::string FormatDefault(double value) {
 }
 
 }  // namespace karvelo
+
+namespace karvelo {
+
+std::string FormatFieldDouble(double value) { return FormatText("%.15g", value); }
+
+std::string FormatFieldFloat(float value) {
+    return FormatText("%.6g", static_cast<double>(value));
+}
+
+}  // namespace karvelo
