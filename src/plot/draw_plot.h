@@ -1,0 +1,20 @@
+// The one plotting routine: frame, captions, axis ticks and the series of a plot.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "plot/plot_layout.h"
+#include "plot/surface.h"
+
+namespace karvelo {
+
+// Draws a plot onto surface: the frame (DrawFrame), the captions, the axis ticks and
+// labels (AxisTicks), then every series of `series` in `mode`. axisValues holds one
+// 32-bit word per series value, decoded with data.AxisFormat; the series are scaled by
+// the range of series 0. Writes data.Count, data.NextTrace and (format 4) data.Rows.
+// Nothing is clipped to the panel; pixels off the surface are dropped.
+void DrawPlot(Surface& surface, const PlotLayout& layout, PlotMode mode, const SeriesSet& series,
+              std::span<const std::uint32_t> axisValues, PlotData& data);
+
+}  // namespace karvelo

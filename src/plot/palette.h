@@ -1,0 +1,44 @@
+// The four palettes of the plots and the scaling of values to palette indices.
+#pragma once
+
+#include <span>
+
+#include "plot/colour.h"
+
+namespace karvelo {
+
+// Palette numbers.
+inline constexpr int kGreyPalette = 1;        // 0..255: white to black (the density image)
+inline constexpr int kSpectrumPalette = 2;    // 0..1275: black, blue, cyan, green, yellow, red
+inline constexpr int kBlueRedPalette = 3;     // 0..510: blue, white, red
+inline constexpr int kMagentaRedPalette = 4;  // 0..425: magenta, blue, cyan, green, yellow, red
+
+// Largest indices of the palettes.
+inline constexpr int kGreyMaxIndex = 255;
+inline constexpr int kSpectrumMaxIndex = 1275;
+inline constexpr int kBlueRedMaxIndex = 510;
+inline constexpr int kMagentaRedMaxIndex = 425;
+
+// Largest index of a palette (0 for an unknown palette).
+int PaletteMaxIndex(int palette);
+
+// Colour of index in palette as 0x00BBGGRR. An index outside 0..PaletteMaxIndex is
+// clamped into it; an unknown palette gives black.
+Colour PaletteColour(int palette, int index);
+
+// Every colour of a palette, entry i = PaletteColour(palette, i), index 0 first; static
+// storage. An unknown palette gives the one entry black.
+std::span<const Colour> PaletteTable(int palette);
+
+// Scales values onto palette indices: index = truncate((value - Low) * MaxIndex /
+// (High - Low)), clamped to 0..MaxIndex. A degenerate scale (High == Low) gives the
+// middle index MaxIndex / 2 for every value; NaN gives 0.
+struct ColourScale {
+    double Low = 0.0;
+    double High = 0.0;
+    int MaxIndex = 0;
+
+    int IndexFor(double value) const;
+};
+
+}  // namespace karvelo

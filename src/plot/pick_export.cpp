@@ -1,0 +1,72 @@
+#include "plot/pick_export.h"
+
+#include <algorithm>
+#include <fstream>
+#include <span>
+
+#include "analysis/analysis_buffers.h"
+#include "common/number_format.h"
+#include "plot/axis_mapping.h"
+#include "plot/pick_store.h"
+#include "plot/round_half_up.h"
+
+namespace karvelo {
+
+namespace {
+
+constexpr const char* kFieldSeparator = "  ";
+
+// The frequencies of the matrix columns run down the map, the point coordinates of its
+// rows across it.
+struct MapAxes {
+    std::span<const std::uint32_t> columnFrequencies;
+    AxisMapping frequency;
+    AxisMapping point;
+};
+
+MapAxes AxesOf(const PlotLayout& layout, std::uint32_t columns) {
+    const std::span<const std::uint32_t> frequencies(BinFrequencies.data(), columns);
+    const std::uint32_t largestFrequency =
+        *std::max_element(frequencies.begin(), frequencies.end());
+    const double largestPoint = *std::max_element(GridRowPoints.begin(), GridRowPoints.end());
+    return {frequencies,
+            FrameAxis(layout, AxisDirection::Downwards, frequencies.front(), largestFrequency),
+            FrameAxis(layout, AxisDirection::Rightwards, GridRowPoints.front(), largestPoint)};
+}
+
+void WritePick(std::ostream& out, const MapAxes& axes, const Pick& pick) {
+    const double frequency = axes.frequency.ValueFor(pick.Y);
+    const double point = axes.point.ValueFor(pick.X);
+    const std::size_t column = NearestIndex(axes.columnFrequencies, frequency);
+    const std::size_t row = NearestIndex(std::span<const double>(GridRowPoints), point);
+    const double value = ProfileSpectrumGrid[row * kMatrixRowStride + column];
+    out << FormatDefault(RoundHalfUp(point)) << kFieldSeparator << FormatDefault(frequency)
+        << kFieldSeparator << FormatDefault(value) << '\n';
+}
+
+}  // namespace
+
+bool ExportProfilePicks(const PlotLayout& layout, std::uint32_t columns) {
+    PickFileWritten = false;
+    if (!PicksReadyToSave() || columns == 0) {
+        return false;
+    }
+    const MapAxes axes =
+        AxesOf(layout, std::min(columns, static_cast<std::uint32_t>(kMatrixRowStride)));
+    std::ofstream file(PickFilePath, std::ios::out | std::ios::trunc);
+    if (!file) {
+        return false;
+    }
+    for (std::uint32_t r = 0; r < PickLineCount; ++r) {
+        const PickLine& line = PickLines[r];
+        for (std::uint32_t k = 0; k < line.PointCount; ++k) {
+            WritePick(file, axes, line.Picks[k]);
+        }
+        file << '\n';
+    }
+    file.close();
+    PickFileWritten = !file.fail();
+    return PickFileWritten;
+}
+
+}  // namespace karvelo

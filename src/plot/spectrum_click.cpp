@@ -1,0 +1,42 @@
+#include "plot/spectrum_click.h"
+
+#include <algorithm>
+
+#include "analysis/peaks.h"
+#include "analysis/quality.h"
+
+namespace karvelo {
+
+AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
+                                  std::span<const std::uint32_t> binFrequencies) {
+    if (binFrequencies.empty()) {
+        return FrameAxis(layout, AxisDirection::Rightwards, 0.0, 0.0);
+    }
+    const std::uint32_t largest = *std::max_element(binFrequencies.begin(), binFrequencies.end());
+    return FrameAxis(layout, AxisDirection::Rightwards, binFrequencies.front(), largest);
+}
+
+std::optional<SpectrumHit> SpectrumClick(AnalysisRequest& request, const PlotLayout& layout,
+                                         std::span<const std::uint32_t> binFrequencies,
+                                         std::uint32_t firstBin) {
+    if (binFrequencies.empty() || !layout.FrameContains(request.ClickX, request.ClickY)) {
+        return std::nullopt;
+    }
+    const double frequency = SpectrumFrequencyAxis(layout, binFrequencies).ValueFor(request.ClickX);
+    const SpectrumHit hit{frequency, NearestIndex(binFrequencies, frequency)};
+    if (request.RequestKind != kRequestClick) {
+        return hit;
+    }
+    ShowAnalysisStatic(request, AnalysisStatic::Frequency, true);
+    ShowAnalysisStatic(request, AnalysisStatic::Derived, true);
+    ShowAnalysisStatic(request, AnalysisStatic::DerivedCaption, true);
+    request.ClickFrequency = frequency;
+    DeriveThicknessOrVelocity(request, frequency);
+    if (QualityDisplayOn) {
+        ComputeQuality(request, static_cast<std::uint32_t>(hit.Bin), firstBin,
+                       static_cast<std::uint32_t>(binFrequencies.size()));
+    }
+    return hit;
+}
+
+}  // namespace karvelo

@@ -1,0 +1,37 @@
+// A click on the spectrum panel: the frequency under it and the nearest shown bin.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "analysis/analysis_request.h"
+#include "plot/axis_mapping.h"
+#include "plot/plot_layout.h"
+
+namespace karvelo {
+
+struct SpectrumHit {
+    double Frequency = 0.0;  // Hz under the click, not rounded
+    std::size_t Bin = 0;     // nearest shown bin, band-relative
+};
+
+// Frequency axis of the spectrum panel: the first shown bin on the frame's left edge,
+// the largest bin frequency on its right edge. ValueFor(x) is the frequency at column x,
+// PixelAt(f) the column of frequency f.
+AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
+                                  std::span<const std::uint32_t> binFrequencies);
+
+// The click at (request.ClickX, request.ClickY) on the spectrum panel `layout`, whose
+// shown bins have the frequencies binFrequencies (Hz, ascending) and start at full-
+// spectrum bin firstBin. Outside the frame (borders count as inside) or with no bins:
+// nothing, nullopt. Inside: the frequency and the nearest bin (a tie goes to the higher
+// bin); for a click request (RequestKind 2) also shows the frequency and derived statics,
+// stores ClickFrequency, derives thickness or velocity and, while QualityDisplayOn, the
+// quality factor of that bin.
+std::optional<SpectrumHit> SpectrumClick(AnalysisRequest& request, const PlotLayout& layout,
+                                         std::span<const std::uint32_t> binFrequencies,
+                                         std::uint32_t firstBin);
+
+}  // namespace karvelo
