@@ -12,10 +12,10 @@ namespace karvelo {
 
 inline constexpr std::size_t kResampleFactor = 5;
 inline constexpr std::size_t kMaxResampled = kResampleFactor * kMaxSamplesPerTrace;  // 10240
-inline constexpr std::size_t kMaxSpectrumBins = kMaxResampled / 2 + 1;              // 5121
+inline constexpr std::size_t kMaxSpectrumBins = kMaxResampled / 2 + 1;               // 5121
 inline constexpr std::size_t kMaxProfilePoints = 100;  // points the profile spectrum serves
-inline constexpr std::size_t kSpectrumRowStride = kMaxResampled;  // values per SpectrumRows row
-inline constexpr std::size_t kMatrixRows = 800;                   // rows of the density matrix
+inline constexpr std::size_t kSpectrumRowStride = kMaxResampled;   // values per SpectrumRows row
+inline constexpr std::size_t kMatrixRows = 800;                    // rows of the density matrix
 inline constexpr std::size_t kMatrixRowStride = kMaxSpectrumBins;  // 5121 doubles per row
 inline constexpr std::size_t kMinMatrixColumns = 500;
 
@@ -37,8 +37,8 @@ extern std::array<double, kMaxProfilePoints * kMaxResampled> GridSamples;
 
 // Local maxima of SelectionSpectrum, in increasing bin order.
 extern std::uint32_t PeakCount;
-extern std::array<std::uint32_t, kMaxResampled> PeakBins;       // full-spectrum bin index
-extern std::array<float, kMaxResampled> PeakAmplitudes;         // normalised value
+extern std::array<std::uint32_t, kMaxResampled> PeakBins;         // full-spectrum bin index
+extern std::array<float, kMaxResampled> PeakAmplitudes;           // normalised value
 extern std::array<std::uint32_t, kMaxResampled> PeakFrequencies;  // whole Hz
 
 // Puts every buffer back to zero (program start; tests).

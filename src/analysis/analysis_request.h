@@ -10,10 +10,10 @@ namespace karvelo {
 
 // Spectrum kinds of radio group 1018.
 enum SpectrumModeCode : std::int32_t {
-    kSingleTrace = 0,        // "Одна трасса"
-    kAveragedSpectrum = 1,   // "Усреднённый спектр"
-    kSpectrumProduct = 2,    // "Произведение спектров"
-    kProfileSpectrum = 3,    // "Спектр профиля"
+    kSingleTrace = 0,       // "Одна трасса"
+    kAveragedSpectrum = 1,  // "Усреднённый спектр"
+    kSpectrumProduct = 2,   // "Произведение спектров"
+    kProfileSpectrum = 3,   // "Спектр профиля"
 };
 
 // RequestKind values.
@@ -21,10 +21,10 @@ inline constexpr std::uint8_t kRequestRedraw = 0;
 inline constexpr std::uint8_t kRequestClick = 2;
 
 struct AnalysisRequest {
-    std::uint32_t TraceNumber = 0;  // 0-based trace within the point
-    std::int32_t SpectrumMode = 0;  // SpectrumModeCode
-    std::int32_t FMax = 3000;       // Hz, in/out (band reset)
-    std::int32_t FMin = 0;          // Hz, in/out (band reset)
+    std::uint32_t TraceNumber = 0;         // 0-based trace within the point
+    std::int32_t SpectrumMode = 0;         // SpectrumModeCode
+    std::int32_t FMax = 3000;              // Hz, in/out (band reset)
+    std::int32_t FMin = 0;                 // Hz, in/out (band reset)
     AnalysisControls* Controls = nullptr;  // list 1030, statics, "S"; may be null
     std::int32_t ViewMode = 0;             // 0 wiggle, 1 density
     std::uint32_t PointNumber = 1;         // 1-based measuring point

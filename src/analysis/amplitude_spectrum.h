@@ -1,0 +1,19 @@
+// Amplitude spectrum of a real signal through FFTW.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace karvelo {
+
+// Magnitudes |X_k| of the unscaled real-to-complex DFT of signal (no window, no mean
+// removal, no padding), k = 0 .. n/2 for n = signal.size(), into magnitudes[0 .. n/2].
+// Returns false, leaving magnitudes untouched, when n is 0, magnitudes holds fewer than
+// n/2 + 1 values, or FFTW cannot plan the transform.
+bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitudes);
+
+// ResampledTrace[0 .. n) -> AmplitudeSpectrum[0 .. n/2]; n at most kMaxResampled.
+// Returns false, leaving the spectrum untouched, when n is out of range or FFTW fails.
+bool ComputeAmplitudeSpectrum(std::uint32_t n);
+
+}  // namespace karvelo

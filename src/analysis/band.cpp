@@ -1,0 +1,89 @@
+#include "analysis/band.h"
+
+#include <algorithm>
+
+#include "analysis/analysis_buffers.h"
+#include "common/error_messages.h"
+
+namespace karvelo {
+
+void ResetBand(AnalysisRequest& request, std::int32_t top) {
+    if (!ResetBandRequest) {
+        return;
+    }
+    if (BandLimitOnly) {
+        request.FMax = std::min(request.FMax, top);
+        BandLimitOnly = false;
+    } else {
+        request.FMax = top;
+    }
+    request.FMin = 0;
+    ResetBandRequest = false;
+}
+
+BandBins SelectBand(std::int32_t fMin, std::int32_t fMax,
+                    std::span<const std::uint32_t> frequencies) {
+    const auto low = static_cast<std::uint32_t>(fMin);
+    const auto high = static_cast<std::uint32_t>(fMax);
+    const auto last = static_cast<std::uint32_t>(frequencies.size() - 1);
+
+    BandBins band{last, last};
+    const auto atLow = std::lower_bound(frequencies.begin(), frequencies.end(), low);
+    if (atLow != frequencies.end()) {
+        band.First = static_cast<std::uint32_t>(atLow - frequencies.begin());
+        if (*atLow > low && band.First > 0) {
+            --band.First;
+        }
+    }
+    const auto atHigh = std::lower_bound(frequencies.begin(), frequencies.end(), high);
+    if (atHigh != frequencies.end()) {
+        band.Last = static_cast<std::uint32_t>(atHigh - frequencies.begin());
+    }
+    return band;
+}
+
+bool IsUsableBand(std::int32_t fMin, std::int32_t fMax, BandBins band) {
+    return fMax >= 0 && fMin <= fMax && band.Last >= band.First && band.Count() >= kMinBandBins;
+}
+
+std::optional<BandBins> SelectRequestBand(const AnalysisRequest& request, std::uint32_t binCount) {
+    if (binCount >= 1 && binCount <= kMaxSpectrumBins) {
+        const BandBins band =
+            SelectBand(request.FMin, request.FMax,
+                       std::span<const std::uint32_t>(BinFrequencies.data(), binCount));
+        if (IsUsableBand(request.FMin, request.FMax, band)) {
+            return band;
+        }
+    }
+    ReportError(kErrInvalidValue, true);
+    return std::nullopt;
+}
+
+template <typename T>
+void CutBandValues(std::span<T> values, BandBins band) {
+    if (band.First == 0 || band.Last < band.First || band.Last >= values.size()) {
+        return;
+    }
+    const auto first = values.begin() + band.First;
+    std::copy(first, first + band.Count(), values.begin());
+}
+
+template void CutBandValues<std::uint32_t>(std::span<std::uint32_t>, BandBins);
+template void CutBandValues<float>(std::span<float>, BandBins);
+template void CutBandValues<double>(std::span<double>, BandBins);
+
+void CutBand(std::int32_t spectrumMode, BandBins band, std::uint32_t pointCount) {
+    CutBandValues(std::span<std::uint32_t>(BinFrequencies), band);
+    if (spectrumMode != kProfileSpectrum) {
+        CutBandValues(std::span<float>(SpectrumRows.data(), kSpectrumRowStride), band);
+        return;
+    }
+    const std::size_t rows = std::min<std::size_t>(pointCount, kMaxProfilePoints);
+    for (std::size_t j = 0; j < rows; ++j) {
+        CutBandValues(
+            std::span<double>(ProfileSpectrumGrid.data() + j * kMatrixRowStride, kMatrixRowStride),
+            band);
+    }
+}
+
+}  // namespace karvelo

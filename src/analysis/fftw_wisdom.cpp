@@ -1,0 +1,80 @@
+#include "analysis/fftw_wisdom.h"
+
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
+
+namespace karvelo {
+
+namespace {
+
+std::filesystem::path FromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::filesystem::path{} : std::filesystem::path{value};
+}
+
+}  // namespace
+
+std::filesystem::path FftwWisdomPath() {
+    std::filesystem::path base = FromEnvironment("XDG_CACHE_HOME");
+    if (!base.is_absolute()) {
+        const std::filesystem::path home = FromEnvironment("HOME");
+        if (!home.is_absolute()) {
+            return {};
+        }
+        base = home / ".cache";
+    }
+    return base / "karvelo" / "fftw-wisdom";
+}
+
+void LoadFftwWisdom() {
+    const std::filesystem::path path = FftwWisdomPath();
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
+        return;
+    }
+    if (fftw_import_wisdom_from_filename(path.c_str()) == 0) {
+        // A half-read file may have left part of its content behind.
+        fftw_forget_wisdom();
+    }
+}
+
+void SaveFftwWisdom() {
+    const std::filesystem::path path = FftwWisdomPath();
+    if (path.empty()) {
+        return;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    if (error) {
+        return;
+    }
+    // Write beside the cache and rename over it, so that a reader (another instance
+    // of the program) never sees a half-written file.
+    std::filesystem::path partial = path;
+    partial += "." + std::to_string(::getpid());
+    if (fftw_export_wisdom_to_filename(partial.c_str()) == 0) {
+        std::filesystem::remove(partial, error);
+        return;
+    }
+    std::filesystem::rename(partial, path, error);
+    if (error) {
+        std::filesystem::remove(partial, error);
+    }
+}
+
+fftw_plan PlanRealTransform(int n, double* in, fftw_complex* out) {
+    fftw_plan plan = fftw_plan_dft_r2c_1d(n, in, out, FFTW_MEASURE | FFTW_WISDOM_ONLY);
+    if (plan != nullptr) {
+        return plan;
+    }
+    plan = fftw_plan_dft_r2c_1d(n, in, out, FFTW_MEASURE);
+    if (plan != nullptr) {
+        SaveFftwWisdom();
+    }
+    return plan;
+}
+
+}  // namespace karvelo

@@ -1,0 +1,35 @@
+// The frequency axis of a spectrum: bin step, bin count, top frequency, bin frequencies.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace karvelo {
+
+// Traces of this many samples have their interval in microseconds; any other length
+// is taken to be sampled in picoseconds.
+inline constexpr std::uint32_t kMicrosecondSamplesPerTrace = 2048;
+
+struct FrequencyAxis {
+    double Step = 0.0;           // df, Hz between neighbouring bins
+    std::uint32_t BinCount = 0;  // M = floor(5N/2) + 1
+    std::int32_t Top = 0;        // floor((M - 1) * df), Hz
+};
+
+// Axis of the spectrum of N-sample traces with the given interval (microseconds for
+// N = 2048, picoseconds otherwise). Step is infinite for an interval or N/2 of 0;
+// Top is then clamped to the largest 32-bit value.
+FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sampleInterval);
+
+// frequencies[i] = floor(i * step) in whole Hz (clamped to 0 .. 2^32 - 1), for every i
+// of the span.
+void FillFrequencies(std::span<std::uint32_t> frequencies, double step);
+
+// BinFrequencies[0 .. axis.BinCount) from the axis; BinCount at most kMaxSpectrumBins.
+void FillBinFrequencies(const FrequencyAxis& axis);
+
+// A frequency in Hz truncated toward zero to whole Hz, clamped to the u32 range (NaN
+// gives 0).
+std::uint32_t TruncateToHz(double frequency);
+
+}  // namespace karvelo

@@ -1,0 +1,155 @@
+#include "analysis/profile_matrix.h"
+
+#include <algorithm>
+#include <functional>
+#include <span>
+
+#include <libalglib/interpolation.h>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/band.h"
+#include "analysis/frequency_axis.h"
+#include "analysis/spectrum_modes.h"
+#include "common/error_messages.h"
+
+namespace karvelo {
+
+namespace {
+
+std::span<float> SpectrumRow(std::size_t row, std::size_t count) {
+    return {SpectrumRows.data() + row * kSpectrumRowStride, count};
+}
+
+double* MatrixRow(std::size_t row) {
+    return ProfileSpectrumGrid.data() + row * kMatrixRowStride;
+}
+
+// Copies the normalised rows and their abscissae into the interpolation input buffers.
+void FillGridInput(std::uint32_t pointCount, std::uint32_t count) {
+    std::copy_n(BinFrequencies.begin(), count, GridFrequencies.begin());
+    for (std::uint32_t j = 0; j < pointCount; ++j) {
+        GridPoints[j] = j;
+        const std::span<float> row = SpectrumRow(j, count);
+        std::copy(row.begin(), row.end(), GridSamples.begin() + std::size_t{j} * count);
+    }
+}
+
+}  // namespace
+
+std::uint32_t MatrixColumns(std::uint32_t count) {
+    return std::max<std::uint32_t>(count, kMinMatrixColumns);
+}
+
+ValueRange NormaliseProfileRows(std::uint32_t pointCount, std::uint32_t count) {
+    for (std::uint32_t j = 0; j < pointCount; ++j) {
+        NormaliseSpectrum(std::span<const double>(MatrixRow(j), count), SpectrumRow(j, count),
+                          true);
+    }
+    ValueRange range{SpectrumRows[0], SpectrumRows[0]};
+    for (std::uint32_t j = 0; j < pointCount; ++j) {
+        for (const float value : SpectrumRow(j, count)) {
+            range.High = std::max(range.High, value);
+            range.Low = std::min(range.Low, value);
+        }
+    }
+    return range;
+}
+
+std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t count,
+                                       std::uint32_t columns) {
+    if (count < kMinBandBins || pointCount < 1 || pointCount > kMaxProfilePoints || columns < 2 ||
+        columns > kMatrixRowStride) {
+        return 0;
+    }
+    FillGridInput(pointCount, count);
+    // The splines take repeated abscissae without complaint but divide by their zero
+    // spacing; bins closer than 1 Hz share a whole-Hz frequency, so refuse them here.
+    const auto* frequencies = GridFrequencies.data();
+    if (std::adjacent_find(frequencies, frequencies + count, std::greater_equal<>()) !=
+        frequencies + count) {
+        return 0;
+    }
+    const double firstFrequency = GridFrequencies[0];
+    const double dx = (GridFrequencies[count - 1] - firstFrequency) / (columns - 1);
+    const double dy = (GridPoints[pointCount - 1] - GridPoints[0]) / (kMatrixRows - 1);
+    std::uint32_t rows = 0;
+    try {
+        alglib::real_1d_array x;
+        x.setcontent(count, GridFrequencies.data());
+        if (pointCount >= 2) {
+            alglib::real_1d_array y;
+            y.setcontent(pointCount, GridPoints.data());
+            alglib::real_2d_array f;
+            f.setcontent(pointCount, count, GridSamples.data());
+            alglib::spline2dinterpolant spline;
+            alglib::spline2dbuildbilinear(x, y, f, pointCount, count, spline);
+            for (std::size_t r = 0; r < kMatrixRows; ++r) {
+                const double point = static_cast<double>(r) * dy + GridPoints[0];
+                GridRowPoints[r] = point;
+                double* row = MatrixRow(r);
+                for (std::size_t k = 0; k < columns; ++k) {
+                    row[k] = alglib::spline2dcalc(
+                        spline, static_cast<double>(k) * dx + firstFrequency, point);
+                }
+            }
+            rows = kMatrixRows;
+        } else {
+            alglib::real_1d_array values;
+            values.setcontent(count, GridSamples.data());
+            alglib::spline1dinterpolant spline;
+            alglib::spline1dbuildlinear(x, values, spline);
+            GridRowPoints[0] = 0.0;
+            double* row = MatrixRow(0);
+            for (std::size_t k = 0; k < columns; ++k) {
+                row[k] = alglib::spline1dcalc(spline, static_cast<double>(k) * dx + firstFrequency);
+            }
+            rows = 1;
+        }
+    } catch (const alglib::ap_error&) {
+        return 0;
+    }
+    for (std::size_t k = 0; k < columns; ++k) {
+        BinFrequencies[k] = TruncateToHz(static_cast<double>(k) * dx + firstFrequency);
+    }
+    return rows;
+}
+
+void ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows,
+                       std::uint32_t columns) {
+    const float clip = range.High - (range.High - range.Low) * contrast;
+    for (std::size_t r = 0; r < rows; ++r) {
+        double* row = MatrixRow(r);
+        for (std::size_t k = 0; k < columns; ++k) {
+            // Both tests look at the value as it was; the floor wins where they overlap.
+            if (row[k] <= range.Low) {
+                row[k] = range.Low;
+            } else if (row[k] >= clip) {
+                row[k] = clip;
+            }
+        }
+    }
+}
+
+std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
+                                                std::uint32_t pointCount, std::uint32_t count) {
+    if (count < kMinBandBins || count > kMaxSpectrumBins || pointCount < 1 ||
+        pointCount > kMaxProfilePoints) {
+        ReportError(kErrInvalidValue, true);
+        return std::nullopt;
+    }
+    ProfileMatrix matrix;
+    matrix.Range = NormaliseProfileRows(pointCount, count);
+    matrix.Columns = MatrixColumns(count);
+    matrix.Rows = InterpolateProfileMatrix(pointCount, count, matrix.Columns);
+    if (matrix.Rows == 0) {
+        ReportError(kErrInvalidValue, true);
+        return std::nullopt;
+    }
+    if (ContrastClipRequest) {
+        ClipProfileMatrix(matrix.Range, request.Contrast, matrix.Rows, matrix.Columns);
+        ContrastClipRequest = false;
+    }
+    return matrix;
+}
+
+}  // namespace karvelo

@@ -1,0 +1,79 @@
+// Shared set-up for the analysis tests: clean stores and synthetic profiles.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <numbers>
+#include <sstream>
+#include <string>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/quality.h"
+#include "fakes/recording_analysis_controls.h"
+#include "fakes/recording_message_sink.h"
+#include "profile/profile_image.h"
+
+namespace karvelo::testing {
+
+// Starts and ends every test with zero buffers, an empty profile and an empty quality
+// table, and records the messages shown meanwhile.
+class AnalysisTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetAll(); }
+    void TearDown() override { ResetAll(); }
+
+    static void ResetAll() {
+        ResetProfileStore();
+        ResetAnalysisBuffers();
+        QualityCount = 0;
+        QualityDisplayOn = false;
+    }
+
+    // Writes a profile header into ProfileImage (records of `samples` IEEE single
+    // samples, `interval` apart) and groups the records by hitsPerPoint (channel 1).
+    static void WriteProfile(std::uint16_t records, std::uint16_t interval, std::uint16_t samples,
+                             std::uint32_t hitsPerPoint) {
+        WriteU16(ProfileImage, kTraceCountOffset, records);
+        WriteU16(ProfileImage, kSampleIntervalOffset, interval);
+        WriteU16(ProfileImage, kSamplesPerTraceOffset, samples);
+        WriteU16(ProfileImage, kSampleFormatOffset, kFormatIeeeFloat);
+        SetUpProfile(hitsPerPoint, 0);
+    }
+
+    // Sample s of record r = value(s), for every sample of the header.
+    static void WriteTrace(std::size_t record, const std::function<double(std::size_t)>& value) {
+        for (std::size_t s = 0; s < SamplesPerTrace(); ++s) {
+            WriteU32(ProfileImage, SampleOffset(record, s),
+                     EncodeSample(kFormatIeeeFloat, value(s)));
+        }
+    }
+
+    // A sine of `cycles` periods over the n samples of a trace.
+    static std::function<double(std::size_t)> Sine(double cycles, double amplitude, std::size_t n) {
+        return [=](std::size_t s) {
+            return amplitude * std::sin(2.0 * std::numbers::pi * cycles * static_cast<double>(s) /
+                                        static_cast<double>(n));
+        };
+    }
+
+    // A file name under the test's temporary folder, and a whole file's text.
+    static std::string TempPath(const std::string& name) {
+        return (std::filesystem::path(::testing::TempDir()) / name).string();
+    }
+    static std::string ReadFile(const std::string& path) {
+        std::ifstream file(path);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    RecordingMessageSink sink_;
+    RecordingAnalysisControls controls_;
+};
+
+}  // namespace karvelo::testing

@@ -1,0 +1,123 @@
+#include "analysis/fftw_wisdom.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/amplitude_spectrum.h"
+
+namespace karvelo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets an environment variable for one test and restores it afterwards.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            old_ = old;
+        }
+        if (value != nullptr) {
+            setenv(name, value, 1);
+        } else {
+            unsetenv(name);
+        }
+    }
+    ~ScopedEnvironment() {
+        if (old_) {
+            setenv(name_, old_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class FftwWisdomTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        cache_ = fs::path(::testing::TempDir()) / "karvelo-wisdom-test";
+        fs::remove_all(cache_);
+    }
+    void TearDown() override { fs::remove_all(cache_); }
+
+    // The spectrum of a short constant signal of length n, checked for its known value.
+    static void TransformConstant(std::size_t n) {
+        std::vector<double> magnitudes(n / 2 + 1);
+        ASSERT_TRUE(ComputeMagnitudes(std::vector<double>(n, 1.0), magnitudes));
+        EXPECT_NEAR(magnitudes[0], static_cast<double>(n), 1e-9);
+    }
+
+    fs::path cache_;
+};
+
+TEST_F(FftwWisdomTest, CacheFileFollowsTheXdgRules) {
+    {
+        ScopedEnvironment xdg("XDG_CACHE_HOME", "/var/cache/someone");
+        EXPECT_EQ(FftwWisdomPath(), fs::path("/var/cache/someone/karvelo/fftw-wisdom"));
+    }
+    ScopedEnvironment home("HOME", "/home/someone");
+    for (const char* unusable : {static_cast<const char*>(nullptr), "", "relative/cache"}) {
+        ScopedEnvironment xdg("XDG_CACHE_HOME", unusable);
+        EXPECT_EQ(FftwWisdomPath(), fs::path("/home/someone/.cache/karvelo/fftw-wisdom"));
+    }
+    ScopedEnvironment xdg("XDG_CACHE_HOME", nullptr);
+    ScopedEnvironment noHome("HOME", nullptr);
+    EXPECT_TRUE(FftwWisdomPath().empty());
+}
+
+TEST_F(FftwWisdomTest, NewPlanIsSavedAndAKnownOneIsNot) {
+    ScopedEnvironment xdg("XDG_CACHE_HOME", cache_.c_str());
+    const fs::path file = cache_ / "karvelo" / "fftw-wisdom";
+    TransformConstant(1237);  // a length no other test plans
+    ASSERT_TRUE(fs::exists(file));
+    std::ifstream text(file);
+    std::string firstLine;
+    std::getline(text, firstLine);
+    EXPECT_NE(firstLine.find("fftw_wisdom"), std::string::npos);
+
+    // Planning the same length again finds the wisdom and writes nothing.
+    fs::remove(file);
+    TransformConstant(1237);
+    EXPECT_FALSE(fs::exists(file));
+
+    // What was saved is loaded back: still nothing new to write.
+    SaveFftwWisdom();
+    LoadFftwWisdom();
+    fs::remove(file);
+    TransformConstant(1237);
+    EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(FftwWisdomTest, MissingOrCorruptCacheIsIgnored) {
+    ScopedEnvironment xdg("XDG_CACHE_HOME", cache_.c_str());
+    LoadFftwWisdom();  // no file at all
+    TransformConstant(96);
+
+    fs::create_directories(cache_ / "karvelo");
+    std::ofstream(cache_ / "karvelo" / "fftw-wisdom")
+        << "(fftw-3.3.10 fftw_wisdom #x12\n  (garbage";
+    LoadFftwWisdom();
+    TransformConstant(96);
+
+    // A folder where the file should be: neither load nor save complain.
+    fs::remove(cache_ / "karvelo" / "fftw-wisdom");
+    fs::create_directories(cache_ / "karvelo" / "fftw-wisdom");
+    LoadFftwWisdom();
+    SaveFftwWisdom();
+    TransformConstant(97);
+}
+
+}  // namespace
+}  // namespace karvelo

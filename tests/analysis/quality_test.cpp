@@ -1,0 +1,205 @@
+#include "analysis/quality.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/peaks.h"
+#include "analysis_test_support.h"
+#include "common/error_messages.h"
+#include "fakes/preset_save_file_chooser.h"
+
+namespace karvelo {
+namespace {
+
+class QualityTest : public testing::AnalysisTest {
+  protected:
+    void SetUp() override {
+        AnalysisTest::SetUp();
+        QualityDisplayOn = true;
+        request_.Controls = &controls_;
+        request_.SpectrumMode = kSpectrumProduct;
+        request_.PointNumber = 4;
+    }
+
+    // A full spectrum at 100 Hz per bin, its maxima searched, then the band from iMin
+    // cut out as the pipeline leaves it.
+    void PrepareSpectrum(const std::vector<float>& values, std::uint32_t iMin) {
+        const auto count = static_cast<std::uint32_t>(values.size());
+        for (std::uint32_t i = 0; i < count; ++i) {
+            SelectionSpectrum[i] = values[i];
+            BinFrequencies[i] = 100 * i;
+        }
+        FindLocalMaxima(count);
+        for (std::uint32_t i = iMin; i < count; ++i) {
+            SpectrumRows[i - iMin] = values[i];
+            BinFrequencies[i - iMin] = 100 * i;
+        }
+        iMin_ = iMin;
+        count_ = count - iMin;
+    }
+
+    void Click(std::uint32_t fullBin) { ComputeQuality(request_, fullBin - iMin_, iMin_, count_); }
+
+    bool QualityShown() const {
+        return controls_.IsShown(AnalysisStatic::Quality) &&
+               controls_.IsShown(AnalysisStatic::QualityCaption);
+    }
+
+    AnalysisRequest request_;
+    std::uint32_t iMin_ = 0;
+    std::uint32_t count_ = 0;
+};
+
+// Peak at bin 3 (300 Hz); both neighbours lie below 1/sqrt(2) of it.
+const std::vector<float> kCleanPeak = {0.1f, 0.2f, 0.3f, 1.0f, 0.5f, 0.2f, 0.1f};
+
+TEST_F(QualityTest, CleanPeakGivesFrequencyOverNeighbourSpacing) {
+    PrepareSpectrum(kCleanPeak, 0);
+    Click(3);
+    EXPECT_TRUE(QualityShown());
+    EXPECT_FLOAT_EQ(request_.QualityValue, 300.0f / (400.0f - 200.0f));
+    ASSERT_EQ(QualityCount, 1);
+    EXPECT_EQ(QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
+    EXPECT_EQ(QualityRecords[0].PeakFrequency, 300.0);
+    EXPECT_DOUBLE_EQ(QualityRecords[0].Quality, 1.5);
+}
+
+TEST_F(QualityTest, EdgesAreTheFirstBinsAtOrBelowHalfPower) {
+    // Left: 0.75 stays above 0.7071, 0.4 is below (bin 1); right: 0.71 above, 0.7 below
+    // (bin 6).
+    PrepareSpectrum({0.1f, 0.4f, 0.75f, 1.0f, 0.72f, 0.71f, 0.7f, 0.1f}, 0);
+    Click(3);
+    EXPECT_TRUE(QualityShown());
+    EXPECT_FLOAT_EQ(request_.QualityValue, 300.0f / (600.0f - 100.0f));
+}
+
+TEST_F(QualityTest, PeakInsideABandStartingAboveZeroIsFound) {
+    PrepareSpectrum(kCleanPeak, 2);
+    Click(3);
+    EXPECT_TRUE(QualityShown());
+    EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
+}
+
+TEST_F(QualityTest, NoValueWithoutAHalfPowerEdgeOnBothSides) {
+    struct Case {
+        const char* name;
+        std::vector<float> spectrum;
+        std::uint32_t iMin;
+        std::uint32_t clicked;
+    };
+    const Case cases[] = {
+        {"not a local maximum", kCleanPeak, 0, 4},
+        {"band starts at the peak", kCleanPeak, 3, 3},
+        {"band starts above the left edge", {0.1f, 0.8f, 1.0f, 0.5f, 0.1f}, 1, 2},
+        {"band ends above the right edge", {0.1f, 0.5f, 1.0f, 0.8f}, 0, 2},
+        {"rises again on the left", {0.1f, 0.9f, 0.8f, 1.0f, 0.5f, 0.1f}, 0, 3},
+        {"rises again on the right", {0.1f, 0.5f, 1.0f, 0.8f, 0.9f, 0.1f}, 0, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QualityCount = 0;
+        request_.QualityValue = -1.0f;
+        PrepareSpectrum(c.spectrum, c.iMin);
+        Click(c.clicked);
+        EXPECT_FALSE(controls_.IsShown(AnalysisStatic::Quality));
+        EXPECT_FALSE(controls_.IsShown(AnalysisStatic::QualityCaption));
+        EXPECT_EQ(request_.QualityValue, -1.0f);
+        EXPECT_EQ(QualityCount, 0);
+    }
+}
+
+TEST_F(QualityTest, DisplayOffNeitherShowsNorStores) {
+    QualityDisplayOn = false;
+    PrepareSpectrum(kCleanPeak, 0);
+    Click(3);
+    EXPECT_TRUE(controls_.visibility.empty());
+    EXPECT_EQ(QualityCount, 0);
+}
+
+TEST_F(QualityTest, OnlyTheProductModeStores) {
+    PrepareSpectrum(kCleanPeak, 0);
+    for (const std::int32_t mode : {kSingleTrace, kAveragedSpectrum}) {
+        request_.SpectrumMode = mode;
+        request_.QualityValue = 0.0f;
+        Click(3);
+        EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
+    }
+    EXPECT_EQ(QualityCount, 0);
+}
+
+TEST_F(QualityTest, TheThousandAndFirstValueIsRefusedButShown) {
+    for (std::uint32_t k = 0; k < kMaxQualityRecords; ++k) {
+        StoreQuality(k, 100.0, 2.0);
+    }
+    ASSERT_TRUE(sink_.messages.empty());
+    PrepareSpectrum(kCleanPeak, 0);
+    Click(3);
+    EXPECT_EQ(QualityCount, static_cast<std::int32_t>(kMaxQualityRecords));
+    EXPECT_EQ(sink_.messages, (std::vector<std::string>{"Cannot save quality value."}));
+    EXPECT_TRUE(QualityShown());
+    EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
+    EXPECT_EQ(QualityRecords.back().PointIndex, kMaxQualityRecords - 1);
+}
+
+TEST_F(QualityTest, SaveWritesEveryRecordThenEmptiesTheTable) {
+    StoreQuality(3, 1575.0, 12.5);
+    StoreQuality(0, 94.0, 1234567.0);
+    const std::string path = TempPath("quality_saved.txt");
+    testing::PresetSaveFileChooser chooser(path);
+
+    SaveQuality(chooser);
+    EXPECT_EQ(chooser.offeredName, "quality.txt");
+    EXPECT_EQ(chooser.offeredExtension, "txt");
+    EXPECT_EQ(ReadFile(path), "3  1575  12.5\n0  94  1.23457e+006\n");
+    EXPECT_EQ(QualityCount, 0);
+    EXPECT_TRUE(sink_.messages.empty());
+
+    // Nothing left: the second save refuses before asking for a file.
+    SaveQuality(chooser);
+    EXPECT_EQ(sink_.messages, (std::vector<std::string>{"No data to save."}));
+    EXPECT_EQ(chooser.calls, 1);
+
+    // The next value is stored again as record 0.
+    StoreQuality(5, 200.0, 3.0);
+    EXPECT_EQ(QualityCount, 1);
+    EXPECT_EQ(QualityRecords[0].PointIndex, 5u);
+}
+
+TEST_F(QualityTest, CancelledSaveKeepsTheTable) {
+    StoreQuality(1, 100.0, 2.0);
+    testing::PresetSaveFileChooser chooser(std::nullopt);
+    SaveQuality(chooser);
+    EXPECT_EQ(QualityCount, 1);
+    EXPECT_TRUE(sink_.messages.empty());
+}
+
+TEST_F(QualityTest, FailedSaveReportsAndKeepsTheTable) {
+    const std::string expected = ErrorText(kErrCannotCreateFile, false);
+    ASSERT_EQ(expected, "Cannot open or create file.Error code = 11");
+    struct Case {
+        const char* name;
+        std::string path;
+    };
+    const Case cases[] = {
+        {"folder does not exist", TempPath("no-such-folder/quality.txt")},
+        {"disk full while writing", "/dev/full"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        sink_.messages.clear();
+        QualityCount = 0;
+        StoreQuality(1, 100.0, 2.0);
+        StoreQuality(2, 200.0, 4.0);
+        testing::PresetSaveFileChooser chooser(c.path);
+        SaveQuality(chooser);
+        EXPECT_EQ(sink_.messages, (std::vector<std::string>{expected}));
+        EXPECT_EQ(QualityCount, 2);
+        EXPECT_EQ(QualityRecords[1].PointIndex, 2u);
+    }
+}
+
+}  // namespace
+}  // namespace karvelo
