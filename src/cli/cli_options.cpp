@@ -45,15 +45,15 @@ CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>
                     throw UsageError{"option --" + name + " takes no value"};
                 }
                 parsed.options.emplace(name, "");
+                parsed.ordered.emplace_back(name, "");
                 continue;
             }
-            if (inlineValue) {
-                parsed.options.emplace(name, *inlineValue);
-            } else if (i + 1 < argc) {
-                parsed.options.emplace(name, argv[++i]);
-            } else {
+            if (!inlineValue && i + 1 >= argc) {
                 throw UsageError{"option --" + name + " needs a value"};
             }
+            const std::string value = inlineValue ? *inlineValue : std::string(argv[++i]);
+            parsed.options.emplace(name, value);
+            parsed.ordered.emplace_back(name, value);
         } else if (parsed.command.empty()) {
             parsed.command = arg;
         } else {

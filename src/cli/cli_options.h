@@ -13,6 +13,8 @@ struct CliOptions {
     std::vector<std::string> positionals;  // arguments after the command
     // Option name (without "--") to its values in the order given; flags map to "".
     std::multimap<std::string, std::string> options;
+    // The same options in command-line order (for options whose order matters).
+    std::vector<std::pair<std::string, std::string>> ordered;
 
     bool Has(const std::string& name) const { return options.count(name) > 0; }
     std::optional<std::string> Value(const std::string& name) const;

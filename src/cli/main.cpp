@@ -3,8 +3,11 @@
 #include <fstream>
 #include <iomanip>
 #include <iostream>
+#include <map>
+#include <set>
 #include <string>
 
+#include "cli/analyse_command.h"
 #include "cli/cli_options.h"
 #include "cli/open_options.h"
 #include "profile/profile_image.h"
@@ -15,8 +18,9 @@ namespace {
 constexpr int kExitUsage = 2;
 
 const char* const kHelp =
-    "usage: karvelo-cli [open options] COMMAND [arguments]\n"
+    "usage: karvelo-cli [open options] COMMAND [arguments] [options]\n"
     "\n"
+    "Every command first opens a built-in profile as File > Open does.\n"
     "Open options (the open dialog's fields):\n"
     "  --profile 1|2          built-in profile: 1 the 20-record line (default), 2 the\n"
     "                         2-record one\n"
@@ -27,7 +31,49 @@ const char* const kHelp =
     "Commands:\n"
     "  info                   print the loaded profile's header values and grouping\n"
     "  dump-image FILE        write the loaded profile image (8,435,600 bytes) to FILE\n"
-    "  --help                 show this text\n";
+    "  analyse                set the form's fields and act as a user would; prints\n"
+    "                         'band FMIN FMAX', one 'peak (F;A)' line per listed local\n"
+    "                         maximum, after each click 'frequency F' and, when shown,\n"
+    "                         'derived D' and 'quality Q' (nothing for a click outside\n"
+    "                         the spectrum frame), and 'error: TEXT' for every message\n"
+    "  report                 for every measuring point, with the mode, band and\n"
+    "                         velocity/thickness options, prints one line\n"
+    "                         'point frequency amplitude derived': the listed local\n"
+    "                         maximum of largest amplitude in that point's spectrum, its\n"
+    "                         normalised amplitude, and the thickness (from --velocity)\n"
+    "                         or velocity (from --thickness) it gives; '-' where the band\n"
+    "                         lists no maximum\n"
+    "  correlate P1 T1 P2 T2  the correlation dialog's 'Обработать' for point/trace P1 T1\n"
+    "                         against P2 T2 (0-based); needs --tmax T or --full-range;\n"
+    "                         prints 'lags N' and 'largest VALUE at LAG'\n"
+    "\n"
+    "Form options (analyse, report):\n"
+    "  --point P              measuring point, 0-based as the form shows it (analyse)\n"
+    "  --trace T              trace within the point, 0-based\n"
+    "  --mode M               single, average, product or profile (analyse only)\n"
+    "  --view V               wiggle or density\n"
+    "  --fmin F, --fmax F     band limits in Hz (default 0 and 3000)\n"
+    "  --default-band         press \"D\" (band 0 .. top frequency) instead of applying\n"
+    "                         the typed band\n"
+    "  --velocity V           wave velocity: derive thicknesses\n"
+    "  --thickness H          plate thickness: derive velocities\n"
+    "  --contrast C           move the contrast bar to C, 0..100 (mode profile)\n"
+    "  --quality              switch the quality-factor display on\n"
+    "  --click X,Y            a left press in view pixels (repeatable, in order)\n"
+    "  --pick X,Y             a pick on the map in mode profile (repeatable)\n"
+    "  --pick-ok              close the current pick line (\"Ok\")\n"
+    "  --png FILE             write the drawing surface (1280 x 720) as PNG\n"
+    "  --spectrum FILE        do what \"S\" does, saving to FILE\n"
+    "  --save-picks FILE      do what \"Сохранить\" does, saving to FILE\n"
+    "  --save-quality FILE    do what \"Сохранить в файл\" does, saving to FILE\n"
+    "Correlation options:\n"
+    "  --tmax T               largest lag in microseconds\n"
+    "  --full-range           every possible lag\n"
+    "  --png FILE             write the correlation curve as PNG\n"
+    "  --values FILE          one line per lag: lag in microseconds, two spaces, value\n"
+    "\n"
+    "Exit status: 0 done; 1 the program raised a message or a file was not written;\n"
+    "2 bad command line or the profile could not be opened.\n";
 
 int RunInfo() {
     std::cout << "TraceCount " << TraceCount() << '\n'
@@ -54,9 +100,35 @@ int RunDumpImage(const std::string& path) {
     return 0;
 }
 
+// Each command takes the open options and its own; anything else is a usage error.
+void CheckOptionsBelong(const CliOptions& options) {
+    static const std::map<std::string, std::set<std::string>> kOwnOptions = {
+        {"info", {}},
+        {"dump-image", {}},
+        {"analyse",
+         {"point", "trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "contrast",
+          "quality", "default-band", "click", "pick", "pick-ok", "png", "spectrum", "save-picks",
+          "save-quality"}},
+        {"report",
+         {"trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "default-band"}},
+        {"correlate", {"tmax", "full-range", "png", "values"}},
+    };
+    const auto own = kOwnOptions.find(options.command);
+    if (own == kOwnOptions.end()) {
+        throw UsageError{"unknown command " + options.command + " (try --help)"};
+    }
+    for (const auto& [name, value] : options.ordered) {
+        const bool openOption = name == "profile" || name == "channels" || name == "hits";
+        if (!openOption && own->second.count(name) == 0) {
+            throw UsageError{"option --" + name + " does not apply to " + options.command};
+        }
+    }
+}
+
 int Run(int argc, char** argv) {
     std::vector<OptionSpec> specs{{"help", false}};
     AddOpenOptionSpecs(specs);
+    AddAnalyseOptionSpecs(specs);
     const CliOptions options = ParseCommandLine(argc, argv, specs);
     if (options.Has("help") || options.command == "help") {
         std::cout << kHelp;
@@ -65,8 +137,15 @@ int Run(int argc, char** argv) {
     if (options.command.empty()) {
         throw UsageError{"no command given (try --help)"};
     }
-    if (options.command != "info" && options.command != "dump-image") {
-        throw UsageError{"unknown command " + options.command};
+    CheckOptionsBelong(options);
+    if (options.command == "analyse") {
+        return RunAnalyse(options);
+    }
+    if (options.command == "report") {
+        return RunReport(options);
+    }
+    if (options.command == "correlate") {
+        return RunCorrelate(options);
     }
     const std::size_t wanted = options.command == "dump-image" ? 1 : 0;
     if (options.positionals.size() != wanted) {

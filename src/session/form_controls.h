@@ -7,7 +7,7 @@
 namespace karvelo {
 
 class FormControls {
-public:
+  public:
     virtual ~FormControls() = default;
     // Reads every control into state in the exchange order. Text that does not parse
     // shows the usual prompt and stops the read there: the members before that control
@@ -29,7 +29,7 @@ public:
 
 // The modeless "Сообщение" box shown while a long run computes.
 class ProgressBox {
-public:
+  public:
     virtual ~ProgressBox() = default;
     // Shows the box and makes sure it is painted before the run starts.
     virtual void Open() = 0;

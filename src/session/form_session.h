@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "analysis/analysis_request.h"
+#include "analysis/pipeline.h"
 #include "common/analysis_controls.h"
 #include "common/save_file_chooser.h"
 #include "plot/surface.h"
@@ -28,7 +29,7 @@ enum class ScrollCode {
 };
 
 class FormSession {
-public:
+  public:
     // All references must outlive the session.
     FormSession(Surface& surface, FormControls& controls, AnalysisControls& analysisControls,
                 ProgressBox& progress, SaveFileChooser& chooser);
@@ -50,7 +51,7 @@ public:
     void OnProfileSpectrum();   // 1040
     void OnDefaultBand();       // 1023 "D"
     void OnHScroll(ScrollCode code, int thumbPosition);  // bar 1046
-    void OnExportSpectrum();    // 1052 "S"
+    void OnExportSpectrum();                             // 1052 "S"
 
     // Mouse presses in surface pixels.
     void OnLButtonDown(int x, int y);
@@ -63,6 +64,9 @@ public:
     // Full redraw from the current controls (used by the picking bar).
     void RedrawView();
 
+    // What the last pipeline run of an action did.
+    const AnalysisOutcome& LastOutcome() const { return lastOutcome_; }
+
     // Tools > Добротность > "Вкл. отображение"; returns the new check state.
     bool ToggleQualityDisplay();
     // Tools > Добротность > "Сохранить в файл".
@@ -70,10 +74,12 @@ public:
     // Tools > "Корр. функция": true when the dialog may open, else reports error 12.
     bool CorrelationAvailable() const;
 
-private:
-    // Clear, read, clamp point and trace, fill the request.
-    AnalysisRequest PrepareAction();
-    void Run(AnalysisRequest& request);
+  private:
+    // The first steps of every action: clear the surface, read the controls, keep point
+    // and trace inside the loaded profile (when correct), fill the request.
+    AnalysisRequest PrepareAction(bool correct);
+    AnalysisRequest PrepareAction();  // corrects once a profile has been shown
+    AnalysisOutcome Run(AnalysisRequest& request);
 
     Surface& surface_;
     FormControls& controls_;
@@ -81,6 +87,7 @@ private:
     ProgressBox& progress_;
     SaveFileChooser& chooser_;
     FormState state_;
+    AnalysisOutcome lastOutcome_;
 };
 
 }  // namespace karvelo

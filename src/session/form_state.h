@@ -6,20 +6,20 @@
 namespace karvelo {
 
 struct FormState {
-    std::int32_t SpectrumMode = 0;   // radio group 1018: 0..3
-    std::int32_t SpinValue = 0;      // hidden edit 1021
-    std::int32_t TraceNumber = 0;    // edit 1024, 0-based trace within the point
-    std::int32_t FMax = 3000;        // edit 1025, Hz
-    std::int32_t FMin = 0;           // edit 1026, Hz
-    std::int32_t PeakIndex = 0;      // list box 1030 selection
-    std::int32_t ViewMode = 0;       // radio group 1031: 0 wiggle, 1 density
-    std::uint32_t PointNumber = 0;   // edit 1036, 0-based measuring point
-    double ClickFrequency = 0.0;     // static 1041, Hz
+    std::int32_t SpectrumMode = 0;     // radio group 1018: 0..3
+    std::int32_t SpinValue = 0;        // hidden edit 1021
+    std::int32_t TraceNumber = 0;      // edit 1024, 0-based trace within the point
+    std::int32_t FMax = 3000;          // edit 1025, Hz
+    std::int32_t FMin = 0;             // edit 1026, Hz
+    std::int32_t PeakIndex = 0;        // list box 1030 selection
+    std::int32_t ViewMode = 0;         // radio group 1031: 0 wiggle, 1 density
+    std::uint32_t PointNumber = 0;     // edit 1036, 0-based measuring point
+    double ClickFrequency = 0.0;       // static 1041, Hz
     float VelocityOrThickness = 0.0f;  // edit 1042
-    float DerivedValue = 0.0f;       // static 1043
-    std::int32_t ThicknessGiven = 0;  // check box 1044
-    std::int32_t ContrastPos = 0;    // scroll bar 1046, 0..100
-    float QualityValue = 0.0f;       // static 1053
+    float DerivedValue = 0.0f;         // static 1043
+    std::int32_t ThicknessGiven = 0;   // check box 1044
+    std::int32_t ContrastPos = 0;      // scroll bar 1046, 0..100
+    float QualityValue = 0.0f;         // static 1053
 };
 
 }  // namespace karvelo

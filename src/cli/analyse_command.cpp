@@ -1,0 +1,267 @@
+#include "cli/analyse_command.h"
+
+#include <fstream>
+#include <optional>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/peaks.h"
+#include "cli/form_fields.h"
+#include "common/number_format.h"
+#include "plot/surface.h"
+#include "profile/profile_image.h"
+#include "session/correlation_run.h"
+
+namespace karvelo::cli {
+
+namespace {
+
+constexpr int kExitMessages = 1;
+constexpr int kExitNotOpened = 2;
+
+void PrintClickResult(const CliSession& cli) {
+    const FormState& state = cli.session.State();
+    if (cli.analysisControls.Shown(AnalysisStatic::Frequency)) {
+        std::cout << "frequency " << FormatFieldDouble(state.ClickFrequency) << '\n';
+    }
+    if (cli.analysisControls.Shown(AnalysisStatic::Derived)) {
+        std::cout << "derived " << FormatFieldFloat(state.DerivedValue) << '\n';
+    }
+    if (cli.analysisControls.Shown(AnalysisStatic::Quality)) {
+        std::cout << "quality " << FormatFieldFloat(state.QualityValue) << '\n';
+    }
+}
+
+// Answers the save dialog of one action with the option's file.
+template <typename Action>
+void SaveTo(CliSession& cli, const std::optional<std::string>& path, Action action) {
+    if (path) {
+        cli.chooser.path = *path;
+        action();
+        cli.chooser.path.reset();
+    }
+}
+
+}  // namespace
+
+void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
+    for (const char* name :
+         {"point", "trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "contrast",
+          "click", "pick", "png", "spectrum", "save-picks", "save-quality", "tmax", "values"}) {
+        specs.push_back({name, true});
+    }
+    for (const char* name : {"quality", "default-band", "pick-ok", "full-range"}) {
+        specs.push_back({name, false});
+    }
+}
+
+int RunAnalyse(const CliOptions& options) {
+    if (!options.positionals.empty()) {
+        throw UsageError{"analyse takes no arguments"};
+    }
+    CliSession cli;
+    std::optional<LabelRenderer> labels;
+    if (options.Has("png")) {
+        labels.emplace(cli.surface);
+    }
+    CountingMessageSink messages;
+    cli.session.InitialUpdate();
+
+    // Check every option before the profile is opened, so a bad one prints nothing else.
+    const bool profileMode = [&] {
+        CliSession probe;
+        return SetFormFields(probe, options);
+    }();
+    std::optional<int> contrast;
+    if (options.Has("contrast")) {
+        if (!profileMode) {
+            throw UsageError{"--contrast needs --mode profile"};
+        }
+        const auto value = ParseInteger(*options.Value("contrast"), 0, 100);
+        if (!value) {
+            throw UsageError{"--contrast needs an integer from 0 to 100"};
+        }
+        contrast = static_cast<int>(*value);
+    }
+    for (const auto& [name, value] : options.ordered) {
+        if (name == "click" || name == "pick") {
+            ParsePixel(value, name);
+        }
+        if (name == "click" && profileMode) {
+            throw UsageError{"--click is for the spectrum modes; use --pick with --mode profile"};
+        }
+        if ((name == "pick" || name == "pick-ok") && !profileMode) {
+            throw UsageError{"--" + name + " needs --mode profile"};
+        }
+    }
+
+    if (!OpenThroughSession(cli, options)) {
+        return kExitNotOpened;
+    }
+    SetFormFields(cli, options);
+    if (options.Has("quality")) {
+        cli.session.ToggleQualityDisplay();
+    }
+    if (profileMode) {
+        cli.session.OnProfileSpectrum();
+        if (options.Has("default-band")) {
+            cli.session.OnDefaultBand();
+        }
+        if (contrast) {
+            cli.session.OnHScroll(ScrollCode::ThumbPosition, *contrast);
+        }
+    } else if (options.Has("default-band")) {
+        cli.session.OnDefaultBand();
+    } else {
+        cli.session.OnSpectrumSettings();
+    }
+
+    std::cout << "band " << cli.session.State().FMin << ' ' << cli.session.State().FMax << '\n';
+    for (const std::string& line : cli.analysisControls.peakLines) {
+        std::cout << "peak " << line << '\n';
+    }
+    for (const auto& [name, value] : options.ordered) {
+        if (name == "click" || name == "pick") {
+            const PixelArg at = ParsePixel(value, name);
+            cli.session.OnLButtonDown(at.x, at.y);
+            if (name == "click") {
+                PrintClickResult(cli);
+            }
+        } else if (name == "pick-ok") {
+            cli.session.OnPickOk();
+        }
+    }
+
+    bool pngWritten = true;
+    if (const auto png = options.Value("png")) {
+        pngWritten = WriteSurfacePng(cli.surface, *png, std::cout);
+    }
+    SaveTo(cli, options.Value("spectrum"), [&] { cli.session.OnExportSpectrum(); });
+    SaveTo(cli, options.Value("save-picks"), [&] { cli.session.OnSavePicks(); });
+    SaveTo(cli, options.Value("save-quality"), [&] { cli.session.OnQualitySave(); });
+    return messages.count > 0 || !pngWritten ? kExitMessages : 0;
+}
+
+int RunReport(const CliOptions& options) {
+    if (!options.positionals.empty()) {
+        throw UsageError{"report takes no arguments"};
+    }
+    for (const char* name : {"point", "click", "pick", "pick-ok", "png", "contrast", "spectrum",
+                             "save-picks", "save-quality"}) {
+        if (options.Has(name)) {
+            throw UsageError{std::string("report does not take --") + name};
+        }
+    }
+    CliSession cli;
+    CountingMessageSink messages;
+    if (SetFormFields(cli, options)) {
+        throw UsageError{"report needs a spectrum mode with a list of maxima (not profile)"};
+    }
+    cli.session.InitialUpdate();
+    if (!OpenThroughSession(cli, options)) {
+        return kExitNotOpened;
+    }
+    SetFormFields(cli, options);
+    if (options.Has("default-band")) {
+        cli.session.OnDefaultBand();
+    }
+    std::cout << "point frequency amplitude derived\n";
+    for (std::uint32_t point = 0; point < PointCount; ++point) {
+        cli.controls.widgets.PointNumber = point;
+        cli.session.OnSpectrumSettings();
+        const AnalysisOutcome& outcome = cli.session.LastOutcome();
+        // The strongest of the maxima the list shows (the first of equals).
+        std::optional<std::uint32_t> best;
+        for (std::uint32_t k = 0; outcome.Ran && k < PeakCount; ++k) {
+            const bool listed = PeakBins[k] >= outcome.BandFirst && PeakBins[k] <= outcome.BandLast;
+            if (listed && (!best || PeakAmplitudes[k] > PeakAmplitudes[*best])) {
+                best = k;
+            }
+        }
+        if (!best) {
+            std::cout << point << " - - -\n";
+            continue;
+        }
+        AnalysisRequest request;
+        request.VelocityOrThickness = cli.session.State().VelocityOrThickness;
+        request.ThicknessGiven = cli.session.State().ThicknessGiven;
+        const std::uint32_t frequency = PeakFrequencies[*best];
+        DeriveThicknessOrVelocity(request, frequency);
+        std::cout << point << ' ' << frequency << ' ' << FormatDefault(PeakAmplitudes[*best]) << ' '
+                  << (frequency == 0 && request.ThicknessGiven == 0
+                          ? std::string("-")
+                          : FormatDefault(request.DerivedValue))
+                  << '\n';
+    }
+    return messages.count > 0 ? kExitMessages : 0;
+}
+
+int RunCorrelate(const CliOptions& options) {
+    if (options.positionals.size() != 4) {
+        throw UsageError{"correlate needs P1 T1 P2 T2"};
+    }
+    CorrelationFields fields;
+    std::int32_t* targets[] = {&fields.Signal1Point, &fields.Signal1Trace, &fields.Signal2Point,
+                               &fields.Signal2Trace};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const auto value = ParseInteger(options.positionals[i], INT32_MIN, INT32_MAX);
+        if (!value) {
+            throw UsageError{"correlate: '" + options.positionals[i] + "' is not an integer"};
+        }
+        *targets[i] = static_cast<std::int32_t>(*value);
+    }
+    if (options.Has("tmax") == options.Has("full-range")) {
+        throw UsageError{"correlate needs either --tmax T or --full-range"};
+    }
+    if (options.Has("tmax")) {
+        const auto tmax = ParseReal(*options.Value("tmax"));
+        if (!tmax) {
+            throw UsageError{"--tmax needs a number of microseconds"};
+        }
+        fields.TMax = static_cast<float>(*tmax);
+    }
+    fields.FullRange = options.Has("full-range") ? 1 : 0;
+
+    CliSession cli;
+    Surface dialogSurface;
+    std::optional<LabelRenderer> labels;
+    if (options.Has("png")) {
+        labels.emplace(dialogSurface);
+    }
+    CountingMessageSink messages;
+    if (!OpenThroughSession(cli, options)) {
+        return kExitNotOpened;
+    }
+    if (!cli.session.CorrelationAvailable()) {
+        return kExitMessages;
+    }
+    const CorrelationCurve curve = RunCorrelation(fields, dialogSurface);
+    if (!curve.Values.empty()) {
+        std::size_t best = 0;
+        for (std::size_t k = 1; k < curve.Values.size(); ++k) {
+            if (curve.Values[k] > curve.Values[best]) {
+                best = k;
+            }
+        }
+        std::cout << "lags " << curve.Values.size() << '\n'
+                  << "largest " << FormatDefault(curve.Values[best]) << " at "
+                  << curve.LagTimes[best] << '\n';
+    }
+    bool filesWritten = true;
+    if (const auto path = options.Value("values")) {
+        std::ofstream out(*path, std::ios::trunc);
+        for (std::size_t k = 0; k < curve.Values.size(); ++k) {
+            out << curve.LagTimes[k] << "  " << FormatDefault(curve.Values[k]) << '\n';
+        }
+        out.close();
+        if (!out) {
+            std::cout << "error: cannot write " << *path << '\n';
+            filesWritten = false;
+        }
+    }
+    if (const auto png = options.Value("png")) {
+        filesWritten = WriteSurfacePng(dialogSurface, *png, std::cout) && filesWritten;
+    }
+    return messages.count > 0 || !filesWritten ? kExitMessages : 0;
+}
+
+}  // namespace karvelo::cli

@@ -1,0 +1,102 @@
+#include "cli/form_fields.h"
+
+#include <climits>
+
+#include "analysis/analysis_request.h"
+#include "cli/open_options.h"
+
+namespace karvelo::cli {
+
+namespace {
+
+long IntegerOption(const CliOptions& options, const std::string& name, long min, long max) {
+    const auto value = ParseInteger(*options.Value(name), min, max);
+    if (!value) {
+        throw UsageError{"--" + name + " needs an integer from " + std::to_string(min) + " to " +
+                         std::to_string(max)};
+    }
+    return *value;
+}
+
+float RealOption(const CliOptions& options, const std::string& name) {
+    const auto value = ParseReal(*options.Value(name));
+    if (!value) {
+        throw UsageError{"--" + name + " needs a number"};
+    }
+    return static_cast<float>(*value);
+}
+
+}  // namespace
+
+PixelArg ParsePixel(const std::string& text, const std::string& option) {
+    const auto comma = text.find(',');
+    const auto x = comma == std::string::npos
+                       ? std::nullopt
+                       : ParseInteger(text.substr(0, comma), INT_MIN, INT_MAX);
+    const auto y = comma == std::string::npos
+                       ? std::nullopt
+                       : ParseInteger(text.substr(comma + 1), INT_MIN, INT_MAX);
+    if (!x || !y) {
+        throw UsageError{"--" + option + " needs X,Y in view pixels, not '" + text + "'"};
+    }
+    return {static_cast<int>(*x), static_cast<int>(*y)};
+}
+
+bool OpenThroughSession(CliSession& cli, const CliOptions& options) {
+    bool loaded = false;
+    cli.session.OnFileOpen([&] { loaded = PerformOpen(options, std::cerr); });
+    return loaded;
+}
+
+bool SetFormFields(CliSession& cli, const CliOptions& options) {
+    FormState& fields = cli.controls.widgets;
+    if (options.Has("point")) {
+        fields.PointNumber =
+            static_cast<std::uint32_t>(IntegerOption(options, "point", 0, UINT_MAX));
+    }
+    if (options.Has("trace")) {
+        fields.TraceNumber =
+            static_cast<std::int32_t>(IntegerOption(options, "trace", INT_MIN, INT_MAX));
+    }
+    if (options.Has("fmin")) {
+        fields.FMin = static_cast<std::int32_t>(IntegerOption(options, "fmin", INT_MIN, INT_MAX));
+    }
+    if (options.Has("fmax")) {
+        fields.FMax = static_cast<std::int32_t>(IntegerOption(options, "fmax", INT_MIN, INT_MAX));
+    }
+    if (options.Has("velocity") && options.Has("thickness")) {
+        throw UsageError{"give either --velocity or --thickness"};
+    }
+    if (options.Has("velocity")) {
+        fields.VelocityOrThickness = RealOption(options, "velocity");
+        fields.ThicknessGiven = 0;
+    }
+    if (options.Has("thickness")) {
+        fields.VelocityOrThickness = RealOption(options, "thickness");
+        fields.ThicknessGiven = 1;
+    }
+    if (const auto view = options.Value("view")) {
+        if (*view == "wiggle") {
+            fields.ViewMode = 0;
+        } else if (*view == "density") {
+            fields.ViewMode = 1;
+        } else {
+            throw UsageError{"--view must be wiggle or density"};
+        }
+    }
+    const std::string mode = options.Value("mode").value_or("single");
+    if (mode == "single") {
+        fields.SpectrumMode = kSingleTrace;
+    } else if (mode == "average") {
+        fields.SpectrumMode = kAveragedSpectrum;
+    } else if (mode == "product") {
+        fields.SpectrumMode = kSpectrumProduct;
+    } else if (mode == "profile") {
+        fields.SpectrumMode = kProfileSpectrum;
+    } else {
+        throw UsageError{"--mode must be single, average, product or profile"};
+    }
+    return fields.SpectrumMode == kProfileSpectrum;
+}
+
+}  // namespace karvelo::cli
