@@ -22,6 +22,9 @@ class PresetSaveFileChooser : public SaveFileChooser {
         return path_;
     }
 
+    // Changes the answer of later calls (nullopt: cancel).
+    void SetPath(std::optional<std::string> path) { path_ = std::move(path); }
+
     int calls = 0;
     std::string offeredName;
     std::string offeredExtension;
