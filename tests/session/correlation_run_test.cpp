@@ -1,0 +1,86 @@
+#include "session/correlation_run.h"
+
+#include <gtest/gtest.h>
+
+#include "session/session_test_support.h"
+
+namespace karvelo::testing {
+namespace {
+
+class CorrelationRunTest : public SessionTest {
+  protected:
+    void SetUp() override {
+        SessionTest::SetUp();
+        LoadProfile(0, kBothChannels, 10);  // one point of 20 traces
+        messages_.messages.clear();
+    }
+};
+
+TEST_F(CorrelationRunTest, TraceWithItselfIsSymmetricAndOneAtLagZero) {
+    CorrelationFields fields;
+    fields.FullRange = 1;
+    fields.TMax = -5.0f;  // ignored with the full range, and not reported
+    const CorrelationCurve curve = RunCorrelation(fields, surface_);
+    ASSERT_EQ(curve.Values.size(), 4095u);
+    EXPECT_NEAR(curve.Values[2047], 1.0, 1e-12);
+    EXPECT_EQ(curve.LagTimes.front(), -2047 * 31);
+    EXPECT_EQ(curve.LagTimes[2047], 0);
+    for (std::size_t k = 1; k < 2047; k += 97) {
+        EXPECT_NEAR(curve.Values[2047 - k], curve.Values[2047 + k], 1e-12);
+    }
+    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_GT(InkIn(225, 70, 625, 320), 0);  // the curve in the dialog's frame
+}
+
+TEST_F(CorrelationRunTest, TwoChannelsOfOneHitPeakAtTheSensorDelay) {
+    CorrelationFields fields;
+    fields.Signal2Trace = 1;  // channel 2 of the first hit, 3 samples later
+    fields.TMax = 310.0f;
+    const CorrelationCurve curve = RunCorrelation(fields, surface_);
+    ASSERT_EQ(curve.Values.size(), 21u);
+    const auto best = std::max_element(curve.Values.begin(), curve.Values.end());
+    EXPECT_EQ(curve.LagTimes[static_cast<std::size_t>(best - curve.Values.begin())], 3 * 31);
+}
+
+TEST_F(CorrelationRunTest, LagLimitFromTMax) {
+    CorrelationFields fields;
+    fields.TMax = 2.5f * 31;
+    EXPECT_EQ(RunCorrelation(fields, surface_).LagTimes,
+              (std::vector<std::int32_t>{-93, -62, -31, 0, 31, 62, 93}));
+}
+
+TEST_F(CorrelationRunTest, RefusedFieldsClearTheSurfaceAndReport) {
+    struct Case {
+        CorrelationFields fields;
+        std::vector<std::string> messages;
+    };
+    CorrelationFields pointTooLarge;
+    pointTooLarge.Signal2Point = 1;
+    pointTooLarge.TMax = 100;
+    CorrelationFields traceTooLarge;
+    traceTooLarge.Signal1Trace = 20;
+    traceTooLarge.TMax = 100;
+    CorrelationFields zeroLag;
+    CorrelationFields tooShortLag;
+    tooShortLag.TMax = 15.0f;  // under half a sample interval
+    CorrelationFields negativeLag;
+    negativeLag.TMax = -100.0f;
+    const Case cases[] = {
+        {pointTooLarge, {"Invalid value entered."}},
+        {traceTooLarge, {"Invalid value entered."}},
+        {zeroLag, {"Invalid value entered."}},
+        {tooShortLag, {"Invalid value entered."}},
+        {negativeLag,
+         {"Rounding error.Possible loss of data.Error code = 2", "Invalid value entered."}},
+    };
+    for (const Case& c : cases) {
+        messages_.messages.clear();
+        surface_.SetPixel(10, 10, 0);
+        EXPECT_TRUE(RunCorrelation(c.fields, surface_).Values.empty());
+        EXPECT_EQ(messages_.messages, c.messages);
+        EXPECT_EQ(InkIn(0, 0, surface_.Width() - 1, surface_.Height() - 1), 0);
+    }
+}
+
+}  // namespace
+}  // namespace karvelo::testing

@@ -1,0 +1,89 @@
+// A form session over fakes, with every global store reset before and after each test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/quality.h"
+#include "fakes/fake_form_controls.h"
+#include "fakes/preset_save_file_chooser.h"
+#include "fakes/recording_analysis_controls.h"
+#include "fakes/recording_message_sink.h"
+#include "plot/click_regions.h"
+#include "plot/pick_store.h"
+#include "profile/profile_image.h"
+#include "profile/profile_loader.h"
+#include "session/form_session.h"
+
+namespace karvelo::testing {
+
+class SessionTest : public ::testing::Test {
+  protected:
+    SessionTest() : session_(surface_, controls_, analysis_, progress_, chooser_) {}
+
+    void SetUp() override {
+        ResetAll();
+        session_.InitialUpdate();
+    }
+    void TearDown() override { ResetAll(); }
+
+    static void ResetAll() {
+        ResetProfileStore();
+        ResetAnalysisBuffers();
+        ResetPickStore();
+        SetUpPickRegion();
+        QualityCount = 0;
+        QualityDisplayOn = false;
+    }
+
+    // File > Open with the open dialog's values.
+    void Open(int channelMode = kBothChannels, std::uint32_t hits = 1) {
+        session_.OnFileOpen([&] { LoadProfile(0, channelMode, hits); });
+    }
+
+    // The number of non-white pixels inside a rectangle of the surface.
+    int InkIn(int left, int top, int right, int bottom) const {
+        int ink = 0;
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                ink += surface_.PixelAt(x, y) != 0x00FFFFFFU;
+            }
+        }
+        return ink;
+    }
+
+    static std::string TempPath(const std::string& name) {
+        return (std::filesystem::path(::testing::TempDir()) / name).string();
+    }
+    static std::vector<std::string> ReadLines(const std::string& path) {
+        std::ifstream file(path);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(file, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    bool StaticShown(AnalysisStatic which) const { return analysis_.IsShown(which); }
+
+    Surface surface_;
+    FakeFormControls controls_;
+    RecordingAnalysisControls analysis_;
+    FakeProgressBox progress_;
+    PresetSaveFileChooser chooser_{std::nullopt};
+    RecordingMessageSink messages_;
+    FormSession session_;
+};
+
+// Spectrum panel frame: x 225..625 over the band, y 370..620.
+inline int SpectrumX(double frequency, double bandTop) {
+    return 225 + static_cast<int>(frequency / bandTop * 400.0);
+}
+
+}  // namespace karvelo::testing

@@ -1,0 +1,85 @@
+// Profiles the built-in data never produce: too many points for the profile spectrum,
+// a single point, a trace that cannot be transformed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "session/correlation_run.h"
+#include "session/session_test_support.h"
+
+namespace karvelo::testing {
+namespace {
+
+class UnusualProfileTest : public SessionTest {
+  protected:
+    // A loaded profile of `records` sine traces of 256 samples, one trace per point.
+    void LoadSynthetic(std::uint16_t records, std::uint16_t interval = 31) {
+        WriteU16(ProfileImage, kTraceCountOffset, records);
+        WriteU16(ProfileImage, kSampleIntervalOffset, interval);
+        WriteU16(ProfileImage, kSamplesPerTraceOffset, 256);
+        WriteU16(ProfileImage, kSampleFormatOffset, kFormatInt32);
+        for (std::size_t r = 0; r < records; ++r) {
+            for (std::size_t s = 0; s < 256; ++s) {
+                const double v = 1000.0 * std::sin(2 * std::numbers::pi * (5 + r % 7) * s / 256.0);
+                WriteU32(ProfileImage, SampleOffset(r, s), EncodeSample(kFormatInt32, v));
+            }
+        }
+        session_.OnFileOpen([&] {
+            SetUpProfile(1, kChannel1);
+            LoadCompleted = true;
+        });
+        controls_.widgets.FMax = 5000000;  // picosecond profile: a wide band
+        controls_.widgets.FMin = 0;
+    }
+};
+
+TEST_F(UnusualProfileTest, ProfileSpectrumOfMoreThanAHundredPointsIsRefused) {
+    LoadSynthetic(101);
+    messages_.messages.clear();
+    const std::vector<double> gridBefore(ProfileSpectrumGrid.begin(),
+                                         ProfileSpectrumGrid.begin() + 100);
+    controls_.widgets.SpectrumMode = kProfileSpectrum;
+    session_.OnProfileSpectrum();
+    ASSERT_EQ(messages_.messages.size(), 1u);
+    EXPECT_EQ(messages_.messages[0], "Invalid value entered.");
+    EXPECT_TRUE(std::equal(gridBefore.begin(), gridBefore.end(), ProfileSpectrumGrid.begin()));
+    EXPECT_EQ(InkIn(275, 320, 1175, 670), 0);
+    EXPECT_FALSE(progress_.open);
+}
+
+TEST_F(UnusualProfileTest, SinglePointProfileSpectrumDrawsOneColumn) {
+    LoadSynthetic(1);
+    messages_.messages.clear();
+    controls_.widgets.SpectrumMode = kProfileSpectrum;
+    session_.OnProfileSpectrum();
+    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_GT(InkIn(325, 371, 325, 619), 0);   // the one matrix row, at the frame's left edge
+    EXPECT_EQ(InkIn(327, 371, 1124, 619), 0);  // nothing else inside the frame
+    session_.OnLButtonDown(500, 450);          // a pick is still stored (nothing to snap to)
+    EXPECT_EQ(PickLineCount, 1u);
+}
+
+TEST_F(UnusualProfileTest, ZeroSampleIntervalIsRefusedBeforeAnySpectrum) {
+    LoadSynthetic(4, 0);
+    ASSERT_FALSE(messages_.messages.empty());
+    EXPECT_EQ(messages_.messages.back(), "Invalid value entered.");
+    EXPECT_FALSE(analysis_.exportEnabled);
+}
+
+TEST_F(UnusualProfileTest, CorrelationOfAConstantTraceDrawsNothing) {
+    LoadSynthetic(2);
+    for (std::size_t s = 0; s < 256; ++s) {
+        WriteU32(ProfileImage, SampleOffset(1, s), 5u);
+    }
+    messages_.messages.clear();
+    CorrelationFields fields;
+    fields.Signal2Point = 1;
+    fields.FullRange = 1;
+    EXPECT_TRUE(RunCorrelation(fields, surface_).Values.empty());
+    EXPECT_TRUE(messages_.messages.empty());
+    EXPECT_EQ(InkIn(0, 0, surface_.Width() - 1, surface_.Height() - 1), 0);
+}
+
+}  // namespace
+}  // namespace karvelo::testing
