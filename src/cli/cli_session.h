@@ -10,13 +10,17 @@
 
 #include "app/surface_text_painter.h"
 #include "cli/cli_form.h"
+#include "plot/click_regions.h"
 #include "plot/surface.h"
 #include "session/form_session.h"
 
 namespace karvelo::cli {
 
 struct CliSession {
-    CliSession() : session(surface, controls, analysisControls, progress, chooser) {}
+    // Sets up what the main window sets up at start: the pick region of the map.
+    CliSession() : session(surface, controls, analysisControls, progress, chooser) {
+        SetUpPickRegion();
+    }
 
     Surface surface;
     CliFormControls controls;
