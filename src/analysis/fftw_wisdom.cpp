@@ -54,7 +54,8 @@ void SaveFftwWisdom() {
     // Write beside the cache and rename over it, so that a reader (another instance
     // of the program) never sees a half-written file.
     std::filesystem::path partial = path;
-    partial += "." + std::to_string(::getpid());
+    partial += ".";
+    partial += std::to_string(::getpid());
     if (fftw_export_wisdom_to_filename(partial.c_str()) == 0) {
         std::filesystem::remove(partial, error);
         return;
