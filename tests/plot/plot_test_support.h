@@ -1,0 +1,94 @@
+// Shared set-up for the plotting tests: a surface with a recording text painter, clean
+// stores, and series buffers built from plain values.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/quality.h"
+#include "fakes/recording_message_sink.h"
+#include "fakes/recording_text_painter.h"
+#include "plot/click_regions.h"
+#include "plot/colour.h"
+#include "plot/pick_store.h"
+#include "plot/surface.h"
+#include "profile/profile_image.h"
+
+namespace karvelo::testing {
+
+class PlotTest : public ::testing::Test {
+  protected:
+    PlotTest() { surface.SetTextPainter(&painter); }
+
+    void SetUp() override { ResetAll(); }
+    void TearDown() override { ResetAll(); }
+
+    static void ResetAll() {
+        ResetProfileStore();
+        ResetAnalysisBuffers();
+        ResetPickStore();
+        ClickRegions.fill(ClickRegion{});
+        ClickRegionCount = 0;
+        QualityCount = 0;
+        QualityDisplayOn = false;
+    }
+
+    bool IsBlack(int x, int y) const { return surface.PixelAt(x, y) == kBlack; }
+    bool IsWhite(int x, int y) const { return surface.PixelAt(x, y) == kWhite; }
+
+    // Pixels of the rectangle [left, right] x [top, bottom] (inclusive) that are not white.
+    int PaintedIn(int left, int top, int right, int bottom) const {
+        int painted = 0;
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                painted += surface.PixelAt(x, y) != kWhite ? 1 : 0;
+            }
+        }
+        return painted;
+    }
+
+    // Paints the rectangle black, so that white marks show on it.
+    void PaintBlack(int left, int top, int right, int bottom) {
+        for (int y = top; y <= bottom; ++y) {
+            for (int x = left; x <= right; ++x) {
+                surface.SetPixel(x, y, kBlack);
+            }
+        }
+    }
+
+    RecordingMessageSink sink;
+    RecordingTextPainter painter;
+    Surface surface;
+};
+
+// Series of IEEE singles, one after the other, `stride` bytes apart (a single series
+// needs no stride).
+inline std::vector<std::uint8_t> FloatSeries(const std::vector<std::vector<float>>& series,
+                                             std::size_t stride) {
+    std::size_t size = 0;
+    for (std::size_t k = 0; k < series.size(); ++k) {
+        size = std::max(size, k * stride + series[k].size() * sizeof(float));
+    }
+    std::vector<std::uint8_t> bytes(size, 0);
+    for (std::size_t k = 0; k < series.size(); ++k) {
+        std::memcpy(bytes.data() + k * stride, series[k].data(), series[k].size() * sizeof(float));
+    }
+    return bytes;
+}
+
+// Axis words first, first + step, ... (count of them).
+inline std::vector<std::uint32_t> AxisWords(std::uint32_t first, std::uint32_t step,
+                                            std::size_t count) {
+    std::vector<std::uint32_t> words(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        words[i] = first + step * static_cast<std::uint32_t>(i);
+    }
+    return words;
+}
+
+}  // namespace karvelo::testing

@@ -1,0 +1,154 @@
+#include "plot/surface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes/recording_text_painter.h"
+
+namespace karvelo {
+namespace {
+
+using testing::RecordedText;
+using testing::RecordingTextPainter;
+
+int BlackPixels(const Surface& surface) {
+    const std::uint32_t black = Surface::ToRgb32(kBlack);
+    const std::uint32_t* data = surface.Data();
+    return static_cast<int>(std::count(
+        data, data + static_cast<std::ptrdiff_t>(surface.Width()) * surface.Height(), black));
+}
+
+TEST(Surface, StartsWhiteAndNeverSmallerThanEveryPanelNeeds) {
+    const Surface surface(640, 480);
+    EXPECT_EQ(surface.Width(), 1280);
+    EXPECT_EQ(surface.Height(), 720);
+    EXPECT_EQ(surface.BytesPerLine(), 1280U * 4U);
+    const std::uint32_t* data = surface.Data();
+    EXPECT_TRUE(
+        std::all_of(data, data + 1280 * 720, [](std::uint32_t w) { return w == 0xFFFFFFFFU; }));
+
+    const Surface large(1920, 1080);
+    EXPECT_EQ(large.Width(), 1920);
+    EXPECT_EQ(large.Height(), 1080);
+}
+
+TEST(Surface, StoresColourWordsAsOpaqueRgb32Words) {
+    Surface surface;
+    surface.SetPixel(3, 2, Rgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(surface.Data()[2 * surface.Width() + 3], 0xFF123456U);
+    EXPECT_EQ(surface.PixelAt(3, 2), Rgb(0x12, 0x34, 0x56));
+    EXPECT_EQ(Rgb(0x12, 0x34, 0x56), 0x00563412U);
+
+    surface.FillWhite();
+    EXPECT_EQ(surface.Data()[2 * surface.Width() + 3], 0xFFFFFFFFU);
+}
+
+TEST(Surface, LineToPaintsEveryPixelButTheEndPoint) {
+    struct Case {
+        int x0, y0, x1, y1;
+    };
+    for (const Case c : {Case{10, 10, 20, 10}, Case{20, 10, 10, 10}, Case{10, 10, 10, 20},
+                         Case{10, 20, 10, 10}, Case{10, 10, 15, 15}, Case{15, 15, 10, 10}}) {
+        Surface surface;
+        surface.MoveTo(c.x0, c.y0);
+        surface.LineTo(c.x1, c.y1);
+        const int length = std::max(std::abs(c.x1 - c.x0), std::abs(c.y1 - c.y0));
+        const int sx = (c.x1 > c.x0) - (c.x1 < c.x0);
+        const int sy = (c.y1 > c.y0) - (c.y1 < c.y0);
+        for (int i = 0; i < length; ++i) {
+            EXPECT_TRUE(surface.PixelAt(c.x0 + i * sx, c.y0 + i * sy) == kBlack)
+                << "step " << i << " of " << c.x0 << "," << c.y0 << " to " << c.x1 << "," << c.y1;
+        }
+        EXPECT_EQ(surface.PixelAt(c.x1, c.y1), kWhite);
+        EXPECT_EQ(BlackPixels(surface), length);
+        EXPECT_EQ(surface.CurrentPosition(), (PixelPosition{c.x1, c.y1}));
+    }
+}
+
+TEST(Surface, ShallowLineStepsOneRowHalfWay) {
+    Surface surface;
+    surface.MoveTo(0, 0);
+    surface.LineTo(10, 1);
+    for (int x = 0; x < 5; ++x) {
+        EXPECT_EQ(surface.PixelAt(x, 0), kBlack) << x;
+    }
+    for (int x = 5; x < 10; ++x) {
+        EXPECT_EQ(surface.PixelAt(x, 1), kBlack) << x;
+    }
+    EXPECT_EQ(BlackPixels(surface), 10);
+}
+
+TEST(Surface, ClosedRectangleOfLineTosPaintsEveryCorner) {
+    Surface surface;
+    surface.MoveTo(100, 50);
+    surface.LineTo(200, 50);
+    surface.LineTo(200, 80);
+    surface.LineTo(100, 80);
+    surface.LineTo(100, 50);
+    for (const auto& [x, y] :
+         {std::pair{100, 50}, std::pair{200, 50}, std::pair{200, 80}, std::pair{100, 80}}) {
+        EXPECT_EQ(surface.PixelAt(x, y), kBlack) << x << "," << y;
+    }
+    EXPECT_EQ(BlackPixels(surface), 2 * 100 + 2 * 30);
+}
+
+TEST(Surface, WhitePenDrawsWhiteUntilTheBlackPenIsSelectedAgain) {
+    Surface surface;
+    for (int x = 0; x < 20; ++x) {
+        surface.SetPixel(x, 5, kBlack);
+    }
+    surface.SelectPen(Pen::White);
+    surface.MoveTo(0, 5);
+    surface.LineTo(10, 5);
+    surface.SelectPen(Pen::Black);
+    surface.LineTo(10, 9);
+    EXPECT_EQ(surface.PixelAt(9, 5), kWhite);
+    EXPECT_EQ(surface.PixelAt(10, 5), kBlack);
+    EXPECT_EQ(surface.PixelAt(10, 8), kBlack);
+    EXPECT_EQ(BlackPixels(surface), 10 + 3);
+}
+
+TEST(Surface, DropsWritesOutsideTheBuffer) {
+    Surface surface;
+    const int w = surface.Width();
+    const int h = surface.Height();
+    for (const auto& [x, y] :
+         {std::pair{-1, 0}, std::pair{w, 0}, std::pair{0, -1}, std::pair{0, h}, std::pair{w, h}}) {
+        surface.SetPixel(x, y, kBlack);
+        EXPECT_EQ(surface.PixelAt(x, y), kNoPixel);
+    }
+    EXPECT_EQ(BlackPixels(surface), 0);
+
+    surface.MoveTo(-100, 5);
+    surface.LineTo(5, 5);
+    EXPECT_EQ(BlackPixels(surface), 5);
+    EXPECT_EQ(surface.PixelAt(0, 5), kBlack);
+
+    surface.FillWhite();
+    surface.MoveTo(w - 3, h + 100);
+    surface.LineTo(w - 3, -100);
+    EXPECT_EQ(BlackPixels(surface), h);
+}
+
+TEST(Surface, LinesFarOffTheBufferKeepTheirCourse) {
+    Surface surface;
+    surface.MoveTo(-2'000'000'000, 7);
+    surface.LineTo(2'000'000'000, 7);
+    EXPECT_EQ(BlackPixels(surface), surface.Width());
+    EXPECT_EQ(surface.PixelAt(0, 7), kBlack);
+    EXPECT_EQ(surface.PixelAt(surface.Width() - 1, 7), kBlack);
+    EXPECT_EQ(surface.CurrentPosition(), (PixelPosition{2'000'000'000, 7}));
+}
+
+TEST(Surface, TextOutReachesThePainterWithItsCorner) {
+    Surface surface;
+    surface.TextOut(1, 2, "dropped without a painter");
+    RecordingTextPainter painter;
+    surface.SetTextPainter(&painter);
+    surface.TextOut(275, 325, "Точка");
+    EXPECT_EQ(painter.texts, (std::vector<RecordedText>{{275, 325, "Точка"}}));
+}
+
+}  // namespace
+}  // namespace karvelo
