@@ -1,0 +1,40 @@
+#include "app/choose_demo_dialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/dialog_units.h"
+#include "app/field_exchange.h"
+#include "profile/profile_image.h"
+
+namespace karvelo {
+
+ChooseDemoDialog::ChooseDemoDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      choice_(new QButtonGroup(this)) {
+    setWindowTitle(QStringLiteral("Dialog"));
+    setFont(DialogFont());
+    setFixedSize(DialogSize(265, 158));
+
+    auto* ok = PlaceAt(new QPushButton(QStringLiteral("OK"), this), 209, 7, 50, 14);
+    ok->setDefault(true);
+    auto* frame = PlaceAt(new QGroupBox(this), 29, 21, 140, 79);
+    auto* first = PlaceAt(new QRadioButton(QString::fromUtf8("Файл 1"), this), 42, 36, 39, 10);
+    auto* second = PlaceAt(new QRadioButton(QString::fromUtf8("Файл 2"), this), 42, 54, 39, 10);
+    second->setEnabled(false);
+    frame->lower();
+    choice_->addButton(first, 0);
+    choice_->addButton(second, 1);
+    WriteRadio(choice_, 0);
+
+    connect(ok, &QPushButton::clicked, this, &ChooseDemoDialog::accept);
+}
+
+void ChooseDemoDialog::accept() {
+    QDialog::accept();
+    ProfileChoice = static_cast<std::uint32_t>(ReadRadio(choice_));
+}
+
+}  // namespace karvelo

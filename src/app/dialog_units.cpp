@@ -1,0 +1,15 @@
+#include "app/dialog_units.h"
+
+namespace karvelo {
+
+namespace {
+constexpr int kDialogFontPixels = 11;
+}  // namespace
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(kDialogFontPixels);
+    return font;
+}
+
+}  // namespace karvelo

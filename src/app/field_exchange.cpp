@@ -1,0 +1,103 @@
+#include "app/field_exchange.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QString>
+
+#include "app/field_text.h"
+#include "common/error_messages.h"
+#include "common/number_format.h"
+
+namespace karvelo {
+
+namespace {
+
+std::string TextOf(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+std::string TextOf(const QLabel* label) {
+    return label->text().toStdString();
+}
+
+template <class Control>
+void SetTextIfChanged(Control* control, const QString& text) {
+    if (control->text() != text) {
+        control->setText(text);
+    }
+}
+
+template <class Control, class Value, class Parse>
+bool ReadWith(Control* control, Value& value, Parse parse, const char* prompt) {
+    const auto parsed = parse(TextOf(control));
+    if (!parsed) {
+        PromptField(prompt, control);
+        return false;
+    }
+    value = static_cast<Value>(*parsed);
+    return true;
+}
+
+}  // namespace
+
+void PromptField(const char* prompt, QWidget* control) {
+    if (MessageSink* sink = CurrentMessageSink()) {
+        sink->Show(prompt);
+    }
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->selectAll();
+    }
+}
+
+bool ReadField(QLineEdit* edit, std::int32_t& value) {
+    return ReadWith(edit, value, ParseIntegerText, kPromptInteger);
+}
+bool ReadField(QLineEdit* edit, std::uint32_t& value) {
+    return ReadWith(edit, value, ParseUnsignedText, kPromptPositiveInteger);
+}
+bool ReadField(QLineEdit* edit, float& value) {
+    return ReadWith(edit, value, ParseNumberText, kPromptNumber);
+}
+bool ReadField(QLabel* label, double& value) {
+    return ReadWith(label, value, ParseNumberText, kPromptNumber);
+}
+bool ReadField(QLabel* label, float& value) {
+    return ReadWith(label, value, ParseNumberText, kPromptNumber);
+}
+
+void WriteField(QLineEdit* edit, std::int32_t value) {
+    SetTextIfChanged(edit, QString::number(value));
+}
+void WriteField(QLineEdit* edit, std::uint32_t value) {
+    SetTextIfChanged(edit, QString::number(value));
+}
+void WriteField(QLineEdit* edit, float value) {
+    SetTextIfChanged(edit, QString::fromStdString(FormatFieldFloat(value)));
+}
+void WriteField(QLabel* label, double value) {
+    SetTextIfChanged(label, QString::fromStdString(FormatFieldDouble(value)));
+}
+void WriteField(QLabel* label, float value) {
+    SetTextIfChanged(label, QString::fromStdString(FormatFieldFloat(value)));
+}
+
+std::int32_t ReadRadio(const QButtonGroup* group) {
+    return group->checkedId();
+}
+
+void WriteRadio(QButtonGroup* group, std::int32_t value) {
+    if (QAbstractButton* button = group->button(value)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one button checked; lift that for a moment.
+    group->setExclusive(false);
+    for (QAbstractButton* each : group->buttons()) {
+        each->setChecked(false);
+    }
+    group->setExclusive(true);
+}
+
+}  // namespace karvelo

@@ -1,0 +1,24 @@
+// karvelo: the desktop program.
+#include <QApplication>
+
+#include "app/file_dialog_chooser.h"
+#include "app/main_window.h"
+#include "app/message_box_sink.h"
+#include "app/toolbar_icons.h"
+#include "common/error_messages.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // Where QSettings keeps the program's standard settings.
+    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QCoreApplication::setApplicationName(QStringLiteral("Karvelo"));
+    QApplication::setWindowIcon(karvelo::ApplicationIcon());
+
+    karvelo::MessageBoxSink messages;
+    const karvelo::ScopedMessageSink messageScope(&messages);
+    karvelo::FileDialogChooser chooser;
+
+    karvelo::MainWindow window(chooser);
+    window.show();
+    return QApplication::exec();
+}

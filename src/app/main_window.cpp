@@ -1,0 +1,154 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QToolBar>
+
+#include "app/about_dialog.h"
+#include "app/correlation_dialog.h"
+#include "app/open_profile_dialog.h"
+#include "app/picking_bar.h"
+#include "app/surface_print.h"
+#include "app/toolbar_icons.h"
+#include "plot/click_regions.h"
+#include "view/form_view.h"
+
+namespace karvelo {
+
+MainWindow::MainWindow(SaveFileChooser& chooser, QWidget* parent)
+    : QMainWindow(parent),
+      view_(new FormView(chooser, this)),
+      pickingBar_(nullptr),
+      toolBar_(new QToolBar(QStringLiteral("Toolbar"), this)) {
+    setWindowTitle(QStringLiteral("Karvelo demo version"));
+    setCentralWidget(view_);
+    CreateMenus();
+    CreateToolBar();
+    CreateAccelerators();
+    SetUpPickRegion();
+    pickingBar_ = new PickingBar(view_->Session(), this);
+    addToolBar(Qt::BottomToolBarArea, pickingBar_);
+    pickingBar_->hide();
+    FitToContent();
+}
+
+void MainWindow::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    openAction_ = file->addAction(OpenIcon(), QStringLiteral("&Open...\tCtrl+O"));
+    openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    openAction_->setToolTip(QStringLiteral("Open"));
+    connect(openAction_, &QAction::triggered, this, &MainWindow::OnFileOpen);
+    file->addSeparator();
+    connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this,
+            &MainWindow::close);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* toolbar = view->addAction(QStringLiteral("&Toolbar"));
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    connect(toolbar, &QAction::toggled, this, [this](bool on) { toolBar_->setVisible(on); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    aboutAction_ = help->addAction(AboutIcon(), QStringLiteral("&About Karvelo..."));
+    aboutAction_->setToolTip(QStringLiteral("About"));
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::OnAbout);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    QAction* picking = tools->addAction(QString::fromUtf8("Пикирование"));
+    picking->setCheckable(true);
+    connect(picking, &QAction::toggled, this, &MainWindow::OnPicking);
+    QMenu* quality = tools->addMenu(QString::fromUtf8("Добротность"));
+    qualityDisplayAction_ = quality->addAction(QString::fromUtf8("Вкл. отображение"));
+    qualityDisplayAction_->setCheckable(true);
+    connect(qualityDisplayAction_, &QAction::triggered, this, &MainWindow::OnQualityDisplay);
+    connect(quality->addAction(QString::fromUtf8("Сохранить в файл")), &QAction::triggered, this,
+            [this] { view_->Session().OnQualitySave(); });
+    connect(tools->addAction(QString::fromUtf8("Корр. функция")), &QAction::triggered, this,
+            &MainWindow::OnCorrelation);
+
+    // The toolbar's own visibility keeps the check mark of "&Toolbar".
+    connect(toolBar_, &QToolBar::visibilityChanged, toolbar, [toolbar](bool visible) {
+        const QSignalBlocker quiet(toolbar);
+        toolbar->setChecked(visible);
+    });
+}
+
+void MainWindow::CreateToolBar() {
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->addAction(openAction_);
+    toolBar_->addAction(aboutAction_);
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void MainWindow::CreateAccelerators() {
+    auto addKey = [this](QKeySequence keys) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        addAction(action);
+        return action;
+    };
+    connect(addKey(QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
+            &MainWindow::OnNewDocument);
+    connect(addKey(QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered, this,
+            &MainWindow::OnPrint);
+    // Ctrl+S saves the document, which holds nothing: the key is taken and does nothing.
+    addKey(QKeySequence(Qt::CTRL | Qt::Key_S));
+}
+
+void MainWindow::FitToContent() {
+    // Large enough for the controls and every plot panel; smaller only on a smaller screen.
+    QSize wanted = FormView::ContentSize();
+    wanted.rheight() += menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        wanted = wanted.boundedTo(screen->availableSize());
+    }
+    resize(wanted);
+}
+
+void MainWindow::OnFileOpen() {
+    view_->Session().OnFileOpen([this] {
+        OpenProfileDialog dialog(this);
+        dialog.exec();
+    });
+}
+
+void MainWindow::OnNewDocument() {
+    view_->Session().InitialUpdate();
+}
+
+void MainWindow::OnPrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintSurface(view_->DrawingSurface(), QRect(QPoint(0, 0), FormView::ContentSize()),
+                     printer);
+    }
+}
+
+void MainWindow::OnAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::OnPicking(bool checked) {
+    pickingBar_->setVisible(checked);
+}
+
+void MainWindow::OnQualityDisplay() {
+    qualityDisplayAction_->setChecked(view_->Session().ToggleQualityDisplay());
+}
+
+void MainWindow::OnCorrelation() {
+    if (!view_->Session().CorrelationAvailable()) {
+        return;
+    }
+    CorrelationDialog dialog(this);
+    dialog.exec();
+}
+
+}  // namespace karvelo

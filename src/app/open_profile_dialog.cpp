@@ -1,0 +1,79 @@
+#include "app/open_profile_dialog.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/choose_demo_dialog.h"
+#include "app/dialog_units.h"
+#include "app/field_exchange.h"
+#include "profile/profile_image.h"
+#include "profile/profile_loader.h"
+
+namespace karvelo {
+
+OpenProfileDialog::OpenProfileDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      channels_(new QButtonGroup(this)),
+      hits_(nullptr) {
+    ProfileChoice = 0;
+    setWindowTitle(QString::fromUtf8("Открыть"));
+    setFont(DialogFont());
+    setFixedSize(DialogSize(302, 122));
+
+    // Created in template order, which is also the tab order.
+    auto* choose =
+        PlaceAt(new QPushButton(QString::fromUtf8("Выбрать файлы"), this), 210, 24, 68, 14);
+    auto* ok = PlaceAt(new QPushButton(QStringLiteral("OK"), this), 210, 42, 68, 14);
+    ok->setDefault(true);
+    auto* cancel = PlaceAt(new QPushButton(QStringLiteral("Cancel"), this), 210, 60, 68, 14);
+    auto* frame = PlaceAt(new QGroupBox(this), 30, 17, 142, 69);
+    channels_->addButton(
+        PlaceAt(new QRadioButton(QString::fromUtf8("1 канал"), this), 38, 27, 42, 10), kChannel1);
+    channels_->addButton(
+        PlaceAt(new QRadioButton(QString::fromUtf8("2 канал"), this), 37, 42, 42, 10), kChannel2);
+    channels_->addButton(
+        PlaceAt(new QRadioButton(QString::fromUtf8("Оба канала"), this), 37, 59, 55, 10),
+        kBothChannels);
+    hits_ = PlaceAt(new QLineEdit(this), 129, 92, 40, 14);
+    auto* hitsLabel =
+        PlaceAt(new QLabel(QString::fromUtf8("Кол-во ударов на точку"), this), 30, 95, 83, 8);
+    hitsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    frame->lower();
+
+    WriteRadio(channels_, kBothChannels);
+    WriteField(hits_, HitsPerPoint);
+
+    connect(choose, &QPushButton::clicked, this, &OpenProfileDialog::ChooseFiles);
+    connect(ok, &QPushButton::clicked, this, &OpenProfileDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &OpenProfileDialog::reject);
+}
+
+void OpenProfileDialog::ChooseFiles() {
+    ChooseDemoDialog chooser(this);
+    chooser.exec();
+}
+
+void OpenProfileDialog::accept() {
+    const int channelMode = ReadRadio(channels_);
+    std::uint32_t hits = 0;
+    if (!ReadField(hits_, hits)) {
+        return;
+    }
+    if (hits < kMinHitsPerPoint || hits > kMaxHitsPerPoint) {
+        const QString prompt = QStringLiteral("Please enter an integer between %1 and %2.")
+                                   .arg(kMinHitsPerPoint)
+                                   .arg(kMaxHitsPerPoint);
+        PromptField(prompt.toStdString().c_str(), hits_);
+        return;
+    }
+    // The load reports a hits count that does not fit the profile itself; either way the
+    // dialog closes, its result telling whether a profile was loaded.
+    const bool loaded = LoadProfile(ProfileChoice, channelMode, hits);
+    done(loaded ? Accepted : Rejected);
+}
+
+}  // namespace karvelo

@@ -1,0 +1,23 @@
+#include "app/progress_dialog.h"
+
+#include <QLabel>
+
+#include "app/dialog_units.h"
+
+namespace karvelo {
+
+ProgressDialog::ProgressDialog()
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setWindowTitle(QString::fromUtf8("Сообщение"));
+    setFont(DialogFont());
+    setFixedSize(DialogSize(186, 95));
+    move(DialogX(300), DialogY(200));
+    // The box must not take the keyboard from the edit the user is typing in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* text =
+        PlaceAt(new QLabel(QString::fromUtf8("Запрос обрабатывается"), this), 45, 37, 97, 23);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+}  // namespace karvelo

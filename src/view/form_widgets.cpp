@@ -1,0 +1,142 @@
+#include "view/form_widgets.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+
+#include "app/dialog_units.h"
+
+namespace karvelo {
+
+namespace {
+
+constexpr int kContrastMax = 100;
+constexpr int kContrastStep = 10;
+
+QString Text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QLabel* Static(const char* text, QWidget* form, int x, int y, int width, int height) {
+    auto* label = PlaceAt(new QLabel(Text(text), form), x, y, width, height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// Group boxes stay beneath the controls they frame, so that clicks reach those.
+QGroupBox* Frame(const char* title, QWidget* form, int x, int y, int width, int height) {
+    auto* box = PlaceAt(new QGroupBox(Text(title), form), x, y, width, height);
+    box->lower();
+    return box;
+}
+
+QRadioButton* Radio(const char* text, QWidget* form, int x, int y, int width, int height) {
+    return PlaceAt(new QRadioButton(Text(text), form), x, y, width, height);
+}
+
+QLineEdit* Edit(QWidget* form, int x, int y, int width, int height) {
+    return PlaceAt(new QLineEdit(form), x, y, width, height);
+}
+
+QPushButton* Button(const char* text, QWidget* form, int x, int y, int width, int height) {
+    auto* button = PlaceAt(new QPushButton(Text(text), form), x, y, width, height);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// Edits that take digits only from the keyboard.
+void DigitsOnly(QLineEdit* edit) {
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+}  // namespace
+
+FormWidgets CreateFormWidgets(QWidget* form) {
+    FormWidgets w;
+    w.singleTrace = Radio("Одна трасса", form, 30, 90, 59, 10);
+    w.averaged = Radio("Усреднённый спектр", form, 30, 102, 87, 10);
+    w.product = Radio("Произведение спектров", form, 30, 114, 98, 10);
+    w.profile = Radio("Спектр профиля", form, 30, 126, 72, 10);
+    w.profile->setEnabled(false);
+    Frame("Трассы", form, 16, 7, 120, 65);
+    w.pointNumber = Edit(form, 78, 54, 40, 14);
+    Frame("", form, 24, 18, 101, 30);
+    w.wiggle = Radio("Графический вид", form, 30, 24, 75, 10);
+    w.density = Radio("Плотностной вид", form, 30, 36, 75, 10);
+    Static("Номер точки", form, 24, 54, 44, 8);
+    Frame("Спектр", form, 18, 74, 120, 208);
+    Frame("", form, 24, 82, 109, 56);
+    w.applyBand = Button("Изменить диапазон частот", form, 21, 210, 96, 14);
+    w.spinValue = Edit(form, 71, 386, 24, 14);
+    DigitsOnly(w.spinValue);
+    w.spinValue->setEnabled(false);
+    w.spinValue->hide();
+    Static("Номер трассы", form, 23, 140, 48, 8);
+    w.traceNumber = Edit(form, 72, 140, 36, 14);
+    DigitsOnly(w.traceNumber);
+    Static("fmax,Гц.", form, 23, 180, 30, 8);
+    Static("fmin,Гц.", form, 24, 196, 28, 8);
+    w.fmax = Edit(form, 81, 177, 40, 14);
+    w.fmin = Edit(form, 81, 193, 40, 14);
+    w.peakList = PlaceAt(new QListWidget(form), 24, 240, 109, 40);
+    w.peakList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Static("Список локальных максимумов:", form, 24, 228, 111, 11);
+    w.frequency = Static("Static", form, 151, 384, 52, 8);
+    w.velocity = Edit(form, 81, 157, 40, 14);
+    w.derived = Static("Static", form, 281, 385, 51, 13);
+    w.thicknessGiven = PlaceAt(new QCheckBox(form), 126, 159, 8, 10);
+    w.derivedCaption = Static("Толщина/скорость", form, 204, 385, 67, 8);
+    Static("Скорость    /толщина", form, 24, 157, 37, 16);
+    w.defaultBand = Button("D", form, 119, 210, 14, 14);
+    w.contrast = PlaceAt(new QScrollBar(Qt::Horizontal, form), 28, 350, 99, 11);
+    w.contrast->setRange(0, kContrastMax);
+    w.contrast->setSingleStep(kContrastStep);
+    w.contrast->setPageStep(kContrastStep);
+    // The bar moves only where the contrast action puts it, not while being dragged.
+    w.contrast->setTracking(false);
+    w.contrastCaption = Static("Регулирование  контрастности", form, 29, 337, 107, 8);
+    w.paletteCaption = Static("Используемая палитра", form, 31, 289, 78, 8);
+    w.exportSpectrum = Button("S", form, 116, 140, 18, 13);
+    w.exportSpectrum->setEnabled(false);
+    w.qualityCaption = Static("Добротность", form, 149, 395, 46, 8);
+    w.quality = Static("Static", form, 210, 396, 56, 8);
+
+    for (QWidget* hidden : std::initializer_list<QWidget*>{
+             w.paletteCaption, w.contrastCaption, w.contrast, w.frequency, w.derivedCaption,
+             w.derived, w.qualityCaption, w.quality}) {
+        hidden->hide();
+    }
+
+    w.spectrumModes = new QButtonGroup(form);
+    w.spectrumModes->addButton(w.singleTrace, 0);
+    w.spectrumModes->addButton(w.averaged, 1);
+    w.spectrumModes->addButton(w.product, 2);
+    w.spectrumModes->addButton(w.profile, 3);
+    w.viewModes = new QButtonGroup(form);
+    w.viewModes->addButton(w.wiggle, 0);
+    w.viewModes->addButton(w.density, 1);
+
+    w.pointNumber->setObjectName(QStringLiteral("pointNumber"));
+    w.traceNumber->setObjectName(QStringLiteral("traceNumber"));
+    w.fmax->setObjectName(QStringLiteral("fmax"));
+    w.fmin->setObjectName(QStringLiteral("fmin"));
+    w.velocity->setObjectName(QStringLiteral("velocityOrThickness"));
+    w.thicknessGiven->setObjectName(QStringLiteral("thicknessGiven"));
+    w.peakList->setObjectName(QStringLiteral("peakList"));
+    w.contrast->setObjectName(QStringLiteral("contrast"));
+    w.frequency->setObjectName(QStringLiteral("frequency"));
+    w.derived->setObjectName(QStringLiteral("derived"));
+    w.quality->setObjectName(QStringLiteral("quality"));
+    return w;
+}
+
+}  // namespace karvelo
