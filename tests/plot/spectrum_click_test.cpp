@@ -1,0 +1,146 @@
+// A click on the spectrum panel: frequency, nearest bin and what a left click shows.
+#include "plot/spectrum_click.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <span>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/quality.h"
+#include "fakes/recording_analysis_controls.h"
+#include "plot/plot_panels.h"
+#include "plot_test_support.h"
+
+namespace karvelo {
+namespace {
+
+using testing::RecordingAnalysisControls;
+
+constexpr double kUntouched = -1.0;
+
+class SpectrumClickTest : public testing::PlotTest {
+  protected:
+    void SetUp() override {
+        PlotTest::SetUp();
+        // Five shown bins, 1000 to 1400 Hz, across the frame x 225..625.
+        for (std::uint32_t i = 0; i < kBins; ++i) {
+            BinFrequencies[i] = 1000 + 100 * i;
+        }
+        request_.Controls = &controls_;
+        request_.ClickFrequency = kUntouched;
+        request_.VelocityOrThickness = 4000.0f;
+    }
+
+    std::optional<SpectrumHit> Click(int x, int y, std::uint8_t kind = kRequestClick) {
+        request_.RequestKind = kind;
+        request_.ClickX = x;
+        request_.ClickY = y;
+        return SpectrumClick(request_, layout_, Bins(), 7);
+    }
+
+    static std::span<const std::uint32_t> Bins() {
+        return std::span<const std::uint32_t>(BinFrequencies.data(), kBins);
+    }
+
+    static constexpr std::uint32_t kBins = 5;
+    const PlotLayout layout_ = SpectrumPanelLayout(100.0f);
+    RecordingAnalysisControls controls_;
+    AnalysisRequest request_;
+};
+
+TEST_F(SpectrumClickTest, FrameEdgesGiveTheFirstAndTheLastBin) {
+    struct Case {
+        int x;
+        int y;
+        double frequency;
+        std::size_t bin;
+    };
+    for (const Case c : {Case{225, 495, 1000.0, 0}, Case{625, 495, 1400.0, 4},
+                         Case{225, 370, 1000.0, 0}, Case{625, 620, 1400.0, 4}}) {
+        const auto hit = Click(c.x, c.y);
+        ASSERT_TRUE(hit) << c.x << "," << c.y;
+        EXPECT_EQ(hit->Frequency, c.frequency);
+        EXPECT_EQ(hit->Bin, c.bin);
+    }
+}
+
+TEST_F(SpectrumClickTest, HalfWayBetweenTwoBinsSelectsTheHigherBin) {
+    struct Case {
+        int x;
+        double frequency;
+        std::size_t bin;
+    };
+    for (const Case c : {Case{275, 1050.0, 1}, Case{274, 1049.0, 0}, Case{276, 1051.0, 1},
+                         Case{325, 1100.0, 1}, Case{575, 1350.0, 4}}) {
+        const auto hit = Click(c.x, 400);
+        ASSERT_TRUE(hit) << c.x;
+        EXPECT_EQ(hit->Frequency, c.frequency) << c.x;
+        EXPECT_EQ(hit->Bin, c.bin) << c.x;
+    }
+}
+
+TEST_F(SpectrumClickTest, ClickOutsideTheFrameChangesNothing) {
+    for (const auto& [x, y] :
+         {std::pair{224, 400}, std::pair{626, 400}, std::pair{400, 369}, std::pair{400, 621}}) {
+        EXPECT_FALSE(Click(x, y)) << x << "," << y;
+    }
+    EXPECT_EQ(request_.ClickFrequency, kUntouched);
+    EXPECT_EQ(request_.DerivedValue, 0.0f);
+    EXPECT_TRUE(controls_.visibility.empty());
+}
+
+TEST_F(SpectrumClickTest, LeftClickShowsTheFrequencyAndTheDerivedThickness) {
+    ASSERT_TRUE(Click(425, 400));
+    EXPECT_EQ(request_.ClickFrequency, 1200.0);
+    EXPECT_FLOAT_EQ(request_.DerivedValue, 4000.0f / (2.0f * 1200.0f));
+    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Frequency));
+    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Derived));
+    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::DerivedCaption));
+    EXPECT_FALSE(controls_.visibility.contains(AnalysisStatic::Quality));
+}
+
+TEST_F(SpectrumClickTest, RedrawFindsTheBinButShowsNothing) {
+    const auto hit = Click(425, 400, kRequestRedraw);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->Bin, 2U);
+    EXPECT_EQ(request_.ClickFrequency, kUntouched);
+    EXPECT_TRUE(controls_.visibility.empty());
+}
+
+TEST_F(SpectrumClickTest, QualityOfTheClickedPeakWhileTheDisplayIsOn) {
+    // A peak at band bin 2 (full bin 9) whose half-power points are bins 1 and 3.
+    const float spectrum[kBins] = {0.1f, 0.5f, 1.0f, 0.5f, 0.1f};
+    std::copy(std::begin(spectrum), std::end(spectrum), SpectrumRows.begin());
+    PeakCount = 1;
+    PeakBins[0] = 2 + 7;
+    QualityDisplayOn = true;
+    ASSERT_TRUE(Click(425, 400));
+    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Quality));
+    EXPECT_FLOAT_EQ(request_.QualityValue, 1200.0f / (1300.0f - 1100.0f));
+
+    QualityDisplayOn = false;
+    request_.QualityValue = 0.0f;
+    ASSERT_TRUE(Click(425, 400));
+    EXPECT_EQ(request_.QualityValue, 0.0f);
+}
+
+TEST_F(SpectrumClickTest, FrequencyAndColumnMapOntoEachOther) {
+    // Bins 0 .. 2997 Hz, 3 Hz apart: no whole number of Hz per column.
+    std::array<std::uint32_t, 1000> bins{};
+    for (std::uint32_t i = 0; i < bins.size(); ++i) {
+        bins[i] = 3 * i;
+    }
+    const AxisMapping axis = SpectrumFrequencyAxis(layout_, bins);
+    EXPECT_EQ(axis.ValueFor(225), 0.0);
+    EXPECT_EQ(axis.ValueFor(625), 2997.0);
+    for (int x = 225; x <= 625; ++x) {
+        EXPECT_NEAR(axis.PixelFor(axis.ValueFor(x)), x, 1e-9) << x;
+    }
+    for (const std::uint32_t f : bins) {
+        EXPECT_NEAR(axis.ValueFor(axis.PixelFor(f)), f, 1e-9) << f;
+    }
+}
+
+}  // namespace
+}  // namespace karvelo
