@@ -19,7 +19,12 @@ run_tests() {
 }
 
 headless_demo() {
-    build/bin/karvelo-cli info
+    local png=build/demo-profile-spectrum.png
+    echo "== Profile 1: per-point report (velocity 3780 m/s gives the thickness) =="
+    build/bin/karvelo-cli report --mode product --velocity 3780
+    echo "== Profile-spectrum map =="
+    build/bin/karvelo-cli analyse --mode profile --png "$png" >/dev/null
+    echo "Wrote the profile-spectrum map to $PWD/$png"
 }
 
 start_program() {

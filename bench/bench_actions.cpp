@@ -1,0 +1,105 @@
+// Each action of the form end to end on the built-in profile: clear the surface, run
+// the pipeline, draw (labels rendered with Qt, as on screen).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+
+#include "analysis/fftw_wisdom.h"
+#include "app/surface_text_painter.h"
+#include "fakes/fake_form_controls.h"
+#include "fakes/preset_save_file_chooser.h"
+#include "fakes/recording_analysis_controls.h"
+#include "plot/click_regions.h"
+#include "profile/profile_loader.h"
+#include "session/correlation_run.h"
+#include "session/form_session.h"
+
+namespace karvelo {
+namespace {
+
+struct Bench {
+    Bench() : painter(surface), session(surface, controls, analysis, progress, chooser) {
+        SetUpPickRegion();
+        LoadFftwWisdom();
+        session.OnFileOpen([] { LoadProfile(0, kBothChannels, 1); });
+    }
+    Surface surface;
+    SurfaceTextPainter painter;
+    testing::FakeFormControls controls;
+    testing::RecordingAnalysisControls analysis;
+    testing::FakeProgressBox progress;
+    testing::PresetSaveFileChooser chooser{std::nullopt};
+    FormSession session;
+};
+
+Bench& Form() {
+    static Bench bench;
+    return bench;
+}
+
+void ProductSpectrum(benchmark::State& state, int viewMode) {
+    Bench& b = Form();
+    b.controls.widgets.SpectrumMode = kSpectrumProduct;
+    b.controls.widgets.ViewMode = viewMode;
+    b.controls.widgets.PointNumber = 3;
+    b.session.OnSpectrumSettings();
+    for (auto _ : state) {
+        b.session.OnSpectrumSettings();
+    }
+}
+
+void BM_SpectrumSettingsProductWiggle(benchmark::State& state) { ProductSpectrum(state, 0); }
+void BM_SpectrumSettingsProductDensity(benchmark::State& state) { ProductSpectrum(state, 1); }
+
+void BM_ProfileSpectrum(benchmark::State& state) {
+    Bench& b = Form();
+    b.controls.widgets.SpectrumMode = kProfileSpectrum;
+    b.controls.widgets.ViewMode = 0;
+    for (auto _ : state) {
+        b.session.OnProfileSpectrum();
+    }
+}
+
+void BM_ContrastStep(benchmark::State& state) {
+    Bench& b = Form();
+    b.controls.widgets.SpectrumMode = kProfileSpectrum;
+    b.controls.widgets.ViewMode = 0;
+    b.session.OnProfileSpectrum();
+    for (auto _ : state) {
+        b.controls.contrastBar = 50;
+        b.session.OnHScroll(ScrollCode::LineRight, 0);
+    }
+}
+
+void BM_CorrelationFullRange(benchmark::State& state) {
+    Bench& b = Form();
+    Surface dialogSurface;
+    SurfaceTextPainter painter(dialogSurface);
+    CorrelationFields fields;
+    fields.Signal2Trace = 1;
+    fields.FullRange = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RunCorrelation(fields, dialogSurface));
+    }
+    static_cast<void>(b);
+}
+
+constexpr int kRepetitions = 5;
+BENCHMARK(BM_SpectrumSettingsProductWiggle)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_SpectrumSettingsProductDensity)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_ProfileSpectrum)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_ContrastStep)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_CorrelationFullRange)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace karvelo
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
