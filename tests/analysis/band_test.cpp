@@ -176,13 +176,5 @@ TEST_F(BandTest, CutMovesTheBandToTheStartOfEveryBufferInUse) {
     EXPECT_EQ(ProfileSpectrumGrid[3 * kMatrixRowStride], 0.0);
 }
 
-TEST_F(BandTest, BandStartingAtBinZeroIsNotMoved) {
-    BuiltInAxis();
-    SpectrumRows[0] = 0.25f;
-    CutBand(kSingleTrace, BandBins{0, 191}, 1);
-    EXPECT_EQ(BinFrequencies[1], 15u);
-    EXPECT_EQ(SpectrumRows[0], 0.25f);
-}
-
 }  // namespace
 }  // namespace karvelo

@@ -49,15 +49,6 @@ TEST_F(PeaksTest, FindsTheMaximaOfEachShape) {
     }
 }
 
-TEST_F(PeaksTest, RecordsAmplitudeAndFrequencyOfEachMaximum) {
-    Search({0.2f, 0.5f, 0.3f, 0.6f, 0.1f});
-    ASSERT_EQ(PeakCount, 2u);
-    EXPECT_EQ(PeakAmplitudes[0], 0.5f);
-    EXPECT_EQ(PeakFrequencies[0], 10u);
-    EXPECT_EQ(PeakAmplitudes[1], 0.6f);
-    EXPECT_EQ(PeakFrequencies[1], 30u);
-}
-
 TEST_F(PeaksTest, FlatMaximumLiesAtTheTruncatedMeanOfItsEdgeFrequencies) {
     // Bins 1 to 3 form the plateau: frequencies 15, 31, 47 give (15 + 47) / 2 = 31;
     // the flat start 0, 15 gives 7.

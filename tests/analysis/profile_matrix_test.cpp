@@ -98,12 +98,6 @@ TEST_F(ProfileMatrixTest, ColumnsRunInEqualStepsAcrossTheBand) {
     EXPECT_FLOAT_EQ(static_cast<float>(Grid(kMatrixRows - 1, 499)), Row(4, kCount - 1));
 }
 
-TEST_F(ProfileMatrixTest, WideBandsGetOneColumnPerBin) {
-    EXPECT_EQ(MatrixColumns(2), 500u);
-    EXPECT_EQ(MatrixColumns(500), 500u);
-    EXPECT_EQ(MatrixColumns(5121), 5121u);
-}
-
 TEST_F(ProfileMatrixTest, SinglePointGivesOneRowAcrossTheColumns) {
     WritePointSpectra(1);
     AnalysisRequest request;
