@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <span>
+#include <vector>
 
 #include <libalglib/interpolation.h>
 
@@ -10,6 +11,7 @@
 #include "analysis/band.h"
 #include "analysis/frequency_axis.h"
 #include "analysis/spectrum_modes.h"
+#include "analysis/spline_evaluation.h"
 #include "common/error_messages.h"
 
 namespace karvelo {
@@ -81,17 +83,22 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
             y.setcontent(pointCount, GridPoints.data());
             alglib::real_2d_array f;
             f.setcontent(pointCount, count, GridSamples.data());
+            // ALGLIB builds and checks the spline; its values over the whole grid come from
+            // the bulk evaluation, which repeats spline2dcalc's arithmetic.
             alglib::spline2dinterpolant spline;
             alglib::spline2dbuildbilinear(x, y, f, pointCount, count, spline);
-            for (std::size_t r = 0; r < kMatrixRows; ++r) {
-                const double point = static_cast<double>(r) * dy + GridPoints[0];
-                GridRowPoints[r] = point;
-                double* row = MatrixRow(r);
-                for (std::size_t k = 0; k < columns; ++k) {
-                    row[k] = alglib::spline2dcalc(
-                        spline, static_cast<double>(k) * dx + firstFrequency, point);
-                }
+            std::vector<double> columnFrequencies(columns);
+            for (std::size_t k = 0; k < columns; ++k) {
+                columnFrequencies[k] = static_cast<double>(k) * dx + firstFrequency;
             }
+            for (std::size_t r = 0; r < kMatrixRows; ++r) {
+                GridRowPoints[r] = static_cast<double>(r) * dy + GridPoints[0];
+            }
+            EvaluateBilinearGrid(
+                std::span<const double>(GridFrequencies.data(), count),
+                std::span<const double>(GridPoints.data(), pointCount),
+                std::span<const double>(GridSamples.data(), std::size_t{pointCount} * count),
+                columnFrequencies, GridRowPoints, MatrixRow(0), kMatrixRowStride);
             rows = kMatrixRows;
         } else {
             alglib::real_1d_array values;
@@ -99,10 +106,8 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
             alglib::spline1dinterpolant spline;
             alglib::spline1dbuildlinear(x, values, spline);
             GridRowPoints[0] = 0.0;
-            double* row = MatrixRow(0);
-            for (std::size_t k = 0; k < columns; ++k) {
-                row[k] = alglib::spline1dcalc(spline, static_cast<double>(k) * dx + firstFrequency);
-            }
+            EvaluateLinearSpline(spline, firstFrequency, dx,
+                                 std::span<double>(MatrixRow(0), columns));
             rows = 1;
         }
     } catch (const alglib::ap_error&) {

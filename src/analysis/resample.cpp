@@ -3,6 +3,7 @@
 #include <libalglib/interpolation.h>
 
 #include "analysis/analysis_buffers.h"
+#include "analysis/spline_evaluation.h"
 
 namespace karvelo {
 
@@ -27,9 +28,7 @@ bool ResampleFivefold(std::span<const double> samples, std::uint32_t sampleInter
 
         const double start = times[0];
         const double step = (times[n - 1] - start) / static_cast<double>(resampled - 1);
-        for (std::size_t m = 0; m < resampled; ++m) {
-            out[m] = alglib::spline1dcalc(spline, static_cast<double>(m) * step + start);
-        }
+        EvaluateLinearSpline(spline, start, step, out.first(resampled));
     } catch (const alglib::ap_error&) {
         return false;
     }
