@@ -27,7 +27,8 @@ struct AxisMapping {
     // Pixel position of value, not yet truncated.
     double PixelFor(double value) const {
         if (Span == 0.0) {
-            return Origin + Length / 2;
+            const int middle = Origin + Length / 2;
+            return middle;
         }
         return Origin + (value - First) * Length / Span;
     }

@@ -63,6 +63,22 @@ TEST_F(ColourMapTest, EqualValuesColourTheWholeMapInOneColour) {
     }
 }
 
+TEST_F(ColourMapTest, SingleColumnLiesOnTheMiddleRow) {
+    std::vector<double> matrix(800, 0.0);
+    matrix[799] = 1.0;
+    PlotData data;
+    data.Rows = matrix.data();
+    data.RowsMax = 1.0;
+    const auto* first = reinterpret_cast<const std::uint8_t*>(matrix.data());
+    DrawPlot(surface, ProfileMapLayout(0.0f), PlotMode::ColourMap,
+             {first, sizeof(double), kFormatDoubleRows, 800}, AxisWords(700, 0, 1), data);
+    EXPECT_EQ(surface.PixelAt(325, 495), PaletteColour(kSpectrumPalette, 0));
+    EXPECT_EQ(surface.PixelAt(1124, 495), PaletteColour(kSpectrumPalette, 1275));
+    EXPECT_EQ(PaintedIn(326, 371, 1124, 619), 799);
+    EXPECT_EQ(painter.TextAt(1150, 355), "700");
+    EXPECT_EQ(painter.TextAt(1150, 605), "700");
+}
+
 TEST_F(ColourMapTest, PointTicksOfTenPointsStandEveryEightyNineRows) {
     EXPECT_EQ(ColumnsPerPoint(800, 10), 89);
     Draw(

@@ -143,7 +143,7 @@ TEST_F(DrawPlotTest, SpectrumPanelHasNineFrequencyTicksAndSixAmplitudeTicks) {
 
 TEST_F(DrawPlotTest, ProfileMapHasSixFrequencyTicksAndOnePointTickPerLabelledPoint) {
     const PlotLayout layout = ProfileMapLayout(100.0f);
-    std::vector<double> matrix(800 * 3, 1.0);
+    std::vector<double> matrix(std::size_t{800} * 3, 1.0);
     PlotData data;
     data.Rows = matrix.data();
     data.RowsMax = 1.0;

@@ -25,8 +25,8 @@ TEST(Surface, StartsWhiteAndNeverSmallerThanEveryPanelNeeds) {
     EXPECT_EQ(surface.Height(), 720);
     EXPECT_EQ(surface.BytesPerLine(), 1280U * 4U);
     const std::uint32_t* data = surface.Data();
-    EXPECT_TRUE(
-        std::all_of(data, data + 1280 * 720, [](std::uint32_t w) { return w == 0xFFFFFFFFU; }));
+    EXPECT_TRUE(std::all_of(data, data + std::ptrdiff_t{1280} * 720,
+                            [](std::uint32_t w) { return w == 0xFFFFFFFFU; }));
 
     const Surface large(1920, 1080);
     EXPECT_EQ(large.Width(), 1920);
