@@ -33,11 +33,6 @@ TEST(PaletteColour, AnchorColoursOfEveryPalette) {
     }
 }
 
-TEST(PaletteColour, ColoursAreRedInTheLowByte) {
-    EXPECT_EQ(PaletteColour(kSpectrumPalette, 1275), 0x000000FFU);
-    EXPECT_EQ(PaletteColour(kSpectrumPalette, 255), 0x00FF0000U);
-}
-
 TEST(PaletteColour, UnknownPaletteIsBlackAndIndicesStayInRange) {
     EXPECT_EQ(PaletteColour(0, 100), kBlack);
     EXPECT_EQ(PaletteColour(5, 0), kBlack);

@@ -79,36 +79,6 @@ TEST(Surface, ShallowLineStepsOneRowHalfWay) {
     EXPECT_EQ(BlackPixels(surface), 10);
 }
 
-TEST(Surface, ClosedRectangleOfLineTosPaintsEveryCorner) {
-    Surface surface;
-    surface.MoveTo(100, 50);
-    surface.LineTo(200, 50);
-    surface.LineTo(200, 80);
-    surface.LineTo(100, 80);
-    surface.LineTo(100, 50);
-    for (const auto& [x, y] :
-         {std::pair{100, 50}, std::pair{200, 50}, std::pair{200, 80}, std::pair{100, 80}}) {
-        EXPECT_EQ(surface.PixelAt(x, y), kBlack) << x << "," << y;
-    }
-    EXPECT_EQ(BlackPixels(surface), 2 * 100 + 2 * 30);
-}
-
-TEST(Surface, WhitePenDrawsWhiteUntilTheBlackPenIsSelectedAgain) {
-    Surface surface;
-    for (int x = 0; x < 20; ++x) {
-        surface.SetPixel(x, 5, kBlack);
-    }
-    surface.SelectPen(Pen::White);
-    surface.MoveTo(0, 5);
-    surface.LineTo(10, 5);
-    surface.SelectPen(Pen::Black);
-    surface.LineTo(10, 9);
-    EXPECT_EQ(surface.PixelAt(9, 5), kWhite);
-    EXPECT_EQ(surface.PixelAt(10, 5), kBlack);
-    EXPECT_EQ(surface.PixelAt(10, 8), kBlack);
-    EXPECT_EQ(BlackPixels(surface), 10 + 3);
-}
-
 TEST(Surface, DropsWritesOutsideTheBuffer) {
     Surface surface;
     const int w = surface.Width();
