@@ -14,7 +14,7 @@
 #include "plot/draw_plot.h"
 #include "plot/pick_export.h"
 #include "plot/plot_panels.h"
-#include "plot/round_half_up.h"
+#include "plot/point_columns.h"
 #include "plot/spectrum_click.h"
 #include "profile/profile_image.h"
 
@@ -85,11 +85,8 @@ void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t co
     PlotData data;
     data.AxisFormat = kFormatInt32;
     data.Rows = ProfileSpectrumGrid.data();
-    // One label per point; a single point is labelled 0 at the frame's left edge.
-    data.ColumnsPerLabel =
-        PointCount < 2 ? 1
-                       : static_cast<std::int32_t>(
-                             RoundHalfUp(static_cast<double>(kMatrixRows) / (PointCount - 1)));
+    // One label per measuring point; a single point is labelled 0 at the frame's left edge.
+    data.ColumnsPerLabel = ColumnsPerPoint(static_cast<int>(kMatrixRows), PointCount);
     const float axisStep = static_cast<float>(BinFrequencies[cols - 1] - BinFrequencies[0]) /
                            static_cast<float>(cols - 1);
     const PlotLayout layout = ProfileMapLayout(axisStep);
