@@ -22,7 +22,6 @@ namespace karvelo {
 
 namespace {
 
-constexpr std::size_t kSpectrumRowStrideBytes = kTraceRecordBytes;  // row 0 is the only one drawn
 constexpr std::size_t kMatrixRowStrideBytes = kMatrixRowStride * sizeof(double);
 
 void DrawTracePanel(const AnalysisRequest& request, Surface& surface, std::uint32_t samples,
@@ -115,16 +114,8 @@ void DrawSpectrumPanel(AnalysisRequest& request, Surface& surface, const Frequen
     SpectrumClick(request, layout, std::span(BinFrequencies).first(count), band.First);
     ShownBinCount = count;
 
-    PlotData data;
-    data.AxisFormat = kFormatInt32;
-    data.ColumnsPerLabel = 0;
-    SeriesSet series;
-    series.First = reinterpret_cast<const std::uint8_t*>(SpectrumRows.data());
-    series.Stride = kSpectrumRowStrideBytes;
-    series.Format = kFormatIeeeFloat;
-    series.Count = 1;
-    DrawPlot(surface, layout, PlotMode::Curve, series, std::span(BinFrequencies).first(count),
-             data);
+    DrawCurvePlot(surface, layout, std::span(SpectrumRows).first(count),
+                  std::span(BinFrequencies).first(count));
 }
 
 }  // namespace

@@ -124,3 +124,20 @@ void DrawSeries(const SeriesContext& context, const std::uint8_t* series,
 }
 
 }  // namespace karvelo
+
+namespace karvelo {
+
+void DrawCurvePlot(Surface& surface, const PlotLayout& layout, std::span<const float> values,
+                   std::span<const std::uint32_t> axisValues) {
+    PlotData data;
+    data.AxisFormat = kFormatInt32;
+    data.ColumnsPerLabel = 0;
+    SeriesSet series;
+    series.First = reinterpret_cast<const std::uint8_t*>(values.data());
+    series.Stride = kTraceRecordBytes;  // one series only
+    series.Format = kFormatIeeeFloat;
+    series.Count = 1;
+    DrawPlot(surface, layout, PlotMode::Curve, series, axisValues.first(values.size()), data);
+}
+
+}  // namespace karvelo

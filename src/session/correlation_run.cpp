@@ -45,21 +45,6 @@ int LagLimit(const CorrelationFields& fields, std::uint32_t samples, std::uint32
     return static_cast<int>(lag);
 }
 
-void DrawCurve(const CorrelationCurve& curve, std::span<const float> values, std::uint32_t interval,
-               Surface& surface) {
-    PlotData data;
-    data.AxisFormat = kFormatInt32;
-    data.ColumnsPerLabel = 0;
-    SeriesSet series;
-    series.First = reinterpret_cast<const std::uint8_t*>(values.data());
-    series.Stride = kTraceRecordBytes;
-    series.Format = kFormatIeeeFloat;
-    series.Count = 1;
-    const auto* lagWords = reinterpret_cast<const std::uint32_t*>(curve.LagTimes.data());
-    DrawPlot(surface, CorrelationPanelLayout(static_cast<std::uint16_t>(interval)), PlotMode::Curve,
-             series, std::span(lagWords, curve.LagTimes.size()), data);
-}
-
 }  // namespace
 
 CorrelationCurve RunCorrelation(const CorrelationFields& fields, Surface& surface) {
@@ -102,7 +87,9 @@ CorrelationCurve RunCorrelation(const CorrelationFields& fields, Surface& surfac
         curve.LagTimes[k] =
             (static_cast<std::int32_t>(k) - lagLimit) * static_cast<std::int32_t>(interval);
     }
-    DrawCurve(curve, values, interval, surface);
+    const auto* lagWords = reinterpret_cast<const std::uint32_t*>(curve.LagTimes.data());
+    DrawCurvePlot(surface, CorrelationPanelLayout(static_cast<std::uint16_t>(interval)), values,
+                  std::span(lagWords, curve.LagTimes.size()));
     return curve;
 }
 
