@@ -1,0 +1,210 @@
+#include "gui_harness.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/analysis_request.h"
+#include "analysis/quality.h"
+#include "plot/pick_store.h"
+#include "profile/profile_image.h"
+
+namespace karvelo::testing {
+
+namespace {
+// How long a test waits for a dialog it expects before giving up.
+constexpr qint64 kDialogWaitMs = 10000;
+constexpr int kPollMs = 5;
+}  // namespace
+
+void ResetGlobalState() {
+    ResetProfileStore();
+    ResetAnalysisBuffers();
+    ResetPickStore();
+    QualityCount = 0;
+    QualityDisplayOn = false;
+    RefreshPeaksRequest = false;
+    ResetBandRequest = false;
+    BandLimitOnly = false;
+    ContrastClipRequest = false;
+}
+
+GuiHarness::GuiHarness() {
+    ResetGlobalState();
+    window_ = std::make_unique<MainWindow>(chooser);
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+GuiHarness::~GuiHarness() {
+    window_.reset();
+    ResetGlobalState();
+}
+
+QLineEdit* GuiHarness::Edit(const char* name) {
+    auto* edit = Form()->findChild<QLineEdit*>(QString::fromUtf8(name));
+    Q_ASSERT(edit != nullptr);
+    return edit;
+}
+
+QLabel* GuiHarness::Label(const char* name) {
+    auto* label = Form()->findChild<QLabel*>(QString::fromUtf8(name));
+    Q_ASSERT(label != nullptr);
+    return label;
+}
+
+QAbstractButton* GuiHarness::Button(const char* text, QWidget* root) {
+    const QString wanted = QString::fromUtf8(text);
+    for (auto* button : (root ? root : window_.get())->findChildren<QAbstractButton*>()) {
+        if (button->text() == wanted) {
+            return button;
+        }
+    }
+    Q_ASSERT_X(false, "Button", text);
+    return nullptr;
+}
+
+QAction* GuiHarness::MenuItem(const QStringList& path) {
+    QList<QAction*> actions = window_->menuBar()->actions();
+    QAction* found = nullptr;
+    for (const QString& text : path) {
+        found = nullptr;
+        for (QAction* action : actions) {
+            if (action->text() == text) {
+                found = action;
+                break;
+            }
+        }
+        Q_ASSERT_X(found != nullptr, "MenuItem", qPrintable(text));
+        if (found->menu() != nullptr) {
+            actions = found->menu()->actions();
+        }
+    }
+    return found;
+}
+
+void GuiHarness::Choose(const QStringList& path) {
+    QAction* item = MenuItem(path);
+    QVERIFY(item->isEnabled());
+    item->trigger();
+}
+
+void GuiHarness::Click(QWidget* widget) {
+    QVERIFY(widget != nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void GuiHarness::TypeInto(QLineEdit* edit, const QString& text) {
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(edit, text);
+    }
+}
+
+void GuiHarness::ClickForm(int x, int y, Qt::MouseButton button) {
+    QTest::mouseClick(Form(), button, {}, QPoint(x, y));
+}
+
+void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
+    WhenDialogOpens([this, channel, hits](QDialog* dialog) {
+        Click(Button(channel, dialog));
+        if (!hits.isEmpty()) {
+            TypeInto(dialog->findChild<QLineEdit*>(), hits);
+        }
+        Click(Button("OK", dialog));
+    });
+    auto* toolBar = window_->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    QAction* open = MenuItem({QStringLiteral("&File"), QStringLiteral("&Open...\tCtrl+O")});
+    Click(qobject_cast<QToolButton*>(toolBar->widgetForAction(open)));
+    // The window takes the keyboard back once the dialog has gone, as a window manager
+    // gives it back (the offscreen platform has none).
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+std::vector<std::string> GuiHarness::TakeMessages() {
+    std::vector<std::string> taken;
+    taken.swap(messages_.messages);
+    return taken;
+}
+
+void WhenDialogOpens(std::function<void(QDialog*)> act) {
+    auto* poll = new QTimer;
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    QWidget* before = QApplication::activeModalWidget();
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, before, act = std::move(act)] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        const bool opened = dialog != nullptr && dialog != before && dialog->isVisible();
+        if (!opened && waited->elapsed() < kDialogWaitMs) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (opened) {
+            act(dialog);
+        }
+    });
+    poll->start(kPollMs);
+}
+
+int InkIn(const Surface& surface, const QRect& area) {
+    int ink = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            ink += surface.PixelAt(x, y) != kWhite ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+std::vector<std::uint32_t> Snapshot(const Surface& surface, const QRect& area) {
+    std::vector<std::uint32_t> pixels;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            pixels.push_back(surface.PixelAt(x, y));
+        }
+    }
+    return pixels;
+}
+
+int PixelsDiffering(const QImage& shown, const Surface& surface, const QRect& area) {
+    int differing = 0;
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            const QRgb drawn = Surface::ToRgb32(surface.PixelAt(area.left() + x, area.top() + y));
+            differing += drawn == (shown.pixel(x, y) | 0xFF000000U) ? 0 : 1;
+        }
+    }
+    return differing;
+}
+
+std::vector<std::string> ReadLines(const QString& path) {
+    std::vector<std::string> lines;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return lines;
+    }
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        lines.push_back(in.readLine().toStdString());
+    }
+    return lines;
+}
+
+}  // namespace karvelo::testing

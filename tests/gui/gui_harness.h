@@ -1,0 +1,98 @@
+// The desktop program's main window over recording fakes, and the few moves a user makes
+// with it: clicking buttons and menu items, typing into edits, answering dialogs.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDialog>
+#include <QImage>
+#include <QLineEdit>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "fakes/preset_save_file_chooser.h"
+#include "fakes/recording_message_sink.h"
+#include "plot/surface.h"
+#include "view/form_view.h"
+
+class QLabel;
+
+namespace karvelo::testing {
+
+// Every global store back to its start value.
+void ResetGlobalState();
+
+class GuiHarness {
+  public:
+    // Resets the global state, then shows a new main window and waits until it is active.
+    GuiHarness();
+    ~GuiHarness();
+    GuiHarness(const GuiHarness&) = delete;
+    GuiHarness& operator=(const GuiHarness&) = delete;
+
+    MainWindow& Window() { return *window_; }
+    FormView& View() { return *window_->View(); }
+    QWidget* Form() { return window_->View()->Form(); }
+    const Surface& Drawing() { return window_->View()->DrawingSurface(); }
+
+    // Controls of the form by object name, and buttons and labels of any window by text.
+    QLineEdit* Edit(const char* name);
+    QLabel* Label(const char* name);
+    QAbstractButton* Button(const char* text, QWidget* root = nullptr);
+
+    // The menu item at the end of a path of menu texts ("Tools", "Добротность", ...).
+    QAction* MenuItem(const QStringList& path);
+    // Clicks a menu item as a user choosing it does.
+    void Choose(const QStringList& path);
+    // Clicks the middle of a control with the left button.
+    void Click(QWidget* widget);
+    // Replaces an edit's text by typing, as a user selecting all and typing over it.
+    void TypeInto(QLineEdit* edit, const QString& text);
+    // Clicks the form at a position of the drawing (surface pixels).
+    void ClickForm(int x, int y, Qt::MouseButton button = Qt::LeftButton);
+
+    // File > Open through the toolbar button, answering the open dialog with the channel
+    // radio and the hits per point typed (empty: as offered), then OK.
+    void OpenProfile(const char* channel = "Оба канала", const QString& hits = {});
+
+    // Messages the program showed since the last call, and forgets them.
+    std::vector<std::string> TakeMessages();
+
+    PresetSaveFileChooser chooser{std::nullopt};
+
+  private:
+    RecordingMessageSink messages_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// Runs act on the next modal dialog that opens, once, from the event loop of that
+// dialog. Call it before the click that opens the dialog.
+void WhenDialogOpens(std::function<void(QDialog*)> act);
+
+// Inside the frames of the main form's panels, surface pixels: the traces, the spectrum
+// (modes 0 to 2) and the profile-spectrum map.
+inline constexpr QRect kTraceFrame(225, 60, 900, 250);
+inline constexpr QRect kSpectrumFrame(226, 371, 398, 248);
+inline constexpr QRect kMapFrame(326, 371, 798, 248);
+// The part of the surface every panel lies in.
+inline constexpr QRect kPanels(0, 0, 1280, 720);
+
+// Number of pixels of the surface inside area that are not white.
+int InkIn(const Surface& surface, const QRect& area);
+
+// A copy of an area of the surface, for before-and-after comparisons.
+std::vector<std::uint32_t> Snapshot(const Surface& surface, const QRect& area);
+
+// Pixels of shown (an image of area of the form) that differ from the drawing there.
+int PixelsDiffering(const QImage& shown, const Surface& surface, const QRect& area);
+
+// Lines of a text file.
+std::vector<std::string> ReadLines(const QString& path);
+
+}  // namespace karvelo::testing
