@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/dialog_units.h"
+#include "app/static_text.h"
 #include "app/toolbar_icons.h"
 
 namespace karvelo {
@@ -15,8 +16,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
     auto* icon = PlaceAt(new QLabel(this), 11, 17, 20, 20);
     icon->setPixmap(ApplicationIcon().pixmap(icon->size()));
-    PlaceAt(new QLabel(this), 40, 10, 119, 8);
-    PlaceAt(new QLabel(QStringLiteral("Karvelo demo version"), this), 40, 25, 119, 8);
+    StaticText(QString(), this, 40, 10, 119, 8);
+    StaticText(QStringLiteral("Karvelo demo version"), this, 40, 25, 119, 8);
     auto* ok = PlaceAt(new QPushButton(QStringLiteral("OK"), this), 178, 7, 50, 16);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutDialog::accept);

@@ -12,15 +12,14 @@
 
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
+#include "app/static_text.h"
 
 namespace karvelo {
 
 namespace {
 
-QLabel* Caption(const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+QLabel* Caption(const char* text, QWidget* parent, int x, int y, int width, int height) {
+    return StaticText(QString::fromUtf8(text), parent, x, y, width, height);
 }
 
 constexpr int kTemplateWidth = 517;
@@ -43,24 +42,24 @@ CorrelationDialog::CorrelationDialog(QWidget* parent)
     auto* process =
         PlaceAt(new QPushButton(QString::fromUtf8("Обработать"), this), 36, 222, 50, 14);
     // The check box carries its text on the left, over two lines.
-    auto* text = PlaceAt(Caption("Отображать полный диапазон(для корр. ф-ции)", this), 12, 162,
-                         103 - 12, 22);
+    auto* text =
+        Caption("Отображать полный диапазон(для корр. ф-ции)", this, 12, 162, 103 - 12, 22);
     text->setWordWrap(true);
     text->installEventFilter(this);
     fullRangeText_ = text;
     fullRange_ = PlaceAt(new QCheckBox(this), 12 + 103 - 10, 162 + 6, 10, 10);
     tMax_ = PlaceAt(new QLineEdit(this), 72, 192, 40, 14);
-    PlaceAt(Caption("Tmax", this), 12, 192, 18, 8);
+    Caption("Tmax", this, 12, 192, 18, 8);
     signal1Point_ = PlaceAt(new QLineEdit(this), 72, 30, 40, 14);
     signal1Trace_ = PlaceAt(new QLineEdit(this), 72, 48, 40, 14);
     signal2Point_ = PlaceAt(new QLineEdit(this), 72, 108, 40, 14);
     signal2Trace_ = PlaceAt(new QLineEdit(this), 72, 126, 40, 14);
-    PlaceAt(Caption("Номер точки", this), 15, 30, 44, 8);
-    PlaceAt(Caption("Номер трассы", this), 15, 54, 48, 8);
-    PlaceAt(Caption("Номер точки", this), 12, 108, 44, 8);
-    PlaceAt(Caption("Номер трассы", this), 12, 126, 48, 8);
-    PlaceAt(Caption("Сигнал №1", this), 14, 14, 40, 8);
-    PlaceAt(Caption("Сигнал №2", this), 12, 90, 40, 8);
+    Caption("Номер точки", this, 15, 30, 44, 8);
+    Caption("Номер трассы", this, 15, 54, 48, 8);
+    Caption("Номер точки", this, 12, 108, 44, 8);
+    Caption("Номер трассы", this, 12, 126, 48, 8);
+    Caption("Сигнал №1", this, 14, 14, 40, 8);
+    Caption("Сигнал №2", this, 12, 90, 40, 8);
     PlaceAt(new QGroupBox(this), 6, 6, 114, 67)->lower();
     PlaceAt(new QGroupBox(this), 6, 78, 114, 72)->lower();
 

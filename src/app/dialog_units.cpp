@@ -3,7 +3,7 @@
 namespace karvelo {
 
 namespace {
-constexpr int kDialogFontPixels = 11;
+constexpr int kDialogFontPixels = 10;
 }  // namespace
 
 QFont DialogFont() {

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -10,6 +9,7 @@
 #include "app/choose_demo_dialog.h"
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
+#include "app/static_text.h"
 #include "profile/profile_image.h"
 #include "profile/profile_loader.h"
 
@@ -39,9 +39,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent)
         PlaceAt(new QRadioButton(QString::fromUtf8("Оба канала"), this), 37, 59, 55, 10),
         kBothChannels);
     hits_ = PlaceAt(new QLineEdit(this), 129, 92, 40, 14);
-    auto* hitsLabel =
-        PlaceAt(new QLabel(QString::fromUtf8("Кол-во ударов на точку"), this), 30, 95, 83, 8);
-    hitsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    StaticText(QString::fromUtf8("Кол-во ударов на точку"), this, 30, 95, 83, 8);
     frame->lower();
 
     WriteRadio(channels_, kBothChannels);

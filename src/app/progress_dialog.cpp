@@ -1,8 +1,7 @@
 #include "app/progress_dialog.h"
 
-#include <QLabel>
-
 #include "app/dialog_units.h"
+#include "app/static_text.h"
 
 namespace karvelo {
 
@@ -14,10 +13,7 @@ ProgressDialog::ProgressDialog()
     move(DialogX(300), DialogY(200));
     // The box must not take the keyboard from the edit the user is typing in.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    auto* text =
-        PlaceAt(new QLabel(QString::fromUtf8("Запрос обрабатывается"), this), 45, 37, 97, 23);
-    text->setWordWrap(true);
-    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    StaticText(QString::fromUtf8("Запрос обрабатывается"), this, 45, 37, 97, 23);
 }
 
 }  // namespace karvelo

@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "app/dialog_units.h"
+
 namespace karvelo {
 
 FormCanvas::FormCanvas(const Surface& surface, QSize contentSize, QWidget* parent)
@@ -14,6 +16,8 @@ FormCanvas::FormCanvas(const Surface& surface, QSize contentSize, QWidget* paren
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
     setMinimumSize(contentSize);
+    // The controls created on the canvas take the forms' font.
+    setFont(DialogFont());
 }
 
 void FormCanvas::paintEvent(QPaintEvent* event) {

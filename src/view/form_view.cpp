@@ -17,9 +17,9 @@ namespace {
 // Form template size, in dialog units.
 constexpr int kFormWidthUnits = 416;
 constexpr int kFormHeightUnits = 441;
-// The plot panels reach x 1175 and y 670; the content leaves a margin around them.
-constexpr int kPanelsWidth = 1240;
-constexpr int kPanelsHeight = 720;
+// The plot panels and their outer labels fill the smallest drawing surface.
+constexpr int kPanelsWidth = Surface::kMinWidth;
+constexpr int kPanelsHeight = Surface::kMinHeight;
 
 // The drawing surface covers the screen, and never less than its minimum.
 Surface ScreenSizedSurface() {
@@ -45,7 +45,6 @@ FormView::FormView(SaveFileChooser& chooser, QWidget* parent)
       exchange_(widgets_, canvas_),
       analysisControls_(widgets_),
       session_(surface_, exchange_, analysisControls_, progress_, chooser) {
-    canvas_->setFont(DialogFont());
     setWidget(canvas_);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);

@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include "app/dialog_units.h"
+#include "app/static_text.h"
 
 namespace karvelo {
 
@@ -25,10 +26,7 @@ QString Text(const char* utf8) {
 }
 
 QLabel* Static(const char* text, QWidget* form, int x, int y, int width, int height) {
-    auto* label = PlaceAt(new QLabel(Text(text), form), x, y, width, height);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
+    return StaticText(Text(text), form, x, y, width, height);
 }
 
 // Group boxes stay beneath the controls they frame, so that clicks reach those.
@@ -100,7 +98,8 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.contrast = PlaceAt(new QScrollBar(Qt::Horizontal, form), 28, 350, 99, 11);
     w.contrast->setRange(0, kContrastMax);
     w.contrast->setSingleStep(kContrastStep);
-    w.contrast->setPageStep(kContrastStep);
+    // The thumb stays small, as on a bar with no page size.
+    w.contrast->setPageStep(1);
     // The bar moves only where the contrast action puts it, not while being dragged.
     w.contrast->setTracking(false);
     w.contrastCaption = Static("Регулирование  контрастности", form, 29, 337, 107, 8);

@@ -33,12 +33,17 @@ class ProgressBoxWatcher : public QObject {
     ~ProgressBoxWatcher() override { qApp->removeEventFilter(this); }
 
     int shown = 0;
+    int painted = 0;
     QStringList texts;
     bool controlsVisible = false;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && window != nullptr &&
+            window->window()->windowTitle() == QString::fromUtf8("Сообщение")) {
+            ++painted;
+        }
         if (event->type() == QEvent::Show && window != nullptr && window->isWindow() &&
             window->windowTitle() == QString::fromUtf8("Сообщение")) {
             ++shown;
@@ -128,6 +133,7 @@ class FormActionsTest : public QObject {
         ProgressBoxWatcher watcher;
         h_->Click(h_->Button("Спектр профиля"));
         QCOMPARE(watcher.shown, 1);
+        QVERIFY(watcher.painted > 0);  // painted before the run, not only shown
         QCOMPARE(watcher.texts, QStringList{QString::fromUtf8("Запрос обрабатывается")});
         QVERIFY(!watcher.controlsVisible);
         QVERIFY(!ProgressBoxStillOpen());
@@ -298,7 +304,7 @@ class FormActionsTest : public QObject {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(folder.filePath(QStringLiteral("drawing.pdf")));
-        karvelo::PrintSurface(h_->Drawing(), QRect(0, 0, 1240, 720), printer);
+        karvelo::PrintSurface(h_->Drawing(), kPanels, printer);
         QFile pdf(printer.outputFileName());
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(4) == "%PDF");
