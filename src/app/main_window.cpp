@@ -86,7 +86,7 @@ void MainWindow::CreateToolBar() {
 }
 
 void MainWindow::CreateAccelerators() {
-    auto addKey = [this](QKeySequence keys) {
+    auto addKey = [this](const QKeySequence& keys) {
         auto* action = new QAction(this);
         action->setShortcut(keys);
         addAction(action);

@@ -113,7 +113,9 @@ class CorrelationTest : public QObject {
                     text = label;
                 }
             }
-            QVERIFY(text != nullptr);
+            if (text == nullptr) {
+                QFAIL("the check box has no text beside it");
+            }
             QTest::mouseClick(text, Qt::LeftButton, {}, text->rect().center());
             toggled = dialog->findChild<QCheckBox*>()->isChecked();
             QLineEdit* firstPoint = FieldsOf(dialog)[0];
