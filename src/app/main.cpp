@@ -2,10 +2,10 @@
 #include <QApplication>
 
 #include "app/file_dialog_chooser.h"
-#include "app/main_window.h"
 #include "app/message_box_sink.h"
 #include "app/toolbar_icons.h"
 #include "common/error_messages.h"
+#include "view/program_window.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     const karvelo::ScopedMessageSink messageScope(&messages);
     karvelo::FileDialogChooser chooser;
 
-    karvelo::MainWindow window(chooser);
-    window.show();
+    const std::unique_ptr<karvelo::MainWindow> window = karvelo::CreateProgramWindow(chooser);
+    window->show();
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolBar>
 
 #include "app/about_dialog.h"
@@ -15,22 +16,23 @@
 #include "app/surface_print.h"
 #include "app/toolbar_icons.h"
 #include "plot/click_regions.h"
-#include "view/form_view.h"
+#include "session/form_session.h"
 
 namespace karvelo {
 
-MainWindow::MainWindow(SaveFileChooser& chooser, QWidget* parent)
-    : QMainWindow(parent),
-      view_(new FormView(chooser, this)),
+MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea* form)
+    : session_(session),
+      drawing_(drawing),
+      contentSize_(form->widget()->minimumSize()),
       pickingBar_(nullptr),
       toolBar_(new QToolBar(QStringLiteral("Toolbar"), this)) {
     setWindowTitle(QStringLiteral("Karvelo demo version"));
-    setCentralWidget(view_);
+    setCentralWidget(form);
     CreateMenus();
     CreateToolBar();
     CreateAccelerators();
     SetUpPickRegion();
-    pickingBar_ = new PickingBar(view_->Session(), this);
+    pickingBar_ = new PickingBar(session_, this);
     addToolBar(Qt::BottomToolBarArea, pickingBar_);
     pickingBar_->hide();
     FitToContent();
@@ -66,7 +68,7 @@ void MainWindow::CreateMenus() {
     qualityDisplayAction_->setCheckable(true);
     connect(qualityDisplayAction_, &QAction::triggered, this, &MainWindow::OnQualityDisplay);
     connect(quality->addAction(QString::fromUtf8("Сохранить в файл")), &QAction::triggered, this,
-            [this] { view_->Session().OnQualitySave(); });
+            [this] { session_.OnQualitySave(); });
     connect(tools->addAction(QString::fromUtf8("Корр. функция")), &QAction::triggered, this,
             &MainWindow::OnCorrelation);
 
@@ -102,7 +104,7 @@ void MainWindow::CreateAccelerators() {
 
 void MainWindow::FitToContent() {
     // Large enough for the controls and every plot panel; smaller only on a smaller screen.
-    QSize wanted = FormView::ContentSize();
+    QSize wanted = contentSize_;
     wanted.rheight() += menuBar()->sizeHint().height() + toolBar_->sizeHint().height();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         wanted = wanted.boundedTo(screen->availableSize());
@@ -111,22 +113,21 @@ void MainWindow::FitToContent() {
 }
 
 void MainWindow::OnFileOpen() {
-    view_->Session().OnFileOpen([this] {
+    session_.OnFileOpen([this] {
         OpenProfileDialog dialog(this);
         dialog.exec();
     });
 }
 
 void MainWindow::OnNewDocument() {
-    view_->Session().InitialUpdate();
+    session_.InitialUpdate();
 }
 
 void MainWindow::OnPrint() {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() == QDialog::Accepted) {
-        PrintSurface(view_->DrawingSurface(), QRect(QPoint(0, 0), FormView::ContentSize()),
-                     printer);
+        PrintSurface(drawing_, QRect(QPoint(0, 0), contentSize_), printer);
     }
 }
 
@@ -140,11 +141,11 @@ void MainWindow::OnPicking(bool checked) {
 }
 
 void MainWindow::OnQualityDisplay() {
-    qualityDisplayAction_->setChecked(view_->Session().ToggleQualityDisplay());
+    qualityDisplayAction_->setChecked(session_.ToggleQualityDisplay());
 }
 
 void MainWindow::OnCorrelation() {
-    if (!view_->Session().CorrelationAvailable()) {
+    if (!session_.CorrelationAvailable()) {
         return;
     }
     CorrelationDialog dialog(this);

@@ -1,24 +1,24 @@
-// The main window "Karvelo demo version": menu, accelerators, toolbar, the form view and
-// the picking bar. Every command hands over to the form's session or opens a dialog.
+// The main window "Karvelo demo version": menu, accelerators, toolbar, the form and the
+// picking bar. Every command hands over to the form's session or opens a dialog.
 #pragma once
 
 #include <QMainWindow>
 
 class QAction;
+class QScrollArea;
 class QToolBar;
 
 namespace karvelo {
 
-class FormView;
+class FormSession;
 class PickingBar;
-class SaveFileChooser;
+class Surface;
 
 class MainWindow : public QMainWindow {
   public:
-    // chooser answers every save dialog of the program; it must outlive the window.
-    explicit MainWindow(SaveFileChooser& chooser, QWidget* parent = nullptr);
-
-    FormView* View() const { return view_; }
+    // form (the scrolling form, whose content widget has the content's size) becomes the
+    // window's centre; session and drawing are the form's and live as long as it does.
+    MainWindow(FormSession& session, const Surface& drawing, QScrollArea* form);
 
   protected:
     // The toolbar areas have no menu of their own: the picking bar follows "Пикирование".
@@ -38,7 +38,9 @@ class MainWindow : public QMainWindow {
     void OnQualityDisplay();
     void OnCorrelation();
 
-    FormView* view_;
+    FormSession& session_;
+    const Surface& drawing_;
+    QSize contentSize_;
     PickingBar* pickingBar_;
     QToolBar* toolBar_;
     QAction* openAction_ = nullptr;

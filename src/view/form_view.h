@@ -28,13 +28,12 @@ class FormView : public QScrollArea {
 
     FormSession& Session() { return session_; }
     const Surface& DrawingSurface() const { return surface_; }
-    // The form's content: the controls on the painted drawing.
+    // The form's content: the controls on the painted drawing. Its minimum size holds the
+    // controls and every plot panel.
     QWidget* Form() const;
 
-    // Size of the form's content: the controls and every plot panel.
-    static QSize ContentSize();
-
   private:
+    static QSize ContentSize();
     void ConnectControls();
     // A click on the contrast bar's arrows or trough.
     void OnContrastAction(int action);

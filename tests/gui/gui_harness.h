@@ -20,6 +20,7 @@
 #include "fakes/recording_message_sink.h"
 #include "plot/surface.h"
 #include "view/form_view.h"
+#include "view/program_window.h"
 
 class QLabel;
 
@@ -37,9 +38,9 @@ class GuiHarness {
     GuiHarness& operator=(const GuiHarness&) = delete;
 
     MainWindow& Window() { return *window_; }
-    FormView& View() { return *window_->View(); }
-    QWidget* Form() { return window_->View()->Form(); }
-    const Surface& Drawing() { return window_->View()->DrawingSurface(); }
+    FormView& View() { return *FormViewOf(*window_); }
+    QWidget* Form() { return View().Form(); }
+    const Surface& Drawing() { return View().DrawingSurface(); }
 
     // Controls of the form by object name, and buttons and labels of any window by text.
     QLineEdit* Edit(const char* name);

@@ -1,0 +1,17 @@
+#include "view/program_window.h"
+
+#include "view/form_view.h"
+
+namespace karvelo {
+
+std::unique_ptr<MainWindow> CreateProgramWindow(SaveFileChooser& chooser) {
+    // The window takes the form as its central widget, and with it ownership.
+    auto* form = new FormView(chooser);
+    return std::make_unique<MainWindow>(form->Session(), form->DrawingSurface(), form);
+}
+
+FormView* FormViewOf(const MainWindow& window) {
+    return dynamic_cast<FormView*>(window.centralWidget());
+}
+
+}  // namespace karvelo

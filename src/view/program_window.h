@@ -1,0 +1,19 @@
+// The desktop program's window: the main window with the form view at its centre.
+#pragma once
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "common/save_file_chooser.h"
+
+namespace karvelo {
+
+class FormView;
+
+// chooser answers every save dialog of the program and must outlive the window.
+std::unique_ptr<MainWindow> CreateProgramWindow(SaveFileChooser& chooser);
+
+// The form view at the centre of a window made by CreateProgramWindow.
+FormView* FormViewOf(const MainWindow& window);
+
+}  // namespace karvelo
