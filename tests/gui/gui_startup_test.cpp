@@ -1,11 +1,15 @@
 // The main window right after start, its menus, toolbar and bars, and the commands that
 // need no profile.
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -182,6 +186,29 @@ class StartupTest : public QObject {
         h_->Click(qobject_cast<QToolButton*>(
             toolBar->widgetForAction(h_->MenuItem({"&Help", "&About Karvelo..."}))));
         QCOMPARE(title, QStringLiteral("About Karvelo"));
+    }
+
+    void ctrlPPrintsTheDrawingThroughThePrintDialog() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("form.pdf"));
+        bool printDialog = false;
+        karvelo::testing::WhenDialogOpens([&](QDialog* dialog) {
+            printDialog = qobject_cast<QPrintDialog*>(dialog) != nullptr;
+            // Printing to a PDF file: the file name typed into the dialog, then "Print".
+            auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            auto* buttons = dialog->findChild<QDialogButtonBox*>();
+            if (file == nullptr || buttons == nullptr) {
+                dialog->reject();
+                return;
+            }
+            h_->TypeInto(file, path);
+            h_->Click(buttons->button(QDialogButtonBox::Ok));
+        });
+        QTest::keyClick(&h_->Window(), Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(printDialog);
+        QFile pdf(path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(4) == "%PDF");
     }
 
   private:
