@@ -43,6 +43,7 @@ void MainWindow::CreateMenus() {
     openAction_ = file->addAction(OpenIcon(), QStringLiteral("&Open...\tCtrl+O"));
     openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     openAction_->setToolTip(QStringLiteral("Open"));
+    openAction_->setIconVisibleInMenu(false);  // the pictures belong to the toolbar
     connect(openAction_, &QAction::triggered, this, &MainWindow::OnFileOpen);
     file->addSeparator();
     connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this,
@@ -57,6 +58,7 @@ void MainWindow::CreateMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     aboutAction_ = help->addAction(AboutIcon(), QStringLiteral("&About Karvelo..."));
     aboutAction_->setToolTip(QStringLiteral("About"));
+    aboutAction_->setIconVisibleInMenu(false);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::OnAbout);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
