@@ -49,8 +49,12 @@ void ProductSpectrum(benchmark::State& state, int viewMode) {
     }
 }
 
-void BM_SpectrumSettingsProductWiggle(benchmark::State& state) { ProductSpectrum(state, 0); }
-void BM_SpectrumSettingsProductDensity(benchmark::State& state) { ProductSpectrum(state, 1); }
+void BM_SpectrumSettingsProductWiggle(benchmark::State& state) {
+    ProductSpectrum(state, 0);
+}
+void BM_SpectrumSettingsProductDensity(benchmark::State& state) {
+    ProductSpectrum(state, 1);
+}
 
 void BM_ProfileSpectrum(benchmark::State& state) {
     Bench& b = Form();
@@ -86,11 +90,26 @@ void BM_CorrelationFullRange(benchmark::State& state) {
 }
 
 constexpr int kRepetitions = 5;
-BENCHMARK(BM_SpectrumSettingsProductWiggle)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-BENCHMARK(BM_SpectrumSettingsProductDensity)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-BENCHMARK(BM_ProfileSpectrum)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-BENCHMARK(BM_ContrastStep)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
-BENCHMARK(BM_CorrelationFullRange)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->ReportAggregatesOnly();
+BENCHMARK(BM_SpectrumSettingsProductWiggle)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_SpectrumSettingsProductDensity)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_ProfileSpectrum)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_ContrastStep)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly();
+BENCHMARK(BM_CorrelationFullRange)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 }  // namespace karvelo

@@ -20,7 +20,9 @@ SurfaceTextPainter::SurfaceTextPainter(Surface& surface)
     surface_.SetTextPainter(this);
 }
 
-SurfaceTextPainter::~SurfaceTextPainter() { surface_.SetTextPainter(nullptr); }
+SurfaceTextPainter::~SurfaceTextPainter() {
+    surface_.SetTextPainter(nullptr);
+}
 
 void SurfaceTextPainter::DrawText(int x, int y, std::string_view text) {
     QPainter painter(&image_);

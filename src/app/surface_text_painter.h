@@ -11,7 +11,7 @@
 namespace karvelo {
 
 class SurfaceTextPainter : public TextPainter {
-public:
+  public:
     // Wraps surface's pixels (no copy) and installs itself as its text painter. The
     // surface must outlive the painter; the painter uninstalls itself when destroyed.
     explicit SurfaceTextPainter(Surface& surface);
@@ -24,7 +24,7 @@ public:
     // The surface's pixels as an image (shares the buffer).
     const QImage& Image() const { return image_; }
 
-private:
+  private:
     Surface& surface_;
     QImage image_;
     QFont font_;

@@ -60,7 +60,9 @@ std::string FormatDefault(double value) {
 
 namespace karvelo {
 
-std::string FormatFieldDouble(double value) { return FormatText("%.15g", value); }
+std::string FormatFieldDouble(double value) {
+    return FormatText("%.15g", value);
+}
 
 std::string FormatFieldFloat(float value) {
     return FormatText("%.6g", static_cast<double>(value));

@@ -16,6 +16,7 @@
 #include "analysis/quality.h"
 #include "fakes/recording_analysis_controls.h"
 #include "fakes/recording_message_sink.h"
+#include "fakes/temp_file.h"
 #include "profile/profile_image.h"
 
 namespace karvelo::testing {
@@ -62,9 +63,7 @@ class AnalysisTest : public ::testing::Test {
     }
 
     // A file name under the test's temporary folder, and a whole file's text.
-    static std::string TempPath(const std::string& name) {
-        return (std::filesystem::path(::testing::TempDir()) / name).string();
-    }
+    static std::string TempPath(const std::string& name) { return TempFile(name); }
     static std::string ReadFile(const std::string& path) {
         std::ifstream file(path);
         std::stringstream text;

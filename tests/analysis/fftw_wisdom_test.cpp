@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/amplitude_spectrum.h"
+#include "fakes/temp_file.h"
 
 namespace karvelo {
 namespace {
@@ -47,7 +48,7 @@ class ScopedEnvironment {
 class FftwWisdomTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        cache_ = fs::path(::testing::TempDir()) / "karvelo-wisdom-test";
+        cache_ = fs::path(testing::TempFile("wisdom-test"));
         fs::remove_all(cache_);
     }
     void TearDown() override { fs::remove_all(cache_); }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "fakes/temp_file.h"
 
 namespace karvelo {
 namespace {
@@ -31,7 +32,7 @@ bool HasLine(const std::string& text, const std::string& line) {
 }
 
 TEST(CliAnalyse, BandPeaksAndSpectrumFile) {
-    const std::string path = ::testing::TempDir() + "s.txt";
+    const std::string path = testing::TempFile("s.txt");
     const auto r = RunCli("analyse --mode single --fmin 0 --fmax 3000 --spectrum " + path);
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     const auto out = Lines(r.out);
@@ -65,8 +66,8 @@ TEST(CliAnalyse, RefusedBandIsPrintedAsAnError) {
 }
 
 TEST(CliAnalyse, ProfileMapPicksAndPng) {
-    const std::string png = ::testing::TempDir() + "map.png";
-    const std::string picks = ::testing::TempDir() + "picks.txt";
+    const std::string png = testing::TempFile("map.png");
+    const std::string picks = testing::TempFile("picks.txt");
     const auto r = RunCli(
         "analyse --mode profile --contrast 20 --pick 400,450 --pick 500,460 "
         "--pick-ok --pick 700,500 --pick-ok --png " +
@@ -116,7 +117,7 @@ TEST(CliReport, OneLinePerPointWithTheStrongestListedMaximum) {
 }
 
 TEST(CliCorrelate, TraceWithItselfAndValuesFile) {
-    const std::string values = ::testing::TempDir() + "corr.txt";
+    const std::string values = testing::TempFile("corr.txt");
     auto r = RunCli("correlate 0 0 0 0 --full-range --values " + values);
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out, "lags 4095\nlargest 1 at 0\n");

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/run_cli.h"
+#include "fakes/temp_file.h"
 #include "profile/builtin_profiles.h"
 
 namespace karvelo {
@@ -74,7 +75,7 @@ TEST(CliInfo, HelpListsTheOptions) {
 }
 
 TEST(CliDumpImage, WritesTheLoadedImage) {
-    const std::string path = ::testing::TempDir() + "dump.bin";
+    const std::string path = testing::TempFile("dump.bin");
     const auto r = RunCli("--channels 2 dump-image " + path);
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string bytes = testing::ReadWholeFile(path);

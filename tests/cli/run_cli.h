@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -26,7 +27,10 @@ inline std::string ReadWholeFile(const std::string& path) {
 
 // args is appended to the program path as it stands (shell syntax).
 inline CliResult RunCli(const std::string& args) {
-    const std::string errPath = ::testing::TempDir() + "cli_stderr.txt";
+    // One file per call: ctest runs test processes side by side.
+    static int calls = 0;
+    const std::string errPath = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) +
+                                "_" + std::to_string(++calls) + ".txt";
     const std::string command =
         std::string("QT_QPA_PLATFORM=offscreen ") + KARVELO_CLI + " " + args + " 2>" + errPath;
     CliResult result;

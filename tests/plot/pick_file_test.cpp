@@ -8,6 +8,7 @@
 
 #include "analysis/analysis_buffers.h"
 #include "fakes/preset_save_file_chooser.h"
+#include "fakes/temp_file.h"
 #include "plot/pick_export.h"
 #include "plot/pick_save.h"
 #include "plot/pick_store.h"
@@ -47,7 +48,7 @@ class PickFileTest : public testing::PlotTest {
             }
         }
         ProfileSpectrumGrid[799 * kMatrixRowStride + 4] = 1234567.0;
-        path_ = ::testing::TempDir() + "karvelo_pick_file_test.txt";
+        path_ = testing::TempFile("pick_file_test.txt");
         std::filesystem::remove(path_);
     }
 

@@ -15,6 +15,7 @@
 #include "fakes/preset_save_file_chooser.h"
 #include "fakes/recording_analysis_controls.h"
 #include "fakes/recording_message_sink.h"
+#include "fakes/temp_file.h"
 #include "plot/click_regions.h"
 #include "plot/pick_store.h"
 #include "profile/profile_image.h"
@@ -58,9 +59,7 @@ class SessionTest : public ::testing::Test {
         return ink;
     }
 
-    static std::string TempPath(const std::string& name) {
-        return (std::filesystem::path(::testing::TempDir()) / name).string();
-    }
+    static std::string TempPath(const std::string& name) { return TempFile(name); }
     static std::vector<std::string> ReadLines(const std::string& path) {
         std::ifstream file(path);
         std::vector<std::string> lines;
