@@ -20,6 +20,8 @@ run_tests() {
 
 headless_demo() {
     local png=build/demo-profile-spectrum.png
+    echo "== Profile 1 as File > Open loads it =="
+    build/bin/karvelo-cli info
     echo "== Profile 1: per-point report (velocity 3780 m/s gives the thickness) =="
     build/bin/karvelo-cli report --mode product --velocity 3780
     echo "== Profile-spectrum map =="
