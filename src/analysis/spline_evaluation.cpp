@@ -32,17 +32,33 @@ void EvaluateLinearSpline(const alglib::spline1dinterpolant& spline, double star
     alglib::real_2d_array table;
     alglib::spline1dunpack(spline, n, table);
     const auto intervals = static_cast<std::size_t>(n - 1);
+    constexpr std::size_t kColumns = 6;
+    std::vector<double> rows(intervals * kColumns);
     std::vector<double> knots(intervals + 1);
     for (std::size_t i = 0; i < intervals; ++i) {
-        knots[i] = table[static_cast<alglib::ae_int_t>(i)][0];
+        for (std::size_t c = 0; c < kColumns; ++c) {
+            rows[i * kColumns + c] =
+                table[static_cast<alglib::ae_int_t>(i)][static_cast<alglib::ae_int_t>(c)];
+        }
+        knots[i] = rows[i * kColumns];
     }
-    knots[intervals] = table[static_cast<alglib::ae_int_t>(intervals - 1)][1];
+    knots[intervals] = rows[(intervals - 1) * kColumns + 1];
 
+    std::size_t l = 0;
     for (std::size_t m = 0; m < out.size(); ++m) {
         const double x = static_cast<double>(m) * step + start;
-        const auto l = static_cast<alglib::ae_int_t>(Interval(knots, x));
-        const double t = x - table[l][0];
-        out[m] = table[l][2] + t * (table[l][3] + t * (table[l][4] + t * table[l][5]));
+        if (step > 0.0) {
+            // The points ascend, so the interval search can walk on from the last one;
+            // it ends where the full search would.
+            while (l + 1 < intervals && knots[l + 1] < x) {
+                ++l;
+            }
+        } else {
+            l = Interval(knots, x);
+        }
+        const double* c = rows.data() + l * kColumns;
+        const double t = x - c[0];
+        out[m] = c[2] + t * (c[3] + t * (c[4] + t * c[5]));
     }
 }
 
