@@ -1,6 +1,7 @@
 // karvelo: the desktop program.
 #include <QApplication>
 
+#include "analysis/fftw_wisdom.h"
 #include "app/file_dialog_chooser.h"
 #include "app/message_box_sink.h"
 #include "app/toolbar_icons.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QCoreApplication::setApplicationName(QStringLiteral("Karvelo"));
     QApplication::setWindowIcon(karvelo::ApplicationIcon());
+    // Transform plans measured by earlier runs, so the first spectrum comes at once.
+    karvelo::LoadFftwWisdom();
 
     karvelo::MessageBoxSink messages;
     const karvelo::ScopedMessageSink messageScope(&messages);

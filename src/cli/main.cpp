@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "analysis/fftw_wisdom.h"
 #include "cli/analyse_command.h"
 #include "cli/cli_options.h"
 #include "cli/open_options.h"
@@ -164,6 +165,8 @@ int Run(int argc, char** argv) {
 }  // namespace karvelo::cli
 
 int main(int argc, char** argv) {
+    // Transform plans measured by earlier runs, so no command measures them again.
+    karvelo::LoadFftwWisdom();
     try {
         return karvelo::cli::Run(argc, argv);
     } catch (const karvelo::cli::UsageError& error) {
