@@ -19,10 +19,12 @@ Each record is a synthetic impact-echo response sampled every DT = 31 us, 2048 s
 Profile 1 has 10 hits with two channels (records 2k, 2k + 1). Channel 2 is a second
 sensor: other gain (0.72) and 3 samples later. Hits differ a little in onset, strength
 and resonance frequency. Samples are rounded to multiples of 10. Profile 2 is one hit of
-two channels with unrestricted integers. Gains and A_r are solved so that the profiles
-carry the exact extremes the program documents (profile 1: 2,612,950 in record 12 and
--1,662,730; profile 2: 523,553 in record 0 at sample 105 and -365,562). The random
-generator is a fixed 64-bit LCG with a fixed seed, so the output never changes.
+two channels with unrestricted integers. The gains are set so that the largest sample
+is exactly the documented one (profile 1: 2,612,950 in record 12; profile 2: 523,553 in
+record 0 at sample 105), and A_r is solved by bisection so that the smallest sample comes
+within 0.3 % of the documented one (-1,662,730 and -365,562); that one sample is then set
+to the documented value (profile 1: from -1,663,900; profile 2: from -366,508). The
+random generator is a fixed 64-bit LCG with a fixed seed, so the output never changes.
 """
 
 import math
