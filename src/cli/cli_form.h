@@ -11,32 +11,11 @@
 #include "common/analysis_controls.h"
 #include "common/error_messages.h"
 #include "common/save_file_chooser.h"
-#include "session/form_controls.h"
+#include "session/value_form_controls.h"
 
 namespace karvelo::cli {
 
-// The form's controls as plain values: what a user would have typed or clicked.
-class CliFormControls : public FormControls {
-  public:
-    FormState widgets;  // what the controls show
-    int contrastBar = 0;
-    bool profileSpectrumEnabled = false;
-    bool contrastControlsShown = false;
-
-    void ReadControls(FormState& state) override {
-        state = widgets;
-        state.ContrastPos = contrastBar;
-    }
-    void WriteControls(const FormState& state) override {
-        widgets = state;
-        contrastBar = state.ContrastPos;
-    }
-    void EnableProfileSpectrumRadio() override { profileSpectrumEnabled = true; }
-    void ShowContrastControls(bool visible) override { contrastControlsShown = visible; }
-    int ContrastBarPosition() const override { return contrastBar; }
-    void SetContrastBarPosition(int position) override { contrastBar = position; }
-    void Invalidate() override {}
-};
+using CliFormControls = ValueFormControls;
 
 // The list of maxima, the five statics and "S", recorded.
 class CliAnalysisControls : public AnalysisControls {
@@ -53,12 +32,6 @@ class CliAnalysisControls : public AnalysisControls {
     }
     void EnableExportButton(bool enabled) override { exportEnabled = enabled; }
     bool Shown(AnalysisStatic which) const { return staticShown[static_cast<std::size_t>(which)]; }
-};
-
-class NoProgressBox : public ProgressBox {
-  public:
-    void Open() override {}
-    void Close() override {}
 };
 
 // Answers the save dialog with the path an option named; cancels when none is set.
