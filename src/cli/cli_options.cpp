@@ -35,12 +35,12 @@ CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>
                 inlineValue = name.substr(eq + 1);
                 name = name.substr(0, eq);
             }
-            const auto spec = std::find_if(specs.begin(), specs.end(),
+            const auto known = std::find_if(specs.begin(), specs.end(),
                                            [&](const OptionSpec& s) { return s.name == name; });
-            if (spec == specs.end()) {
+            if (known == specs.end()) {
                 throw UsageError{"unknown option --" + name};
             }
-            if (!spec->takesValue) {
+            if (!known->takesValue) {
                 if (inlineValue) {
                     throw UsageError{"option --" + name + " takes no value"};
                 }
