@@ -13,6 +13,7 @@
 #include <string>
 
 #include "analysis/analysis_buffers.h"
+#include "analysis/analysis_request.h"
 #include "analysis/quality.h"
 #include "fakes/recording_analysis_controls.h"
 #include "fakes/recording_message_sink.h"
@@ -60,6 +61,17 @@ class AnalysisTest : public ::testing::Test {
             return amplitude * std::sin(2.0 * std::numbers::pi * cycles * static_cast<double>(s) /
                                         static_cast<double>(n));
         };
+    }
+
+    // A request on the recording controls.
+    AnalysisRequest NewRequest(std::int32_t mode = kSingleTrace, std::uint32_t point = 1,
+                               std::uint32_t trace = 0) {
+        AnalysisRequest request;
+        request.Controls = &controls_;
+        request.SpectrumMode = mode;
+        request.PointNumber = point;
+        request.TraceNumber = trace;
+        return request;
     }
 
     // A file name under the test's temporary folder, and a whole file's text.

@@ -17,30 +17,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Sets an environment variable for one test and restores it afterwards.
+// Sets (or with nullptr unsets) an environment variable for one scope.
 class ScopedEnvironment {
   public:
     ScopedEnvironment(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) {
             old_ = old;
         }
-        if (value != nullptr) {
-            setenv(name, value, 1);
-        } else {
-            unsetenv(name);
-        }
+        Set(value);
     }
-    ~ScopedEnvironment() {
-        if (old_) {
-            setenv(name_, old_->c_str(), 1);
-        } else {
-            unsetenv(name_);
-        }
-    }
+    ~ScopedEnvironment() { Set(old_ ? old_->c_str() : nullptr); }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
   private:
+    void Set(const char* value) { value ? setenv(name_, value, 1) : unsetenv(name_); }
     const char* name_;
     std::optional<std::string> old_;
 };
@@ -93,8 +84,9 @@ TEST_F(FftwWisdomTest, NewPlanIsSavedAndAKnownOneIsNot) {
     TransformConstant(1237);
     EXPECT_FALSE(fs::exists(file));
 
-    // What was saved is loaded back: still nothing new to write.
+    // Wisdom forgotten and loaded back from the file is as good as the original.
     SaveFftwWisdom();
+    fftw_forget_wisdom();
     LoadFftwWisdom();
     fs::remove(file);
     TransformConstant(1237);

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 #include "analysis/analysis_buffers.h"
+#include "analysis/frequency_axis.h"
 #include "analysis_test_support.h"
 
 namespace karvelo {
@@ -12,95 +15,67 @@ namespace {
 
 class PeaksTest : public testing::AnalysisTest {
   protected:
-    // SelectionSpectrum = values, BinFrequencies[i] = 10 i, then the search.
+    // SelectionSpectrum = values over the built-in axis (0, 15, 31, 47, 63, 78, 94, 110,
+    // 126 Hz), then the search.
     static void Search(const std::vector<float>& values) {
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            SelectionSpectrum[i] = values[i];
-            BinFrequencies[i] = static_cast<std::uint32_t>(10 * i);
-        }
+        std::copy(values.begin(), values.end(), SelectionSpectrum.begin());
+        FillFrequencies(std::span<std::uint32_t>(BinFrequencies.data(), values.size()),
+                        500000.0 / 31744.0);
         FindLocalMaxima(static_cast<std::uint32_t>(values.size()));
     }
 
-    static std::vector<std::uint32_t> FoundBins() {
-        return {PeakBins.begin(), PeakBins.begin() + PeakCount};
+    static std::vector<std::uint32_t> Found(const auto& found) {
+        return {found.begin(), found.begin() + PeakCount};
     }
 };
 
 TEST_F(PeaksTest, FindsTheMaximaOfEachShape) {
+    // A flat maximum lies at its last bin, with the truncated mean of its edge frequencies.
     struct Case {
         const char* name;
         std::vector<float> spectrum;
-        std::vector<std::uint32_t> bins;
+        std::vector<std::uint32_t> bins, frequencies;
     };
     const Case cases[] = {
-        {"two sharp maxima", {0.2f, 0.5f, 0.3f, 0.6f, 0.1f}, {1, 3}},
-        {"flat start that falls", {0.5f, 0.5f, 0.2f, 0.1f}, {1}},
-        {"flat start that rises", {0.5f, 0.5f, 0.7f, 0.1f}, {2}},
-        {"falling from bin 0", {0.9f, 0.5f, 0.3f, 0.1f}, {}},
-        {"rising to the last bin", {0.1f, 0.2f, 0.3f, 0.4f}, {}},
-        {"plateau inside", {0.1f, 0.4f, 0.4f, 0.4f, 0.2f}, {3}},
-        {"plateau reaching the last bin", {0.1f, 0.2f, 0.4f, 0.4f}, {2}},
-        {"constant spectrum", {0.3f, 0.3f, 0.3f, 0.3f}, {2}},
+        {"two sharp maxima", {0.2f, 0.5f, 0.3f, 0.6f, 0.1f}, {1, 3}, {15, 47}},
+        {"flat start that falls", {0.5f, 0.5f, 0.2f, 0.1f}, {1}, {7}},
+        {"flat start of four bins", {0.4f, 0.4f, 0.4f, 0.4f, 0.2f}, {3}, {23}},
+        {"flat start that rises", {0.5f, 0.5f, 0.7f, 0.1f}, {2}, {31}},
+        {"falling from bin 0", {0.9f, 0.5f, 0.3f, 0.1f}, {}, {}},
+        {"rising to the last bin", {0.1f, 0.2f, 0.3f, 0.4f}, {}, {}},
+        {"plateau inside", {0.1f, 0.4f, 0.4f, 0.4f, 0.2f}, {3}, {31}},
+        {"plateau reaching the last bin", {0.1f, 0.2f, 0.4f, 0.4f}, {2}, {39}},
+        {"constant spectrum", {0.3f, 0.3f, 0.3f, 0.3f}, {2}, {15}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Search(c.spectrum);
-        EXPECT_EQ(FoundBins(), c.bins);
+        EXPECT_EQ(Found(PeakBins), c.bins);
+        EXPECT_EQ(Found(PeakFrequencies), c.frequencies);
     }
-}
-
-TEST_F(PeaksTest, FlatMaximumLiesAtTheTruncatedMeanOfItsEdgeFrequencies) {
-    // Bins 1 to 3 form the plateau: frequencies 15, 31, 47 give (15 + 47) / 2 = 31;
-    // the flat start 0, 15 gives 7.
-    const std::vector<float> values = {0.1f, 0.4f, 0.4f, 0.4f, 0.2f, 0.2f, 0.2f, 0.1f};
-    const std::uint32_t frequencies[] = {0, 15, 31, 47, 63, 78, 94, 110};
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        SelectionSpectrum[i] = values[i];
-        BinFrequencies[i] = frequencies[i];
-    }
-    FindLocalMaxima(static_cast<std::uint32_t>(values.size()));
-    ASSERT_EQ(FoundBins(), (std::vector<std::uint32_t>{3}));
-    EXPECT_EQ(PeakFrequencies[0], 31u);
-
-    SelectionSpectrum[0] = 0.4f;
-    FindLocalMaxima(static_cast<std::uint32_t>(values.size()));
-    ASSERT_EQ(FoundBins(), (std::vector<std::uint32_t>{3}));
-    EXPECT_EQ(PeakFrequencies[0], 23u);  // flat start 0 .. 3: (0 + 47) / 2
 }
 
 TEST_F(PeaksTest, ListShowsTheMaximaInsideTheBandInExponentNotation) {
     Search({0.1f, 0.3f, 0.2f, 1.0f, 0.5f, 0.7f, 0.1f, 0.25f, 0.2f});
-    ASSERT_EQ(FoundBins(), (std::vector<std::uint32_t>{1, 3, 5, 7}));
-    AnalysisRequest request;
-    request.Controls = &controls_;
-    request.SpectrumMode = kSpectrumProduct;
+    ASSERT_EQ(Found(PeakBins), (std::vector<std::uint32_t>{1, 3, 5, 7}));
+    AnalysisRequest request = NewRequest(kSpectrumProduct);
+    controls_.AddPeakLine("stale");
 
     FillPeakList(request, 3, 5);
     EXPECT_EQ(controls_.peakLines,
-              (std::vector<std::string>{"(30;1.000e+000)", "(50;7.000e-001)"}));
+              (std::vector<std::string>{"(47;1.000e+000)", "(78;7.000e-001)"}));
     EXPECT_EQ(controls_.selectedLine, 0);
 
     // Maxima below the band stay in the arrays but are not listed.
     FillPeakList(request, 6, 8);
-    EXPECT_EQ(controls_.peakLines, (std::vector<std::string>{"(70;2.500e-001)"}));
+    EXPECT_EQ(controls_.peakLines, (std::vector<std::string>{"(110;2.500e-001)"}));
     EXPECT_EQ(PeakCount, 4u);
-}
 
-TEST_F(PeaksTest, ListIsEmptyInProfileModeAndWhenNoMaximumIsInTheBand) {
-    Search({0.1f, 0.3f, 0.2f, 1.0f, 0.5f});
-    AnalysisRequest request;
-    request.Controls = &controls_;
-    controls_.AddPeakLine("stale");
-
+    // The profile spectrum lists nothing.
     request.SpectrumMode = kProfileSpectrum;
-    FillPeakList(request, 0, 4);
+    FillPeakList(request, 0, 8);
     EXPECT_TRUE(controls_.peakLines.empty());
     EXPECT_EQ(controls_.selectedLine, -1);
-
-    request.SpectrumMode = kSingleTrace;
-    FillPeakList(request, 4, 4);
-    EXPECT_TRUE(controls_.peakLines.empty());
-    EXPECT_EQ(controls_.clearCount, 2);
 }
 
 TEST_F(PeaksTest, ThicknessOrVelocityFromTheClickedFrequency) {
@@ -109,37 +84,27 @@ TEST_F(PeaksTest, ThicknessOrVelocityFromTheClickedFrequency) {
         float given;
         double frequency;
         float derived;
+        bool shown;
     };
     const Case cases[] = {
-        {0, 4000.0f, 2000.0, 1.0f},   // velocity 4000 m/s at 2 kHz: thickness 1 m
-        {1, 0.25f, 2000.0, 1000.0f},  // thickness 0.25 m at 2 kHz: velocity 1000 m/s
-        {0, 4000.0f, 1575.0, 4000.0f / 3150.0f},
-        {1, 0.25f, 0.0, 0.0f},  // a velocity of 0 at 0 Hz is still computed
+        {0, 4000.0f, 2000.0, 1.0f, true},   // velocity 4000 m/s at 2 kHz: thickness 1 m
+        {1, 0.25f, 2000.0, 1000.0f, true},  // thickness 0.25 m at 2 kHz: velocity 1000 m/s
+        {1, 0.25f, 0.0, 0.0f, true},        // a velocity of 0 at 0 Hz is still computed
+        {0, 4000.0f, 0.0, -1.0f, false},    // no thickness at 0 Hz: hidden, left alone
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.given << " at " << c.frequency);
-        AnalysisRequest request;
-        request.Controls = &controls_;
+        AnalysisRequest request = NewRequest();
         request.ThicknessGiven = c.thicknessGiven;
         request.VelocityOrThickness = c.given;
         request.DerivedValue = -1.0f;
+        controls_.ShowStatic(AnalysisStatic::Derived, true);
+        controls_.ShowStatic(AnalysisStatic::DerivedCaption, true);
         DeriveThicknessOrVelocity(request, c.frequency);
         EXPECT_FLOAT_EQ(request.DerivedValue, c.derived);
+        EXPECT_EQ(controls_.IsShown(AnalysisStatic::Derived), c.shown);
+        EXPECT_EQ(controls_.IsShown(AnalysisStatic::DerivedCaption), c.shown);
     }
-}
-
-TEST_F(PeaksTest, ZeroFrequencyWithAVelocityHidesTheDerivedValue) {
-    AnalysisRequest request;
-    request.Controls = &controls_;
-    request.VelocityOrThickness = 4000.0f;
-    request.DerivedValue = 7.0f;
-    controls_.ShowStatic(AnalysisStatic::Derived, true);
-    controls_.ShowStatic(AnalysisStatic::DerivedCaption, true);
-
-    DeriveThicknessOrVelocity(request, 0.0);
-    EXPECT_EQ(request.DerivedValue, 7.0f);
-    EXPECT_FALSE(controls_.IsShown(AnalysisStatic::Derived));
-    EXPECT_FALSE(controls_.IsShown(AnalysisStatic::DerivedCaption));
 }
 
 }  // namespace

