@@ -1,10 +1,22 @@
-// Picks set with the mouse on the profile-spectrum map: snapping, the store and the marks.
+// Picks set with the mouse on the profile-spectrum map (snapping, the store and the
+// marks) and the pick file with the "Сохранить" action that writes it.
 #include "plot/picking.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "analysis/analysis_buffers.h"
+#include "fakes/preset_save_file_chooser.h"
+#include "fakes/temp_file.h"
 #include "plot/click_regions.h"
+#include "plot/pick_export.h"
+#include "plot/pick_save.h"
 #include "plot/pick_store.h"
+#include "plot/plot_panels.h"
 #include "plot_test_support.h"
 
 namespace karvelo {
@@ -34,48 +46,29 @@ class PickingTest : public testing::PlotTest {
     }
 };
 
-TEST_F(PickingTest, PressIsSnappedToThePointColumnAndMarked) {
+TEST_F(PickingTest, PressesAreSnappedMarkedAndJoinedByWhiteStrokesWithinALine) {
     Press(700, 400);
-    EXPECT_EQ(PickLineCount, 1U);
-    EXPECT_FALSE(PickLineClosed);
-    EXPECT_EQ(Line(0), (std::vector<Pick>{{681, 400}}));
     EXPECT_TRUE(Marked(681, 400));
     EXPECT_TRUE(IsBlack(679, 400));
     EXPECT_TRUE(IsBlack(681, 402));
     EXPECT_TRUE(IsBlack(700, 400));
-    EXPECT_EQ(surface.CurrentPosition(), (PixelPosition{681, 400}));
-}
-
-TEST_F(PickingTest, NextPressContinuesTheLineWithAWhiteStrokeAndRestoresTheBlackPen) {
-    Press(700, 400);
+    surface.MoveTo(0, 0);  // whatever was drawn meanwhile, the stroke starts at the last pick
     Press(860, 500);
     EXPECT_EQ(Line(0), (std::vector<Pick>{{681, 400}, {859, 500}}));
+    EXPECT_FALSE(PickLineClosed);
     EXPECT_TRUE(Marked(859, 500));
-    // The stroke from (681, 400) to (859, 500) passes (770, 450).
-    EXPECT_TRUE(IsWhite(770, 450));
+    EXPECT_TRUE(IsWhite(770, 450));  // on the stroke from (681, 400) to (859, 500)
+    // The black pen is back for whatever is drawn next.
     EXPECT_EQ(surface.SelectedPen(), Pen::Black);
     surface.MoveTo(400, 600);
     surface.LineTo(410, 600);
-    EXPECT_TRUE(IsBlack(405, 600) && IsBlack(409, 600));
-}
+    EXPECT_TRUE(IsBlack(405, 600));
 
-TEST_F(PickingTest, StrokeStartsFromThePreviousPickWhateverWasDrawnMeanwhile) {
-    Press(700, 400);
-    surface.MoveTo(0, 0);
-    Press(700, 500);
-    EXPECT_EQ(PaintedIn(681, 399, 681, 501), 0);
-}
-
-TEST_F(PickingTest, ClosedLineMakesTheNextPickStartANewLine) {
-    Press(400, 400);
-    Press(500, 420);
     PickOk();
     Press(600, 600);
     EXPECT_EQ(PickLineCount, 2U);
-    EXPECT_FALSE(PickLineClosed);
     EXPECT_EQ(Line(1), (std::vector<Pick>{{592, 600}}));
-    // No stroke joins the two lines.
-    EXPECT_TRUE(IsBlack(550, 510));
+    EXPECT_EQ(PaintedIn(700, 520, 750, 580), 51 * 61);  // no stroke joins the two lines
 }
 
 TEST_F(PickingTest, PressesOutsideTheFrameOrWhileInactiveAddNothing) {
@@ -83,23 +76,15 @@ TEST_F(PickingTest, PressesOutsideTheFrameOrWhileInactiveAddNothing) {
          {std::pair{324, 400}, std::pair{1126, 400}, std::pair{700, 369}, std::pair{700, 621}}) {
         Press(x, y);
     }
-    EXPECT_EQ(PickLineCount, 0U);
-
-    SetPickRegionActive(false);
-    DispatchLeftPress(700, 400, surface);
-    EXPECT_EQ(PickLineCount, 0U);
-
-    Press(325, 370);
-    Press(1125, 620);
-    EXPECT_EQ(Line(0), (std::vector<Pick>{{325, 370}, {1126, 620}}));
-}
-
-TEST_F(PickingTest, RightPressDeactivatesThePickRegion) {
     SetPickRegionActive(true);
     DispatchRightPress(700, 400, surface);
     DispatchLeftPress(700, 400, surface);
     EXPECT_EQ(PickLineCount, 0U);
     EXPECT_EQ(PaintedIn(325, 370, 1125, 620), 801 * 251);
+
+    Press(325, 370);
+    Press(1125, 620);
+    EXPECT_EQ(Line(0), (std::vector<Pick>{{325, 370}, {1126, 620}}));
 }
 
 TEST_F(PickingTest, PickBeyondTheStoreIsIgnoredAndNotMarked) {
@@ -107,13 +92,15 @@ TEST_F(PickingTest, PickBeyondTheStoreIsIgnoredAndNotMarked) {
         Press(400, 400);
         PickOk();
     }
-    ASSERT_EQ(PickLineCount, kMaxPickLines);
     Press(700, 600);
     EXPECT_EQ(PickLineCount, kMaxPickLines);
     EXPECT_TRUE(PickLineClosed);
     EXPECT_TRUE(IsBlack(681, 600));
 
+    PickFilePath = "/tmp/picks.txt";
     DeletePicks();
+    EXPECT_FALSE(PicksReadyToSave());
+    EXPECT_EQ(PickFilePath, "/tmp/picks.txt");  // deleting keeps the chosen file
     for (std::size_t k = 0; k < kMaxPicksPerLine; ++k) {
         ASSERT_EQ(StorePick(681, 400), k == 0 ? PickJoin::StartedLine : PickJoin::ContinuedLine);
     }
@@ -123,22 +110,138 @@ TEST_F(PickingTest, PickBeyondTheStoreIsIgnoredAndNotMarked) {
     EXPECT_TRUE(IsBlack(681, 600));
 }
 
-TEST_F(PickingTest, DeleteEmptiesTheStoreButKeepsTheFile) {
-    PickFilePath = "/tmp/picks.txt";
-    Press(700, 400);
-    PickOk();
-    DeletePicks();
-    EXPECT_EQ(PickLineCount, 0U);
-    EXPECT_FALSE(PickLineClosed);
-    EXPECT_FALSE(PicksReadyToSave());
-    EXPECT_EQ(PickFilePath, "/tmp/picks.txt");
-}
-
 TEST_F(PickingTest, FewerThanTwoPointsSnapOnlyToTheLeftEdge) {
     PointCount = 1;
     Press(325, 400);
     Press(700, 400);
     EXPECT_EQ(Line(0), (std::vector<Pick>{{325, 400}, {700, 400}}));
+}
+
+using testing::PresetSaveFileChooser;
+
+constexpr std::uint32_t kColumns = 5;  // 0, 500, 1000, 1500 and 2000 Hz
+const std::string kCannotSave = "Cannot open or create file.Error code = 11";
+
+// Two lines of 3 and 2 picks on the map and what the file says of them: point columns of
+// 10 points (325 + 89 p), 8 Hz per row from 370 down, map value 10 * row + column.
+const std::string kTwoLines =
+    "0  0  0\n"
+    "4  1000  3562\n"
+    "9  2000  1.23457e+006\n"
+    "\n"
+    "1  240  890\n"
+    "2  504  1781\n"
+    "\n";
+
+class PickFileTest : public testing::PlotTest {
+  protected:
+    void SetUp() override {
+        PlotTest::SetUp();
+        for (std::uint32_t j = 0; j < kColumns; ++j) {
+            BinFrequencies[j] = 500 * j;
+        }
+        for (std::size_t i = 0; i < kMatrixRows; ++i) {
+            GridRowPoints[i] = 9.0 * static_cast<double>(i) / (kMatrixRows - 1);
+            for (std::size_t j = 0; j < kColumns; ++j) {
+                ProfileSpectrumGrid[i * kMatrixRowStride + j] = static_cast<double>(10 * i + j);
+            }
+        }
+        ProfileSpectrumGrid[799 * kMatrixRowStride + 4] = 1234567.0;
+        path_ = testing::TempFile("pick_file_test.txt");
+        std::filesystem::remove(path_);
+    }
+
+    void TearDown() override {
+        std::filesystem::remove(path_);
+        PlotTest::TearDown();
+    }
+
+    static void StoreTwoClosedLines() {
+        for (const auto& line : {std::vector<Pick>{{325, 370}, {681, 495}, {1125, 620}},
+                                 std::vector<Pick>{{414, 400}, {503, 433}}}) {
+            for (const Pick& pick : line) {
+                StorePick(pick.X, pick.Y);
+            }
+            PickOk();
+        }
+    }
+
+    std::string FileText() const {
+        std::ifstream in(path_);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // The pipeline's run of the profile-spectrum mode, as far as the pick file goes.
+    static void MapRun() { ExportProfilePicks(ProfileMapLayout(500.0f), kColumns); }
+
+    std::string path_;
+};
+
+TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewritesTheFile) {
+    StoreTwoClosedLines();
+    PresetSaveFileChooser chooser(path_);
+    EXPECT_EQ(SavePicks(chooser, MapRun), PickSaveResult::Written);
+    EXPECT_EQ(chooser.offeredName, "pick_data.txt");
+    EXPECT_EQ(chooser.offeredExtension, "txt");
+    EXPECT_EQ(FileText(), kTwoLines);
+    EXPECT_EQ(PickFilePath, path_);
+    EXPECT_EQ(PickLineCount, 0U);
+    EXPECT_TRUE(sink.messages.empty());
+
+    StorePick(1125, 370);
+    PickOk();
+    MapRun();
+    EXPECT_EQ(FileText(), "9  0  7990\n\n");
+}
+
+TEST_F(PickFileTest, NothingIsWrittenWithoutAClosedLineOrMatrixColumns) {
+    PickFilePath = path_;
+    StorePick(325, 370);
+    EXPECT_FALSE(ExportProfilePicks(ProfileMapLayout(500.0f), kColumns));
+    PickOk();
+    EXPECT_FALSE(ExportProfilePicks(ProfileMapLayout(500.0f), 0));
+    EXPECT_FALSE(PickFileWritten);
+    EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
+    struct Case {
+        const char* what;
+        std::string path;
+        void (*redraw)();
+    };
+    const Case cases[] = {
+        {"write error", "/dev/full", MapRun},
+        {"no name", "", MapRun},
+        {"cannot open", ::testing::TempDir() + "no/such/dir/picks.txt", MapRun},
+        {"another spectrum mode shown", path_, [] {}},
+    };
+    for (const Case& c : cases) {
+        ResetPickStore();
+        StoreTwoClosedLines();
+        sink.messages.clear();
+        PresetSaveFileChooser chooser(c.path);
+        EXPECT_EQ(SavePicks(chooser, c.redraw), PickSaveResult::NotWritten) << c.what;
+        EXPECT_EQ(sink.messages, std::vector<std::string>{kCannotSave}) << c.what;
+        EXPECT_EQ(PickLineCount, 2U) << c.what;
+        EXPECT_TRUE(PickLineClosed) << c.what;
+        EXPECT_EQ(PickLines[1].PointCount, 2U) << c.what;
+    }
+    EXPECT_FALSE(std::filesystem::exists(path_));
+}
+
+TEST_F(PickFileTest, CancelledSaveChangesNothing) {
+    StoreTwoClosedLines();
+    PickFilePath = "/earlier/choice.txt";
+    PresetSaveFileChooser cancelling(std::nullopt);
+    int redraws = 0;
+    EXPECT_EQ(SavePicks(cancelling, [&redraws] { ++redraws; }), PickSaveResult::Cancelled);
+    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(PickFilePath, "/earlier/choice.txt");
+    EXPECT_EQ(PickLineCount, 2U);
+    EXPECT_TRUE(sink.messages.empty());
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // Shared set-up for the plotting tests: a surface with a recording text painter, clean
-// stores, and series buffers built from plain values.
+// stores, and series drawn from plain values.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -15,11 +14,22 @@
 #include "fakes/recording_text_painter.h"
 #include "plot/click_regions.h"
 #include "plot/colour.h"
+#include "plot/draw_plot.h"
 #include "plot/pick_store.h"
 #include "plot/surface.h"
 #include "profile/profile_image.h"
 
 namespace karvelo::testing {
+
+// Axis words first, first + step, ... (count of them).
+inline std::vector<std::uint32_t> AxisWords(std::uint32_t first, std::uint32_t step,
+                                            std::size_t count) {
+    std::vector<std::uint32_t> words(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        words[i] = first + step * static_cast<std::uint32_t>(i);
+    }
+    return words;
+}
 
 class PlotTest : public ::testing::Test {
   protected:
@@ -36,6 +46,27 @@ class PlotTest : public ::testing::Test {
         ClickRegionCount = 0;
         QualityCount = 0;
         QualityDisplayOn = false;
+    }
+
+    // Draws the series (IEEE singles, one trace record apart) against the axis words.
+    PlotData DrawSeries(const PlotLayout& layout, PlotMode mode,
+                        const std::vector<std::vector<float>>& series,
+                        const std::vector<std::uint32_t>& axis, PlotData data = {}) {
+        std::vector<std::uint8_t> bytes(series.size() * kTraceRecordBytes, 0);
+        for (std::size_t k = 0; k < series.size(); ++k) {
+            std::memcpy(bytes.data() + k * kTraceRecordBytes, series[k].data(),
+                        series[k].size() * sizeof(float));
+        }
+        const auto count = static_cast<std::uint32_t>(series.size());
+        DrawPlot(surface, layout, mode, {bytes.data(), kTraceRecordBytes, kFormatIeeeFloat, count},
+                 axis, data);
+        return data;
+    }
+
+    // A white surface and no texts, for the next case of a table.
+    void Clear() {
+        surface.FillWhite();
+        painter.texts.clear();
     }
 
     bool IsBlack(int x, int y) const { return surface.PixelAt(x, y) == kBlack; }
@@ -65,30 +96,5 @@ class PlotTest : public ::testing::Test {
     RecordingTextPainter painter;
     Surface surface;
 };
-
-// Series of IEEE singles, one after the other, `stride` bytes apart (a single series
-// needs no stride).
-inline std::vector<std::uint8_t> FloatSeries(const std::vector<std::vector<float>>& series,
-                                             std::size_t stride) {
-    std::size_t size = 0;
-    for (std::size_t k = 0; k < series.size(); ++k) {
-        size = std::max(size, k * stride + series[k].size() * sizeof(float));
-    }
-    std::vector<std::uint8_t> bytes(size, 0);
-    for (std::size_t k = 0; k < series.size(); ++k) {
-        std::memcpy(bytes.data() + k * stride, series[k].data(), series[k].size() * sizeof(float));
-    }
-    return bytes;
-}
-
-// Axis words first, first + step, ... (count of them).
-inline std::vector<std::uint32_t> AxisWords(std::uint32_t first, std::uint32_t step,
-                                            std::size_t count) {
-    std::vector<std::uint32_t> words(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        words[i] = first + step * static_cast<std::uint32_t>(i);
-    }
-    return words;
-}
 
 }  // namespace karvelo::testing

@@ -1,13 +1,39 @@
+// Point columns of the profile-spectrum map and the rounding they are spaced with.
 #include "plot/point_columns.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "fakes/recording_message_sink.h"
+#include "plot/round_half_up.h"
 
 namespace karvelo {
 namespace {
 
 using testing::RecordingMessageSink;
+
+TEST(RoundHalfUp, RoundsToTheNearestWholeNumberWithHalvesUp) {
+    struct Case {
+        double x;
+        double expected;
+    };
+    for (const Case c : {Case{2.5, 3.0}, Case{2.4999, 2.0}, Case{7.0, 7.0}, Case{0.0, 0.0},
+                         Case{0.5, 1.0}, Case{88.888, 89.0}, Case{799.5, 800.0}}) {
+        RecordingMessageSink sink;
+        EXPECT_EQ(RoundHalfUp(c.x), c.expected) << c.x;
+        EXPECT_TRUE(sink.messages.empty()) << c.x;
+    }
+}
+
+TEST(RoundHalfUp, NegativeOrNotANumberReportsErrorTwo) {
+    RecordingMessageSink sink;
+    EXPECT_EQ(RoundHalfUp(-1.5), -1.0);
+    EXPECT_TRUE(std::isnan(RoundHalfUp(std::numeric_limits<double>::quiet_NaN())));
+    const std::string error = "Rounding error.Possible loss of data.Error code = 2";
+    EXPECT_EQ(sink.messages, (std::vector<std::string>{error, error}));
+}
 
 TEST(ColumnsPerPoint, RoundsTheSpacingAndNeverFallsBelowOneColumn) {
     struct Case {
@@ -43,16 +69,6 @@ TEST(PointColumns, SnapsToTheNearestPointColumn) {
     for (const Case& c : cases) {
         const PointColumns columns{325, ColumnsPerPoint(800, c.points), c.points};
         EXPECT_EQ(columns.Snap(c.x), c.snapped) << c.points << " points, x " << c.x;
-    }
-}
-
-TEST(PointColumns, ColumnOfAPointSnapsBackToThatPoint) {
-    for (const std::uint32_t points : {2U, 3U, 7U, 10U, 33U, 100U}) {
-        const PointColumns columns{325, ColumnsPerPoint(800, points), points};
-        for (std::uint32_t p = 0; p < points; ++p) {
-            EXPECT_EQ(columns.NearestPoint(columns.ColumnOf(p)), p) << points << " points";
-        }
-        EXPECT_FALSE(columns.NearestPoint(columns.ColumnOf(points - 1) + 1)) << points;
     }
 }
 

@@ -1,4 +1,5 @@
-// The trace panel in its two modes: wiggle curves and the grey density image.
+// The series modes: wiggle curves and the grey density image on the trace panel, and the
+// spectrum curve (frequency to the right, amplitude upwards).
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,42 +13,45 @@ namespace karvelo {
 namespace {
 
 using testing::AxisWords;
-using testing::FloatSeries;
 
 Colour Grey(int level) {
     return Rgb(level, level, level);
 }
 
-class TraceModesTest : public testing::PlotTest {
+class SeriesModesTest : public testing::PlotTest {
   protected:
     // Draws the traces (one sample per row of values) on the trace panel, the samples
     // 1 us apart; density scaled from low (white) to high (black).
-    PlotData Draw(PlotMode mode, const std::vector<std::vector<float>>& traces, float low = 0.0f,
-                  float high = 1.0f) {
-        const PlotLayout layout = TracePanelLayout(2048, 1);
-        bytes_ = FloatSeries(traces, kTraceRecordBytes);
+    void Draw(PlotMode mode, const std::vector<std::vector<float>>& traces, float low = 0.0f,
+              float high = 1.0f) {
         PlotData data;
         data.RangeMin = EncodeSample(kFormatIeeeFloat, low);
         data.RangeMax = EncodeSample(kFormatIeeeFloat, high);
-        const auto count = static_cast<std::uint32_t>(traces.size());
-        DrawPlot(surface, layout, mode, {bytes_.data(), kTraceRecordBytes, kFormatIeeeFloat, count},
-                 AxisWords(0, 1, traces[0].size()), data);
-        return data;
+        DrawSeries(TracePanelLayout(2048, 1), mode, traces, AxisWords(0, 1, traces[0].size()),
+                   data);
     }
 
-    std::vector<std::uint8_t> bytes_;
+    // The spectrum panel without its frame, bins 100 Hz apart from 1000 Hz.
+    void DrawSpectrum(const std::vector<float>& spectrum) {
+        PlotLayout layout = SpectrumPanelLayout(100.0f);
+        layout.DrawFrame = false;
+        DrawSeries(layout, PlotMode::Curve, {spectrum}, AxisWords(1000, 100, spectrum.size()));
+    }
 };
 
-TEST_F(TraceModesTest, TraceCentresAndLabelsFollowThePixelStep) {
+TEST_F(SeriesModesTest, TraceCentresAndLabelsFollowThePixelStep) {
     struct Case {
         std::size_t traces;
         int firstCentre;
         int step;
     };
     for (const Case c : {Case{1, 675, 900}, Case{2, 450, 450}, Case{20, 247, 45}}) {
-        surface.FillWhite();
-        painter.texts.clear();
-        Draw(PlotMode::Wiggle, std::vector<std::vector<float>>(c.traces, std::vector<float>(3)));
+        Clear();
+        std::vector<std::vector<float>> traces(c.traces, std::vector<float>(3));
+        if (c.traces > 1) {
+            traces.back() = {0.7f, 0.1f, 0.9f};  // scaled by the flat first trace: flat too
+        }
+        Draw(PlotMode::Wiggle, traces);
         const auto labels = painter.TextsOnRow(35);
         ASSERT_EQ(labels.size(), c.traces);
         for (std::size_t k = 0; k < c.traces; ++k) {
@@ -56,12 +60,13 @@ TEST_F(TraceModesTest, TraceCentresAndLabelsFollowThePixelStep) {
             EXPECT_EQ(labels[k].text, std::to_string(k));
             // The zero line runs down the centre, from the top edge to the bottom edge.
             EXPECT_EQ(PaintedIn(centre, 61, centre, 309), 249) << c.traces << " traces";
-            EXPECT_EQ(PaintedIn(centre + 1, 61, centre + 1, 309), 0) << c.traces << " traces";
         }
+        // Inside the frame nothing else is painted.
+        EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 249 * static_cast<int>(c.traces)) << c.traces;
     }
 }
 
-TEST_F(TraceModesTest, WiggleSpansOneTraceSpacingPerRangeOfTheFirstTrace) {
+TEST_F(SeriesModesTest, WiggleSpansOneTraceSpacingPerRangeOfTheFirstTrace) {
     // Range 0.5 spread over the 900-pixel spacing of a single trace: -0.25 lies on the
     // frame's left edge, 0.25 on its right edge.
     Draw(PlotMode::Wiggle, {{-0.25f, 0.25f, -0.25f}});
@@ -72,40 +77,33 @@ TEST_F(TraceModesTest, WiggleSpansOneTraceSpacingPerRangeOfTheFirstTrace) {
     EXPECT_TRUE(IsWhite(225 + 72, 60 + 11));
 }
 
-TEST_F(TraceModesTest, WiggleOfAFlatFirstTraceLiesOnTheZeroLines) {
-    Draw(PlotMode::Wiggle, {{0.5f, 0.5f, 0.5f}, {0.7f, 0.1f, 0.9f}});
-    // Inside the frame only the two zero lines are painted.
-    EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 2 * 249);
-    EXPECT_EQ(PaintedIn(450, 61, 450, 309), 249);
-    EXPECT_EQ(PaintedIn(900, 61, 900, 309), 249);
-}
-
-TEST_F(TraceModesTest, DensityDrawsTheLargestSampleBlackAndTheSmallestWhite) {
+TEST_F(SeriesModesTest, DensityDrawsTheLargestSampleBlackAndTheSmallestWhite) {
     Draw(PlotMode::Density, {{1.0f, 0.5f, 0.0f}});
     EXPECT_EQ(surface.PixelAt(675, 60), Grey(0));
     EXPECT_EQ(surface.PixelAt(675, 185), Grey(128));
     EXPECT_EQ(surface.PixelAt(675, 310), Grey(255));
     // A single trace is one column wide.
     EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);
-    EXPECT_TRUE(IsWhite(676, 185));
-    EXPECT_TRUE(IsWhite(674, 185));
+
+    // Samples outside the range stay inside the palette.
+    Clear();
+    Draw(PlotMode::Density, {{-3.0f, 7.0f}});
+    EXPECT_EQ(surface.PixelAt(675, 60), Grey(255));
+    EXPECT_EQ(surface.PixelAt(675, 310), Grey(0));
 }
 
-TEST_F(TraceModesTest, DensityInterpolatesTheColumnsBetweenTwoCentres) {
+TEST_F(SeriesModesTest, DensityInterpolatesTheColumnsBetweenTwoCentres) {
     Draw(PlotMode::Density, {{1.0f, 1.0f}, {0.5f, 0.5f}});
     // Centres at 450 (index 255) and 900 (index 127); row 310 holds the second sample.
-    EXPECT_EQ(surface.PixelAt(450, 310), Grey(0));
-    for (int j = 1; j < 450; ++j) {
-        const int index = (255 * (450 - j) + 127 * j) / 450;
-        ASSERT_EQ(surface.PixelAt(450 + j, 310), Grey(255 - index)) << "column " << 450 + j;
+    for (const auto& [x, grey] : {std::pair{450, 0}, std::pair{451, 1}, std::pair{675, 64},
+                                  std::pair{899, 128}, std::pair{900, 128}}) {
+        EXPECT_EQ(surface.PixelAt(x, 310), Grey(grey)) << x;
     }
-    EXPECT_EQ(surface.PixelAt(451, 310), Grey(1));
-    EXPECT_EQ(surface.PixelAt(900, 310), Grey(128));
     EXPECT_TRUE(IsBlack(449, 310));  // the frame's bottom edge, left of the first centre
     EXPECT_TRUE(IsBlack(901, 310));
 }
 
-TEST_F(TraceModesTest, DensityRowShowsTheLastSampleThatFallsOnIt) {
+TEST_F(SeriesModesTest, DensityRowShowsTheLastSampleThatFallsOnIt) {
     // 2048 samples over 250 rows: samples 0..8 fall on row 60, samples 9..16 on row 61.
     struct Case {
         std::size_t hotSample;
@@ -114,7 +112,7 @@ TEST_F(TraceModesTest, DensityRowShowsTheLastSampleThatFallsOnIt) {
     };
     for (const Case c : {Case{8, Grey(0), Grey(255)}, Case{7, Grey(255), Grey(255)},
                          Case{16, Grey(255), Grey(0)}, Case{9, Grey(255), Grey(255)}}) {
-        surface.FillWhite();
+        Clear();
         std::vector<float> trace(2048, 0.0f);
         trace[c.hotSample] = 1.0f;
         Draw(PlotMode::Density, {trace});
@@ -123,7 +121,7 @@ TEST_F(TraceModesTest, DensityRowShowsTheLastSampleThatFallsOnIt) {
     }
 }
 
-TEST_F(TraceModesTest, DensityWithoutARangeIsMiddleGrey) {
+TEST_F(SeriesModesTest, DensityWithoutARangeIsMiddleGrey) {
     Draw(PlotMode::Density, {{0.2f, 0.3f, 4.0f}, {0.2f, 0.2f, 0.2f}}, 0.2f, 0.2f);
     for (const int y : {60, 185, 310}) {
         EXPECT_EQ(surface.PixelAt(450, y), Grey(128)) << y;
@@ -132,19 +130,39 @@ TEST_F(TraceModesTest, DensityWithoutARangeIsMiddleGrey) {
     }
 }
 
-TEST_F(TraceModesTest, DensityKeepsSamplesOutsideTheRangeInsideThePalette) {
-    Draw(PlotMode::Density, {{-3.0f, 7.0f}}, 0.0f, 1.0f);
-    EXPECT_EQ(surface.PixelAt(675, 60), Grey(255));
-    EXPECT_EQ(surface.PixelAt(675, 310), Grey(0));
-}
-
-TEST_F(TraceModesTest, SingleSampleTracesStandInTheMiddleOfTheFrame) {
+TEST_F(SeriesModesTest, SingleSampleTracesStandInTheMiddleOfTheFrame) {
     Draw(PlotMode::Density, {{1.0f}});
     EXPECT_EQ(surface.PixelAt(675, 185), Grey(0));
     EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);
-    const auto times = painter.TextsOnRow(45);
-    ASSERT_EQ(times.size(), 1U);
-    EXPECT_EQ(times[0].text, "0");
+    EXPECT_EQ(painter.TextsOnRow(45), (std::vector<testing::RecordedText>{{1150, 45, "0"}}));
+}
+
+TEST_F(SeriesModesTest, FirstAndLastBinLieOnTheFrameEdgesAndValuesGrowUpwards) {
+    DrawSpectrum({0.0f, 1.0f, 0.0f});
+    EXPECT_TRUE(IsBlack(225, 620));  // first bin, smallest value: bottom-left corner
+    EXPECT_TRUE(IsBlack(425, 370));  // middle bin, largest value: top edge
+    EXPECT_TRUE(IsBlack(624, 619));  // last stroke ends on the right edge (625, 620)
+    EXPECT_TRUE(IsWhite(625, 619));
+    EXPECT_TRUE(IsBlack(325, 495));  // half-way up the first stroke
+    // The axis lines along the bottom and the left edge.
+    EXPECT_EQ(PaintedIn(225, 620, 624, 620), 400);
+    EXPECT_EQ(PaintedIn(225, 371, 225, 620), 250);
+}
+
+TEST_F(SeriesModesTest, FlatCurveIsALineThroughTheMiddleOfTheFrame) {
+    DrawSpectrum(std::vector<float>(5, 0.5f));
+    EXPECT_EQ(PaintedIn(225, 495, 624, 495), 400);
+    EXPECT_EQ(PaintedIn(226, 371, 624, 619), 399);
+    for (int n = 0; n < 6; ++n) {
+        EXPECT_EQ(painter.TextAt(650, 620 - 50 * n), "5.000e-001") << n;
+    }
+}
+
+TEST_F(SeriesModesTest, SingleBinDrawsNoStroke) {
+    DrawSpectrum({0.25f});
+    EXPECT_EQ(PaintedIn(226, 371, 624, 619), 0);
+    EXPECT_EQ(painter.TextAt(225, 345), "1000");
+    EXPECT_EQ(painter.TextAt(625, 345), "1000");
 }
 
 }  // namespace

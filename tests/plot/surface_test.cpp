@@ -4,13 +4,8 @@
 
 #include <algorithm>
 
-#include "fakes/recording_text_painter.h"
-
 namespace karvelo {
 namespace {
-
-using testing::RecordedText;
-using testing::RecordingTextPainter;
 
 int BlackPixels(const Surface& surface) {
     const std::uint32_t black = Surface::ToRgb32(kBlack);
@@ -19,27 +14,20 @@ int BlackPixels(const Surface& surface) {
         data, data + static_cast<std::ptrdiff_t>(surface.Width()) * surface.Height(), black));
 }
 
-TEST(Surface, StartsWhiteAndNeverSmallerThanEveryPanelNeeds) {
-    const Surface surface(640, 480);
+TEST(Surface, StartsWhiteNeverSmallerThanThePanelsAndStoresOpaqueRgb32Words) {
+    Surface surface(640, 480);
     EXPECT_EQ(surface.Width(), 1280);
     EXPECT_EQ(surface.Height(), 720);
     EXPECT_EQ(surface.BytesPerLine(), 1280U * 4U);
     const std::uint32_t* data = surface.Data();
     EXPECT_TRUE(std::all_of(data, data + std::ptrdiff_t{1280} * 720,
                             [](std::uint32_t w) { return w == 0xFFFFFFFFU; }));
+    EXPECT_EQ(Surface(1920, 1080).Width(), 1920);
 
-    const Surface large(1920, 1080);
-    EXPECT_EQ(large.Width(), 1920);
-    EXPECT_EQ(large.Height(), 1080);
-}
-
-TEST(Surface, StoresColourWordsAsOpaqueRgb32Words) {
-    Surface surface;
     surface.SetPixel(3, 2, Rgb(0x12, 0x34, 0x56));
     EXPECT_EQ(surface.Data()[2 * surface.Width() + 3], 0xFF123456U);
     EXPECT_EQ(surface.PixelAt(3, 2), Rgb(0x12, 0x34, 0x56));
     EXPECT_EQ(Rgb(0x12, 0x34, 0x56), 0x00563412U);
-
     surface.FillWhite();
     EXPECT_EQ(surface.Data()[2 * surface.Width() + 3], 0xFFFFFFFFU);
 }
@@ -64,19 +52,6 @@ TEST(Surface, LineToPaintsEveryPixelButTheEndPoint) {
         EXPECT_EQ(BlackPixels(surface), length);
         EXPECT_EQ(surface.CurrentPosition(), (PixelPosition{c.x1, c.y1}));
     }
-}
-
-TEST(Surface, ShallowLineStepsOneRowHalfWay) {
-    Surface surface;
-    surface.MoveTo(0, 0);
-    surface.LineTo(10, 1);
-    for (int x = 0; x < 5; ++x) {
-        EXPECT_EQ(surface.PixelAt(x, 0), kBlack) << x;
-    }
-    for (int x = 5; x < 10; ++x) {
-        EXPECT_EQ(surface.PixelAt(x, 1), kBlack) << x;
-    }
-    EXPECT_EQ(BlackPixels(surface), 10);
 }
 
 TEST(Surface, DropsWritesOutsideTheBuffer) {
@@ -109,15 +84,6 @@ TEST(Surface, LinesFarOffTheBufferKeepTheirCourse) {
     EXPECT_EQ(surface.PixelAt(0, 7), kBlack);
     EXPECT_EQ(surface.PixelAt(surface.Width() - 1, 7), kBlack);
     EXPECT_EQ(surface.CurrentPosition(), (PixelPosition{2'000'000'000, 7}));
-}
-
-TEST(Surface, TextOutReachesThePainterWithItsCorner) {
-    Surface surface;
-    surface.TextOut(1, 2, "dropped without a painter");
-    RecordingTextPainter painter;
-    surface.SetTextPainter(&painter);
-    surface.TextOut(275, 325, "Точка");
-    EXPECT_EQ(painter.texts, (std::vector<RecordedText>{{275, 325, "Точка"}}));
 }
 
 }  // namespace
