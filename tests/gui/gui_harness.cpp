@@ -5,14 +5,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QTest>
-#include <QTextStream>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
+#include <algorithm>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
@@ -26,8 +25,8 @@ namespace {
 // How long a test waits for a dialog it expects before giving up.
 constexpr qint64 kDialogWaitMs = 10000;
 constexpr int kPollMs = 5;
-}  // namespace
 
+// Every global store back to its start value.
 void ResetGlobalState() {
     ResetProfileStore();
     ResetAnalysisBuffers();
@@ -39,6 +38,7 @@ void ResetGlobalState() {
     BandLimitOnly = false;
     ContrastClipRequest = false;
 }
+}  // namespace
 
 GuiHarness::GuiHarness() {
     ResetGlobalState();
@@ -48,21 +48,19 @@ GuiHarness::GuiHarness() {
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
-GuiHarness::~GuiHarness() {
-    window_.reset();
-    ResetGlobalState();
-}
-
 QLineEdit* GuiHarness::Edit(const char* name) {
-    auto* edit = Form()->findChild<QLineEdit*>(QString::fromUtf8(name));
-    Q_ASSERT(edit != nullptr);
-    return edit;
+    return Form()->findChild<QLineEdit*>(QString::fromUtf8(name));
 }
 
-QLabel* GuiHarness::Label(const char* name) {
-    auto* label = Form()->findChild<QLabel*>(QString::fromUtf8(name));
-    Q_ASSERT(label != nullptr);
-    return label;
+QLabel* GuiHarness::Label(const char* nameOrText) {
+    const QString wanted = QString::fromUtf8(nameOrText);
+    for (auto* label : Form()->findChildren<QLabel*>()) {
+        if (label->objectName() == wanted || label->text() == wanted) {
+            return label;
+        }
+    }
+    Q_ASSERT_X(false, "Label", nameOrText);
+    return nullptr;
 }
 
 QAbstractButton* GuiHarness::Button(const char* text, QWidget* root) {
@@ -74,6 +72,14 @@ QAbstractButton* GuiHarness::Button(const char* text, QWidget* root) {
     }
     Q_ASSERT_X(false, "Button", text);
     return nullptr;
+}
+
+QToolBar* GuiHarness::Bar(const char* name) {
+    return window_->findChild<QToolBar*>(QString::fromUtf8(name));
+}
+
+QListWidget* GuiHarness::Maxima() {
+    return Form()->findChild<QListWidget*>(QStringLiteral("peakList"));
 }
 
 QAction* GuiHarness::MenuItem(const QStringList& path) {
@@ -99,6 +105,11 @@ void GuiHarness::Choose(const QStringList& path) {
     QAction* item = MenuItem(path);
     QVERIFY(item->isEnabled());
     item->trigger();
+}
+
+void GuiHarness::ChooseWithDialog(const QStringList& path, std::function<void(QDialog*)> act) {
+    WhenDialogOpens(std::move(act));
+    Choose(path);
 }
 
 void GuiHarness::Click(QWidget* widget) {
@@ -127,9 +138,8 @@ void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
         }
         Click(Button("OK", dialog));
     });
-    auto* toolBar = window_->findChild<QToolBar*>(QStringLiteral("toolBar"));
     QAction* open = MenuItem({QStringLiteral("&File"), QStringLiteral("&Open...\tCtrl+O")});
-    Click(qobject_cast<QToolButton*>(toolBar->widgetForAction(open)));
+    Click(Bar("toolBar")->widgetForAction(open));
     // The window takes the keyboard back once the dialog has gone, as a window manager
     // gives it back (the offscreen platform has none).
     window_->activateWindow();
@@ -164,13 +174,9 @@ void WhenDialogOpens(std::function<void(QDialog*)> act) {
 }
 
 int InkIn(const Surface& surface, const QRect& area) {
-    int ink = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            ink += surface.PixelAt(x, y) != kWhite ? 1 : 0;
-        }
-    }
-    return ink;
+    const auto pixels = Snapshot(surface, area);
+    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(),
+                                          [](std::uint32_t pixel) { return pixel != kWhite; }));
 }
 
 std::vector<std::uint32_t> Snapshot(const Surface& surface, const QRect& area) {
@@ -194,15 +200,12 @@ int PixelsDiffering(const QImage& shown, const Surface& surface, const QRect& ar
     return differing;
 }
 
-std::vector<std::string> ReadLines(const QString& path) {
-    std::vector<std::string> lines;
+std::size_t LineCount(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return lines;
-    }
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        lines.push_back(in.readLine().toStdString());
+    std::size_t lines = 0;
+    for (bool open = file.open(QIODevice::ReadOnly | QIODevice::Text); open && !file.atEnd();) {
+        file.readLine();
+        ++lines;
     }
     return lines;
 }

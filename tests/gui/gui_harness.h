@@ -15,6 +15,10 @@
 #include <string>
 #include <vector>
 
+class QLabel;
+class QListWidget;
+class QToolBar;
+
 #include "app/main_window.h"
 #include "fakes/preset_save_file_chooser.h"
 #include "fakes/recording_message_sink.h"
@@ -22,18 +26,12 @@
 #include "view/form_view.h"
 #include "view/program_window.h"
 
-class QLabel;
-
 namespace karvelo::testing {
-
-// Every global store back to its start value.
-void ResetGlobalState();
 
 class GuiHarness {
   public:
     // Resets the global state, then shows a new main window and waits until it is active.
     GuiHarness();
-    ~GuiHarness();
     GuiHarness(const GuiHarness&) = delete;
     GuiHarness& operator=(const GuiHarness&) = delete;
 
@@ -42,15 +40,20 @@ class GuiHarness {
     QWidget* Form() { return View().Form(); }
     const Surface& Drawing() { return View().DrawingSurface(); }
 
-    // Controls of the form by object name, and buttons and labels of any window by text.
+    // Controls of the form by object name (labels also by text), buttons of any window by
+    // text, the window's tool bars by object name and the form's list of maxima.
     QLineEdit* Edit(const char* name);
-    QLabel* Label(const char* name);
+    QLabel* Label(const char* nameOrText);
     QAbstractButton* Button(const char* text, QWidget* root = nullptr);
+    QToolBar* Bar(const char* name);
+    QListWidget* Maxima();
 
     // The menu item at the end of a path of menu texts ("Tools", "Добротность", ...).
     QAction* MenuItem(const QStringList& path);
     // Clicks a menu item as a user choosing it does.
     void Choose(const QStringList& path);
+    // Chooses a menu item that opens a modal dialog, and runs act on that dialog.
+    void ChooseWithDialog(const QStringList& path, std::function<void(QDialog*)> act);
     // Clicks the middle of a control with the left button.
     void Click(QWidget* widget);
     // Replaces an edit's text by typing, as a user selecting all and typing over it.
@@ -93,7 +96,7 @@ std::vector<std::uint32_t> Snapshot(const Surface& surface, const QRect& area);
 // Pixels of shown (an image of area of the form) that differ from the drawing there.
 int PixelsDiffering(const QImage& shown, const Surface& surface, const QRect& area);
 
-// Lines of a text file.
-std::vector<std::string> ReadLines(const QString& path);
+// Number of lines of a text file (0 if it cannot be read).
+std::size_t LineCount(const QString& path);
 
 }  // namespace karvelo::testing

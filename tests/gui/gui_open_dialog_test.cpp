@@ -1,20 +1,16 @@
 // File > Open: the open dialog, its chooser, the hits checks and what the form shows
 // after a load.
-#include <QLabel>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QTest>
 
 #include "gui_harness.h"
 #include "profile/profile_image.h"
 
-using karvelo::testing::GuiHarness;
-using karvelo::testing::InkIn;
-using karvelo::testing::kPanels;
-using karvelo::testing::kSpectrumFrame;
-using karvelo::testing::kTraceFrame;
-using karvelo::testing::Snapshot;
-using karvelo::testing::WhenDialogOpens;
+using namespace karvelo::testing;
+
+namespace {
+const QStringList kOpen{"&File", "&Open...\tCtrl+O"};
+}  // namespace
 
 class OpenDialogTest : public QObject {
     Q_OBJECT
@@ -23,41 +19,48 @@ class OpenDialogTest : public QObject {
     void init() { h_ = std::make_unique<GuiHarness>(); }
     void cleanup() { h_.reset(); }
 
-    void dialogOffersBothChannelsAndTheLastHits() {
+    void dialogOffersBothChannelsAndTheLastHitsAndLoads() {
         QString title;
-        bool bothChecked = false;
-        QString hits;
-        WhenDialogOpens([&](QDialog* dialog) {
+        QString offered;
+        auto readAndCancel = [&](QDialog* dialog) {
             title = dialog->windowTitle();
-            bothChecked = h_->Button("Оба канала", dialog)->isChecked();
-            hits = dialog->findChild<QLineEdit*>()->text();
+            offered = h_->Button("Оба канала", dialog)->isChecked()
+                          ? dialog->findChild<QLineEdit*>()->text()
+                          : QString();
             h_->Click(h_->Button("Cancel", dialog));
-        });
-        h_->Choose({"&File", "&Open...\tCtrl+O"});
+        };
+        h_->ChooseWithDialog(kOpen, readAndCancel);
         QCOMPARE(title, QString::fromUtf8("Открыть"));
-        QVERIFY(bothChecked);
-        QCOMPARE(hits, QStringLiteral("1"));
-        // Cancelled: nothing drawn, nothing enabled.
-        QCOMPARE(InkIn(h_->Drawing(), kTraceFrame), 0);
-        QVERIFY(!h_->Button("Спектр профиля")->isEnabled());
+        QCOMPARE(offered, QStringLiteral("1"));
 
-        // After a load with 2 hits, the next dialog offers 2 again but both channels.
+        // As offered: traces, spectrum and maxima, shown where no control covers them.
+        h_->OpenProfile();
+        QVERIFY(h_->TakeMessages().empty());
+        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
+        QVERIFY(InkIn(h_->Drawing(), kSpectrumFrame) > 0);
+        QVERIFY(h_->Maxima()->count() > 0);
+        QVERIFY(h_->Maxima()->item(0)->text().startsWith(QLatin1Char('(')));
+        QVERIFY(h_->Button("Спектр профиля")->isEnabled());
+        QVERIFY(h_->Button("S")->isEnabled());
+        const QImage shown = h_->Form()->grab(kSpectrumFrame).toImage();
+        QCOMPARE(PixelsDiffering(shown, h_->Drawing(), kSpectrumFrame), 0);
+
+        // After a load of one channel with 2 hits, Ctrl+O offers 2 again but both channels.
         h_->OpenProfile("1 канал", QStringLiteral("2"));
-        WhenDialogOpens([&](QDialog* dialog) {
-            bothChecked = h_->Button("Оба канала", dialog)->isChecked();
-            hits = dialog->findChild<QLineEdit*>()->text();
-            h_->Click(h_->Button("Cancel", dialog));
-        });
-        h_->Choose({"&File", "&Open...\tCtrl+O"});
-        QVERIFY(bothChecked);
-        QCOMPARE(hits, QStringLiteral("2"));
+        QVERIFY(h_->TakeMessages().empty());
+        WhenDialogOpens(readAndCancel);
+        QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(offered, QStringLiteral("2"));
+        // One channel, two hits: five points, so point 9 is corrected to the last one.
+        h_->TypeInto(h_->Edit("pointNumber"), QStringLiteral("9"));
+        QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("4"));
     }
 
     void chooserOffersOnlyTheFirstFile() {
         QString chooserTitle;
         bool firstChecked = false;
         bool secondEnabled = true;
-        WhenDialogOpens([&](QDialog* open) {
+        h_->ChooseWithDialog(kOpen, [&](QDialog* open) {
             WhenDialogOpens([&](QDialog* chooser) {
                 chooserTitle = chooser->windowTitle();
                 firstChecked = h_->Button("Файл 1", chooser)->isChecked();
@@ -67,96 +70,44 @@ class OpenDialogTest : public QObject {
             h_->Click(h_->Button("Выбрать файлы", open));
             h_->Click(h_->Button("OK", open));
         });
-        h_->Choose({"&File", "&Open...\tCtrl+O"});
         QCOMPARE(chooserTitle, QStringLiteral("Dialog"));
         QVERIFY(firstChecked);
         QVERIFY(!secondEnabled);
         QCOMPARE(karvelo::TraceCount(), 20);  // the 20-record profile was loaded
     }
 
-    void defaultOpenDrawsTracesSpectrumAndMaxima() {
-        h_->OpenProfile();
-        QVERIFY(h_->TakeMessages().empty());
-        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
-        QVERIFY(InkIn(h_->Drawing(), kSpectrumFrame) > 0);
-        auto* maxima = h_->Form()->findChild<QListWidget*>(QStringLiteral("peakList"));
-        QVERIFY(maxima->count() > 0);
-        QVERIFY(maxima->item(0)->text().startsWith(QLatin1Char('(')));
-        QVERIFY(h_->Button("Спектр профиля")->isEnabled());
-        QVERIFY(h_->Button("S")->isEnabled());
-        QCOMPARE(h_->Edit("fmax")->text(), QStringLiteral("3000"));
-        QCOMPARE(h_->Edit("fmin")->text(), QStringLiteral("0"));
-        // The window shows the drawing where no control covers it.
-        const QImage shown = h_->Form()->grab(kSpectrumFrame).toImage();
-        QCOMPARE(karvelo::testing::PixelsDiffering(shown, h_->Drawing(), kSpectrumFrame), 0);
-    }
-
-    void oneChannelWithTwoHitsGivesFivePoints() {
-        h_->OpenProfile("1 канал", QStringLiteral("2"));
-        QVERIFY(h_->TakeMessages().empty());
-        // Point 9 does not exist with five points: the form corrects it to the last one.
-        h_->TypeInto(h_->Edit("pointNumber"), QStringLiteral("9"));
-        QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("4"));
-        h_->TypeInto(h_->Edit("traceNumber"), QStringLiteral("5"));
-        QCOMPARE(h_->Edit("traceNumber")->text(), QStringLiteral("1"));
-    }
-
     void hitsThatDoNotDivideTheProfileAreRefused() {
         h_->OpenProfile();
         const auto before = Snapshot(h_->Drawing(), kPanels);
         bool closed = false;
-        WhenDialogOpens([&](QDialog* dialog) {
+        h_->ChooseWithDialog(kOpen, [&](QDialog* dialog) {
             h_->TypeInto(dialog->findChild<QLineEdit*>(), QStringLiteral("3"));
             h_->Click(h_->Button("OK", dialog));
             closed = !dialog->isVisible();
         });
-        h_->Choose({"&File", "&Open...\tCtrl+O"});
         QVERIFY(closed);
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Invalid number of hits."});
         QVERIFY(Snapshot(h_->Drawing(), kPanels) == before);
         QCOMPARE(karvelo::PointCount, 10U);
     }
 
-    void hitsOutsideTheRangeKeepTheDialogOpen_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("prompt");
-        QTest::newRow("25") << "25"
-                            << "Please enter an integer between 1 and 20.";
-        QTest::newRow("0") << "0"
-                           << "Please enter an integer between 1 and 20.";
-        QTest::newRow("negative") << "-2"
-                                  << "Please enter a positive integer.";
-        QTest::newRow("letters") << "two"
-                                 << "Please enter a positive integer.";
-    }
-
-    void hitsOutsideTheRangeKeepTheDialogOpen() {
-        QFETCH(QString, typed);
-        QFETCH(QString, prompt);
-        bool stayedOpen = false;
+    void hitsOutsideTheRangeKeepTheDialogOpenWithAPrompt() {
         std::vector<std::string> shown;
-        WhenDialogOpens([&](QDialog* dialog) {
-            h_->TypeInto(dialog->findChild<QLineEdit*>(), typed);
-            h_->Click(h_->Button("OK", dialog));
-            stayedOpen = dialog->isVisible();
+        bool stayedOpen = true;
+        h_->ChooseWithDialog(kOpen, [&](QDialog* dialog) {
+            for (const char* typed : {"25", "-2"}) {
+                h_->TypeInto(dialog->findChild<QLineEdit*>(), QString::fromUtf8(typed));
+                h_->Click(h_->Button("OK", dialog));
+                stayedOpen = stayedOpen && dialog->isVisible();
+            }
             shown = h_->TakeMessages();
             h_->Click(h_->Button("Cancel", dialog));
         });
-        h_->Choose({"&File", "&Open...\tCtrl+O"});
         QVERIFY(stayedOpen);
-        QCOMPARE(shown, std::vector<std::string>{prompt.toStdString()});
+        QCOMPARE(shown, (std::vector<std::string>{"Please enter an integer between 1 and 20.",
+                                                  "Please enter a positive integer."}));
         QVERIFY(!karvelo::ProfileShown);
         QCOMPARE(InkIn(h_->Drawing(), kTraceFrame), 0);
-    }
-
-    void ctrlOOpensTheDialog() {
-        bool opened = false;
-        WhenDialogOpens([&](QDialog* dialog) {
-            opened = dialog->windowTitle() == QString::fromUtf8("Открыть");
-            h_->Click(h_->Button("Cancel", dialog));
-        });
-        QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(opened);
     }
 
   private:
