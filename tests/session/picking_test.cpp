@@ -78,26 +78,33 @@ TEST_F(PickingTest, SaveWithoutOkOrWithNothingDoesNothing) {
     EXPECT_EQ(PickLineCount, 1u);
 }
 
-TEST_F(PickingTest, SaveInAnotherModeKeepsThePicksAndReportsIt) {
-    ShowProfileSpectrum();
-    PickTwoLines();
-    controls_.widgets.SpectrumMode = kSingleTrace;
-    session_.OnSpectrumSettings();
-    chooser_.SetPath(TempPath("other_mode.txt"));
-    session_.OnSavePicks();
-    ASSERT_EQ(messages_.messages.size(), 1u);
-    EXPECT_EQ(messages_.messages[0], "Cannot open or create file.Error code = 11");
-    EXPECT_EQ(PickLineCount, 2u);
-}
-
-TEST_F(PickingTest, UnwritableFileKeepsThePicks) {
-    ShowProfileSpectrum();
-    PickTwoLines();
-    chooser_.SetPath("/nonexistent-folder/picks.txt");
-    session_.OnSavePicks();
-    ASSERT_EQ(messages_.messages.size(), 1u);
-    EXPECT_EQ(messages_.messages[0], "Cannot open or create file.Error code = 11");
-    EXPECT_EQ(PickLineCount, 2u);
+// A save that writes no file keeps every pick and says so, whatever the reason.
+TEST_F(PickingTest, UnwrittenPickFileKeepsThePicksAndReportsIt) {
+    struct Case {
+        const char* what;
+        bool otherMode;
+        std::string path;
+    };
+    const Case cases[] = {
+        {"another spectrum mode shown", true, TempPath("other_mode.txt")},
+        {"file that cannot be created", false, "/nonexistent-folder/picks.txt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetAll();
+        messages_.messages.clear();
+        ShowProfileSpectrum();
+        PickTwoLines();
+        if (c.otherMode) {
+            controls_.widgets.SpectrumMode = kSingleTrace;
+            session_.OnSpectrumSettings();
+        }
+        chooser_.SetPath(c.path);
+        session_.OnSavePicks();
+        EXPECT_EQ(messages_.messages,
+                  std::vector<std::string>{"Cannot open or create file.Error code = 11"});
+        EXPECT_EQ(PickLineCount, 2u);
+    }
 }
 
 TEST_F(PickingTest, DeleteEmptiesTheStoreAndTheRedrawRemovesTheMarks) {
