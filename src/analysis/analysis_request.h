@@ -52,4 +52,10 @@ inline void ShowAnalysisStatic(const AnalysisRequest& request, AnalysisStatic wh
     }
 }
 
+inline void EnableExport(const AnalysisRequest& request, bool enabled) {
+    if (request.Controls != nullptr) {
+        request.Controls->EnableExportButton(enabled);
+    }
+}
+
 }  // namespace karvelo

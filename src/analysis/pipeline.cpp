@@ -47,33 +47,24 @@ void DrawTracePanel(const AnalysisRequest& request, Surface& surface, std::uint3
     DrawPlot(surface, layout, mode, series, std::span(SampleTimes).first(samples), data);
 }
 
-// What a run leaves behind when it cannot show a spectrum: no maxima, no statics, no "S".
-void ShowNoSpectrum(const AnalysisRequest& request) {
-    if (request.Controls == nullptr) {
-        return;
-    }
-    request.Controls->ClearPeakList();
-    for (AnalysisStatic which :
-         {AnalysisStatic::Frequency, AnalysisStatic::Derived, AnalysisStatic::DerivedCaption,
-          AnalysisStatic::Quality, AnalysisStatic::QualityCaption}) {
-        request.Controls->ShowStatic(which, false);
-    }
-    request.Controls->EnableExportButton(false);
-}
-
 void HideClickStatics(const AnalysisRequest& request) {
-    for (AnalysisStatic which :
-         {AnalysisStatic::Frequency, AnalysisStatic::Derived, AnalysisStatic::DerivedCaption,
-          AnalysisStatic::Quality, AnalysisStatic::QualityCaption}) {
+    for (AnalysisStatic which : kAnalysisStatics) {
         ShowAnalysisStatic(request, which, false);
     }
 }
 
+// What a run leaves behind when it cannot show a spectrum: no maxima, no statics, no "S".
+void ShowNoSpectrum(const AnalysisRequest& request) {
+    if (request.Controls != nullptr) {
+        request.Controls->ClearPeakList();
+    }
+    HideClickStatics(request);
+    EnableExport(request, false);
+}
+
 // Mode 3: the density matrix, its colour bar, the pick file and the map.
 void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t count) {
-    if (request.Controls != nullptr) {
-        request.Controls->EnableExportButton(false);
-    }
+    EnableExport(request, false);
     const auto matrix = BuildProfileMatrix(request, PointCount, count);
     if (!matrix) {
         return;
@@ -106,9 +97,7 @@ void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t co
 // Modes 0 to 2: the pending click and the spectrum curve.
 void DrawSpectrumPanel(AnalysisRequest& request, Surface& surface, const FrequencyAxis& axis,
                        BandBins band) {
-    if (request.Controls != nullptr) {
-        request.Controls->EnableExportButton(true);
-    }
+    EnableExport(request, true);
     const std::uint32_t count = band.Count();
     const PlotLayout layout = SpectrumPanelLayout(static_cast<float>(axis.Step));
     SpectrumClick(request, layout, std::span(BinFrequencies).first(count), band.First);

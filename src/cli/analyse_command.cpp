@@ -20,13 +20,13 @@ constexpr int kExitNotOpened = 2;
 
 void PrintClickResult(const CliSession& cli) {
     const FormState& state = cli.session.State();
-    if (cli.analysisControls.Shown(AnalysisStatic::Frequency)) {
+    if (cli.analysisControls.IsShown(AnalysisStatic::Frequency)) {
         std::cout << "frequency " << FormatFieldDouble(state.ClickFrequency) << '\n';
     }
-    if (cli.analysisControls.Shown(AnalysisStatic::Derived)) {
+    if (cli.analysisControls.IsShown(AnalysisStatic::Derived)) {
         std::cout << "derived " << FormatFieldFloat(state.DerivedValue) << '\n';
     }
-    if (cli.analysisControls.Shown(AnalysisStatic::Quality)) {
+    if (cli.analysisControls.IsShown(AnalysisStatic::Quality)) {
         std::cout << "quality " << FormatFieldFloat(state.QualityValue) << '\n';
     }
 }
@@ -67,10 +67,8 @@ int RunAnalyse(const CliOptions& options) {
     cli.session.InitialUpdate();
 
     // Check every option before the profile is opened, so a bad one prints nothing else.
-    const bool profileMode = [&] {
-        CliSession probe;
-        return SetFormFields(probe, options);
-    }();
+    FormState probe;
+    const bool profileMode = SetFormFields(probe, options);
     std::optional<int> contrast;
     if (options.Has("contrast")) {
         if (!profileMode) {
@@ -97,7 +95,7 @@ int RunAnalyse(const CliOptions& options) {
     if (!OpenThroughSession(cli, options)) {
         return kExitNotOpened;
     }
-    SetFormFields(cli, options);
+    SetFormFields(cli.controls.widgets, options);
     if (options.Has("quality")) {
         cli.session.ToggleQualityDisplay();
     }
@@ -145,22 +143,17 @@ int RunReport(const CliOptions& options) {
     if (!options.positionals.empty()) {
         throw UsageError{"report takes no arguments"};
     }
-    for (const char* name : {"point", "click", "pick", "pick-ok", "png", "contrast", "spectrum",
-                             "save-picks", "save-quality"}) {
-        if (options.Has(name)) {
-            throw UsageError{std::string("report does not take --") + name};
-        }
-    }
     CliSession cli;
     CountingMessageSink messages;
-    if (SetFormFields(cli, options)) {
+    FormState probe;
+    if (SetFormFields(probe, options)) {
         throw UsageError{"report needs a spectrum mode with a list of maxima (not profile)"};
     }
     cli.session.InitialUpdate();
     if (!OpenThroughSession(cli, options)) {
         return kExitNotOpened;
     }
-    SetFormFields(cli, options);
+    SetFormFields(cli.controls.widgets, options);
     if (options.Has("default-band")) {
         cli.session.OnDefaultBand();
     }

@@ -2,37 +2,20 @@
 // recorders for what the analysis shows, and a save dialog answered by an option.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <ostream>
 #include <string>
-#include <vector>
 
-#include "common/analysis_controls.h"
 #include "common/error_messages.h"
 #include "common/save_file_chooser.h"
+#include "session/recorded_analysis_controls.h"
 #include "session/value_form_controls.h"
 
 namespace karvelo::cli {
 
 using CliFormControls = ValueFormControls;
 
-// The list of maxima, the five statics and "S", recorded.
-class CliAnalysisControls : public AnalysisControls {
-  public:
-    std::vector<std::string> peakLines;
-    std::array<bool, 5> staticShown{};
-    bool exportEnabled = false;
-
-    void ClearPeakList() override { peakLines.clear(); }
-    void AddPeakLine(const std::string& line) override { peakLines.push_back(line); }
-    void SelectFirstPeakLine() override {}
-    void ShowStatic(AnalysisStatic which, bool visible) override {
-        staticShown[static_cast<std::size_t>(which)] = visible;
-    }
-    void EnableExportButton(bool enabled) override { exportEnabled = enabled; }
-    bool Shown(AnalysisStatic which) const { return staticShown[static_cast<std::size_t>(which)]; }
-};
+using CliAnalysisControls = RecordedAnalysisControls;
 
 // Answers the save dialog with the path an option named; cancels when none is set.
 class OptionSaveFileChooser : public SaveFileChooser {

@@ -36,7 +36,7 @@ CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>
                 name = name.substr(0, eq);
             }
             const auto known = std::find_if(specs.begin(), specs.end(),
-                                           [&](const OptionSpec& s) { return s.name == name; });
+                                            [&](const OptionSpec& s) { return s.name == name; });
             if (known == specs.end()) {
                 throw UsageError{"unknown option --" + name};
             }

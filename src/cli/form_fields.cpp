@@ -48,8 +48,7 @@ bool OpenThroughSession(CliSession& cli, const CliOptions& options) {
     return loaded;
 }
 
-bool SetFormFields(CliSession& cli, const CliOptions& options) {
-    FormState& fields = cli.controls.widgets;
+bool SetFormFields(FormState& fields, const CliOptions& options) {
     if (options.Has("point")) {
         fields.PointNumber =
             static_cast<std::uint32_t>(IntegerOption(options, "point", 0, UINT_MAX));

@@ -17,9 +17,10 @@ PixelArg ParsePixel(const std::string& text, const std::string& option);
 // False when the load was refused (the refusal is printed on standard error).
 bool OpenThroughSession(CliSession& cli, const CliOptions& options);
 
-// Sets point, trace, spectrum mode, view, band, velocity or thickness from the options.
-// Returns true when the spectrum mode is the profile spectrum.
-bool SetFormFields(CliSession& cli, const CliOptions& options);
+// Sets point, trace, spectrum mode, view, band, velocity or thickness of the form's
+// fields from the options (throws UsageError for a bad value). Returns true when the
+// spectrum mode is the profile spectrum.
+bool SetFormFields(FormState& fields, const CliOptions& options);
 
 // Counts the messages the program raised while it is alive, printing each as
 // "error: TEXT" on standard output.

@@ -14,6 +14,11 @@ enum class AnalysisStatic {
     QualityCaption,  // 1054 "Добротность"
 };
 
+// Every static a run hides, in control order.
+inline constexpr AnalysisStatic kAnalysisStatics[] = {
+    AnalysisStatic::Frequency, AnalysisStatic::Derived, AnalysisStatic::DerivedCaption,
+    AnalysisStatic::Quality, AnalysisStatic::QualityCaption};
+
 class AnalysisControls {
   public:
     virtual ~AnalysisControls() = default;

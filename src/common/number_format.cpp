@@ -56,10 +56,6 @@ std::string FormatDefault(double value) {
     return FormatText("%g", value);
 }
 
-}  // namespace karvelo
-
-namespace karvelo {
-
 std::string FormatFieldDouble(double value) {
     return FormatText("%.15g", value);
 }

@@ -21,10 +21,6 @@ std::string FormatDefault(double value);
 // Widens every two-digit exponent ("e+05") in text to three digits ("e+005").
 std::string WidenExponents(const std::string& text);
 
-}  // namespace karvelo
-
-namespace karvelo {
-
 // A member as the form writes it into an edit or static: "%.*g" with 15 significant
 // digits for doubles and 6 for floats (three-digit exponents like every other number).
 std::string FormatFieldDouble(double value);

@@ -123,10 +123,6 @@ void DrawSeries(const SeriesContext& context, const std::uint8_t* series,
     }
 }
 
-}  // namespace karvelo
-
-namespace karvelo {
-
 void DrawCurvePlot(Surface& surface, const PlotLayout& layout, std::span<const float> values,
                    std::span<const std::uint32_t> axisValues) {
     PlotData data;

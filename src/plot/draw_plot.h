@@ -17,10 +17,6 @@ namespace karvelo {
 void DrawPlot(Surface& surface, const PlotLayout& layout, PlotMode mode, const SeriesSet& series,
               std::span<const std::uint32_t> axisValues, PlotData& data);
 
-}  // namespace karvelo
-
-namespace karvelo {
-
 // A plot of one curve of single-precision values over axis values (32-bit signed
 // words), as the spectrum panel and the correlation dialog draw it.
 void DrawCurvePlot(Surface& surface, const PlotLayout& layout, std::span<const float> values,

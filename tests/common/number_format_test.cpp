@@ -28,6 +28,14 @@ TEST(NumberFormat, StreamDefaultNotation) {
     EXPECT_EQ(FormatDefault(std::numeric_limits<double>::infinity()), "inf");
 }
 
+TEST(NumberFormat, FormFieldsShowFifteenOrSixDigits) {
+    EXPECT_EQ(FormatFieldDouble(1556.640625), "1556.640625");
+    EXPECT_EQ(FormatFieldDouble(0.1), "0.1");
+    EXPECT_EQ(FormatFieldFloat(3780.0f / 3113.28f), "1.21415");
+    EXPECT_EQ(FormatFieldFloat(1.0e-7f), "1e-007");
+    EXPECT_EQ(FormatFieldFloat(0.0f), "0");
+}
+
 TEST(NumberFormat, WidenTouchesOnlyNumericExponents) {
     EXPECT_EQ(WidenExponents("Rounding error.Possible loss of data."),
               "Rounding error.Possible loss of data.");

@@ -131,6 +131,40 @@ TEST_F(SessionTest, ViewModeKeepsTheListAndContrastRequestSurvivesOtherModes) {
     EXPECT_FALSE(ContrastClipRequest);
 }
 
+// Which actions show the progress box, refresh the list and keep the contrast request
+// pending, with the profile spectrum shown and without it.
+TEST_F(SessionTest, ProgressBoxAndRequestsPerAction) {
+    Open();
+    struct Case {
+        const char* name;
+        std::int32_t mode;
+        void (FormSession::*action)();
+        bool progress;
+        bool refreshesList;
+    };
+    const Case cases[] = {
+        {"view mode, single trace", kSingleTrace, &FormSession::OnViewMode, false, false},
+        {"settings, single trace", kSingleTrace, &FormSession::OnSpectrumSettings, false, true},
+        {"D, single trace", kSingleTrace, &FormSession::OnDefaultBand, false, true},
+        {"settings, profile", kProfileSpectrum, &FormSession::OnSpectrumSettings, true, true},
+        {"D, profile", kProfileSpectrum, &FormSession::OnDefaultBand, true, true},
+        {"view mode, profile", kProfileSpectrum, &FormSession::OnViewMode, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        controls_.widgets.SpectrumMode = c.mode;
+        const int opened = progress_.opened;
+        const int clears = analysis_.clearCount;
+        (session_.*c.action)();
+        EXPECT_EQ(progress_.opened - opened, c.progress ? 1 : 0);
+        EXPECT_FALSE(progress_.open);
+        EXPECT_EQ(analysis_.clearCount > clears, c.refreshesList);
+        EXPECT_FALSE(RefreshPeaksRequest);
+        // Only a profile-spectrum run acts on the contrast request.
+        EXPECT_EQ(ContrastClipRequest, c.mode != kProfileSpectrum);
+    }
+}
+
 TEST_F(SessionTest, ContrastSteps) {
     Open();
     controls_.widgets.SpectrumMode = kProfileSpectrum;
