@@ -1,8 +1,7 @@
 #include "analysis/text_file_save.h"
 
-#include <fstream>
-
 #include "common/error_messages.h"
+#include "common/text_file.h"
 
 namespace karvelo {
 
@@ -12,12 +11,7 @@ SaveOutcome SaveTextFile(SaveFileChooser& chooser, const std::string& defaultNam
     if (!path) {
         return SaveOutcome::Cancelled;
     }
-    std::ofstream file(*path, std::ios::out | std::ios::trunc);
-    if (file) {
-        writeLines(file);
-        file.close();
-    }
-    if (!file) {
+    if (!WriteTextFile(*path, writeLines)) {
         ReportError(kErrCannotCreateFile, false);
         return SaveOutcome::Failed;
     }

@@ -1,12 +1,12 @@
 #include "cli/analyse_command.h"
 
-#include <fstream>
 #include <optional>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/peaks.h"
 #include "cli/form_fields.h"
 #include "common/number_format.h"
+#include "common/text_file.h"
 #include "plot/surface.h"
 #include "profile/profile_image.h"
 #include "session/correlation_run.h"
@@ -241,12 +241,12 @@ int RunCorrelate(const CliOptions& options) {
     }
     bool filesWritten = true;
     if (const auto path = options.Value("values")) {
-        std::ofstream out(*path, std::ios::trunc);
-        for (std::size_t k = 0; k < curve.Values.size(); ++k) {
-            out << curve.LagTimes[k] << "  " << FormatDefault(curve.Values[k]) << '\n';
-        }
-        out.close();
-        if (!out) {
+        const bool written = WriteTextFile(*path, [&curve](std::ostream& out) {
+            for (std::size_t k = 0; k < curve.Values.size(); ++k) {
+                out << curve.LagTimes[k] << "  " << FormatDefault(curve.Values[k]) << '\n';
+            }
+        });
+        if (!written) {
             std::cout << "error: cannot write " << *path << '\n';
             filesWritten = false;
         }

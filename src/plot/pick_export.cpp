@@ -1,11 +1,11 @@
 #include "plot/pick_export.h"
 
 #include <algorithm>
-#include <fstream>
 #include <span>
 
 #include "analysis/analysis_buffers.h"
 #include "common/number_format.h"
+#include "common/text_file.h"
 #include "plot/axis_mapping.h"
 #include "plot/pick_store.h"
 #include "plot/round_half_up.h"
@@ -53,19 +53,15 @@ bool ExportProfilePicks(const PlotLayout& layout, std::uint32_t columns) {
     }
     const MapAxes axes =
         AxesOf(layout, std::min(columns, static_cast<std::uint32_t>(kMatrixRowStride)));
-    std::ofstream file(PickFilePath, std::ios::out | std::ios::trunc);
-    if (!file) {
-        return false;
-    }
-    for (std::uint32_t r = 0; r < PickLineCount; ++r) {
-        const PickLine& line = PickLines[r];
-        for (std::uint32_t k = 0; k < line.PointCount; ++k) {
-            WritePick(file, axes, line.Picks[k]);
+    PickFileWritten = WriteTextFile(PickFilePath, [&axes](std::ostream& out) {
+        for (std::uint32_t r = 0; r < PickLineCount; ++r) {
+            const PickLine& line = PickLines[r];
+            for (std::uint32_t k = 0; k < line.PointCount; ++k) {
+                WritePick(out, axes, line.Picks[k]);
+            }
+            out << '\n';  // an empty line closes each pick line
         }
-        file << '\n';
-    }
-    file.close();
-    PickFileWritten = !file.fail();
+    });
     return PickFileWritten;
 }
 
