@@ -16,13 +16,14 @@ constexpr double kPicosecondFrequencyScale = 5.0e11;  // Hz * ps
 
 }  // namespace
 
-FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sampleInterval) {
+FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sampleInterval,
+                                TimeUnit unit) {
     FrequencyAxis axis;
     const std::uint64_t resampled = std::uint64_t{kResampleFactor} * samplesPerTrace;
     axis.BinCount = static_cast<std::uint32_t>(resampled / 2 + 1);
     const std::uint64_t span = std::uint64_t{samplesPerTrace / 2} * sampleInterval;
-    const double scale = samplesPerTrace == kMicrosecondSamplesPerTrace ? kMicrosecondFrequencyScale
-                                                                        : kPicosecondFrequencyScale;
+    const double scale = TimeInMicroseconds(samplesPerTrace, unit) ? kMicrosecondFrequencyScale
+                                                                   : kPicosecondFrequencyScale;
     axis.Step = scale / static_cast<double>(span);
     const double top = static_cast<double>(axis.BinCount - 1) * axis.Step;
     constexpr double kLargest = std::numeric_limits<std::int32_t>::max();

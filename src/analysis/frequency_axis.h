@@ -4,11 +4,9 @@
 #include <cstdint>
 #include <span>
 
-namespace karvelo {
+#include "profile/profile_image.h"
 
-// Traces of this many samples have their interval in microseconds; any other length
-// is taken to be sampled in picoseconds.
-inline constexpr std::uint32_t kMicrosecondSamplesPerTrace = 2048;
+namespace karvelo {
 
 struct FrequencyAxis {
     double Step = 0.0;           // df, Hz between neighbouring bins
@@ -16,10 +14,12 @@ struct FrequencyAxis {
     std::int32_t Top = 0;        // floor((M - 1) * df), Hz
 };
 
-// Axis of the spectrum of N-sample traces with the given interval (microseconds for
-// N = 2048, picoseconds otherwise). Step is infinite for an interval or N/2 of 0;
-// Top is then clamped to the largest 32-bit value.
-FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sampleInterval);
+// Axis of the spectrum of N-sample traces with the given interval, in microseconds when
+// TimeInMicroseconds(N, unit) holds and in picoseconds otherwise (so with the image rule:
+// microseconds for N = 2048 only). Step is infinite for an interval or N/2 of 0; Top is
+// then clamped to the largest 32-bit value.
+FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sampleInterval,
+                                TimeUnit unit = TimeUnit::kByImageRule);
 
 // frequencies[i] = floor(i * step) in whole Hz (clamped to 0 .. 2^32 - 1), for every i
 // of the span.

@@ -26,8 +26,8 @@ constexpr std::size_t kMatrixRowStrideBytes = kMatrixRowStride * sizeof(double);
 
 void DrawTracePanel(const AnalysisRequest& request, Surface& surface, std::uint32_t samples,
                     std::uint32_t interval) {
-    const PlotLayout layout =
-        TracePanelLayout(static_cast<std::uint16_t>(samples), static_cast<std::uint16_t>(interval));
+    const PlotLayout layout = TracePanelLayout(
+        static_cast<std::uint16_t>(samples), static_cast<std::uint16_t>(interval), ProfileTimeUnit);
     PlotData data;
     data.AxisFormat = kFormatInt32;
     data.ColumnsPerLabel = 0;
@@ -116,7 +116,7 @@ AnalysisOutcome RunAnalysis(AnalysisRequest& request, Surface& surface) {
     }
     const std::uint32_t samples = SamplesPerTrace();
     const std::uint32_t interval = SampleInterval();
-    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval);
+    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, ProfileTimeUnit);
     for (std::uint32_t i = 0; i < samples && i < kMaxSamplesPerTrace; ++i) {
         SampleTimes[i] = i * interval;
     }

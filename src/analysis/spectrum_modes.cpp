@@ -16,7 +16,7 @@ namespace karvelo {
 namespace {
 
 std::uint32_t SpectrumBinCount() {
-    return MakeFrequencyAxis(SamplesPerTrace(), SampleInterval()).BinCount;
+    return MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit).BinCount;
 }
 
 bool Refuse() {

@@ -25,8 +25,13 @@ std::string ErrorText(int code, bool plain) {
 }
 
 int ReportError(int code, bool plain) {
+    return ReportError(code, plain, std::string());
+}
+
+int ReportError(int code, bool plain, const std::string& detail) {
     if (g_sink != nullptr) {
-        g_sink->Show(ErrorText(code, plain));
+        g_sink->Show(detail.empty() ? ErrorText(code, plain)
+                                    : ErrorText(code, plain) + "\n" + detail);
     }
     return 1;
 }

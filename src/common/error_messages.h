@@ -66,6 +66,10 @@ std::string ErrorText(int code, bool plain);
 // Shows ErrorText(code, plain) through the installed sink. Returns 1 (the OK of the box).
 int ReportError(int code, bool plain);
 
+// As above, with a second line under the text when detail is not empty (what went wrong
+// with which file): ErrorText(code, plain) + "\n" + detail.
+int ReportError(int code, bool plain, const std::string& detail);
+
 // Installs a sink for the lifetime of the guard and restores the previous one after.
 class ScopedMessageSink {
   public:

@@ -29,8 +29,9 @@ PlotLayout Panel(int left, int top, int width, int height, std::string xCaption,
 
 }  // namespace
 
-PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval) {
-    const bool timeTraces = samplesPerTrace == kMaxSamplesPerTrace;
+PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval,
+                            TimeUnit unit) {
+    const bool timeTraces = TimeInMicroseconds(samplesPerTrace, unit);
     return Panel(kTracePanelLeft, kTracePanelTop, kTracePanelWidth, kTracePanelHeight,
                  timeTraces ? "Trace number" : "Distance, mm.",
                  timeTraces ? "Time, mks." : "Time, ps.", 1, static_cast<float>(sampleInterval));

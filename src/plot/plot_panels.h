@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "plot/plot_layout.h"
+#include "profile/profile_image.h"
 
 namespace karvelo {
 
@@ -29,9 +30,10 @@ inline constexpr int kCorrelationPanelHeight = 350;
 inline constexpr std::uint8_t kCurveLabelStep = 50;
 
 // The trace panel (Wiggle or Density): time in microseconds down the right edge, one
-// tick per trace on top. Profiles of 2048 samples per trace are labelled in time,
-// others in distance.
-PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval);
+// tick per trace on top. Profiles timed in microseconds (TimeInMicroseconds) are
+// labelled in time, others in distance.
+PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval,
+                            TimeUnit unit = TimeUnit::kByImageRule);
 
 // The spectrum panel (Curve); frequencyStep in Hz between two shown bins.
 PlotLayout SpectrumPanelLayout(float frequencyStep);

@@ -18,6 +18,7 @@ std::uint32_t SampleMin = 0;
 std::uint32_t LoadBusy = 0;
 bool LoadCompleted = false;
 bool ProfileShown = false;
+TimeUnit ProfileTimeUnit = TimeUnit::kByImageRule;
 
 double DecodeSample(std::uint16_t formatCode, std::uint32_t word) {
     switch (formatCode) {
@@ -84,6 +85,7 @@ void ResetProfileStore() {
     LoadBusy = 0;
     LoadCompleted = false;
     ProfileShown = false;
+    ProfileTimeUnit = TimeUnit::kByImageRule;
 }
 
 }  // namespace karvelo

@@ -44,6 +44,17 @@ extern Image ProfileImage;     // the working image every reader uses
 extern Image SourceImage;      // written by the built-in profiles, read by the loader only
 extern Image TwoChannelImage;  // scratch copy for the channel split
 
+// The time unit of the loaded profile's sample interval, set by its source.
+enum class TimeUnit : std::uint8_t {
+    kByImageRule,   // the program's own images: 2048 samples microseconds, otherwise picoseconds
+    kMicroseconds,  // recordings opened from disk, whatever their sample count
+};
+
+// Whether samplesPerTrace samples with the given unit are timed in microseconds.
+constexpr bool TimeInMicroseconds(std::uint32_t samplesPerTrace, TimeUnit unit) {
+    return unit == TimeUnit::kMicroseconds || samplesPerTrace == kMaxSamplesPerTrace;
+}
+
 // Global state of the loaded data.
 extern std::uint32_t HitsPerPoint;    // 1 at start; last accepted hits per point
 extern std::uint32_t ProfileChoice;   // 0: 20-record profile, nonzero: 2-record profile
@@ -54,6 +65,7 @@ extern std::uint32_t SampleMin;       // smallest sample, as a raw sample word
 extern std::uint32_t LoadBusy;        // 1 while a load is under way
 extern bool LoadCompleted;            // a new profile waits to be shown
 extern bool ProfileShown;             // a profile has been loaded and shown
+extern TimeUnit ProfileTimeUnit;      // unit of SampleInterval (kByImageRule at start)
 
 // Native-order field access at an image offset.
 inline std::uint16_t ReadU16(const Image& image, std::size_t offset) {

@@ -1,0 +1,47 @@
+#include "profile/image_file_source.h"
+
+#include <algorithm>
+
+#include "common/error_messages.h"
+#include "common/whole_file.h"
+#include "profile/source_traces.h"
+
+namespace karvelo {
+
+ImageFileSource::ImageFileSource(std::string path) : path_(std::move(path)) {}
+
+bool ImageFileSource::WriteSourceImage(const SourceOptions& /*options*/, SourceSummary& summary,
+                                       SourceRefusal& refusal) {
+    std::string content;
+    std::string reason;
+    if (!ReadWholeFile(path_, content, reason)) {
+        refusal = {kErrCannotOpenFile, path_, 0, reason};
+        return false;
+    }
+    if (content.size() != kImageBytes) {
+        refusal = {kErrCannotReadFile, path_, 0,
+                   std::to_string(content.size()) + " bytes where an image file has 8435600"};
+        return false;
+    }
+    Image image;
+    std::copy(content.begin(), content.end(), image.bytes.begin());
+    if (!CheckRecordLimit(TraceCount(image), path_, refusal)) {
+        return false;
+    }
+    if (SamplesPerTrace(image) > kMaxSamplesPerTrace) {
+        refusal = {kErrCannotReadFile, path_, 0,
+                   "the header gives " + std::to_string(SamplesPerTrace(image)) +
+                       " samples per trace, more than the image holds"};
+        return false;
+    }
+    SourceImage = image;
+    summary.Records = TraceCount(image);
+    summary.Channels = 2;
+    summary.Samples = SamplesPerTrace(image);
+    summary.Interval = SampleInterval(image);
+    summary.Unit = TimeUnit::kByImageRule;
+    summary.Names = {path_};
+    return true;
+}
+
+}  // namespace karvelo

@@ -1,0 +1,44 @@
+// Traces read from files, before they go into SourceImage, and the one place where the
+// limits of the image are applied to them (record count, samples per trace, interval).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "profile/profile_source.h"
+
+namespace karvelo {
+
+struct SourceTraces {
+    std::uint16_t Format = kFormatIeeeFloat;  // program format code of Words (1 or 2)
+    std::uint32_t Channels = 1;
+    std::size_t Records = 0;
+    std::size_t Samples = 0;           // samples per trace
+    double IntervalUs = 0.0;           // sample interval in microseconds
+    std::vector<std::uint32_t> Words;  // Records * Samples sample words, record by record
+    std::vector<std::string> Names;    // source files in record order
+    std::string IntervalFile;          // the file the interval was taken from
+};
+
+// Largest sample interval the binary header can carry, in microseconds.
+inline constexpr double kMaxSampleIntervalUs = 65535.0;
+
+// More records than the image holds: error 4, naming file.
+bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusal& refusal);
+
+// Applies the limits (error 4 above 1000 records; error 5 above 2048 samples unless
+// options.FirstSamples; error 8 for an interval that is not a whole number of
+// microseconds in 1 .. 65535 unless options.WholeMicroseconds, which resamples every trace
+// linearly onto the nearest whole-µs step), then clears SourceImage and writes the
+// traces, their headers and a textual header naming the files. Returns false with
+// refusal filled, SourceImage untouched, when a limit refuses.
+bool StoreSourceTraces(SourceTraces& traces, const SourceOptions& options, SourceSummary& summary,
+                       SourceRefusal& refusal);
+
+// Samples taken every fromStep, joined by straight lines and read every toStep from the
+// first sample on (as many as fit inside the trace).
+std::vector<double> ResampleLinear(const std::vector<double>& samples, double fromStep,
+                                   double toStep);
+
+}  // namespace karvelo
