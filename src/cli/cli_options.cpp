@@ -24,8 +24,14 @@ std::vector<std::string> CliOptions::Values(const std::string& name) const {
     return values;
 }
 
-CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs) {
+CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs,
+                            const std::vector<std::string>& commands) {
     CliOptions parsed;
+    auto endsList = [&](const std::string& arg) {
+        return (arg.rfind("--", 0) == 0 && arg.size() > 2) ||
+               (parsed.command.empty() &&
+                std::find(commands.begin(), commands.end(), arg) != commands.end());
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("--", 0) == 0 && arg.size() > 2) {
@@ -39,6 +45,20 @@ CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>
                                             [&](const OptionSpec& s) { return s.name == name; });
             if (known == specs.end()) {
                 throw UsageError{"unknown option --" + name};
+            }
+            if (known->takesList) {
+                if (inlineValue) {
+                    parsed.options.emplace(name, *inlineValue);
+                    parsed.ordered.emplace_back(name, *inlineValue);
+                }
+                while (i + 1 < argc && !endsList(argv[i + 1])) {
+                    parsed.options.emplace(name, argv[++i]);
+                    parsed.ordered.emplace_back(name, argv[i]);
+                }
+                if (parsed.options.count(name) == 0) {
+                    throw UsageError{"option --" + name + " needs at least one value"};
+                }
+                continue;
             }
             if (!known->takesValue) {
                 if (inlineValue) {

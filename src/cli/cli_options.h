@@ -25,6 +25,9 @@ struct CliOptions {
 struct OptionSpec {
     std::string name;
     bool takesValue = false;
+    // Takes every following argument up to the next option (or, before the command, up
+    // to a command name) as one value each; needs at least one.
+    bool takesList = false;
 };
 
 // Thrown for a command line that cannot be understood; the message is one line.
@@ -32,8 +35,10 @@ struct UsageError {
     std::string message;
 };
 
-// Parses argv[1..]; options may stand before or after the command. Throws UsageError.
-CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs);
+// Parses argv[1..]; options may stand before or after the command. commands names the
+// commands, where a list option stops while no command has been seen. Throws UsageError.
+CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs,
+                            const std::vector<std::string>& commands = {});
 
 // Parses an unsigned decimal integer in [min, max]; nullopt when text is not one.
 std::optional<long> ParseInteger(const std::string& text, long min, long max);

@@ -12,6 +12,7 @@
 #include "cli/cli_options.h"
 #include "cli/open_options.h"
 #include "profile/profile_image.h"
+#include "profile/segy_save.h"
 
 namespace karvelo::cli {
 namespace {
@@ -21,17 +22,29 @@ constexpr int kExitUsage = 2;
 const char* const kHelp =
     "usage: karvelo-cli [open options] COMMAND [arguments] [options]\n"
     "\n"
-    "Every command first opens a built-in profile as File > Open does.\n"
+    "Every command first opens a profile as File > Open does: a built-in one, or the\n"
+    "files of --files.\n"
     "Open options (the open dialog's fields):\n"
     "  --profile 1|2          built-in profile: 1 the 20-record line (default), 2 the\n"
     "                         2-record one\n"
-    "  --channels 1|2|both    channels to keep (default both)\n"
+    "  --files PATH...        open files instead (every argument up to the next option or\n"
+    "                         the command): SEG-Y files (.sgy, .segy; several are joined in\n"
+    "                         order), text recordings (.txt, .dat, .csv, .asc; one file per\n"
+    "                         hit, time in seconds and one or two amplitude columns, taken\n"
+    "                         in natural name order) or one image file of dump-image\n"
+    "  --first-samples        with --files: keep the first 2048 samples of longer traces\n"
+    "  --whole-us             with --files: resample traces whose interval is not a whole\n"
+    "                         number of microseconds onto the nearest whole-us step\n"
+    "  --channels 1|2|both    channels to keep (default both); with one-channel files 1\n"
+    "                         and both keep every trace, 2 is refused\n"
     "  --hits N               hits per measuring point, 1..20, a divisor of the hits per\n"
     "                         channel (default 1)\n"
     "\n"
     "Commands:\n"
     "  info                   print the loaded profile's header values and grouping\n"
     "  dump-image FILE        write the loaded profile image (8,435,600 bytes) to FILE\n"
+    "  save-segy FILE         write the loaded profile as a big-endian SEG-Y rev 1 file\n"
+    "                         (IEEE float samples) to FILE\n"
     "  analyse                set the form's fields and act as a user would; prints\n"
     "                         'band FMIN FMAX', one 'peak (F;A)' line per listed local\n"
     "                         maximum, after each click 'frequency F' and, when shown,\n"
@@ -101,11 +114,19 @@ int RunDumpImage(const std::string& path) {
     return 0;
 }
 
+// The save reports its own failure (error 11 and the file) through the message sink.
+int RunSaveSegy(const std::string& path) {
+    StreamMessageSink sink(std::cerr);
+    ScopedMessageSink scope(&sink);
+    return SaveProfileSegy(path) ? 0 : 1;
+}
+
 // Each command takes the open options and its own; anything else is a usage error.
-void CheckOptionsBelong(const CliOptions& options) {
+const std::map<std::string, std::set<std::string>>& OwnOptions() {
     static const std::map<std::string, std::set<std::string>> kOwnOptions = {
         {"info", {}},
         {"dump-image", {}},
+        {"save-segy", {}},
         {"analyse",
          {"point", "trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "contrast",
           "quality", "default-band", "click", "pick", "pick-ok", "png", "spectrum", "save-picks",
@@ -114,13 +135,25 @@ void CheckOptionsBelong(const CliOptions& options) {
          {"trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "default-band"}},
         {"correlate", {"tmax", "full-range", "png", "values"}},
     };
+    return kOwnOptions;
+}
+
+std::vector<std::string> CommandNames() {
+    std::vector<std::string> names{"help"};
+    for (const auto& [name, own] : OwnOptions()) {
+        names.push_back(name);
+    }
+    return names;
+}
+
+void CheckOptionsBelong(const CliOptions& options) {
+    const auto& kOwnOptions = OwnOptions();
     const auto own = kOwnOptions.find(options.command);
     if (own == kOwnOptions.end()) {
         throw UsageError{"unknown command " + options.command + " (try --help)"};
     }
     for (const auto& [name, value] : options.ordered) {
-        const bool openOption = name == "profile" || name == "channels" || name == "hits";
-        if (!openOption && own->second.count(name) == 0) {
+        if (!IsOpenOption(name) && own->second.count(name) == 0) {
             throw UsageError{"option --" + name + " does not apply to " + options.command};
         }
     }
@@ -130,7 +163,7 @@ int Run(int argc, char** argv) {
     std::vector<OptionSpec> specs{{"help", false}};
     AddOpenOptionSpecs(specs);
     AddAnalyseOptionSpecs(specs);
-    const CliOptions options = ParseCommandLine(argc, argv, specs);
+    const CliOptions options = ParseCommandLine(argc, argv, specs, CommandNames());
     if (options.Has("help") || options.command == "help") {
         std::cout << kHelp;
         return 0;
@@ -148,7 +181,7 @@ int Run(int argc, char** argv) {
     if (options.command == "correlate") {
         return RunCorrelate(options);
     }
-    const std::size_t wanted = options.command == "dump-image" ? 1 : 0;
+    const std::size_t wanted = options.command == "info" ? 0 : 1;
     if (options.positionals.size() != wanted) {
         throw UsageError{options.command + (wanted ? " needs one FILE" : " takes no arguments")};
     }
@@ -157,6 +190,9 @@ int Run(int argc, char** argv) {
     }
     if (options.command == "info") {
         return RunInfo();
+    }
+    if (options.command == "save-segy") {
+        return RunSaveSegy(options.positionals.front());
     }
     return RunDumpImage(options.positionals.front());
 }

@@ -7,27 +7,28 @@
 
 namespace karvelo::cli {
 
-namespace {
-
-// Prints the load's own messages (the refused hits count) as plain lines.
-class StreamMessageSink : public MessageSink {
-  public:
-    explicit StreamMessageSink(std::ostream& out) : out_(out) {}
-    void Show(const std::string& text) override { out_ << text << '\n'; }
-
-  private:
-    std::ostream& out_;
-};
-
-}  // namespace
-
 void AddOpenOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"profile", true});
     specs.push_back({"channels", true});
     specs.push_back({"hits", true});
+    specs.push_back({"files", false, true});
+    specs.push_back({"first-samples", false});
+    specs.push_back({"whole-us", false});
+}
+
+bool IsOpenOption(const std::string& name) {
+    return name == "profile" || name == "channels" || name == "hits" || name == "files" ||
+           name == "first-samples" || name == "whole-us";
 }
 
 bool PerformOpen(const CliOptions& options, std::ostream& err) {
+    const std::vector<std::string> files = options.Values("files");
+    if (!files.empty() && options.Has("profile")) {
+        throw UsageError{"--files and --profile cannot be given together"};
+    }
+    if (files.empty() && (options.Has("first-samples") || options.Has("whole-us"))) {
+        throw UsageError{"--first-samples and --whole-us apply to --files only"};
+    }
     std::uint32_t choice = 0;
     if (const auto profile = options.Value("profile")) {
         if (*profile == "1") {
@@ -62,7 +63,13 @@ bool PerformOpen(const CliOptions& options, std::ostream& err) {
     }
     StreamMessageSink sink(err);
     ScopedMessageSink scope(&sink);
-    return LoadProfile(choice, channelMode, hits);
+    if (files.empty()) {
+        return LoadProfile(choice, channelMode, hits);
+    }
+    SourceOptions sourceOptions;
+    sourceOptions.FirstSamples = options.Has("first-samples");
+    sourceOptions.WholeMicroseconds = options.Has("whole-us");
+    return LoadProfileFiles(files, channelMode, hits, sourceOptions);
 }
 
 }  // namespace karvelo::cli

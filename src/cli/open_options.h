@@ -1,18 +1,33 @@
 // The open command as karvelo-cli performs it from --profile, --channels and --hits.
 #pragma once
 
-#include <iosfwd>
+#include <ostream>
+#include <string>
 
 #include "cli/cli_options.h"
+#include "common/error_messages.h"
 
 namespace karvelo::cli {
 
+// Prints the program's messages (refusals, notes) as they are, each ending in a newline.
+class StreamMessageSink : public MessageSink {
+  public:
+    explicit StreamMessageSink(std::ostream& out) : out_(out) {}
+    void Show(const std::string& text) override { out_ << text << '\n'; }
+
+  private:
+    std::ostream& out_;
+};
+
 // Options every command that needs a profile accepts.
 void AddOpenOptionSpecs(std::vector<OptionSpec>& specs);
+bool IsOpenOption(const std::string& name);
 
-// Loads the profile the options ask for (defaults: profile 1, both channels, 1 hit).
-// A hits value outside 1..20 or not a divisor of the hits per channel prints the
-// refusal on err and returns false; nothing else is printed.
+// Loads the profile the options ask for (defaults: profile 1, both channels, 1 hit), or
+// the files of --files with --first-samples and --whole-us. A refused load (hits value
+// outside 1..20 or not a divisor of the hits per channel, files that cannot be opened or
+// read) prints its message on err and returns false; a load's note is printed on err too.
+// Throws UsageError for --files together with --profile.
 bool PerformOpen(const CliOptions& options, std::ostream& err);
 
 }  // namespace karvelo::cli
