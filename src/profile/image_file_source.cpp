@@ -23,7 +23,8 @@ bool ImageFileSource::WriteSourceImage(const SourceOptions& /*options*/, SourceS
                    std::to_string(content.size()) + " bytes where an image file has 8435600"};
         return false;
     }
-    Image image;
+    // Checked in place: SourceImage is the loader's scratch (too large for the stack).
+    Image& image = SourceImage;
     std::copy(content.begin(), content.end(), image.bytes.begin());
     if (!CheckRecordLimit(TraceCount(image), path_, refusal)) {
         return false;
@@ -34,7 +35,6 @@ bool ImageFileSource::WriteSourceImage(const SourceOptions& /*options*/, SourceS
                        " samples per trace, more than the image holds"};
         return false;
     }
-    SourceImage = image;
     summary.Records = TraceCount(image);
     summary.Channels = 2;
     summary.Samples = SamplesPerTrace(image);

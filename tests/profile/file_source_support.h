@@ -1,0 +1,107 @@
+// Test support for profiles from disk: files written from a formula (text recordings,
+// SEG-Y through segyio), and a snapshot of the loaded profile to prove a refusal kept it.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <segyio/segy.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fakes/recording_message_sink.h"
+#include "fakes/temp_file.h"
+#include "profile/profile_image.h"
+#include "profile/profile_loader.h"
+
+namespace karvelo::testing {
+
+// The sample formula every written file follows: small integers, exact in every format.
+inline double FormulaSample(std::size_t record, std::size_t sample) {
+    return static_cast<double>(static_cast<int>((record * 37 + sample * 11) % 201) - 100);
+}
+
+inline std::string WriteTextFile(const std::string& name, const std::string& content) {
+    const std::string path = TempFile(name);
+    std::ofstream(path, std::ios::binary) << content;
+    return path;
+}
+
+// A SEG-Y file through segyio: `format` a SEGY_FORMAT code, lsb for little-endian;
+// sequence numbers k / channels + 1; samples from FormulaSample(firstRecord + r, s).
+inline std::string WriteSegyFile(const std::string& name, int format, bool lsb, std::size_t records,
+                                 int samples, int interval, std::size_t channels = 1,
+                                 std::size_t firstRecord = 0) {
+    const std::string path = TempFile(name);
+    segy_file* file = segy_open(path.c_str(), "w+b");
+    EXPECT_NE(file, nullptr);
+    segy_set_format(file, format | (lsb ? int{SEGY_LSB} : int{SEGY_MSB}));
+    std::string text(SEGY_TEXT_HEADER_SIZE, ' ');
+    char binary[SEGY_BINARY_HEADER_SIZE] = {};
+    segy_set_bfield(binary, SEGY_BIN_INTERVAL, interval);
+    segy_set_bfield(binary, SEGY_BIN_SAMPLES, samples);
+    segy_set_bfield(binary, SEGY_BIN_FORMAT, format);
+    segy_set_bfield(binary, SEGY_BIN_SEGY_REVISION, lsb ? 0x0200 : 0x0100);
+    EXPECT_EQ(segy_write_textheader(file, 0, text.c_str()), SEGY_OK);
+    EXPECT_EQ(segy_write_binheader(file, binary), SEGY_OK);
+    const int bytes = segy_trsize(format, samples);
+    std::vector<unsigned char> raw(static_cast<std::size_t>(bytes));
+    for (std::size_t r = 0; r < records; ++r) {
+        char header[SEGY_TRACE_HEADER_SIZE] = {};
+        segy_set_field(header, SEGY_TR_SEQ_LINE, static_cast<int>(r / channels + 1));
+        segy_set_field(header, SEGY_TR_SAMPLE_COUNT, samples);
+        segy_set_field(header, SEGY_TR_SAMPLE_INTER, interval);
+        for (int s = 0; s < samples; ++s) {
+            const double v = FormulaSample(firstRecord + r, static_cast<std::size_t>(s));
+            unsigned char* p = raw.data() + static_cast<std::size_t>(s) * (bytes / samples);
+            std::uint32_t word = 0;
+            if (format == SEGY_IEEE_FLOAT_4_BYTE || format == SEGY_IBM_FLOAT_4_BYTE) {
+                float f = static_cast<float>(v);
+                segy_from_native(format, 1, &f);  // big-endian on-disk bytes in place
+                std::memcpy(p, &f, 4);
+                continue;
+            }
+            word = static_cast<std::uint32_t>(static_cast<std::int32_t>(v));
+            const int width = bytes / samples;
+            for (int b = 0; b < width; ++b) {
+                p[b] = static_cast<unsigned char>(word >> (8 * (width - 1 - b)));
+            }
+        }
+        EXPECT_EQ(segy_write_traceheader(file, static_cast<int>(r), header, 3600, bytes), SEGY_OK);
+        EXPECT_EQ(segy_writetrace(file, static_cast<int>(r), raw.data(), 3600, bytes), SEGY_OK);
+    }
+    segy_close(file);
+    return path;
+}
+
+// Everything a load changes, to compare before and after a refusal.
+struct LoadedState {
+    std::vector<std::uint8_t> image;
+    std::uint32_t hits, traces, points, max, min;
+    TimeUnit unit;
+    bool completed;
+
+    static LoadedState Take() {
+        return {std::vector<std::uint8_t>(ProfileImage.bytes.begin(), ProfileImage.bytes.end()),
+                HitsPerPoint,
+                TracesPerPoint,
+                PointCount,
+                SampleMax,
+                SampleMin,
+                ProfileTimeUnit,
+                LoadCompleted};
+    }
+    bool operator==(const LoadedState&) const = default;
+};
+
+class FileSourceTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ResetProfileStore(); }
+    void TearDown() override { ResetProfileStore(); }
+
+    RecordingMessageSink sink_;
+};
+
+}  // namespace karvelo::testing

@@ -1,0 +1,117 @@
+// Text recordings in every accepted layout load the samples of their formula.
+#include <cmath>
+#include <cstdio>
+
+#include "profile/file_source_support.h"
+
+namespace karvelo::testing {
+namespace {
+
+struct TextVariant {
+    const char* name;
+    const char* header;  // lines before the data
+    const char* separator;
+    bool decimalComma;
+    bool twoChannels;
+    const char* lineEnd;
+    bool byteOrderMark;
+    const char* tail;  // after the last data line
+};
+
+// Formula recording: 64 samples at 5 us, amplitude FormulaSample / 1000.
+std::string Recording(const TextVariant& v, std::size_t hit) {
+    std::string text = v.byteOrderMark ? "\xEF\xBB\xBF" : "";
+    text += v.header;
+    for (std::size_t s = 0; s < 64; ++s) {
+        char line[128];
+        const double a = FormulaSample(2 * hit, s) / 1000.0;
+        const double b = FormulaSample(2 * hit + 1, s) / 1000.0;
+        if (v.twoChannels) {
+            std::snprintf(line, sizeof line, "%.6E%s%.6E%s%.6E", (s + 1) * 5e-6, v.separator, a,
+                          v.separator, b);
+        } else {
+            std::snprintf(line, sizeof line, "%.6E%s%.6E", (s + 1) * 5e-6, v.separator, a);
+        }
+        std::string fields = line;
+        if (v.decimalComma) {
+            for (char& c : fields) {
+                c = c == '.' ? ',' : c;
+            }
+        }
+        text += fields + (s + 1 < 64 ? v.lineEnd : "");
+    }
+    return text + v.tail;
+}
+
+TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
+    const TextVariant variants[] = {
+        {"tab", "", "\t", false, false, "\n", false, "\n"},
+        {"space", "", "   ", false, false, "\n", false, ""},
+        {"comma", "", ",", false, true, "\n", false, "\n"},
+        {"comma_space", "", ", ", false, false, "\n", false, "\n"},
+        {"semicolon", "", ";", false, true, "\n", false, "\n"},
+        {"semicolon_decimal_comma", "", ";", true, true, "\r\n", false, "\r\n"},
+        {"tab_decimal_comma", "", "\t", true, false, "\n", false, "\n"},
+        {"instrument_header", "Device: IE-2\nTime [s]\tCh1 [V]\n\n", "\t", false, false, "\n",
+         false, "\n\n"},
+        {"crlf_bom", "Time,A,B\r\n", ",", false, true, "\r\n", true, "\r\n"},
+    };
+    for (const TextVariant& v : variants) {
+        SCOPED_TRACE(v.name);
+        const std::string first = WriteTextFile(std::string(v.name) + "-1.txt", Recording(v, 0));
+        const std::string second = WriteTextFile(std::string(v.name) + "-2.txt", Recording(v, 1));
+        ASSERT_TRUE(LoadProfileFiles({second, first}, kBothChannels, 1, {})) << sink_.messages[0];
+        const std::size_t channels = v.twoChannels ? 2 : 1;
+        EXPECT_EQ(TraceCount(), 2 * channels);
+        EXPECT_EQ(SamplesPerTrace(), 64);
+        EXPECT_EQ(SampleInterval(), 5);
+        EXPECT_EQ(SampleFormat(), kFormatIeeeFloat);
+        EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
+        EXPECT_EQ(TracesPerPoint, channels);
+        for (std::size_t hit = 0; hit < 2; ++hit) {
+            for (std::size_t c = 0; c < channels; ++c) {
+                for (std::size_t s = 0; s < 64; s += 7) {
+                    const float expected =
+                        static_cast<float>(FormulaSample(2 * hit + c, s) / 1000.0);
+                    ASSERT_EQ(ProfileSample(hit * channels + c, s), expected) << hit << c << s;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(FileSourceTest, WholeMicrosecondOptionResamplesOntoTheNearestStep) {
+    // A ramp sampled every 1.6 us: linear resampling onto 2 us keeps it a ramp.
+    std::string text;
+    for (int s = 0; s < 101; ++s) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", s * 1.6e-6, s * 1.6);
+        text += line;
+    }
+    const std::string path = WriteTextFile("ramp.txt", text);
+    ASSERT_TRUE(LoadProfileFiles({path}, kChannel1, 1, {.WholeMicroseconds = true}));
+    EXPECT_EQ(SampleInterval(), 2);
+    EXPECT_EQ(SamplesPerTrace(), 81);  // 160 us span in 2 us steps
+    for (std::size_t s = 0; s < 81; ++s) {
+        EXPECT_NEAR(ProfileSample(0, s), 2.0 * static_cast<double>(s), 1e-3);
+    }
+    ASSERT_EQ(sink_.messages.size(), 1u);
+    EXPECT_EQ(sink_.messages[0], "Resampled from 1.6 us to 2 us (101 -> 81 samples).");
+}
+
+TEST_F(FileSourceTest, FirstSamplesOptionKeepsTheFirst2048) {
+    std::string text;
+    for (int s = 0; s < 2100; ++s) {
+        char line[64];
+        std::snprintf(line, sizeof line, "%.9g %d\n", (s + 1) * 1e-5, s);
+        text += line;
+    }
+    const std::string path = WriteTextFile("long.txt", text);
+    ASSERT_TRUE(LoadProfileFiles({path}, kChannel1, 1, {.FirstSamples = true}));
+    EXPECT_EQ(SamplesPerTrace(), 2048);
+    EXPECT_EQ(SampleInterval(), 10);
+    EXPECT_EQ(ProfileSample(0, 2047), 2047.0);
+}
+
+}  // namespace
+}  // namespace karvelo::testing
