@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Prints, per action, Karvelo's median (bench_actions JSON), the peer's median and
-their ratio.
+"""Prints, per action, Karvelo's median (a benchmark's JSON), the peer's median and
+their ratio (actions the peer does not measure are left out).
 
-    python3 bench/compare_peer.py BENCH_ACTIONS_JSON PEER_TXT
+    python3 bench/compare_peer.py BENCH_JSON PEER_TXT
 """
 
 import json
@@ -18,6 +18,8 @@ def main():
     peer = dict(line.split() for line in open(sys.argv[2]) if line.strip())
     print(f"{'action':34} {'karvelo ms':>11} {'peer ms':>9} {'ratio':>7}")
     for name, ms in karvelo.items():
+        if name not in peer:
+            continue  # measured on the C++ side only
         peer_ms = float(peer[name])
         print(f"{name:34} {ms:11.2f} {peer_ms:9.2f} {peer_ms / ms:7.1f}")
 
