@@ -37,7 +37,8 @@ std::string TextualHeader(std::size_t records, std::size_t samples, std::size_t 
 bool WriteSegy(const std::string& path) {
     std::unique_ptr<segy_file, int (*)(segy_file*)> file(segy_open(path.c_str(), "w+b"),
                                                          &segy_close);
-    if (!file || segy_set_format(file.get(), int{SEGY_IEEE_FLOAT_4_BYTE} | int{SEGY_MSB}) != SEGY_OK) {
+    if (!file ||
+        segy_set_format(file.get(), int{SEGY_IEEE_FLOAT_4_BYTE} | int{SEGY_MSB}) != SEGY_OK) {
         return false;
     }
     const std::size_t records = TraceCount(ProfileImage);
