@@ -124,6 +124,11 @@ int ParseFirstDataLine(std::string_view line, Dialect& dialect, double (&values)
     return -1;
 }
 
+// "1 number", "3 numbers".
+std::string Count(std::size_t n, const char* word) {
+    return std::to_string(n) + " " + word + (n == 1 ? "" : "s");
+}
+
 std::string Seconds(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%.7g", value);
@@ -187,8 +192,9 @@ bool ParseRecording(const std::string& file, std::string_view text, Recording& o
             }
             if (static_cast<std::size_t>(count) != out.Columns) {
                 return Refuse(refusal, file, lineNumber,
-                              std::to_string(count) + " numbers where the data have " +
-                                  std::to_string(out.Columns) + " columns");
+                              Count(static_cast<std::size_t>(count), "number") +
+                                  " where the data have " + std::to_string(out.Columns) +
+                                  " columns");
             }
         }
         for (std::size_t c = 0; c < out.Columns; ++c) {
@@ -207,7 +213,7 @@ bool ParseRecording(const std::string& file, std::string_view text, Recording& o
     const std::size_t n = out.Time.size();
     if (n < kMinRecordingSamples) {
         return Refuse(refusal, file, out.FirstLine,
-                      "only " + std::to_string(n) + " sample, at least 2 are needed");
+                      "only " + Count(n, "sample") + ", at least 2 are needed");
     }
     const double mean = (out.Time[n - 1] - out.Time[0]) / static_cast<double>(n - 1);
     if (!(mean > 0.0)) {

@@ -59,7 +59,7 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
          [] { return std::vector{WriteTextFile("words.txt", "time amplitude\nnone\n")}; },
          kChannel1, 1, 8, "no lines of numbers found"},
         {"ragged", [] { return std::vector{WriteTextFile("ragged.txt", "0 1\n1e-6 2\n2e-6\n")}; },
-         kChannel1, 1, 8, "line 3: 1 numbers where the data have 2 columns"},
+         kChannel1, 1, 8, "line 3: 1 number where the data have 2 columns"},
         {"not a number inside",
          [] { return std::vector{WriteTextFile("text.txt", "0 1\n1e-6 x\n")}; }, kChannel1, 1, 8,
          "line 2: not a line of numbers"},
