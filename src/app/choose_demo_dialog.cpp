@@ -7,13 +7,18 @@
 
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
+#include "common/open_files_chooser.h"
 #include "profile/profile_image.h"
+#include "profile/profile_loader.h"
 
 namespace karvelo {
 
-ChooseDemoDialog::ChooseDemoDialog(QWidget* parent)
+ChooseDemoDialog::ChooseDemoDialog(QWidget* parent, OpenFilesChooser& files,
+                                   ProfileSourceChoice& choice)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      choice_(new QButtonGroup(this)) {
+      choice_(new QButtonGroup(this)),
+      files_(files),
+      source_(choice) {
     setWindowTitle(QStringLiteral("Dialog"));
     setFont(DialogFont());
     setFixedSize(DialogSize(265, 158));
@@ -24,17 +29,30 @@ ChooseDemoDialog::ChooseDemoDialog(QWidget* parent)
     auto* first = PlaceAt(new QRadioButton(QString::fromUtf8("Файл 1"), this), 42, 36, 39, 10);
     auto* second = PlaceAt(new QRadioButton(QString::fromUtf8("Файл 2"), this), 42, 54, 39, 10);
     second->setEnabled(false);
+    auto* fromDisk =
+        PlaceAt(new QPushButton(QString::fromUtf8("Файлы с диска…"), this), 42, 74, 80, 14);
     frame->lower();
     choice_->addButton(first, 0);
     choice_->addButton(second, 1);
     WriteRadio(choice_, 0);
 
     connect(ok, &QPushButton::clicked, this, &ChooseDemoDialog::accept);
+    connect(fromDisk, &QPushButton::clicked, this, &ChooseDemoDialog::ChooseFilesFromDisk);
 }
 
 void ChooseDemoDialog::accept() {
     QDialog::accept();
     ProfileChoice = static_cast<std::uint32_t>(ReadRadio(choice_));
+    source_.Files.clear();
+}
+
+void ChooseDemoDialog::ChooseFilesFromDisk() {
+    std::vector<std::string> chosen = files_.ChooseOpenFiles();
+    if (chosen.empty()) {
+        return;
+    }
+    source_.Files = std::move(chosen);
+    QDialog::accept();
 }
 
 }  // namespace karvelo

@@ -1,5 +1,6 @@
-// "Dialog": the chooser of the built-in profile, opened by "Выбрать файлы". Only
-// "Файл 1" can be chosen; "Файл 2" is there but disabled.
+// "Dialog": the chooser of the profile source, opened by "Выбрать файлы". Of the
+// built-in profiles only "Файл 1" can be chosen ("Файл 2" is there but disabled);
+// "Файлы с диска…" chooses measurements from disk instead.
 #pragma once
 
 #include <QDialog>
@@ -8,15 +9,27 @@ class QButtonGroup;
 
 namespace karvelo {
 
+class OpenFilesChooser;
+struct ProfileSourceChoice;
+
 class ChooseDemoDialog : public QDialog {
   public:
-    explicit ChooseDemoDialog(QWidget* parent);
+    // files asks for the files of "Файлы с диска…"; choice receives them. Both must
+    // outlive the dialog.
+    ChooseDemoDialog(QWidget* parent, OpenFilesChooser& files, ProfileSourceChoice& choice);
 
-    // OK: closes the dialog and stores the choice into ProfileChoice. Escape stores nothing.
+    // OK: closes the dialog and stores the built-in choice into ProfileChoice, which
+    // replaces any files chosen before. Escape stores nothing.
     void accept() override;
 
   private:
+    // "Файлы с диска…": files confirmed in the open-file dialog become the source and
+    // close the chooser; a cancelled file dialog leaves the chooser open as it was.
+    void ChooseFilesFromDisk();
+
     QButtonGroup* choice_;
+    OpenFilesChooser& files_;
+    ProfileSourceChoice& source_;
 };
 
 }  // namespace karvelo

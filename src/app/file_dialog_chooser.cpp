@@ -1,6 +1,7 @@
 #include "app/file_dialog_chooser.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 
 namespace karvelo {
@@ -20,6 +21,20 @@ std::optional<std::string> FileDialogChooser::ChooseSaveFile(const std::string& 
         return std::nullopt;
     }
     return files.first().toStdString();
+}
+
+std::vector<std::string> FileDialogChooser::ChooseOpenFiles() {
+    const QString filters = QString::fromUtf8(
+        "SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc);;Все файлы (*)");
+    const QStringList files = QFileDialog::getOpenFileNames(
+        QApplication::activeWindow(), QString::fromUtf8("Файлы с диска"), QString(), filters);
+    std::vector<std::string> paths;
+    paths.reserve(static_cast<std::size_t>(files.size()));
+    for (const QString& file : files) {
+        paths.push_back(
+            QFile::encodeName(file).toStdString());  // the name as the file system spells it
+    }
+    return paths;
 }
 
 }  // namespace karvelo

@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     const karvelo::ScopedMessageSink messageScope(&messages);
     karvelo::FileDialogChooser chooser;
 
-    const std::unique_ptr<karvelo::MainWindow> window = karvelo::CreateProgramWindow(chooser);
+    const std::unique_ptr<karvelo::MainWindow> window =
+        karvelo::CreateProgramWindow(chooser, chooser);
     window->show();
     return QApplication::exec();
 }

@@ -15,14 +15,19 @@
 #include "app/picking_bar.h"
 #include "app/surface_print.h"
 #include "app/toolbar_icons.h"
+#include "common/save_file_chooser.h"
 #include "plot/click_regions.h"
+#include "profile/segy_save.h"
 #include "session/form_session.h"
 
 namespace karvelo {
 
-MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea* form)
+MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea* form,
+                       SaveFileChooser& saveFiles, OpenFilesChooser& openFiles)
     : session_(session),
       drawing_(drawing),
+      saveFiles_(saveFiles),
+      openFiles_(openFiles),
       contentSize_(form->widget()->minimumSize()),
       pickingBar_(nullptr),
       toolBar_(new QToolBar(QStringLiteral("Toolbar"), this)) {
@@ -45,6 +50,8 @@ void MainWindow::CreateMenus() {
     openAction_->setToolTip(QStringLiteral("Open"));
     openAction_->setIconVisibleInMenu(false);  // the pictures belong to the toolbar
     connect(openAction_, &QAction::triggered, this, &MainWindow::OnFileOpen);
+    connect(file->addAction(QString::fromUtf8("Сохранить профиль как SEG-Y…")), &QAction::triggered,
+            this, &MainWindow::OnSaveSegy);
     file->addSeparator();
     connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this,
             &MainWindow::close);
@@ -116,9 +123,16 @@ void MainWindow::FitToContent() {
 
 void MainWindow::OnFileOpen() {
     session_.OnFileOpen([this] {
-        OpenProfileDialog dialog(this);
+        OpenProfileDialog dialog(this, openFiles_);
         dialog.exec();
     });
+}
+
+void MainWindow::OnSaveSegy() {
+    // The save reports every failure itself, with nothing loaded as well.
+    if (const std::optional<std::string> path = saveFiles_.ChooseSaveFile("profile.sgy", "sgy")) {
+        SaveProfileSegy(*path);
+    }
 }
 
 void MainWindow::OnNewDocument() {

@@ -11,14 +11,18 @@ class QToolBar;
 namespace karvelo {
 
 class FormSession;
+class OpenFilesChooser;
 class PickingBar;
+class SaveFileChooser;
 class Surface;
 
 class MainWindow : public QMainWindow {
   public:
     // form (the scrolling form, whose content widget has the content's size) becomes the
     // window's centre; session and drawing are the form's and live as long as it does.
-    MainWindow(FormSession& session, const Surface& drawing, QScrollArea* form);
+    // saveFiles and openFiles answer the window's own file dialogs and outlive it.
+    MainWindow(FormSession& session, const Surface& drawing, QScrollArea* form,
+               SaveFileChooser& saveFiles, OpenFilesChooser& openFiles);
 
   protected:
     // The toolbar areas have no menu of their own: the picking bar follows "Пикирование".
@@ -31,6 +35,7 @@ class MainWindow : public QMainWindow {
     void FitToContent();
 
     void OnFileOpen();
+    void OnSaveSegy();
     void OnNewDocument();
     void OnPrint();
     void OnAbout();
@@ -40,6 +45,8 @@ class MainWindow : public QMainWindow {
 
     FormSession& session_;
     const Surface& drawing_;
+    SaveFileChooser& saveFiles_;
+    OpenFilesChooser& openFiles_;
     QSize contentSize_;
     PickingBar* pickingBar_;
     QToolBar* toolBar_;

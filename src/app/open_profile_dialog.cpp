@@ -1,7 +1,9 @@
 #include "app/open_profile_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,14 +13,17 @@
 #include "app/field_exchange.h"
 #include "app/static_text.h"
 #include "profile/profile_image.h"
-#include "profile/profile_loader.h"
 
 namespace karvelo {
 
-OpenProfileDialog::OpenProfileDialog(QWidget* parent)
+OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      files_(files),
       channels_(new QButtonGroup(this)),
-      hits_(nullptr) {
+      hits_(nullptr),
+      sourceName_(nullptr),
+      firstSamples_(nullptr),
+      wholeMicroseconds_(nullptr) {
     ProfileChoice = 0;
     setWindowTitle(QString::fromUtf8("Открыть"));
     setFont(DialogFont());
@@ -41,6 +46,18 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent)
     hits_ = PlaceAt(new QLineEdit(this), 129, 92, 40, 14);
     StaticText(QString::fromUtf8("Кол-во ударов на точку"), this, 30, 95, 83, 8);
     frame->lower();
+    // Shown only once files from disk are chosen: the built-in profiles have no options.
+    sourceName_ = StaticText(QString(), this, 30, 5, 250, 8);
+    sourceName_->setObjectName(QStringLiteral("sourceName"));
+    firstSamples_ =
+        PlaceAt(new QCheckBox(QString::fromUtf8("Первые 2048 отсчётов"), this), 180, 82, 110, 10);
+    wholeMicroseconds_ =
+        PlaceAt(new QCheckBox(QString::fromUtf8("Шаг в целых мкс"), this), 180, 96, 110, 10);
+    for (QWidget* filesOnly :
+         {static_cast<QWidget*>(sourceName_), static_cast<QWidget*>(firstSamples_),
+          static_cast<QWidget*>(wholeMicroseconds_)}) {
+        filesOnly->hide();
+    }
 
     WriteRadio(channels_, kBothChannels);
     WriteField(hits_, HitsPerPoint);
@@ -51,8 +68,13 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent)
 }
 
 void OpenProfileDialog::ChooseFiles() {
-    ChooseDemoDialog chooser(this);
+    ChooseDemoDialog chooser(this, files_, source_);
     chooser.exec();
+    const bool fromDisk = !source_.Files.empty();
+    sourceName_->setText(QString::fromStdString(DescribeFiles(source_.Files)));
+    sourceName_->setVisible(fromDisk);
+    firstSamples_->setVisible(fromDisk);
+    wholeMicroseconds_->setVisible(fromDisk);
 }
 
 void OpenProfileDialog::accept() {
@@ -70,7 +92,9 @@ void OpenProfileDialog::accept() {
     }
     // The load reports a hits count that does not fit the profile itself; either way the
     // dialog closes, its result telling whether a profile was loaded.
-    const bool loaded = LoadProfile(ProfileChoice, channelMode, hits);
+    source_.Options.FirstSamples = firstSamples_->isChecked();
+    source_.Options.WholeMicroseconds = wholeMicroseconds_->isChecked();
+    const bool loaded = LoadChosenProfile(source_, ProfileChoice, channelMode, hits);
     done(loaded ? Accepted : Rejected);
 }
 

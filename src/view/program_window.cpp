@@ -4,10 +4,12 @@
 
 namespace karvelo {
 
-std::unique_ptr<MainWindow> CreateProgramWindow(SaveFileChooser& chooser) {
+std::unique_ptr<MainWindow> CreateProgramWindow(SaveFileChooser& saveFiles,
+                                                OpenFilesChooser& openFiles) {
     // The window takes the form as its central widget, and with it ownership.
-    auto* form = new FormView(chooser);
-    return std::make_unique<MainWindow>(form->Session(), form->DrawingSurface(), form);
+    auto* form = new FormView(saveFiles);
+    return std::make_unique<MainWindow>(form->Session(), form->DrawingSurface(), form, saveFiles,
+                                        openFiles);
 }
 
 FormView* FormViewOf(const MainWindow& window) {

@@ -42,7 +42,7 @@ void ResetGlobalState() {
 
 GuiHarness::GuiHarness() {
     ResetGlobalState();
-    window_ = CreateProgramWindow(chooser);
+    window_ = CreateProgramWindow(chooser, openChooser);
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));

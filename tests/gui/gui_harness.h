@@ -20,6 +20,7 @@ class QListWidget;
 class QToolBar;
 
 #include "app/main_window.h"
+#include "fakes/preset_open_files_chooser.h"
 #include "fakes/preset_save_file_chooser.h"
 #include "fakes/recording_message_sink.h"
 #include "plot/surface.h"
@@ -69,6 +70,7 @@ class GuiHarness {
     std::vector<std::string> TakeMessages();
 
     PresetSaveFileChooser chooser{std::nullopt};
+    PresetOpenFilesChooser openChooser;
 
   private:
     RecordingMessageSink messages_;
