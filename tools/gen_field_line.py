@@ -7,7 +7,7 @@ OUTDIR (default data/line-B) receives P-1.txt .. P-28.txt, one text file per mea
 point (one hit, one channel): 2000 lines "TIME<TAB>AMPLITUDE", time in seconds from
 5.000000E-6 on in steps of DT = 5 us, both printed as "%.6E" with the
 exponent unpadded (for example "5.000000E-6<TAB>-2.375919E-2"). It then writes line.sgy, the same line as one SEG-Y
-file, with karvelo-cli's save-segy (PATH, default build/bin/karvelo-cli; skipped with
+file, with karvelo-cli's save-segy (PATH, default the checkout's build/bin/karvelo-cli; skipped with
 a note when the program is not built). Each file is written under a temporary name and
 renamed when complete.
 
@@ -90,7 +90,8 @@ def write_atomically(path, text):
 
 def main(argv):
     outdir = "data/line-B"
-    cli = "build/bin/karvelo-cli"
+    # The build of the checkout this script belongs to, wherever it is run from.
+    cli = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build", "bin", "karvelo-cli")
     args = list(argv)
     while args:
         arg = args.pop(0)
