@@ -28,6 +28,14 @@ FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sam
     const double top = static_cast<double>(axis.BinCount - 1) * axis.Step;
     constexpr double kLargest = std::numeric_limits<std::int32_t>::max();
     axis.Top = top > 0.0 ? static_cast<std::int32_t>(std::min(top, kLargest)) : 0;
+    if (samplesPerTrace >= 2 && sampleInterval > 0) {
+        constexpr double kMicrosecond = 1e-6;
+        constexpr double kPicosecond = 1e-12;
+        const double dt = sampleInterval *
+                          (TimeInMicroseconds(samplesPerTrace, unit) ? kMicrosecond : kPicosecond);
+        const double n = static_cast<double>(resampled);
+        axis.ResampledStep = (n - 1.0) / (n * (samplesPerTrace - 1.0) * dt);
+    }
     return axis;
 }
 

@@ -12,6 +12,10 @@ struct FrequencyAxis {
     double Step = 0.0;           // df, Hz between neighbouring bins
     std::uint32_t BinCount = 0;  // M = floor(5N/2) + 1
     std::int32_t Top = 0;        // floor((M - 1) * df), Hz
+    // Hz between bins as the resampled samples really lie: the 5N samples span the N - 1
+    // intervals of the trace, so the step is (5N - 1) / (5N (N - 1) dt), a little above
+    // df. Refined peak frequencies use it; 0 for fewer than 2 samples or a 0 interval.
+    double ResampledStep = 0.0;
 };
 
 // Axis of the spectrum of N-sample traces with the given interval, in microseconds when

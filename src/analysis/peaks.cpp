@@ -9,25 +9,10 @@ namespace karvelo {
 
 namespace {
 
-void RecordPeak(std::uint32_t bin, float amplitude, std::uint32_t frequency) {
-    PeakBins[PeakCount] = bin;
-    PeakAmplitudes[PeakCount] = amplitude;
-    PeakFrequencies[PeakCount] = frequency;
-    ++PeakCount;
-}
-
-// A flat maximum spanning bins first..last (inclusive) is recorded at `bin` with the
-// truncated mean of its edge frequencies.
-void RecordFlatPeak(std::uint32_t bin, std::uint32_t first, std::uint32_t last) {
-    const std::uint32_t low = BinFrequencies[first];
-    const std::uint32_t high = BinFrequencies[last];
-    RecordPeak(bin, SelectionSpectrum[bin], low + (high - low) / 2);
-}
-
 // Last bin of the run of values equal to a[first], searching no further than `limit`.
-std::uint32_t EndOfRun(std::uint32_t first, std::uint32_t limit) {
+std::uint32_t EndOfRun(std::span<const float> a, std::uint32_t first, std::uint32_t limit) {
     std::uint32_t end = first;
-    while (end < limit && SelectionSpectrum[end + 1] == SelectionSpectrum[first]) {
+    while (end < limit && a[end + 1] == a[first]) {
         ++end;
     }
     return end;
@@ -35,41 +20,59 @@ std::uint32_t EndOfRun(std::uint32_t first, std::uint32_t limit) {
 
 }  // namespace
 
-void FindLocalMaxima(std::uint32_t binCount) {
-    PeakCount = 0;
-    constexpr std::uint32_t kMinBins = 3;
-    if (binCount < kMinBins || binCount > kMaxSpectrumBins) {
-        return;
+std::vector<LocalMaximum> LocalMaximaOf(std::span<const float> a) {
+    std::vector<LocalMaximum> found;
+    constexpr std::size_t kMinBins = 3;
+    if (a.size() < kMinBins || a.size() > kMaxSpectrumBins) {
+        return found;
     }
-    const auto& a = SelectionSpectrum;
+    const auto binCount = static_cast<std::uint32_t>(a.size());
     const std::uint32_t lastInner = binCount - 2;  // bins beyond it have no right pair
     std::uint32_t i = 0;
 
     if (a[0] == a[1]) {
-        const std::uint32_t j = EndOfRun(0, lastInner);
+        const std::uint32_t j = EndOfRun(a, 0, lastInner);
         if (a[j + 1] <= a[j]) {
-            RecordFlatPeak(j, 0, j);
+            found.push_back({j, 0, j});
         }
         i = j;
     }
 
     while (i < lastInner) {
         if (a[i] < a[i + 1] && a[i + 1] > a[i + 2]) {
-            RecordPeak(i + 1, a[i + 1], BinFrequencies[i + 1]);
+            found.push_back({i + 1, i + 1, i + 1});
         } else if (a[i] < a[i + 1] && a[i + 1] == a[i + 2]) {
             const std::uint32_t start = i + 1;
             if (i + 3 == binCount) {
-                RecordFlatPeak(start, start, binCount - 1);
-                return;
+                found.push_back({start, start, binCount - 1});
+                break;
             }
-            const std::uint32_t end = EndOfRun(start, lastInner);
+            const std::uint32_t end = EndOfRun(a, start, lastInner);
             if (a[end + 1] <= a[end]) {
-                RecordFlatPeak(end, start, end);
+                found.push_back({end, start, end});
+                i = end + 1;
+            } else {
+                i = end;  // the values rise again after the plateau: bin end + 1 may peak
             }
-            i = end + 1;
             continue;
         }
         ++i;
+    }
+    return found;
+}
+
+void FindLocalMaxima(std::uint32_t binCount) {
+    PeakCount = 0;
+    if (binCount > kMaxSpectrumBins) {
+        return;
+    }
+    for (const LocalMaximum& peak : LocalMaximaOf(std::span(SelectionSpectrum).first(binCount))) {
+        const std::uint32_t low = BinFrequencies[peak.First];
+        const std::uint32_t high = BinFrequencies[peak.Last];
+        PeakBins[PeakCount] = peak.Bin;
+        PeakAmplitudes[PeakCount] = SelectionSpectrum[peak.Bin];
+        PeakFrequencies[PeakCount] = peak.First == peak.Last ? low : low + (high - low) / 2;
+        ++PeakCount;
     }
 }
 
@@ -92,8 +95,9 @@ void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iM
 
 void DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency) {
     const double given = request.VelocityOrThickness;
+    const double beta = request.ShapeFactor;
     if (request.ThicknessGiven != 0) {
-        request.DerivedValue = static_cast<float>(given * 2.0 * frequency);
+        request.DerivedValue = static_cast<float>(given * 2.0 * frequency / beta);
         return;
     }
     if (frequency == 0.0) {
@@ -101,7 +105,7 @@ void DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency) {
         ShowAnalysisStatic(request, AnalysisStatic::DerivedCaption, false);
         return;
     }
-    request.DerivedValue = static_cast<float>(given / (2.0 * frequency));
+    request.DerivedValue = static_cast<float>(beta * given / (2.0 * frequency));
 }
 
 }  // namespace karvelo

@@ -35,6 +35,43 @@ bool IsListedMaximum(std::uint32_t fullBin) {
 
 }  // namespace
 
+std::optional<double> PeakQuality(std::span<const float> s,
+                                  std::span<const std::uint32_t> frequencies, std::uint32_t b) {
+    const std::size_t count = s.size();
+    if (b >= count || frequencies.size() < count) {
+        return std::nullopt;
+    }
+    const double level = s[b] / std::sqrt(2.0);  // half power of an amplitude
+
+    // Walk outwards to the first bin at or below the half-power level on each side; a
+    // rise on the way or the band edge means the peak has no bandwidth here.
+    std::optional<std::uint32_t> leftEdge;
+    for (std::uint32_t j = b; j > 0; --j) {
+        if (s[j - 1] > s[j]) {
+            break;
+        }
+        if (s[j - 1] <= level) {
+            leftEdge = frequencies[j - 1];
+            break;
+        }
+    }
+    std::optional<std::uint32_t> rightEdge;
+    for (std::uint32_t j = b; leftEdge && j + 1 < count; ++j) {
+        if (s[j + 1] > s[j]) {
+            break;
+        }
+        if (s[j + 1] <= level) {
+            rightEdge = frequencies[j + 1];
+            break;
+        }
+    }
+    // Bins closer than 1 Hz can share a whole-Hz frequency; such a width is no width.
+    if (!rightEdge || *rightEdge <= *leftEdge) {
+        return std::nullopt;
+    }
+    return frequencies[b] / (static_cast<double>(*rightEdge) - *leftEdge);
+}
+
 void ComputeQuality(AnalysisRequest& request, std::uint32_t b, std::uint32_t iMin,
                     std::uint32_t count) {
     if (!QualityDisplayOn) {
@@ -45,45 +82,16 @@ void ComputeQuality(AnalysisRequest& request, std::uint32_t b, std::uint32_t iMi
         ShowQualityStatics(request, false);
         return;
     }
-    const auto& s = SpectrumRows;                // row 0, band-relative
-    const double level = s[b] / std::sqrt(2.0);  // half power of an amplitude
-
-    // Walk outwards to the first bin at or below the half-power level on each side; a
-    // rise on the way or the band edge means the peak has no bandwidth here.
-    bool leftFound = false;
-    std::uint32_t leftEdge = 0;
-    for (std::uint32_t j = b; j > 0; --j) {
-        if (s[j - 1] > s[j]) {
-            break;
-        }
-        if (s[j - 1] <= level) {
-            leftEdge = BinFrequencies[j - 1];
-            leftFound = true;
-            break;
-        }
-    }
-    bool rightFound = false;
-    std::uint32_t rightEdge = 0;
-    for (std::uint32_t j = b; leftFound && j + 1 < count; ++j) {
-        if (s[j + 1] > s[j]) {
-            break;
-        }
-        if (s[j + 1] <= level) {
-            rightEdge = BinFrequencies[j + 1];
-            rightFound = true;
-            break;
-        }
-    }
-    // Bins closer than 1 Hz can share a whole-Hz frequency; such a width is no width.
-    if (!rightFound || rightEdge <= leftEdge) {
+    const std::optional<double> quality = PeakQuality(std::span(SpectrumRows).first(count),
+                                                      std::span(BinFrequencies).first(count), b);
+    if (!quality) {
         ShowQualityStatics(request, false);
         return;
     }
     const double peakFrequency = BinFrequencies[b];
-    const double quality = peakFrequency / (static_cast<double>(rightEdge) - leftEdge);
-    request.QualityValue = static_cast<float>(quality);
+    request.QualityValue = static_cast<float>(*quality);
     if (request.SpectrumMode == kSpectrumProduct) {
-        StoreQuality(request.PointNumber - 1, peakFrequency, quality);
+        StoreQuality(request.PointNumber - 1, peakFrequency, *quality);
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <span>
 
 #include "analysis/analysis_request.h"
 #include "common/save_file_chooser.h"
@@ -20,6 +22,13 @@ struct QualityRecord {
 extern bool QualityDisplayOn;  // menu item "Вкл. отображение" checked
 extern std::int32_t QualityCount;
 extern std::array<QualityRecord, kMaxQualityRecords> QualityRecords;
+
+// The quality factor of the maximum at bin b of a band spectrum (spectrum and its whole-Hz
+// frequencies, both band-relative): F_b over the width between the first bins at or
+// below 1/sqrt(2) of the peak on either side. None when the curve rises again first,
+// the band ends first, or the width is not positive.
+std::optional<double> PeakQuality(std::span<const float> spectrum,
+                                  std::span<const std::uint32_t> frequencies, std::uint32_t b);
 
 // b: the clicked bin, band-relative; iMin: the band's first bin (full numbering);
 // count: bins in the band. Shows/hides statics 1053/1054, writes QualityValue and in

@@ -6,6 +6,7 @@
 
 #include "analysis/amplitude_spectrum.h"
 #include "analysis/analysis_buffers.h"
+#include "analysis/detrend.h"
 #include "analysis/frequency_axis.h"
 #include "analysis/resample.h"
 #include "common/error_messages.h"
@@ -67,7 +68,10 @@ void LoadAveragedSamples(std::size_t firstRecord, std::uint32_t recordCount,
     }
 }
 
-bool TransformTraceSamples(std::uint32_t sampleCount, std::uint32_t sampleInterval) {
+bool TransformTraceSamples(std::uint32_t sampleCount, std::uint32_t sampleInterval, bool detrend) {
+    if (detrend) {
+        RemoveLinearTrend(std::span(TraceSamples).first(sampleCount));
+    }
     return ResampleTrace(sampleCount, sampleInterval) &&
            ComputeAmplitudeSpectrum(kResampleFactor * sampleCount);
 }
@@ -94,7 +98,7 @@ bool ComputeSelectionSpectrum(const AnalysisRequest& request) {
     switch (request.SpectrumMode) {
         case kAveragedSpectrum:
             LoadAveragedSamples(firstRecord, traces, samples);
-            if (!TransformTraceSamples(samples, interval)) {
+            if (!TransformTraceSamples(samples, interval, request.Detrend)) {
                 return Refuse();
             }
             NormaliseSpectrum(amplitudes, spectrum, true);
@@ -102,7 +106,7 @@ bool ComputeSelectionSpectrum(const AnalysisRequest& request) {
         case kSpectrumProduct:
             for (std::uint32_t t = 0; t < traces; ++t) {
                 LoadTraceSamples(firstRecord + t, samples);
-                if (!TransformTraceSamples(samples, interval)) {
+                if (!TransformTraceSamples(samples, interval, request.Detrend)) {
                     return Refuse();
                 }
                 NormaliseSpectrum(amplitudes, spectrum, t == 0);
@@ -110,7 +114,7 @@ bool ComputeSelectionSpectrum(const AnalysisRequest& request) {
             break;
         default:
             LoadTraceSamples(firstRecord + request.TraceNumber, samples);
-            if (!TransformTraceSamples(samples, interval)) {
+            if (!TransformTraceSamples(samples, interval, request.Detrend)) {
                 return Refuse();
             }
             NormaliseSpectrum(amplitudes, spectrum, true);
@@ -121,7 +125,7 @@ bool ComputeSelectionSpectrum(const AnalysisRequest& request) {
     return true;
 }
 
-bool ComputeProfileSpectra() {
+bool ComputeProfileSpectra(bool detrend) {
     if (!CheckTraceGeometry()) {
         return false;
     }
@@ -141,7 +145,7 @@ bool ComputeProfileSpectra() {
     for (std::uint32_t j = 0; j < points; ++j) {
         for (std::uint32_t t = 0; t < traces; ++t) {
             LoadTraceSamples(std::size_t{j} * traces + t, samples);
-            if (!TransformTraceSamples(samples, interval)) {
+            if (!TransformTraceSamples(samples, interval, detrend)) {
                 return Refuse();
             }
             for (std::size_t i = 0; i < bins; ++i) {
@@ -154,7 +158,7 @@ bool ComputeProfileSpectra() {
 }
 
 bool ComputeSpectra(const AnalysisRequest& request) {
-    return request.SpectrumMode == kProfileSpectrum ? ComputeProfileSpectra()
+    return request.SpectrumMode == kProfileSpectrum ? ComputeProfileSpectra(request.Detrend)
                                                     : ComputeSelectionSpectrum(request);
 }
 

@@ -25,9 +25,11 @@ void LoadTraceSamples(std::size_t record, std::uint32_t sampleCount);
 void LoadAveragedSamples(std::size_t firstRecord, std::uint32_t recordCount,
                          std::uint32_t sampleCount);
 
-// Resamples TraceSamples[0 .. N) and transforms it: AmplitudeSpectrum[0 .. M). False
-// when the resampling or FFTW refuses (nothing reported).
-bool TransformTraceSamples(std::uint32_t sampleCount, std::uint32_t sampleInterval);
+// Resamples TraceSamples[0 .. N) and transforms it: AmplitudeSpectrum[0 .. M). With
+// detrend, the samples' least-squares line is subtracted first. False when the
+// resampling or FFTW refuses (nothing reported).
+bool TransformTraceSamples(std::uint32_t sampleCount, std::uint32_t sampleInterval,
+                           bool detrend = false);
 
 // Modes 0 to 2 for the request's PointNumber (1-based) and TraceNumber: the normalised
 // spectrum of the trace (0), of the averaged traces (1) or the product of the traces'
@@ -40,10 +42,12 @@ bool ComputeSelectionSpectrum(const AnalysisRequest& request);
 // the raw amplitude spectra of its TracesPerPoint traces (M values). Reports error 13
 // (plain) and returns false when the profile cannot be transformed, has no points or
 // more than kMaxProfilePoints of them (grid unchanged), or when a trace holds a value
-// the resampling refuses (rows before that point already replaced).
-bool ComputeProfileSpectra();
+// the resampling refuses (rows before that point already replaced). detrend as for
+// TransformTraceSamples.
+bool ComputeProfileSpectra(bool detrend = false);
 
-// The spectra the request's SpectrumMode asks for (one of the two above).
+// The spectra the request's SpectrumMode asks for (one of the two above), with the
+// request's Detrend.
 bool ComputeSpectra(const AnalysisRequest& request);
 
 }  // namespace karvelo
