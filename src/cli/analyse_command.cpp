@@ -9,6 +9,7 @@
 #include "common/text_file.h"
 #include "plot/surface.h"
 #include "profile/profile_image.h"
+#include "report/report_table.h"
 #include "session/correlation_run.h"
 
 namespace karvelo::cli {
@@ -45,11 +46,12 @@ void SaveTo(CliSession& cli, const std::optional<std::string>& path, Action acti
 
 void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
     for (const char* name :
-         {"point", "trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "contrast",
-          "click", "pick", "png", "spectrum", "save-picks", "save-quality", "tmax", "values"}) {
+         {"point",        "trace",    "mode",   "view", "fmin", "fmax",           "velocity",
+          "thickness",    "contrast", "click",  "pick", "png",  "spectrum",       "save-picks",
+          "save-quality", "tmax",     "values", "beta", "csv",  "calibrate-point"}) {
         specs.push_back({name, true});
     }
-    for (const char* name : {"quality", "default-band", "pick-ok", "full-range"}) {
+    for (const char* name : {"quality", "default-band", "pick-ok", "full-range", "detrend"}) {
         specs.push_back({name, false});
     }
 }
@@ -139,6 +141,17 @@ int RunAnalyse(const CliOptions& options) {
     return messages.count > 0 || !pngWritten ? kExitMessages : 0;
 }
 
+namespace {
+
+void PrintCells(const std::vector<std::string>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        std::cout << (i > 0 ? " " : "") << cells[i];
+    }
+    std::cout << '\n';
+}
+
+}  // namespace
+
 int RunReport(const CliOptions& options) {
     if (!options.positionals.empty()) {
         throw UsageError{"report takes no arguments"};
@@ -149,6 +162,17 @@ int RunReport(const CliOptions& options) {
     if (SetFormFields(probe, options)) {
         throw UsageError{"report needs a spectrum mode with a list of maxima (not profile)"};
     }
+    std::optional<std::uint32_t> calibrationPoint;
+    if (const auto point = options.Value("calibrate-point")) {
+        if (!options.Has("thickness")) {
+            throw UsageError{"--calibrate-point needs --thickness H, the thickness at that point"};
+        }
+        const auto value = ParseInteger(*point, 0, UINT32_MAX);
+        if (!value) {
+            throw UsageError{"--calibrate-point needs a point number, 0-based"};
+        }
+        calibrationPoint = static_cast<std::uint32_t>(*value);
+    }
     cli.session.InitialUpdate();
     if (!OpenThroughSession(cli, options)) {
         return kExitNotOpened;
@@ -157,35 +181,34 @@ int RunReport(const CliOptions& options) {
     if (options.Has("default-band")) {
         cli.session.OnDefaultBand();
     }
-    std::cout << "point frequency amplitude derived\n";
-    for (std::uint32_t point = 0; point < PointCount; ++point) {
-        cli.controls.widgets.PointNumber = point;
-        cli.session.OnSpectrumSettings();
-        const AnalysisOutcome& outcome = cli.session.LastOutcome();
-        // The strongest of the maxima the list shows (the first of equals).
-        std::optional<std::uint32_t> best;
-        for (std::uint32_t k = 0; outcome.Ran && k < PeakCount; ++k) {
-            const bool listed = PeakBins[k] >= outcome.BandFirst && PeakBins[k] <= outcome.BandLast;
-            if (listed && (!best || PeakAmplitudes[k] > PeakAmplitudes[*best])) {
-                best = k;
-            }
+    if (calibrationPoint) {
+        if (*calibrationPoint >= PointCount) {
+            throw UsageError{"--calibrate-point: the profile has " + std::to_string(PointCount) +
+                             " points, numbered from 0"};
         }
-        if (!best) {
-            std::cout << point << " - - -\n";
-            continue;
+        cli.controls.widgets.PointNumber = *calibrationPoint;
+        const std::optional<double> velocity = cli.session.OnCalibrateVelocity();
+        if (!velocity) {
+            return kExitMessages;
         }
-        AnalysisRequest request;
-        request.VelocityOrThickness = cli.session.State().VelocityOrThickness;
-        request.ThicknessGiven = cli.session.State().ThicknessGiven;
-        const std::uint32_t frequency = PeakFrequencies[*best];
-        DeriveThicknessOrVelocity(request, frequency);
-        std::cout << point << ' ' << frequency << ' ' << FormatDefault(PeakAmplitudes[*best]) << ' '
-                  << (frequency == 0 && request.ThicknessGiven == 0
-                          ? std::string("-")
-                          : FormatDefault(request.DerivedValue))
+        std::cout << "calibration point " << *calibrationPoint << " thickness "
+                  << *options.Value("thickness") << " velocity " << FormatDefault(*velocity)
                   << '\n';
     }
-    return messages.count > 0 ? kExitMessages : 0;
+    const bool thicknessGiven = cli.session.State().ThicknessGiven != 0;
+    const std::vector<PointReport> rows = cli.session.ProfileReport();
+    PrintCells(ReportColumns(thicknessGiven));
+    for (const PointReport& row : rows) {
+        PrintCells(ReportCells(row, "-"));
+    }
+    bool written = true;
+    if (const auto csv = options.Value("csv")) {
+        written = WriteReportCsv(*csv, rows, thicknessGiven);
+        if (!written) {
+            std::cout << "error: cannot write " << *csv << '\n';
+        }
+    }
+    return messages.count > 0 || !written ? kExitMessages : 0;
 }
 
 int RunCorrelate(const CliOptions& options) {

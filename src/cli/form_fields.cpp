@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_request.h"
 #include "cli/open_options.h"
+#include "session/form_session.h"
 
 namespace karvelo::cli {
 
@@ -73,6 +74,16 @@ bool SetFormFields(FormState& fields, const CliOptions& options) {
     if (options.Has("thickness")) {
         fields.VelocityOrThickness = RealOption(options, "thickness");
         fields.ThicknessGiven = 1;
+    }
+    if (options.Has("beta")) {
+        const float beta = RealOption(options, "beta");
+        if (!IsValidShapeFactor(beta)) {
+            throw UsageError{"--beta needs a shape factor from 0.5 to 1.2"};
+        }
+        fields.ShapeFactor = beta;
+    }
+    if (options.Has("detrend")) {
+        fields.Detrend = 1;
     }
     if (const auto view = options.Value("view")) {
         if (*view == "wiggle") {

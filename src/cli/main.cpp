@@ -52,11 +52,17 @@ const char* const kHelp =
     "                         the spectrum frame), and 'error: TEXT' for every message\n"
     "  report                 for every measuring point, with the mode, band and\n"
     "                         velocity/thickness options, prints one line\n"
-    "                         'point frequency amplitude derived': the listed local\n"
-    "                         maximum of largest amplitude in that point's spectrum, its\n"
-    "                         normalised amplitude, and the thickness (from --velocity)\n"
-    "                         or velocity (from --thickness) it gives; '-' where the band\n"
-    "                         lists no maximum\n"
+    "                         'point frequency amplitude derived refined thickness\n"
+    "                         uncertainty quality hits hit_fmin hit_fmedian hit_fmax\n"
+    "                         flags': the listed local maximum of largest amplitude in\n"
+    "                         that point's spectrum, its normalised amplitude, the\n"
+    "                         thickness (from --velocity) or velocity (from --thickness,\n"
+    "                         then the column is 'velocity') a click on it gives; its\n"
+    "                         frequency between the bins, the thickness or velocity from\n"
+    "                         that with its +-, the peak's quality factor; the traces\n"
+    "                         the spectrum used, the spread of their own dominant\n"
+    "                         frequencies and the flagged ones (TRACE:clipped,weak,\n"
+    "                         outlier); '-' where there is no value\n"
     "  correlate P1 T1 P2 T2  the correlation dialog's 'Обработать' for point/trace P1 T1\n"
     "                         against P2 T2 (0-based); needs --tmax T or --full-range;\n"
     "                         prints 'lags N' and 'largest VALUE at LAG'\n"
@@ -80,6 +86,13 @@ const char* const kHelp =
     "  --spectrum FILE        do what \"S\" does, saving to FILE\n"
     "  --save-picks FILE      do what \"Сохранить\" does, saving to FILE\n"
     "  --save-quality FILE    do what \"Сохранить в файл\" does, saving to FILE\n"
+    "  --beta B               shape factor of the thickness formula, 0.5..1.2 (default 1;\n"
+    "                         0.96 for plates)\n"
+    "  --detrend              remove each trace's straight-line trend before its spectrum\n"
+    "  --csv FILE             (report) also write the table as CSV with a header row\n"
+    "  --calibrate-point P    (report) with --thickness H: the velocity from point P's\n"
+    "                         refined dominant frequency, printed and used for every\n"
+    "                         point\n"
     "Correlation options:\n"
     "  --tmax T               largest lag in microseconds\n"
     "  --full-range           every possible lag\n"
@@ -128,11 +141,12 @@ const std::map<std::string, std::set<std::string>>& OwnOptions() {
         {"dump-image", {}},
         {"save-segy", {}},
         {"analyse",
-         {"point", "trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "contrast",
-          "quality", "default-band", "click", "pick", "pick-ok", "png", "spectrum", "save-picks",
-          "save-quality"}},
+         {"point",     "trace",    "mode",       "view",         "fmin",  "fmax",   "velocity",
+          "thickness", "contrast", "quality",    "default-band", "click", "pick",   "pick-ok",
+          "png",       "spectrum", "save-picks", "save-quality", "beta",  "detrend"}},
         {"report",
-         {"trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "default-band"}},
+         {"trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "default-band", "beta",
+          "detrend", "csv", "calibrate-point"}},
         {"correlate", {"tmax", "full-range", "png", "values"}},
     };
     return kOwnOptions;

@@ -40,6 +40,13 @@ void FormSession::InitialUpdate() {
 AnalysisRequest FormSession::PrepareAction(bool correct) {
     surface_.FillWhite();
     controls_.ReadControls(state_);
+    if (!IsValidShapeFactor(state_.ShapeFactor)) {
+        // Refused like any value out of its range; the last accepted one stays.
+        ReportError(kErrInvalidValue, true);
+        state_.ShapeFactor = acceptedShapeFactor_;
+        controls_.WriteControls(state_);
+    }
+    acceptedShapeFactor_ = state_.ShapeFactor;
 
     // Point and trace numbers are kept inside the loaded profile; a negative trace
     // number counts as too large.
@@ -65,6 +72,8 @@ AnalysisRequest FormSession::PrepareAction(bool correct) {
     request.VelocityOrThickness = state_.VelocityOrThickness;
     request.ThicknessGiven = state_.ThicknessGiven;
     request.Contrast = static_cast<float>(state_.ContrastPos) / kContrastScale;
+    request.ShapeFactor = state_.ShapeFactor;
+    request.Detrend = state_.Detrend != 0;
     return request;
 }
 
@@ -189,6 +198,13 @@ void FormSession::OnExportSpectrum() {
 
 void FormSession::OnLButtonDown(int x, int y) {
     controls_.ReadControls(state_);
+    if (!IsValidShapeFactor(state_.ShapeFactor)) {
+        // Refused like any value out of its range; the last accepted one stays.
+        ReportError(kErrInvalidValue, true);
+        state_.ShapeFactor = acceptedShapeFactor_;
+        controls_.WriteControls(state_);
+    }
+    acceptedShapeFactor_ = state_.ShapeFactor;
     if (state_.SpectrumMode != kProfileSpectrum) {
         AnalysisRequest request = PrepareAction();
         request.RequestKind = kRequestClick;
@@ -223,6 +239,62 @@ void FormSession::OnDeletePicks() {
 
 void FormSession::OnSavePicks() {
     SavePicks(chooser_, [this] { RedrawView(); });
+}
+
+ReportSettings FormSession::CurrentReportSettings() const {
+    ReportSettings settings;
+    settings.SpectrumMode = state_.SpectrumMode;
+    settings.VelocityOrThickness = state_.VelocityOrThickness;
+    settings.ThicknessGiven = state_.ThicknessGiven;
+    settings.ShapeFactor = state_.ShapeFactor;
+    settings.Detrend = state_.Detrend != 0;
+    return settings;
+}
+
+std::vector<PointReport> FormSession::ProfileReport() {
+    std::vector<PointReport> rows;
+    AnalysisRequest shown = PrepareAction();
+    if (!ProfileShown || state_.SpectrumMode == kProfileSpectrum) {
+        return rows;
+    }
+    const ReportSettings settings = CurrentReportSettings();
+    for (std::uint32_t point = 0; point < PointCount; ++point) {
+        AnalysisRequest request = shown;
+        request.PointNumber = point + 1;
+        surface_.FillWhite();
+        RefreshPeaksRequest = true;
+        const AnalysisOutcome outcome = Run(request);
+        rows.push_back(
+            ReportShownPoint(settings, point, outcome.Ran, outcome.BandFirst, outcome.BandLast));
+    }
+    surface_.FillWhite();
+    RefreshPeaksRequest = true;
+    Run(shown);
+    controls_.Invalidate();
+    return rows;
+}
+
+std::optional<double> FormSession::OnCalibrateVelocity() {
+    AnalysisRequest request = PrepareAction();
+    RefreshPeaksRequest = true;
+    const AnalysisOutcome outcome = Run(request);
+    controls_.Invalidate();
+    if (state_.ThicknessGiven == 0 || state_.SpectrumMode == kProfileSpectrum) {
+        ReportError(kErrInvalidValue, true);
+        return std::nullopt;
+    }
+    const PointReport point = ReportShownPoint(CurrentReportSettings(), state_.PointNumber,
+                                               outcome.Ran, outcome.BandFirst, outcome.BandLast);
+    const std::optional<double> velocity =
+        CalibratedVelocity(point, state_.VelocityOrThickness, state_.ShapeFactor);
+    if (!velocity) {
+        ReportError(kErrInvalidValue, true);
+        return std::nullopt;
+    }
+    state_.VelocityOrThickness = static_cast<float>(*velocity);
+    state_.ThicknessGiven = 0;
+    controls_.WriteControls(state_);
+    return velocity;
 }
 
 void FormSession::RedrawView() {

@@ -4,16 +4,25 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "analysis/analysis_request.h"
 #include "analysis/pipeline.h"
 #include "common/analysis_controls.h"
 #include "common/save_file_chooser.h"
 #include "plot/surface.h"
+#include "report/point_report.h"
 #include "session/form_controls.h"
 #include "session/form_state.h"
 
 namespace karvelo {
+
+// The shape factor beta the form accepts (inclusive); others are refused with error 13.
+inline constexpr float kMinShapeFactor = 0.5f;
+inline constexpr float kMaxShapeFactor = 1.2f;
+inline bool IsValidShapeFactor(float beta) {
+    return beta >= kMinShapeFactor && beta <= kMaxShapeFactor;
+}
 
 // Notification codes of the contrast scroll bar.
 enum class ScrollCode {
@@ -67,6 +76,19 @@ class FormSession {
     // What the last pipeline run of an action did.
     const AnalysisOutcome& LastOutcome() const { return lastOutcome_; }
 
+    // The per-point report with the form's mode (0 to 2), band, velocity or thickness,
+    // beta and trend removal: each point is run as if chosen in "Номер точки", then the
+    // form's own point is shown again. Empty in mode 3 or with nothing loaded.
+    std::vector<PointReport> ProfileReport();
+    // The settings the report reads from the form as it stands.
+    ReportSettings CurrentReportSettings() const;
+
+    // "Калибровка Cp": with a thickness given, the velocity Cp = 2 h f / beta from the
+    // shown point's refined dominant frequency replaces it in the edit (which then holds
+    // a velocity). Reports error 13 when no thickness is given or the point has no
+    // listed maximum. Returns the velocity written.
+    std::optional<double> OnCalibrateVelocity();
+
     // Tools > Добротность > "Вкл. отображение"; returns the new check state.
     bool ToggleQualityDisplay();
     // Tools > Добротность > "Сохранить в файл".
@@ -87,6 +109,7 @@ class FormSession {
     ProgressBox& progress_;
     SaveFileChooser& chooser_;
     FormState state_;
+    float acceptedShapeFactor_ = 1.0f;
     AnalysisOutcome lastOutcome_;
 };
 

@@ -46,6 +46,13 @@ TEST_F(PeaksTest, FindsTheMaximaOfEachShape) {
         {"plateau inside", {0.1f, 0.4f, 0.4f, 0.4f, 0.2f}, {3}, {31}},
         {"plateau reaching the last bin", {0.1f, 0.2f, 0.4f, 0.4f}, {2}, {39}},
         {"constant spectrum", {0.3f, 0.3f, 0.3f, 0.3f}, {2}, {15}},
+        // The bin after a plateau that rises again is scanned like any other.
+        {"maximum right after a rising plateau", {0.1f, 0.4f, 0.4f, 0.4f, 0.6f, 0.2f}, {4}, {63}},
+        {"plateau followed by a higher plateau", {0.1f, 0.4f, 0.4f, 0.6f, 0.6f, 0.2f}, {4}, {55}},
+        {"rising plateau, then a sharp peak",
+         {0.1f, 0.4f, 0.4f, 0.5f, 0.3f, 0.8f, 0.1f},
+         {3, 5},
+         {47, 78}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -85,23 +92,33 @@ TEST_F(PeaksTest, ThicknessOrVelocityFromTheClickedFrequency) {
         double frequency;
         float derived;
         bool shown;
+        double beta = 1.0;
     };
     const Case cases[] = {
-        {0, 4000.0f, 2000.0, 1.0f, true},   // velocity 4000 m/s at 2 kHz: thickness 1 m
-        {1, 0.25f, 2000.0, 1000.0f, true},  // thickness 0.25 m at 2 kHz: velocity 1000 m/s
-        {1, 0.25f, 0.0, 0.0f, true},        // a velocity of 0 at 0 Hz is still computed
-        {0, 4000.0f, 0.0, -1.0f, false},    // no thickness at 0 Hz: hidden, left alone
+        {0, 4000.0f, 2000.0, 1.0f, true},         // velocity 4000 m/s at 2 kHz: thickness 1 m
+        {1, 0.25f, 2000.0, 1000.0f, true},        // thickness 0.25 m at 2 kHz: velocity 1000 m/s
+        {1, 0.25f, 0.0, 0.0f, true},              // a velocity of 0 at 0 Hz is still computed
+        {0, 4000.0f, 0.0, -1.0f, false},          // no thickness at 0 Hz: hidden, left alone
+        {0, 4000.0f, 2000.0, 0.96f, true, 0.96},  // a plate's shape factor
+        {1, 0.25f, 2000.0, 1000.0f / 0.96f, true, 0.96},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.given << " at " << c.frequency);
         AnalysisRequest request = NewRequest();
         request.ThicknessGiven = c.thicknessGiven;
         request.VelocityOrThickness = c.given;
+        request.ShapeFactor = c.beta;
         request.DerivedValue = -1.0f;
         controls_.ShowStatic(AnalysisStatic::Derived, true);
         controls_.ShowStatic(AnalysisStatic::DerivedCaption, true);
         DeriveThicknessOrVelocity(request, c.frequency);
         EXPECT_FLOAT_EQ(request.DerivedValue, c.derived);
+        if (c.beta == 1.0 && c.shown) {  // bit for bit the plain formulas
+            const double f = c.frequency;
+            EXPECT_EQ(request.DerivedValue,
+                      static_cast<float>(c.thicknessGiven != 0 ? c.given * 2.0 * f
+                                                               : c.given / (2.0 * f)));
+        }
         EXPECT_EQ(controls_.IsShown(AnalysisStatic::Derived), c.shown);
         EXPECT_EQ(controls_.IsShown(AnalysisStatic::DerivedCaption), c.shown);
     }

@@ -111,9 +111,57 @@ TEST(CliReport, OneLinePerPointWithTheStrongestListedMaximum) {
     ASSERT_EQ(r.status, 0) << r.out;
     const auto out = Lines(r.out);
     ASSERT_EQ(out.size(), 11u);
-    EXPECT_EQ(out[0], "point frequency amplitude derived");
-    EXPECT_EQ(out[1], "0 1559 1 1.21232");
+    EXPECT_EQ(out[0],
+              "point frequency amplitude derived refined thickness uncertainty quality hits "
+              "hit_fmin hit_fmedian hit_fmax flags");
+    // The plain columns as before, then the refined frequency and what follows from it.
+    EXPECT_EQ(out[1].rfind("0 1559 1 1.21232 1557.14 1.21377 ", 0), 0u) << out[1];
     EXPECT_EQ(out[6].rfind("5 25", 0), 0u) << out[6];  // the shallower reflector
+}
+
+TEST(CliReport, CsvReadsBackAndCalibrationSetsTheVelocity) {
+    // The demo generator sets point 1's resonance to 1575 Hz: the refined frequency is
+    // within 0.2 % of it; with beta 0.96 the thickness is 0.96 * 3780 / (2 f).
+    const std::string csv = testing::TempFile("report.csv");
+    auto r = RunCli("report --mode product --velocity 3780 --beta 0.96 --csv " + csv);
+    ASSERT_EQ(r.status, 0) << r.out;
+    const std::string script =
+        "python3 -c \"import csv,sys; rows=list(csv.DictReader(open(sys.argv[1],"
+        " newline=''))); r=rows[1]; print(len(rows), r['frequency'], "
+        "r['refined'], r['thickness'], r['hits'], repr(r['flags']))\" ";
+    FILE* pipe = popen((script + csv).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char line[256] = {};
+    ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
+    pclose(pipe);
+    double refined = 0.0;
+    double thickness = 0.0;
+    int rows = 0;
+    int frequency = 0;
+    int hits = 0;
+    ASSERT_EQ(std::sscanf(line, "%d %d %lf %lf %d", &rows, &frequency, &refined, &thickness, &hits),
+              5)
+        << line;
+    EXPECT_EQ(rows, 10);
+    EXPECT_EQ(frequency, 1575);
+    EXPECT_NEAR(refined, 1575.0, 1575.0 * 0.002);
+    EXPECT_NEAR(thickness, 0.96 * 3780.0 / (2.0 * refined), 1e-5);
+    EXPECT_EQ(hits, 2);
+    EXPECT_NE(std::string(line).find("''"), std::string::npos);  // no flags
+
+    // Calibrated at point 1 with its known thickness, every point gets that velocity.
+    r = RunCli("report --mode product --calibrate-point 1 --thickness 1.2");
+    ASSERT_EQ(r.status, 0) << r.out;
+    const auto out = Lines(r.out);
+    ASSERT_EQ(out.size(), 12u);
+    EXPECT_EQ(out[0], "calibration point 1 thickness 1.2 velocity 3780.63");
+    EXPECT_NE(out[1].find(" thickness "), std::string::npos);
+    EXPECT_EQ(out[3].rfind("1 1575 1 1.2002 1575.26 1.2 ", 0), 0u) << out[3];
+
+    for (const char* bad : {"report --calibrate-point 1 --velocity 3", "report --beta 1.3",
+                            "report --calibrate-point 10 --thickness 1"}) {
+        EXPECT_EQ(RunCli(bad).status, 2) << bad;
+    }
 }
 
 TEST(CliCorrelate, TraceWithItselfAndValuesFile) {

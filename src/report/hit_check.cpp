@@ -1,0 +1,123 @@
+#include "report/hit_check.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <span>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/frequency_axis.h"
+#include "analysis/peak_refinement.h"
+#include "analysis/peaks.h"
+#include "analysis/spectrum_modes.h"
+#include "profile/profile_image.h"
+
+namespace karvelo {
+
+namespace {
+
+// Whether kClippedRun or more consecutive samples sit at the largest or the smallest
+// value of the trace.
+bool IsClipped(std::span<const double> samples) {
+    if (samples.empty()) {
+        return false;
+    }
+    const auto [low, high] = std::minmax_element(samples.begin(), samples.end());
+    for (const double extreme : {*low, *high}) {
+        std::size_t run = 0;
+        for (const double value : samples) {
+            run = value == extreme ? run + 1 : 0;
+            if (run >= kClippedRun) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::vector<HitCheck> CheckHits(std::uint32_t point, std::uint32_t bandFirst,
+                                std::uint32_t bandLast, bool detrend) {
+    const std::uint32_t samples = SamplesPerTrace();
+    const std::uint32_t interval = SampleInterval();
+    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, ProfileTimeUnit);
+    const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
+    std::vector<HitCheck> hits;
+    std::array<float, kMaxSpectrumBins> normalised{};
+    const std::span<float> spectrum(normalised.data(), bins);
+    for (std::uint32_t t = 0; t < TracesPerPoint; ++t) {
+        HitCheck hit;
+        hit.Trace = t;
+        LoadTraceSamples(std::size_t{point} * TracesPerPoint + t, samples);
+        hit.Clipped = IsClipped(std::span(TraceSamples).first(samples));
+        if (TransformTraceSamples(samples, interval, detrend)) {
+            const std::span<const double> raw(AmplitudeSpectrum.data(), bins);
+            NormaliseSpectrum(raw, spectrum, true);
+            std::optional<LocalMaximum> best;
+            for (const LocalMaximum& peak : LocalMaximaOf(spectrum)) {
+                const bool listed = peak.Bin >= bandFirst && peak.Bin <= bandLast;
+                if (listed && (!best || spectrum[peak.Bin] > spectrum[best->Bin])) {
+                    best = peak;
+                }
+            }
+            if (best) {
+                const double binFrequency = TruncateToHz(best->Bin * axis.Step);
+                hit.Frequency =
+                    RefinePeakFrequency(spectrum, best->Bin, axis.ResampledStep, binFrequency)
+                        .Frequency;
+                hit.Peak = raw[best->Bin];
+            }
+        }
+        hits.push_back(hit);
+    }
+    double strongest = 0.0;
+    for (const HitCheck& hit : hits) {
+        strongest = std::max(strongest, hit.Peak);
+    }
+    const std::optional<HitSpread> spread = SpreadOf(hits);
+    for (HitCheck& hit : hits) {
+        hit.Weak = hit.Peak < kWeakFraction * strongest;
+        hit.Outlier = hit.Frequency && spread &&
+                      std::abs(*hit.Frequency - spread->Median) > kOutlierFraction * spread->Median;
+    }
+    return hits;
+}
+
+std::optional<HitSpread> SpreadOf(const std::vector<HitCheck>& hits) {
+    std::vector<double> frequencies;
+    for (const HitCheck& hit : hits) {
+        if (hit.Frequency) {
+            frequencies.push_back(*hit.Frequency);
+        }
+    }
+    if (frequencies.empty()) {
+        return std::nullopt;
+    }
+    std::sort(frequencies.begin(), frequencies.end());
+    const std::size_t middle = frequencies.size() / 2;
+    const double median = frequencies.size() % 2 == 1
+                              ? frequencies[middle]
+                              : (frequencies[middle - 1] + frequencies[middle]) / 2.0;
+    return HitSpread{frequencies.front(), median, frequencies.back()};
+}
+
+std::string FlagsText(const std::vector<HitCheck>& hits) {
+    std::string text;
+    for (const HitCheck& hit : hits) {
+        std::string flags;
+        for (const auto& [set, name] :
+             {std::pair{hit.Clipped, "clipped"}, std::pair{hit.Weak, "weak"},
+              std::pair{hit.Outlier, "outlier"}}) {
+            if (set) {
+                flags += (flags.empty() ? "" : ",") + std::string(name);
+            }
+        }
+        if (!flags.empty()) {
+            text += (text.empty() ? "" : " ") + std::to_string(hit.Trace) + ":" + flags;
+        }
+    }
+    return text;
+}
+
+}  // namespace karvelo

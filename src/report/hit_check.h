@@ -1,0 +1,47 @@
+// Checking the hits of a measuring point against each other: each hit's own dominant
+// frequency, and the flags that mark a hit an engineer should not trust.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace karvelo {
+
+// A hit whose dominant frequency differs from the point's median by more than this
+// fraction is an outlier; one whose peak is below this fraction of the strongest hit's
+// peak is weak; this many equal samples at the trace's extreme mean a clipped recorder.
+inline constexpr double kOutlierFraction = 0.05;
+inline constexpr double kWeakFraction = 0.10;
+inline constexpr std::size_t kClippedRun = 3;
+
+struct HitCheck {
+    std::uint32_t Trace = 0;          // trace number within the point (0-based)
+    std::optional<double> Frequency;  // refined frequency of its strongest listed maximum
+    double Peak = 0.0;                // raw amplitude of that maximum
+    bool Clipped = false;
+    bool Weak = false;
+    bool Outlier = false;
+};
+
+struct HitSpread {
+    double Min = 0.0;
+    double Median = 0.0;  // of an even count: the mean of the two middle values
+    double Max = 0.0;
+};
+
+// Every trace of point (0-based) of the loaded profile: its single-trace spectrum (with
+// the trend removed when detrend is set), its strongest local maximum inside the band
+// bandFirst .. bandLast (full-spectrum bins), refined between the bins, and the flags.
+// Uses the analysis scratch buffers; the point must lie inside the profile.
+std::vector<HitCheck> CheckHits(std::uint32_t point, std::uint32_t bandFirst,
+                                std::uint32_t bandLast, bool detrend);
+
+// Min, median and max of the hits' frequencies; none when no hit has one.
+std::optional<HitSpread> SpreadOf(const std::vector<HitCheck>& hits);
+
+// "3:weak,outlier 5:clipped": the flagged traces with their flags, empty when none.
+std::string FlagsText(const std::vector<HitCheck>& hits);
+
+}  // namespace karvelo

@@ -1,0 +1,60 @@
+// One row of the per-point report: the strongest listed maximum of a point's spectrum,
+// its refined frequency, the thickness (or velocity) with its uncertainty, the quality
+// factor of the peak and the check of the point's hits.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "report/hit_check.h"
+
+namespace karvelo {
+
+// What the report reads from the form.
+struct ReportSettings {
+    std::int32_t SpectrumMode = 0;     // 0 .. 2
+    float VelocityOrThickness = 0.0f;  // edit "Скорость /толщина"
+    std::int32_t ThicknessGiven = 0;   // the edit holds a thickness
+    double ShapeFactor = 1.0;          // beta
+    bool Detrend = false;
+};
+
+// Uncertainty of a refined frequency, in bins: the largest error of the Gaussian
+// interpolation on an undamped sine between two bins (a damped one errs less).
+inline constexpr double kRefinedErrorBins = 0.17;
+
+struct PointReport {
+    std::uint32_t Point = 0;  // 0-based
+    bool HasPeak = false;     // a maximum is listed in the band
+    // The strongest listed maximum as the list shows it, and the derived value of a
+    // click on it.
+    std::uint32_t Frequency = 0;
+    float Amplitude = 0.0f;
+    std::optional<float> Derived;  // none for 0 Hz with a velocity given
+    // Its frequency between the bins, and whether the refinement applied.
+    double RefinedFrequency = 0.0;
+    bool Refined = false;
+    // Thickness (velocity given) or velocity (thickness given) from the refined
+    // frequency, with its +- from the frequency's uncertainty.
+    std::optional<double> Result;
+    std::optional<double> Uncertainty;
+    std::optional<double> Quality;  // of the peak, whether or not the display is on
+    std::uint32_t HitsUsed = 0;     // traces that entered the spectrum
+    std::vector<HitCheck> Hits;
+    std::optional<HitSpread> Spread;
+};
+
+// The row of point (0-based) from the buffers of a run of that point in modes 0 to 2 as
+// RunAnalysis leaves them (peaks of the full spectrum, the band cut to bandFirst ..
+// bandLast), then checks its hits. A run that did not get that far gives a row without
+// a peak.
+PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point, bool ran,
+                             std::uint32_t bandFirst, std::uint32_t bandLast);
+
+// The calibration of the velocity at a point of known thickness: Cp = 2 h f / beta from
+// the point's refined dominant frequency; none when it has no listed maximum.
+std::optional<double> CalibratedVelocity(const PointReport& point, double thickness,
+                                         double shapeFactor);
+
+}  // namespace karvelo

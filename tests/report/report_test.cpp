@@ -1,0 +1,160 @@
+// The numbers behind the per-point report: peak frequencies between the bins, trend
+// removal, the checks of a point's hits and the CSV cells.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "analysis/analysis_test_support.h"
+#include "analysis/detrend.h"
+#include "analysis/frequency_axis.h"
+#include "analysis/peak_refinement.h"
+#include "analysis/peaks.h"
+#include "analysis/spectrum_modes.h"
+#include "report/hit_check.h"
+#include "report/report_table.h"
+
+namespace karvelo {
+namespace {
+
+constexpr std::uint16_t kSamples = 2048;
+constexpr std::uint16_t kInterval = 31;  // us, as the built-in profiles
+constexpr double kDt = kInterval * 1e-6;
+
+class ReportTest : public testing::AnalysisTest {
+  protected:
+    // Record r = a (decaying) sine of frequency hz plus noise of the given level.
+    static void WriteSine(std::size_t record, double hz, double amplitude = 1.0, double tau = 0.0,
+                          double noise = 0.0, double clip = 0.0) {
+        std::uint64_t state = 12345 + record;
+        WriteTrace(record, [=](std::size_t s) mutable {
+            const double t = static_cast<double>(s) * kDt;
+            double v = amplitude * std::sin(2.0 * std::numbers::pi * hz * t);
+            if (tau > 0.0) {
+                v *= std::exp(-t / tau);
+            }
+            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+            // Uniform noise of the given RMS level relative to the amplitude.
+            v += noise * amplitude * std::sqrt(12.0) *
+                 (static_cast<double>(state >> 11) / 9007199254740992.0 - 0.5);
+            return clip > 0.0 ? std::clamp(v, -clip, clip) : v;
+        });
+    }
+
+    // The refined and the bin frequency of the strongest maximum of record 0's spectrum.
+    static std::pair<double, double> StrongestPeak() {
+        const FrequencyAxis axis = MakeFrequencyAxis(kSamples, kInterval);
+        LoadTraceSamples(0, kSamples);
+        EXPECT_TRUE(TransformTraceSamples(kSamples, kInterval));
+        static std::array<float, kMaxSpectrumBins> spectrum;
+        const std::span<float> values(spectrum.data(), axis.BinCount);
+        NormaliseSpectrum(std::span(AmplitudeSpectrum).first(axis.BinCount), values, true);
+        const std::vector<LocalMaximum> peaks = LocalMaximaOf(values);
+        const auto best = std::max_element(peaks.begin(), peaks.end(), [&](auto a, auto b) {
+            return values[a.Bin] < values[b.Bin];
+        });
+        const double binFrequency = best->Bin * axis.Step;
+        return {RefinePeakFrequency(values, best->Bin, axis.ResampledStep, binFrequency).Frequency,
+                binFrequency};
+    }
+};
+
+TEST_F(ReportTest, RefinedFrequencyErrorOfSinesBetweenTheBins) {
+    // Offsets from a bin, in bins, for an undamped sine, one that decays as the plates'
+    // echoes do (12 ms), and the same with 1 % noise. The bound of the undamped sine is
+    // the uncertainty the report gives a refined frequency.
+    WriteProfile(1, kInterval, kSamples, 1);
+    const double step = MakeFrequencyAxis(kSamples, kInterval).ResampledStep;
+    struct Case {
+        const char* name;
+        double tau;
+        double noise;
+        double bound;  // in bins
+    };
+    const Case cases[] = {
+        {"undamped sine", 0.0, 0.0, kRefinedErrorBins},
+        {"damped sine", 0.012, 0.0, 0.08},
+        {"damped sine, 1 % noise", 0.012, 0.01, 0.09},
+    };
+    for (const Case& c : cases) {
+        double worst = 0.0;
+        double worstBin = 0.0;
+        for (const double offset : {0.0, 0.1, 0.2, 0.25, 0.3, 0.4, 0.5}) {
+            const double hz = (100.0 + offset) * step;
+            WriteSine(0, hz, 1000.0, c.tau, c.noise);
+            const auto [refined, bin] = StrongestPeak();
+            worst = std::max(worst, std::abs(refined - hz) / step);
+            worstBin = std::max(worstBin, std::abs(bin - hz) / step);
+        }
+        std::cout << c.name << ": largest error " << worst << " bins (bin frequency " << worstBin
+                  << ")\n";
+        EXPECT_LT(worst, c.bound) << c.name;
+        EXPECT_LT(worst, worstBin) << c.name;
+    }
+}
+
+TEST_F(ReportTest, TrendRemovalLeavesOnlyTheSignal) {
+    std::vector<double> samples(101);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = 5.0 + 0.25 * static_cast<double>(i) + (i % 2 == 0 ? 1.0 : -1.0);
+    }
+    RemoveLinearTrend(samples);
+    // What is left of an alternating signal on a line: the signal, less its own tiny fit.
+    double sum = 0.0;
+    for (const double v : samples) {
+        sum += v;
+        EXPECT_NEAR(std::abs(v), 1.0, 0.03);
+    }
+    EXPECT_NEAR(sum, 0.0, 1e-9);
+
+    // Off, a trace's spectrum is the plain one; on, its 0 Hz bin is gone.
+    WriteProfile(1, kInterval, kSamples, 1);
+    WriteTrace(0, [](std::size_t s) { return 200.0 + 0.1 * s + std::sin(0.3 * s); });
+    AnalysisRequest request = NewRequest();
+    ASSERT_TRUE(ComputeSelectionSpectrum(request));
+    const float plainZero = SelectionSpectrum[0];
+    request.Detrend = true;
+    ASSERT_TRUE(ComputeSelectionSpectrum(request));
+    EXPECT_EQ(plainZero, 1.0f);  // the offset swamps the normalisation
+    EXPECT_LT(SelectionSpectrum[0], 0.01f);
+}
+
+TEST_F(ReportTest, EachFlagIsRaisedByTheHitMadeForIt) {
+    // Five hits of one point at 1575 Hz: a normal pair, a weak one, one at 1700 Hz and
+    // one clipped at 80 % of its amplitude.
+    WriteProfile(5, kInterval, kSamples, 5);
+    ASSERT_EQ(TracesPerPoint, 5u);
+    WriteSine(0, 1575.0, 1000.0, 0.012);
+    WriteSine(1, 1575.0, 1000.0, 0.012);
+    WriteSine(2, 1575.0, 50.0, 0.012);
+    WriteSine(3, 1700.0, 1000.0, 0.012);
+    WriteSine(4, 1575.0, 1000.0, 0.012, 0.0, 800.0);
+    const auto axis = MakeFrequencyAxis(kSamples, kInterval);
+    const std::vector<HitCheck> hits = CheckHits(0, 1, axis.BinCount - 1, false);
+    ASSERT_EQ(hits.size(), 5u);
+    EXPECT_EQ(FlagsText(hits), "2:weak 3:outlier 4:clipped");
+    const auto spread = SpreadOf(hits);
+    ASSERT_TRUE(spread);
+    EXPECT_NEAR(spread->Median, 1575.0, 2.0);
+    EXPECT_NEAR(spread->Max, 1700.0, 2.0);
+}
+
+TEST(ReportTable, CsvCellsAreQuotedOnlyWhenTheyMustBe) {
+    struct Case {
+        std::vector<std::string> cells;
+        std::string record;
+    };
+    const Case cases[] = {
+        {{"1", "1575", ""}, "1,1575,\r\n"},
+        {{"3:weak,outlier"}, "\"3:weak,outlier\"\r\n"},
+        {{"say \"hi\"", "a\nb"}, "\"say \"\"hi\"\"\",\"a\nb\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CsvRecord(c.cells), c.record);
+    }
+}
+
+}  // namespace
+}  // namespace karvelo
