@@ -36,9 +36,10 @@ struct AnalysisRequest {
     float DerivedValue = 0.0f;  // out
     float QualityValue = 0.0f;  // out
     std::int32_t ThicknessGiven = 0;
-    float Contrast = 0.0f;     // 0..1, mode 3 only
-    double ShapeFactor = 1.0;  // beta of the thickness formula, 0.5 .. 1.2
-    bool Detrend = false;      // subtract each trace's least-squares line before resampling
+    float Contrast = 0.0f;          // 0..1, mode 3 only
+    double RefinedFrequency = 0.0;  // out: a clicked maximum's frequency between the bins
+    double ShapeFactor = 1.0;       // beta of the thickness formula, 0.5 .. 1.2
+    bool Detrend = false;           // subtract each trace's least-squares line before resampling
 };
 
 // One-shot flags: set by the form's actions, cleared by the run that acted on them.

@@ -76,6 +76,15 @@ void FindLocalMaxima(std::uint32_t binCount) {
     }
 }
 
+std::optional<std::size_t> PeakAtBin(std::uint32_t fullBin) {
+    for (std::size_t k = 0; k < PeakCount; ++k) {
+        if (PeakBins[k] == fullBin) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
 void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iMax) {
     AnalysisControls* controls = request.Controls;
     if (controls == nullptr) {

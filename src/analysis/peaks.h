@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,6 +30,10 @@ std::vector<LocalMaximum> LocalMaximaOf(std::span<const float> a);
 // and BinFrequencies as they stand before the band cut (a plateau's frequency is the
 // truncated mean of its edge frequencies). M >= 3.
 void FindLocalMaxima(std::uint32_t binCount);
+
+// Index into the Peak arrays of the maximum recorded at fullBin (full-spectrum
+// numbering), if there is one.
+std::optional<std::size_t> PeakAtBin(std::uint32_t fullBin);
 
 // Rewrites the list of maxima: the maxima whose bin lies in iMin..iMax (inclusive,
 // full-spectrum numbering) as "(%d;%.3e)" lines; empty in mode 3. Selects line 0.

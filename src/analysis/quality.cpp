@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "analysis/analysis_buffers.h"
+#include "analysis/peaks.h"
 #include "analysis/text_file_save.h"
 #include "common/error_messages.h"
 #include "common/number_format.h"
@@ -22,15 +23,6 @@ constexpr const char* kQualityFileName = "quality.txt";
 void ShowQualityStatics(const AnalysisRequest& request, bool visible) {
     ShowAnalysisStatic(request, AnalysisStatic::Quality, visible);
     ShowAnalysisStatic(request, AnalysisStatic::QualityCaption, visible);
-}
-
-bool IsListedMaximum(std::uint32_t fullBin) {
-    for (std::size_t k = 0; k < PeakCount; ++k) {
-        if (PeakBins[k] == fullBin) {
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace
@@ -78,7 +70,7 @@ void ComputeQuality(AnalysisRequest& request, std::uint32_t b, std::uint32_t iMi
         return;
     }
     ShowQualityStatics(request, true);
-    if (count > kSpectrumRowStride || b >= count || !IsListedMaximum(b + iMin)) {
+    if (count > kSpectrumRowStride || b >= count || !PeakAtBin(b + iMin)) {
         ShowQualityStatics(request, false);
         return;
     }

@@ -13,8 +13,10 @@
 #include "app/correlation_dialog.h"
 #include "app/open_profile_dialog.h"
 #include "app/picking_bar.h"
+#include "app/profile_report_window.h"
 #include "app/surface_print.h"
 #include "app/toolbar_icons.h"
+#include "common/error_messages.h"
 #include "common/save_file_chooser.h"
 #include "plot/click_regions.h"
 #include "profile/segy_save.h"
@@ -80,6 +82,8 @@ void MainWindow::CreateMenus() {
             [this] { session_.OnQualitySave(); });
     connect(tools->addAction(QString::fromUtf8("Корр. функция")), &QAction::triggered, this,
             &MainWindow::OnCorrelation);
+    connect(tools->addAction(QString::fromUtf8("Отчёт по профилю")), &QAction::triggered, this,
+            &MainWindow::OnProfileReport);
 
     // The toolbar's own visibility keeps the check mark of "&Toolbar".
     connect(toolBar_, &QToolBar::visibilityChanged, toolbar, [toolbar](bool visible) {
@@ -126,6 +130,20 @@ void MainWindow::OnFileOpen() {
         OpenProfileDialog dialog(this, openFiles_);
         dialog.exec();
     });
+}
+
+void MainWindow::OnProfileReport() {
+    const std::vector<PointReport> rows = session_.ProfileReport();
+    if (rows.empty()) {
+        // Nothing loaded, or the profile spectrum, which lists no maxima.
+        ReportError(kErrCannotExecute, true);
+        return;
+    }
+    auto* window =
+        new ProfileReportWindow(this, rows, session_.CurrentReportSettings(),
+                                [this](std::uint32_t point) { session_.SelectPoint(point); });
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void MainWindow::OnSaveSegy() {

@@ -42,6 +42,7 @@ class MainWindow : public QMainWindow {
     void OnPicking(bool checked);
     void OnQualityDisplay();
     void OnCorrelation();
+    void OnProfileReport();
 
     FormSession& session_;
     const Surface& drawing_;

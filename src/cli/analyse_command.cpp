@@ -30,6 +30,9 @@ void PrintClickResult(const CliSession& cli) {
     if (cli.analysisControls.IsShown(AnalysisStatic::Quality)) {
         std::cout << "quality " << FormatFieldFloat(state.QualityValue) << '\n';
     }
+    if (cli.analysisControls.IsShown(AnalysisStatic::Refined)) {
+        std::cout << "refined " << FormatDefault(state.RefinedFrequency) << '\n';
+    }
 }
 
 // Answers the save dialog of one action with the option's file.

@@ -1,5 +1,5 @@
 // The controls of the main form that the analysis touches: the list of local maxima
-// (list box 1030), five statics and the spectrum export button "S" (1052).
+// (list box 1030), seven statics and the spectrum export button "S" (1052).
 #pragma once
 
 #include <string>
@@ -12,12 +12,15 @@ enum class AnalysisStatic {
     DerivedCaption,  // 1045 "Толщина/скорость"
     Quality,         // 1053, quality factor
     QualityCaption,  // 1054 "Добротность"
+    Refined,         // a clicked maximum's frequency between the bins
+    RefinedCaption,  // "Уточн. частота"
 };
 
 // Every static a run hides, in control order.
 inline constexpr AnalysisStatic kAnalysisStatics[] = {
-    AnalysisStatic::Frequency, AnalysisStatic::Derived, AnalysisStatic::DerivedCaption,
-    AnalysisStatic::Quality, AnalysisStatic::QualityCaption};
+    AnalysisStatic::Frequency,     AnalysisStatic::Derived,        AnalysisStatic::DerivedCaption,
+    AnalysisStatic::Quality,       AnalysisStatic::QualityCaption, AnalysisStatic::Refined,
+    AnalysisStatic::RefinedCaption};
 
 class AnalysisControls {
   public:

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "analysis/analysis_buffers.h"
+#include "analysis/frequency_axis.h"
+#include "analysis/peak_refinement.h"
 #include "analysis/peaks.h"
 #include "analysis/quality.h"
+#include "profile/profile_image.h"
 
 namespace karvelo {
 
@@ -32,6 +36,19 @@ std::optional<SpectrumHit> SpectrumClick(AnalysisRequest& request, const PlotLay
     ShowAnalysisStatic(request, AnalysisStatic::DerivedCaption, true);
     request.ClickFrequency = frequency;
     DeriveThicknessOrVelocity(request, frequency);
+    // On a listed maximum, its frequency between the bins.
+    const auto fullBin = static_cast<std::uint32_t>(hit.Bin) + firstBin;
+    if (const std::optional<std::size_t> peak = PeakAtBin(fullBin)) {
+        const FrequencyAxis axis =
+            MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit);
+        const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
+        request.RefinedFrequency =
+            RefinePeakFrequency(std::span(SelectionSpectrum).first(bins), fullBin,
+                                axis.ResampledStep, PeakFrequencies[*peak])
+                .Frequency;
+        ShowAnalysisStatic(request, AnalysisStatic::Refined, true);
+        ShowAnalysisStatic(request, AnalysisStatic::RefinedCaption, true);
+    }
     if (QualityDisplayOn) {
         ComputeQuality(request, static_cast<std::uint32_t>(hit.Bin), firstBin,
                        static_cast<std::uint32_t>(binFrequencies.size()));

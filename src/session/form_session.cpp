@@ -37,8 +37,7 @@ void FormSession::InitialUpdate() {
     controls_.Invalidate();
 }
 
-AnalysisRequest FormSession::PrepareAction(bool correct) {
-    surface_.FillWhite();
+void FormSession::ReadCheckedControls() {
     controls_.ReadControls(state_);
     if (!IsValidShapeFactor(state_.ShapeFactor)) {
         // Refused like any value out of its range; the last accepted one stays.
@@ -47,6 +46,11 @@ AnalysisRequest FormSession::PrepareAction(bool correct) {
         controls_.WriteControls(state_);
     }
     acceptedShapeFactor_ = state_.ShapeFactor;
+}
+
+AnalysisRequest FormSession::PrepareAction(bool correct) {
+    surface_.FillWhite();
+    ReadCheckedControls();
 
     // Point and trace numbers are kept inside the loaded profile; a negative trace
     // number counts as too large.
@@ -197,14 +201,7 @@ void FormSession::OnExportSpectrum() {
 }
 
 void FormSession::OnLButtonDown(int x, int y) {
-    controls_.ReadControls(state_);
-    if (!IsValidShapeFactor(state_.ShapeFactor)) {
-        // Refused like any value out of its range; the last accepted one stays.
-        ReportError(kErrInvalidValue, true);
-        state_.ShapeFactor = acceptedShapeFactor_;
-        controls_.WriteControls(state_);
-    }
-    acceptedShapeFactor_ = state_.ShapeFactor;
+    ReadCheckedControls();
     if (state_.SpectrumMode != kProfileSpectrum) {
         AnalysisRequest request = PrepareAction();
         request.RequestKind = kRequestClick;
@@ -214,6 +211,7 @@ void FormSession::OnLButtonDown(int x, int y) {
         state_.ClickFrequency = request.ClickFrequency;
         state_.DerivedValue = request.DerivedValue;
         state_.QualityValue = request.QualityValue;
+        state_.RefinedFrequency = request.RefinedFrequency;
         controls_.WriteControls(state_);
         SetPickRegionActive(false);
     } else {
@@ -239,6 +237,13 @@ void FormSession::OnDeletePicks() {
 
 void FormSession::OnSavePicks() {
     SavePicks(chooser_, [this] { RedrawView(); });
+}
+
+void FormSession::SelectPoint(std::uint32_t point) {
+    ReadCheckedControls();  // what was typed stays
+    state_.PointNumber = point;
+    controls_.WriteControls(state_);
+    OnSpectrumSettings();
 }
 
 ReportSettings FormSession::CurrentReportSettings() const {

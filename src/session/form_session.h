@@ -80,6 +80,8 @@ class FormSession {
     // beta and trend removal: each point is run as if chosen in "Номер точки", then the
     // form's own point is shown again. Empty in mode 3 or with nothing loaded.
     std::vector<PointReport> ProfileReport();
+    // Shows point (0-based) as if typed into "Номер точки".
+    void SelectPoint(std::uint32_t point);
     // The settings the report reads from the form as it stands.
     ReportSettings CurrentReportSettings() const;
 
@@ -97,6 +99,9 @@ class FormSession {
     bool CorrelationAvailable() const;
 
   private:
+    // Reads the controls into the state; a shape factor out of range is refused with
+    // error 13 and the last accepted one written back.
+    void ReadCheckedControls();
     // The first steps of every action: clear the surface, read the controls, keep point
     // and trace inside the loaded profile (when correct), fill the request.
     AnalysisRequest PrepareAction(bool correct);

@@ -20,6 +20,7 @@ struct FormState {
     std::int32_t ThicknessGiven = 0;   // check box 1044
     std::int32_t ContrastPos = 0;      // scroll bar 1046, 0..100
     float QualityValue = 0.0f;         // static 1053
+    double RefinedFrequency = 0.0;     // static "Уточн. частота", Hz
     float ShapeFactor = 1.0f;          // edit "β", 0.5 .. 1.2
     std::int32_t Detrend = 0;          // check box "Убрать тренд"
 };

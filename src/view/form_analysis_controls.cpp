@@ -38,6 +38,12 @@ void FormAnalysisControls::ShowStatic(AnalysisStatic which, bool visible) {
         case AnalysisStatic::QualityCaption:
             label = w_.qualityCaption;
             break;
+        case AnalysisStatic::Refined:
+            label = w_.refined;
+            break;
+        case AnalysisStatic::RefinedCaption:
+            label = w_.refinedCaption;
+            break;
     }
     if (label != nullptr) {
         label->setVisible(visible);

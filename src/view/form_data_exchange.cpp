@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/field_exchange.h"
+#include "common/number_format.h"
 
 namespace karvelo {
 
@@ -32,7 +33,11 @@ void FormDataExchange::ReadControls(FormState& state) {
     }
     state.ThicknessGiven = w_.thicknessGiven->isChecked() ? 1 : 0;
     state.ContrastPos = w_.contrast->value();
-    ReadField(w_.quality, state.QualityValue);
+    if (!ReadField(w_.quality, state.QualityValue) ||
+        !ReadField(w_.shapeFactor, state.ShapeFactor)) {
+        return;
+    }
+    state.Detrend = w_.detrend->isChecked() ? 1 : 0;
 }
 
 void FormDataExchange::WriteControls(const FormState& state) {
@@ -58,6 +63,10 @@ void FormDataExchange::WriteControls(const FormState& state) {
     w_.thicknessGiven->setChecked(state.ThicknessGiven != 0);
     w_.contrast->setValue(state.ContrastPos);
     WriteField(w_.quality, state.QualityValue);
+    WriteField(w_.shapeFactor, state.ShapeFactor);
+    w_.detrend->setChecked(state.Detrend != 0);
+    // Six significant digits, as the report prints it.
+    w_.refined->setText(QString::fromStdString(FormatDefault(state.RefinedFrequency)));
 }
 
 void FormDataExchange::EnableProfileSpectrumRadio() {

@@ -1,5 +1,6 @@
 #include "view/form_view.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,6 +78,8 @@ void FormView::ConnectControls() {
     }
     connect(w.defaultBand, &QPushButton::clicked, this, [&s] { s.OnDefaultBand(); });
     connect(w.exportSpectrum, &QPushButton::clicked, this, [&s] { s.OnExportSpectrum(); });
+    connect(w.detrend, &QCheckBox::clicked, this, [&s] { s.OnSpectrumSettings(); });
+    connect(w.calibrate, &QPushButton::clicked, this, [&s] { s.OnCalibrateVelocity(); });
     connect(w.contrast, &QScrollBar::actionTriggered, this, &FormView::OnContrastAction);
     connect(w.contrast, &QScrollBar::sliderMoved, this, &FormView::OnContrastTrack);
     connect(w.contrast, &QScrollBar::sliderReleased, this, &FormView::OnContrastRelease);

@@ -108,10 +108,17 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.exportSpectrum->setEnabled(false);
     w.qualityCaption = Static("Добротность", form, 149, 395, 46, 8);
     w.quality = Static("Static", form, 210, 396, 56, 8);
+    // Below the template's controls, in the left column and under the click read-out.
+    Static("β", form, 24, 368, 30, 8);
+    w.shapeFactor = Edit(form, 81, 366, 40, 14);
+    w.detrend = PlaceAt(new QCheckBox(Text("Убрать тренд"), form), 24, 384, 100, 10);
+    w.calibrate = Button("Калибровка Cp", form, 24, 398, 97, 14);
+    w.refinedCaption = Static("Уточн. частота", form, 149, 406, 58, 8);
+    w.refined = Static("Static", form, 210, 406, 56, 8);
 
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              w.paletteCaption, w.contrastCaption, w.contrast, w.frequency, w.derivedCaption,
-             w.derived, w.qualityCaption, w.quality}) {
+             w.derived, w.qualityCaption, w.quality, w.refinedCaption, w.refined}) {
         hidden->hide();
     }
 
@@ -135,6 +142,9 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.frequency->setObjectName(QStringLiteral("frequency"));
     w.derived->setObjectName(QStringLiteral("derived"));
     w.quality->setObjectName(QStringLiteral("quality"));
+    w.shapeFactor->setObjectName(QStringLiteral("shapeFactor"));
+    w.detrend->setObjectName(QStringLiteral("detrend"));
+    w.refined->setObjectName(QStringLiteral("refined"));
     return w;
 }
 

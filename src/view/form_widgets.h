@@ -42,6 +42,13 @@ struct FormWidgets {
     QPushButton* exportSpectrum = nullptr;  // 1052 "S"
     QLabel* qualityCaption = nullptr;       // 1054 "Добротность"
     QLabel* quality = nullptr;              // 1053
+    // Beyond the template: the shape factor, trend removal, calibration and the refined
+    // frequency of a clicked maximum.
+    QLineEdit* shapeFactor = nullptr;  // "β"
+    QCheckBox* detrend = nullptr;      // "Убрать тренд"
+    QPushButton* calibrate = nullptr;  // "Калибровка Cp"
+    QLabel* refinedCaption = nullptr;  // "Уточн. частота"
+    QLabel* refined = nullptr;
 };
 
 // Creates every control of the form on form in template order (the tab order), with its

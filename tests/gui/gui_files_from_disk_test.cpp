@@ -118,10 +118,12 @@ class FilesFromDiskTest : public QObject {
     }
 
     void savingWithNothingLoadedIsRefused() {
-        h_->chooser.SetPath("unused.sgy");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("unused.sgy"));
+        h_->chooser.SetPath(path.toStdString());
         h_->Choose(kSaveSegy);
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"No data to save."});
-        QVERIFY(!QFileInfo::exists(QStringLiteral("unused.sgy")));
+        QVERIFY(!QFileInfo::exists(path));
     }
 
   private:
