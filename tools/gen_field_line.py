@@ -2,6 +2,7 @@
 """Writes a sample line of field recordings in the format instruments export.
 
     python3 tools/gen_field_line.py [OUTDIR] [--cli PATH]
+    python3 tools/gen_field_line.py --grid [OUTDIR]
 
 OUTDIR (default data/line-B) receives P-1.txt .. P-28.txt, one text file per measuring
 point (one hit, one channel): 2000 lines "TIME<TAB>AMPLITUDE", time in seconds from
@@ -26,6 +27,13 @@ Each recording of point k (1-based) is
 
 With DT = 5 us and 2000 samples the spectrum bins are 100 Hz apart; the frequencies are
 printed one line per point as "P-k f_k".
+
+With --grid, OUTDIR (default data/grid) instead receives a survey grid of 12 rows (A..L)
+and 21 columns, one recording per position named as field crews name them: "A-01.txt"
+.. "L-21.txt", the same signal with f = 9000 Hz, except a delaminated zone (rows D..F,
+columns 8..12) that rings at 5000 Hz and a thinner strip (column 21) at 11000 Hz.
+Position B-05 was not measured and has no file. One line per written position is
+printed as "B-02 f".
 """
 
 import math
@@ -65,8 +73,20 @@ def sci(value):
     return "%sE%d" % (mantissa, int(exponent))
 
 
-def recording(k, rng):
-    f = resonance(k)
+GRID_ROWS = "ABCDEFGHIJKL"
+GRID_COLUMNS = 21
+
+
+def grid_resonance(row, column):
+    if row in "DEF" and 8 <= column <= 12:
+        return 5000.0
+    if column == GRID_COLUMNS:
+        return 11000.0
+    return 9000.0
+
+
+def recording(k, rng, f=None):
+    f = resonance(k) if f is None else f
     amplitude = 0.03 + 0.002 * (k % 3)
     lines = []
     for i in range(N):
@@ -88,7 +108,25 @@ def write_atomically(path, text):
     os.replace(temp, path)
 
 
+def write_grid(outdir):
+    os.makedirs(outdir, exist_ok=True)
+    rng = Lcg(20241130)
+    k = 0
+    for row in GRID_ROWS:
+        for column in range(1, GRID_COLUMNS + 1):
+            k += 1
+            if row == "B" and column == 5:
+                continue
+            f = grid_resonance(row, column)
+            name = "%s-%02d" % (row, column)
+            write_atomically(os.path.join(outdir, name + ".txt"), recording(k, rng, f))
+            print("%s %d" % (name, f))
+
+
 def main(argv):
+    if argv and argv[0] == "--grid":
+        write_grid(argv[1] if len(argv) > 1 else "data/grid")
+        return
     outdir = "data/line-B"
     # The build of the checkout this script belongs to, wherever it is run from.
     cli = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build", "bin", "karvelo-cli")

@@ -10,6 +10,7 @@
 #include "analysis/fftw_wisdom.h"
 #include "cli/analyse_command.h"
 #include "cli/cli_options.h"
+#include "cli/grid_command.h"
 #include "cli/open_options.h"
 #include "profile/profile_image.h"
 #include "profile/segy_save.h"
@@ -63,6 +64,14 @@ const char* const kHelp =
     "                         the spectrum used, the spread of their own dominant\n"
     "                         frequencies and the flagged ones (TRACE:clipped,weak,\n"
     "                         outlier); '-' where there is no value\n"
+    "  grid                   the survey map of a grid: every file of --files belongs to\n"
+    "                         the position its name gives (--name-pattern, default a row\n"
+    "                         label, a separator and a column number: B-02.txt); the\n"
+    "                         files of one position are its hits. Prints a table of the\n"
+    "                         rows and columns with each position's dominant refined\n"
+    "                         frequency in the band (the thickness with --velocity, the\n"
+    "                         velocity with --thickness), '-' for an empty cell; --png\n"
+    "                         draws the map, --csv writes the table\n"
     "  correlate P1 T1 P2 T2  the correlation dialog's 'Обработать' for point/trace P1 T1\n"
     "                         against P2 T2 (0-based); needs --tmax T or --full-range;\n"
     "                         prints 'lags N' and 'largest VALUE at LAG'\n"
@@ -93,6 +102,14 @@ const char* const kHelp =
     "  --calibrate-point P    (report) with --thickness H: the velocity from point P's\n"
     "                         refined dominant frequency, printed and used for every\n"
     "                         point\n"
+    "Grid options: --mode (single, average, product), --fmin, --fmax, --velocity,\n"
+    "  --thickness, --beta, --detrend, --png FILE, --csv FILE, --hits N (every position\n"
+    "  must have N files), and\n"
+    "  --name-pattern REGEX    ECMAScript expression searched in each file name: group 1\n"
+    "                         the row label, group 2 the column number\n"
+    "  --range LOW,HIGH       the values of the palette's first and last colour (default\n"
+    "                         the data's range)\n"
+    "  --annotate             write each cell's value into it\n"
     "Correlation options:\n"
     "  --tmax T               largest lag in microseconds\n"
     "  --full-range           every possible lag\n"
@@ -148,6 +165,9 @@ const std::map<std::string, std::set<std::string>>& OwnOptions() {
          {"trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "default-band", "beta",
           "detrend", "csv", "calibrate-point"}},
         {"correlate", {"tmax", "full-range", "png", "values"}},
+        {"grid",
+         {"mode", "fmin", "fmax", "velocity", "thickness", "beta", "detrend", "name-pattern",
+          "range", "annotate", "png", "csv"}},
     };
     return kOwnOptions;
 }
@@ -177,6 +197,7 @@ int Run(int argc, char** argv) {
     std::vector<OptionSpec> specs{{"help", false}};
     AddOpenOptionSpecs(specs);
     AddAnalyseOptionSpecs(specs);
+    AddGridOptionSpecs(specs);
     const CliOptions options = ParseCommandLine(argc, argv, specs, CommandNames());
     if (options.Has("help") || options.command == "help") {
         std::cout << kHelp;
@@ -194,6 +215,9 @@ int Run(int argc, char** argv) {
     }
     if (options.command == "correlate") {
         return RunCorrelate(options);
+    }
+    if (options.command == "grid") {
+        return RunGrid(options);
     }
     const std::size_t wanted = options.command == "info" ? 0 : 1;
     if (options.positionals.size() != wanted) {

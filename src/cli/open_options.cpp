@@ -21,6 +21,20 @@ bool IsOpenOption(const std::string& name) {
            name == "first-samples" || name == "whole-us";
 }
 
+int ChannelModeOption(const CliOptions& options) {
+    const std::string channels = options.Value("channels").value_or("both");
+    if (channels == "1") {
+        return kChannel1;
+    }
+    if (channels == "2") {
+        return kChannel2;
+    }
+    if (channels != "both") {
+        throw UsageError{"--channels must be 1, 2 or both"};
+    }
+    return kBothChannels;
+}
+
 bool PerformOpen(const CliOptions& options, std::ostream& err) {
     const std::vector<std::string> files = options.Values("files");
     if (!files.empty() && options.Has("profile")) {
@@ -39,18 +53,7 @@ bool PerformOpen(const CliOptions& options, std::ostream& err) {
             throw UsageError{"--profile must be 1 or 2"};
         }
     }
-    int channelMode = kBothChannels;
-    if (const auto channels = options.Value("channels")) {
-        if (*channels == "1") {
-            channelMode = kChannel1;
-        } else if (*channels == "2") {
-            channelMode = kChannel2;
-        } else if (*channels == "both") {
-            channelMode = kBothChannels;
-        } else {
-            throw UsageError{"--channels must be 1, 2 or both"};
-        }
-    }
+    const int channelMode = ChannelModeOption(options);
     std::uint32_t hits = kMinHitsPerPoint;
     if (const auto text = options.Value("hits")) {
         // The open dialog's own range validation of the hits edit.

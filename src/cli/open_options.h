@@ -23,6 +23,9 @@ class StreamMessageSink : public MessageSink {
 void AddOpenOptionSpecs(std::vector<OptionSpec>& specs);
 bool IsOpenOption(const std::string& name);
 
+// The channel mode of --channels (default both); throws UsageError for another value.
+int ChannelModeOption(const CliOptions& options);
+
 // Loads the profile the options ask for (defaults: profile 1, both channels, 1 hit), or
 // the files of --files with --first-samples and --whole-us. A refused load (hits value
 // outside 1..20 or not a divisor of the hits per channel, files that cannot be opened or

@@ -1,0 +1,196 @@
+#include "cli/grid_command.h"
+
+#include <chrono>
+#include <iostream>
+#include <optional>
+
+#include "cli/cli_session.h"
+#include "cli/form_fields.h"
+#include "cli/open_options.h"
+#include "common/number_format.h"
+#include "plot/survey_map.h"
+#include "profile/profile_loader.h"
+#include "report/survey_grid.h"
+
+namespace karvelo::cli {
+
+namespace {
+
+constexpr int kExitMessages = 1;
+constexpr int kExitNotOpened = 2;
+// Progress goes to standard error once a grid takes longer than this, then this often.
+constexpr std::chrono::milliseconds kQuietTime{1000};
+constexpr std::chrono::milliseconds kProgressStep{500};
+
+struct ValueRange {
+    double Low = 0.0;
+    double High = 0.0;
+};
+
+std::optional<ValueRange> ParseRange(const std::string& text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto low = ParseReal(text.substr(0, comma));
+    const auto high = ParseReal(text.substr(comma + 1));
+    if (!low || !high || !(*low < *high)) {
+        return std::nullopt;
+    }
+    return ValueRange{*low, *high};
+}
+
+// The value of one position: its dominant refined frequency, or the thickness (velocity
+// given) or velocity (thickness given) the per-point report derives from it.
+std::optional<double> PositionValue(CliSession& cli, const GridPosition& position,
+                                    const CliOptions& options, int channelMode, bool& loaded) {
+    loaded = false;
+    cli.session.OnFileOpen([&] {
+        StreamMessageSink sink(std::cerr);
+        ScopedMessageSink scope(&sink);
+        const auto hits = static_cast<std::uint32_t>(position.Files.size());
+        loaded = LoadProfileFiles(position.Files, channelMode, hits, SourceOptions{});
+    });
+    if (!loaded) {
+        return std::nullopt;
+    }
+    SetFormFields(cli.controls.widgets, options);
+    const std::vector<PointReport> rows = cli.session.ProfileReport();
+    if (rows.empty() || !rows.front().HasPeak) {
+        return std::nullopt;
+    }
+    const PointReport& row = rows.front();
+    if (options.Has("velocity") || options.Has("thickness")) {
+        return row.Result;
+    }
+    return row.RefinedFrequency;
+}
+
+void PrintGrid(const SurveyGrid& grid) {
+    std::cout << "row";
+    for (const std::uint32_t column : grid.Columns) {
+        std::cout << ' ' << column;
+    }
+    std::cout << '\n';
+    for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
+        std::cout << grid.Rows[r];
+        for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
+            const SurveyCell& cell = grid.At(r, c);
+            std::cout << ' ' << (cell.Present ? FormatDefault(cell.Value) : std::string("-"));
+        }
+        std::cout << '\n';
+    }
+}
+
+}  // namespace
+
+void AddGridOptionSpecs(std::vector<OptionSpec>& specs) {
+    for (const char* name : {"name-pattern", "range"}) {
+        specs.push_back({name, true});
+    }
+    specs.push_back({"annotate", false});
+}
+
+int RunGrid(const CliOptions& options) {
+    if (!options.positionals.empty()) {
+        throw UsageError{"grid takes no arguments"};
+    }
+    const std::vector<std::string> files = options.Values("files");
+    if (files.empty()) {
+        throw UsageError{"grid needs --files"};
+    }
+    const std::string pattern = options.Value("name-pattern").value_or(kDefaultGridNamePattern);
+    if (!IsGridNamePattern(pattern)) {
+        throw UsageError{"--name-pattern needs a regular expression with two groups: row, column"};
+    }
+    FormState probe;
+    if (SetFormFields(probe, options)) {
+        throw UsageError{"grid needs a spectrum mode with a list of maxima (not profile)"};
+    }
+    std::optional<ValueRange> range;
+    if (const auto text = options.Value("range")) {
+        range = ParseRange(*text);
+        if (!range) {
+            throw UsageError{"--range needs LOW,HIGH with LOW below HIGH"};
+        }
+    }
+    std::optional<std::uint32_t> wantedHits;
+    if (const auto text = options.Value("hits")) {
+        const auto value = ParseInteger(*text, kMinHitsPerPoint, kMaxHitsPerPoint);
+        if (!value) {
+            throw UsageError{"--hits needs an integer from 1 to 20"};
+        }
+        wantedHits = static_cast<std::uint32_t>(*value);
+    }
+    const int channelMode = ChannelModeOption(options);
+
+    const GridGrouping grouping = GroupByPosition(files, pattern);
+    if (!grouping.Refusal.empty()) {
+        std::cerr << ErrorText(kErrCannotReadFile, true) << '\n' << grouping.Refusal << '\n';
+        return kExitNotOpened;
+    }
+    for (const GridPosition& position : grouping.Positions) {
+        if (wantedHits && position.Files.size() != *wantedHits) {
+            std::cerr << ErrorText(kErrInvalidHits, true) << '\n'
+                      << position.Row << '-' << position.Column << ": " << position.Files.size()
+                      << " files, not the " << *wantedHits << " hits of --hits\n";
+            return kExitNotOpened;
+        }
+    }
+
+    CliSession cli;
+    CountingMessageSink messages;
+    cli.session.InitialUpdate();
+    std::vector<std::optional<double>> values;
+    const auto start = std::chrono::steady_clock::now();
+    auto nextReport = start + kQuietTime;
+    for (std::size_t i = 0; i < grouping.Positions.size(); ++i) {
+        bool loaded = false;
+        values.push_back(PositionValue(cli, grouping.Positions[i], options, channelMode, loaded));
+        if (!loaded) {
+            return kExitNotOpened;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= nextReport) {
+            std::cerr << "grid: " << i + 1 << " of " << grouping.Positions.size() << " points\n";
+            nextReport = now + kProgressStep;
+        }
+    }
+    const SurveyGrid grid = LayOutGrid(grouping.Positions, values);
+    PrintGrid(grid);
+
+    bool written = true;
+    if (const auto csv = options.Value("csv")) {
+        if (!WriteSurveyCsv(*csv, grid)) {
+            std::cout << "error: cannot write " << *csv << '\n';
+            written = false;
+        }
+    }
+    if (const auto png = options.Value("png")) {
+        if (!range) {
+            range = ValueRange{0.0, 0.0};
+            bool first = true;
+            for (const SurveyCell& cell : grid.Cells) {
+                if (cell.Present) {
+                    range->Low = first ? cell.Value : std::min(range->Low, cell.Value);
+                    range->High = first ? cell.Value : std::max(range->High, cell.Value);
+                    first = false;
+                }
+            }
+        }
+        SurveyMapStyle style;
+        style.Low = range->Low;
+        style.High = range->High;
+        style.Annotate = options.Has("annotate");
+        style.Caption = options.Has("velocity")    ? "Thickness"
+                        : options.Has("thickness") ? "Velocity"
+                                                   : "Frequency,Hz.";
+        Surface map(SurveyMapWidth(grid), SurveyMapHeight(grid));
+        const LabelRenderer labels(map);
+        DrawSurveyMap(map, grid, style);
+        written = WriteSurfacePng(map, *png, std::cout) && written;
+    }
+    return messages.count > 0 || !written ? kExitMessages : 0;
+}
+
+}  // namespace karvelo::cli

@@ -1,0 +1,72 @@
+// karvelo-cli grid: positions from file names, each position's dominant frequency, the
+// CSV grid with its empty cells, and names that give no position.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "cli/run_cli.h"
+#include "fakes/temp_file.h"
+
+namespace karvelo::testing {
+namespace {
+
+// A damped sine of 400 samples at 10 us (bins 250 Hz apart).
+std::string WriteHit(const std::string& name, double hz) {
+    const std::string path = TempFile(name);
+    FILE* out = std::fopen(path.c_str(), "w");
+    for (int s = 0; s < 400; ++s) {
+        const double t = (s + 1) * 10e-6;
+        std::fprintf(out, "%.6E\t%.6E\n", t,
+                     std::exp(-t / 1e-3) * std::sin(2 * std::numbers::pi * hz * t));
+    }
+    std::fclose(out);
+    return path;
+}
+
+TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
+    // Rows G and H, columns 1 .. 3; H-2 was struck twice, G-3 was not measured, and
+    // H-3 rings lower (a delamination).
+    std::string files;
+    for (const auto& [name, hz] : {std::pair{"G-01.txt", 5000.0},
+                                   {"G-2.txt", 5000.0},
+                                   {"H-01.txt", 5000.0},
+                                   {"H-02_a.txt", 5000.0},
+                                   {"H-02_b.txt", 5000.0},
+                                   {"H-03.txt", 3000.0}}) {
+        files += WriteHit(std::string("grid-") + name, hz) + " ";
+    }
+    const std::string csv = TempFile("grid.csv");
+    const auto r = RunCli("grid --name-pattern 'grid-([A-Z])-0*([0-9]+)' --files " + files +
+                          "--fmin 1000 --fmax 20000 --csv " + csv);
+    ASSERT_EQ(r.status, 0) << r.out << r.err;
+    const std::string script =
+        "python3 -c \"import csv,sys; rows=list(csv.reader(open(sys.argv[1], newline='')));"
+        " print(';'.join(','.join(row) for row in rows))\" ";
+    FILE* pipe = popen((script + csv).c_str(), "r");
+    char line[512] = {};
+    ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
+    pclose(pipe);
+    double g1 = 0, g2 = 0, h1 = 0, h2 = 0, h3 = 0;
+    ASSERT_EQ(std::sscanf(line, "row,1,2,3;G,%lf,%lf,;H,%lf,%lf,%lf", &g1, &g2, &h1, &h2, &h3), 5)
+        << line;
+    for (const double cell : {g1, g2, h1, h2}) {
+        EXPECT_NEAR(cell, 5000.0, 250.0);
+    }
+    EXPECT_NEAR(h3, 3000.0, 250.0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);  // header and two rows
+
+    // A name the pattern cannot place refuses the grid and names the file.
+    const auto odd =
+        RunCli("grid --files " + WriteHit("grid-notes.txt", 5000.0) + " " +
+               WriteHit("grid-G-9.txt", 5000.0) + " --name-pattern 'grid-([A-Z])-([0-9]+)'");
+    EXPECT_EQ(odd.status, 2);
+    EXPECT_EQ(odd.err.rfind("Cannot read file.\n", 0), 0u) << odd.err;
+    EXPECT_NE(odd.err.find("grid-notes.txt: the name gives no grid position"), std::string::npos);
+    EXPECT_EQ(RunCli("grid --files x.txt --name-pattern '([A-Z])'").status, 2);  // one group
+}
+
+}  // namespace
+}  // namespace karvelo::testing
