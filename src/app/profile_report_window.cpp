@@ -90,40 +90,8 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
 
 void ProfileReportWindow::DrawCurve(const std::vector<PointReport>& rows,
                                     const ReportSettings& settings) {
-    // With no velocity or thickness typed in, the dominant frequency is what there is.
-    const bool frequencyOnly = settings.VelocityOrThickness == 0.0f;
-    std::vector<std::uint32_t> points;
-    std::vector<float> values;
-    std::vector<float> uncertainties;
-    for (const PointReport& row : rows) {
-        if (!row.HasPeak || (!frequencyOnly && (!row.Result || !row.Uncertainty))) {
-            continue;
-        }
-        points.push_back(row.Point);
-        if (frequencyOnly) {
-            values.push_back(static_cast<float>(row.RefinedFrequency));
-            const double error = row.Result && row.Uncertainty && *row.Result != 0.0
-                                     ? row.RefinedFrequency * *row.Uncertainty / *row.Result
-                                     : 0.0;
-            uncertainties.push_back(static_cast<float>(error));
-        } else {
-            values.push_back(static_cast<float>(*row.Result));
-            uncertainties.push_back(static_cast<float>(*row.Uncertainty));
-        }
-    }
     surface_.FillWhite();
-    PlotLayout layout;
-    layout.Width = kCurveWidth - kValueLabelRoom;
-    layout.Height = kCurveHeight;
-    layout.DrawFrame = true;
-    layout.ShowXCaption = true;
-    layout.ShowYCaption = true;
-    layout.XCaption = "Point number";
-    layout.YCaption =
-        frequencyOnly ? "Frequency,Hz." : (settings.ThicknessGiven != 0 ? "Velocity" : "Thickness");
-    layout.SeriesTicks = true;
-    layout.LabelStep = 50;  // value labels every 50 pixels, as the spectrum panel's
-    DrawReportCurve(surface_, layout, points, values, uncertainties);
+    DrawReportRows(surface_, kCurveWidth - kValueLabelRoom, kCurveHeight, rows, settings);
     // The surface is never smaller than the main one; the curve fills its top left.
     curve_->setPixmap(
         QPixmap::fromImage(textPainter_.Image().copy(0, 0, kCurveWidth, kCurveHeight)));

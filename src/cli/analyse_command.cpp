@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/peaks.h"
+#include "app/report_pdf.h"
 #include "cli/form_fields.h"
 #include "common/number_format.h"
 #include "common/text_file.h"
@@ -49,9 +50,10 @@ void SaveTo(CliSession& cli, const std::optional<std::string>& path, Action acti
 
 void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
     for (const char* name :
-         {"point",        "trace",    "mode",   "view", "fmin", "fmax",           "velocity",
-          "thickness",    "contrast", "click",  "pick", "png",  "spectrum",       "save-picks",
-          "save-quality", "tmax",     "values", "beta", "csv",  "calibrate-point"}) {
+         {"point",    "trace",           "mode",         "view",  "fmin",   "fmax",
+          "velocity", "thickness",       "contrast",     "click", "pick",   "png",
+          "spectrum", "save-picks",      "save-quality", "tmax",  "values", "beta",
+          "csv",      "calibrate-point", "pdf"}) {
         specs.push_back({name, true});
     }
     for (const char* name : {"quality", "default-band", "pick-ok", "full-range", "detrend"}) {
@@ -209,6 +211,13 @@ int RunReport(const CliOptions& options) {
         written = WriteReportCsv(*csv, rows, thicknessGiven);
         if (!written) {
             std::cout << "error: cannot write " << *csv << '\n';
+        }
+    }
+    if (const auto pdf = options.Value("pdf")) {
+        const LabelRenderer application(cli.surface);
+        if (!WriteReportPdf(*pdf, ComposeReport(cli.session, rows))) {
+            std::cout << "error: cannot write " << *pdf << '\n';
+            written = false;
         }
     }
     return messages.count > 0 || !written ? kExitMessages : 0;

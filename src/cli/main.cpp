@@ -99,6 +99,8 @@ const char* const kHelp =
     "                         0.96 for plates)\n"
     "  --detrend              remove each trace's straight-line trend before its spectrum\n"
     "  --csv FILE             (report) also write the table as CSV with a header row\n"
+    "  --pdf FILE             (report) also write the report as an A4 PDF: title block,\n"
+    "                         profile-spectrum map, curve, table, quality values\n"
     "  --calibrate-point P    (report) with --thickness H: the velocity from point P's\n"
     "                         refined dominant frequency, printed and used for every\n"
     "                         point\n"
@@ -163,7 +165,7 @@ const std::map<std::string, std::set<std::string>>& OwnOptions() {
           "png",       "spectrum", "save-picks", "save-quality", "beta",  "detrend"}},
         {"report",
          {"trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "default-band", "beta",
-          "detrend", "csv", "calibrate-point"}},
+          "detrend", "csv", "calibrate-point", "pdf"}},
         {"correlate", {"tmax", "full-range", "png", "values"}},
         {"grid",
          {"mode", "fmin", "fmax", "velocity", "thickness", "beta", "detrend", "name-pattern",

@@ -1,6 +1,8 @@
 // The program's four panels, filled as their callers hand them to DrawPlot.
 #pragma once
 
+#include <string>
+
 #include <cstdint>
 
 #include "plot/plot_layout.h"
@@ -34,6 +36,10 @@ inline constexpr std::uint8_t kCurveLabelStep = 50;
 // labelled in time, others in distance.
 PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval,
                             TimeUnit unit = TimeUnit::kByImageRule);
+
+// The report's curve along the points, at the top left of its own surface: value labels
+// every 50 pixels, no axis ticks of its own.
+PlotLayout ReportCurveLayout(int width, int height, std::string yCaption);
 
 // The spectrum panel (Curve); frequencyStep in Hz between two shown bins.
 PlotLayout SpectrumPanelLayout(float frequencyStep);

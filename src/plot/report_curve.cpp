@@ -6,6 +6,7 @@
 #include "plot/axis_mapping.h"
 #include "plot/axis_ticks.h"
 #include "plot/draw_plot.h"
+#include "plot/plot_panels.h"
 #include "plot/series_values.h"
 
 namespace karvelo {
@@ -52,6 +53,32 @@ void DrawReportCurve(Surface& surface, const PlotLayout& layout,
             surface.LineTo(x + kCapHalfWidth + 1, y);
         }
     }
+}
+
+void DrawReportRows(Surface& surface, int width, int height, const std::vector<PointReport>& rows,
+                    const ReportSettings& settings) {
+    // With no velocity or thickness typed in, the dominant frequency is what there is.
+    const bool frequencyOnly = settings.VelocityOrThickness == 0.0f;
+    std::vector<std::uint32_t> points;
+    std::vector<float> values;
+    std::vector<float> uncertainties;
+    for (const PointReport& row : rows) {
+        if (!row.HasPeak || (!frequencyOnly && (!row.Result || !row.Uncertainty))) {
+            continue;
+        }
+        points.push_back(row.Point);
+        if (frequencyOnly) {
+            values.push_back(static_cast<float>(row.RefinedFrequency));
+            uncertainties.push_back(static_cast<float>(row.FrequencyUncertainty));
+        } else {
+            values.push_back(static_cast<float>(*row.Result));
+            uncertainties.push_back(static_cast<float>(*row.Uncertainty));
+        }
+    }
+    const char* caption =
+        frequencyOnly ? "Frequency,Hz." : (settings.ThicknessGiven != 0 ? "Velocity" : "Thickness");
+    DrawReportCurve(surface, ReportCurveLayout(width, height, caption), points, values,
+                    uncertainties);
 }
 
 }  // namespace karvelo

@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <span>
 
+#include <vector>
+
 #include "plot/plot_layout.h"
 #include "plot/surface.h"
+#include "report/point_report.h"
 
 namespace karvelo {
 
@@ -17,5 +20,11 @@ namespace karvelo {
 void DrawReportCurve(Surface& surface, const PlotLayout& layout,
                      std::span<const std::uint32_t> points, std::span<const float> values,
                      std::span<const float> uncertainties);
+
+// The report's curve of rows in a panel of width x height at the surface's top left:
+// the thickness (or velocity) with its +-, or the dominant frequency when no velocity
+// or thickness is given, over the points that have one.
+void DrawReportRows(Surface& surface, int width, int height, const std::vector<PointReport>& rows,
+                    const ReportSettings& settings);
 
 }  // namespace karvelo

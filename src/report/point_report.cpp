@@ -65,6 +65,7 @@ PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point
     row.Refined = refined.Refined;
     const double f = refined.Frequency;
     const double error = refined.Refined ? kRefinedErrorBins * axis.ResampledStep : axis.Step / 2.0;
+    row.FrequencyUncertainty = error;
     const double given = settings.VelocityOrThickness;
     const double beta = settings.ShapeFactor;
     if (settings.ThicknessGiven != 0) {

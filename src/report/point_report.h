@@ -35,6 +35,7 @@ struct PointReport {
     // Its frequency between the bins, and whether the refinement applied.
     double RefinedFrequency = 0.0;
     bool Refined = false;
+    double FrequencyUncertainty = 0.0;  // Hz: the refinement's error, or half a bin
     // Thickness (velocity given) or velocity (thickness given) from the refined
     // frequency, with its +- from the frequency's uncertainty.
     std::optional<double> Result;

@@ -239,6 +239,24 @@ void FormSession::OnSavePicks() {
     SavePicks(chooser_, [this] { RedrawView(); });
 }
 
+void FormSession::RenderProfileMap(Surface& target) {
+    AnalysisRequest shown = PrepareAction();
+    target.FillWhite();
+    if (!ProfileShown) {
+        return;
+    }
+    AnalysisRequest map = shown;
+    map.SpectrumMode = kProfileSpectrum;
+    map.Controls = nullptr;
+    ContrastClipRequest = map.Contrast > 0.0f;
+    RunAnalysis(map, target);
+    surface_.FillWhite();
+    RefreshPeaksRequest = true;
+    ContrastClipRequest = true;
+    Run(shown);
+    controls_.Invalidate();
+}
+
 void FormSession::SelectPoint(std::uint32_t point) {
     ReadCheckedControls();  // what was typed stays
     state_.PointNumber = point;

@@ -80,6 +80,11 @@ class FormSession {
     // beta and trend removal: each point is run as if chosen in "Номер точки", then the
     // form's own point is shown again. Empty in mode 3 or with nothing loaded.
     std::vector<PointReport> ProfileReport();
+    // Draws the profile-spectrum map of the form's band and contrast onto target (its
+    // colour bar included) without changing the form's mode or controls; the form's own
+    // picture is drawn again after. Nothing is drawn with no profile loaded.
+    void RenderProfileMap(Surface& target);
+
     // Shows point (0-based) as if typed into "Номер точки".
     void SelectPoint(std::uint32_t point);
     // The settings the report reads from the form as it stands.
