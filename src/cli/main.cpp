@@ -1,22 +1,27 @@
 // karvelo-cli: the headless front end of Karvelo.
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <iomanip>
 #include <iostream>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 
 #include "analysis/fftw_wisdom.h"
 #include "cli/analyse_command.h"
 #include "cli/cli_options.h"
 #include "cli/open_options.h"
+#include "common/atomic_file.h"
+#include "common/error_messages.h"
 #include "profile/profile_image.h"
 #include "profile/segy_save.h"
 
 namespace karvelo::cli {
 namespace {
 
+constexpr int kExitMessages = 1;
 constexpr int kExitUsage = 2;
 
 const char* const kHelp =
@@ -102,23 +107,23 @@ int RunInfo() {
     return 0;
 }
 
-int RunDumpImage(const std::string& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(ProfileImage.bytes.data()),
-              static_cast<std::streamsize>(ProfileImage.bytes.size()));
-    out.close();
-    if (!out) {
-        std::cerr << "Cannot open or create file.\n";
-        return 1;
+// The image file as the program keeps it in memory.
+bool DumpImage(const std::string& path) {
+    const std::span<const char> bytes(reinterpret_cast<const char*>(ProfileImage.bytes.data()),
+                                      ProfileImage.bytes.size());
+    if (!WriteFileAtomically(path, bytes)) {
+        ReportError(kErrCannotCreateFile, false, path + ": the image file could not be written");
+        return false;
     }
-    return 0;
+    return true;
 }
 
-// The save reports its own failure (error 11 and the file) through the message sink.
-int RunSaveSegy(const std::string& path) {
+// The saves report their own failure (error 11 with its code line and the file) through
+// the message sink, on standard error.
+int RunSave(bool (*save)(const std::string&), const std::string& path) {
     StreamMessageSink sink(std::cerr);
     ScopedMessageSink scope(&sink);
-    return SaveProfileSegy(path) ? 0 : 1;
+    return save(path) ? 0 : 1;
 }
 
 // Each command takes the open options and its own; anything else is a usage error.
@@ -191,10 +196,19 @@ int Run(int argc, char** argv) {
     if (options.command == "info") {
         return RunInfo();
     }
-    if (options.command == "save-segy") {
-        return RunSaveSegy(options.positionals.front());
+    return RunSave(options.command == "save-segy" ? SaveProfileSegy : DumpImage,
+                   options.positionals.front());
+}
+
+// Standard output may be a full disk or a closed pipe: what was printed must have
+// arrived, or the run failed.
+int CheckStandardOutput(int status) {
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) {
+        return status;
     }
-    return RunDumpImage(options.positionals.front());
+    std::cerr << "karvelo-cli: cannot write standard output: " << std::strerror(errno) << '\n';
+    return status == 0 ? karvelo::cli::kExitMessages : status;
 }
 
 }  // namespace
@@ -203,10 +217,12 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
     // Transform plans measured by earlier runs, so no command measures them again.
     karvelo::LoadFftwWisdom();
+    int status = 0;
     try {
-        return karvelo::cli::Run(argc, argv);
+        status = karvelo::cli::Run(argc, argv);
     } catch (const karvelo::cli::UsageError& error) {
         std::cerr << "karvelo-cli: " << error.message << '\n';
-        return karvelo::cli::kExitUsage;
+        status = karvelo::cli::kExitUsage;
     }
+    return karvelo::cli::CheckStandardOutput(status);
 }
