@@ -17,7 +17,8 @@ void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iM
 
 // f in Hz. With ThicknessGiven: DerivedValue = h * 2 * f (a velocity); otherwise
 // DerivedValue = v / (2 f) (a thickness), or for f = 0 hides the derived statics and
-// leaves DerivedValue unchanged.
-void DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency);
+// leaves DerivedValue unchanged. A result beyond single precision is refused: error 13,
+// the derived statics hidden, DerivedValue unchanged and false returned.
+bool DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency);
 
 }  // namespace karvelo

@@ -190,12 +190,10 @@ int RunReport(const CliOptions& options) {
         request.VelocityOrThickness = cli.session.State().VelocityOrThickness;
         request.ThicknessGiven = cli.session.State().ThicknessGiven;
         const std::uint32_t frequency = PeakFrequencies[*best];
-        DeriveThicknessOrVelocity(request, frequency);
+        const bool derived = DeriveThicknessOrVelocity(request, frequency) &&
+                             !(frequency == 0 && request.ThicknessGiven == 0);
         std::cout << point << ' ' << frequency << ' ' << FormatDefault(PeakAmplitudes[*best]) << ' '
-                  << (frequency == 0 && request.ThicknessGiven == 0
-                          ? std::string("-")
-                          : FormatDefault(request.DerivedValue))
-                  << '\n';
+                  << (derived ? FormatDefault(request.DerivedValue) : std::string("-")) << '\n';
     }
     return messages.count > 0 ? kExitMessages : 0;
 }

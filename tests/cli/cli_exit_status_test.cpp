@@ -12,7 +12,7 @@ namespace {
 
 using testing::RunCli;
 
-TEST(CliExitStatus, OutputsThatCannotBeDeliveredAndRepeatedOptions) {
+TEST(CliExitStatus, RefusedOutputsOptionsAndValues) {
     const std::string file = testing::TempFile("exit-status.txt");
     constexpr int kDone = 0;
     constexpr int kFailed = 1;
@@ -47,6 +47,9 @@ TEST(CliExitStatus, OutputsThatCannotBeDeliveredAndRepeatedOptions) {
         {"analyse --velocity ' 3780'", kUsage, "", "karvelo-cli: --velocity needs a number", false},
         {"analyse --velocity '3780 '", kUsage, "", "karvelo-cli: --velocity needs a number", false},
         {"analyse --click 432,400 --click 10,10", kDone, "frequency 1556.64", "", false},
+        {"analyse --thickness 1e36 --click 432,400", kFailed, "error: Invalid value entered.", "",
+         false},
+        {"analyse --thickness 1e39", kUsage, "", "karvelo-cli: --thickness needs a number", false},
         {"analyse --mode profile --pick 400,450 --pick-ok --pick 500,460 --pick-ok", kDone,
          "band 0 3000", "", false},
     };
