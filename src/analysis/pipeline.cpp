@@ -75,6 +75,7 @@ void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t co
     PlotData data;
     data.AxisFormat = kFormatInt32;
     data.Rows = ProfileSpectrumGrid.data();
+    data.Saturated = matrix->Saturated;
     // One label per measuring point; a single point is labelled 0 at the frame's left edge.
     data.ColumnsPerLabel = ColumnsPerPoint(static_cast<int>(kMatrixRows), PointCount);
     const float axisStep = static_cast<float>(BinFrequencies[cols - 1] - BinFrequencies[0]) /
