@@ -1,8 +1,10 @@
 // What the form shows back while and after it works: the progress box painted before a
 // long run, one prompt per bad value, the keyboard back on the main window after a
-// message, and no click values left over after Ctrl+N.
+// message, no click values left over after Ctrl+N, and room for every text.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
@@ -104,6 +106,31 @@ class FormFeedbackTest : public QObject {
         QTest::keyClick(&h_->Window(), Qt::Key_N, Qt::ControlModifier);
         for (const char* label : statics) {
             QVERIFY2(!h_->Label(label)->isVisible(), label);
+        }
+    }
+
+    void textsHaveRoomInTheirControls() {
+        // Each control holds its text, with a gap to what stands at its right.
+        QWidget* spectrumFrame = nullptr;
+        for (auto* frame : h_->Form()->findChildren<QGroupBox*>()) {
+            spectrumFrame = frame->title() == QString::fromUtf8("Спектр") ? frame : spectrumFrame;
+        }
+        QCheckBox* thicknessGiven = h_->Form()->findChild<QCheckBox*>();
+        struct Case {
+            QWidget* control;
+            int rightOfIt;  // x of what stands at its right, form pixels
+        };
+        const Case cases[] = {
+            {h_->Button("Изменить диапазон частот"), h_->Button("D")->x()},
+            {h_->Label("Номер трассы"), h_->Edit("traceNumber")->x()},
+            {h_->Label("Список локальных максимумов:"), spectrumFrame->geometry().right()},
+            {thicknessGiven, spectrumFrame->geometry().right()},
+        };
+        for (const Case& c : cases) {
+            const QString what = c.control->objectName() + c.control->metaObject()->className();
+            QVERIFY2(c.control->sizeHint().width() <= c.control->width(), qPrintable(what));
+            QVERIFY2(c.control->sizeHint().height() <= c.control->height() + 1, qPrintable(what));
+            QVERIFY2(c.control->geometry().right() + 2 < c.rightOfIt, qPrintable(what));
         }
     }
 
