@@ -82,7 +82,8 @@ const char* const kHelp =
     "  --pick X,Y             a pick on the map in mode profile (repeatable)\n"
     "  --pick-ok              close the current pick line (\"Ok\")\n"
     "  --png FILE             write the drawing surface (1280 x 720) as PNG\n"
-    "  --spectrum FILE        do what \"S\" does, saving to FILE\n"
+    "  --spectrum FILE        do what \"S\" does, saving to FILE; an error when \"S\" is\n"
+    "                         disabled after the run (mode profile, a refused band)\n"
     "  --save-picks FILE      do what \"Сохранить\" does, saving to FILE\n"
     "  --save-quality FILE    do what \"Сохранить в файл\" does, saving to FILE\n"
     "Correlation options:\n"
@@ -91,8 +92,13 @@ const char* const kHelp =
     "  --png FILE             write the correlation curve as PNG\n"
     "  --values FILE          one line per lag: lag in microseconds, two spaces, value\n"
     "\n"
-    "Exit status: 0 done; 1 the program raised a message or a file was not written;\n"
-    "2 bad command line or the profile could not be opened.\n";
+    "Options may be given once each, except --click, --pick, --pick-ok and --files.\n"
+    "Every file is replaced only when it was written completely; a failed save leaves\n"
+    "the old file as it was.\n"
+    "\n"
+    "Exit status: 0 done; 1 the program raised a message, a file was not written or\n"
+    "standard output could not be written; 2 bad command line or the profile could not\n"
+    "be opened.\n";
 
 int RunInfo() {
     std::cout << "TraceCount " << TraceCount() << '\n'
