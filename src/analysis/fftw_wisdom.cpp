@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include <unistd.h>
+#include "common/atomic_file.h"
 
 namespace karvelo {
 
@@ -52,19 +52,11 @@ void SaveFftwWisdom() {
     if (error) {
         return;
     }
-    // Write beside the cache and rename over it, so that a reader (another instance
-    // of the program) never sees a half-written file.
-    std::filesystem::path partial = path;
-    partial += ".";
-    partial += std::to_string(::getpid());
-    if (fftw_export_wisdom_to_filename(partial.c_str()) == 0) {
-        std::filesystem::remove(partial, error);
-        return;
-    }
-    std::filesystem::rename(partial, path, error);
-    if (error) {
-        std::filesystem::remove(partial, error);
-    }
+    // Replaced atomically, so that a reader (another instance of the program) never
+    // sees a half-written file. A cache that cannot be written is simply not kept.
+    static_cast<void>(ReplaceFileAtomically(path.string(), [](const std::string& tempPath) {
+        return fftw_export_wisdom_to_filename(tempPath.c_str()) != 0;
+    }));
 }
 
 namespace {

@@ -3,7 +3,9 @@
 #include <cstddef>
 
 #include "analysis/analysis_buffers.h"
+#include "common/error_messages.h"
 #include "common/number_format.h"
+#include "common/single_precision.h"
 
 namespace karvelo {
 
@@ -102,19 +104,25 @@ void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iM
     controls->SelectFirstPeakLine();
 }
 
-void DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency) {
+bool DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency) {
     const double given = request.VelocityOrThickness;
     const double beta = request.ShapeFactor;
-    if (request.ThicknessGiven != 0) {
-        request.DerivedValue = static_cast<float>(given * 2.0 * frequency / beta);
-        return;
-    }
-    if (frequency == 0.0) {
+    if (request.ThicknessGiven == 0 && frequency == 0.0) {
         ShowAnalysisStatic(request, AnalysisStatic::Derived, false);
         ShowAnalysisStatic(request, AnalysisStatic::DerivedCaption, false);
-        return;
+        return true;
     }
-    request.DerivedValue = static_cast<float>(beta * given / (2.0 * frequency));
+    const std::optional<float> derived =
+        ToSingle(request.ThicknessGiven != 0 ? given * 2.0 * frequency / beta
+                                             : beta * given / (2.0 * frequency));
+    if (!derived) {
+        ShowAnalysisStatic(request, AnalysisStatic::Derived, false);
+        ShowAnalysisStatic(request, AnalysisStatic::DerivedCaption, false);
+        ReportError(kErrInvalidValue, true);
+        return false;
+    }
+    request.DerivedValue = *derived;
+    return true;
 }
 
 }  // namespace karvelo

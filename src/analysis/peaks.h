@@ -42,7 +42,8 @@ void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iM
 // f in Hz, beta = ShapeFactor. With ThicknessGiven: DerivedValue = 2 h f / beta (a
 // velocity); otherwise DerivedValue = beta v / (2 f) (a thickness), or for f = 0 hides
 // the derived statics and leaves DerivedValue unchanged. With beta = 1 the values are
-// those of the plain formulas, bit for bit.
-void DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency);
+// those of the plain formulas, bit for bit. A result beyond single precision is refused:
+// error 13, the derived statics hidden, DerivedValue unchanged and false returned.
+bool DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency);
 
 }  // namespace karvelo

@@ -47,18 +47,12 @@ void DrawTracePanel(const AnalysisRequest& request, Surface& surface, std::uint3
     DrawPlot(surface, layout, mode, series, std::span(SampleTimes).first(samples), data);
 }
 
-void HideClickStatics(const AnalysisRequest& request) {
-    for (AnalysisStatic which : kAnalysisStatics) {
-        ShowAnalysisStatic(request, which, false);
-    }
-}
-
 // What a run leaves behind when it cannot show a spectrum: no maxima, no statics, no "S".
 void ShowNoSpectrum(const AnalysisRequest& request) {
     if (request.Controls != nullptr) {
         request.Controls->ClearPeakList();
+        HideClickStatics(*request.Controls);
     }
-    HideClickStatics(request);
     EnableExport(request, false);
 }
 
@@ -75,6 +69,7 @@ void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t co
     PlotData data;
     data.AxisFormat = kFormatInt32;
     data.Rows = ProfileSpectrumGrid.data();
+    data.Saturated = matrix->Saturated;
     // One label per measuring point; a single point is labelled 0 at the frame's left edge.
     data.ColumnsPerLabel = ColumnsPerPoint(static_cast<int>(kMatrixRows), PointCount);
     const float axisStep = static_cast<float>(BinFrequencies[cols - 1] - BinFrequencies[0]) /
@@ -148,7 +143,9 @@ AnalysisOutcome RunAnalysis(AnalysisRequest& request, Surface& surface) {
         RefreshPeaksRequest = false;
     }
     CutBand(request.SpectrumMode, *band, PointCount);
-    HideClickStatics(request);
+    if (request.Controls != nullptr) {
+        HideClickStatics(*request.Controls);
+    }
 
     outcome.Ran = true;
     outcome.BandFirst = band->First;

@@ -119,9 +119,12 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
     return rows;
 }
 
-void ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows,
+bool ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows,
                        std::uint32_t columns) {
-    const float clip = range.High - (range.High - range.Low) * contrast;
+    // The full contrast clips at the floor itself, which the product would miss by a
+    // rounding step.
+    const float clip =
+        contrast >= 1.0f ? range.Low : range.High - (range.High - range.Low) * contrast;
     for (std::size_t r = 0; r < rows; ++r) {
         double* row = MatrixRow(r);
         for (std::size_t k = 0; k < columns; ++k) {
@@ -133,6 +136,7 @@ void ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows,
             }
         }
     }
+    return range.High > range.Low && clip <= range.Low;
 }
 
 std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
@@ -151,7 +155,8 @@ std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
         return std::nullopt;
     }
     if (ContrastClipRequest) {
-        ClipProfileMatrix(matrix.Range, request.Contrast, matrix.Rows, matrix.Columns);
+        matrix.Saturated =
+            ClipProfileMatrix(matrix.Range, request.Contrast, matrix.Rows, matrix.Columns);
         ContrastClipRequest = false;
     }
     return matrix;

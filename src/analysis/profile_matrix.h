@@ -20,6 +20,7 @@ struct ProfileMatrix {
     std::uint32_t Rows = 0;     // kMatrixRows, or 1 for a single-point profile
     std::uint32_t Columns = 0;  // MatrixColumns(band bins)
     ValueRange Range;           // of the normalised point spectra, before interpolation
+    bool Saturated = false;     // the contrast clipped every value to the top of the scale
 };
 
 // Columns of the matrix for a band of `count` bins: count, but at least kMinMatrixColumns.
@@ -42,9 +43,11 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
                                        std::uint32_t columns);
 
 // Contrast clip of rows x columns of ProfileSpectrumGrid: with
-// clip = High - (High - Low) * contrast (single precision), a value >= clip becomes clip
-// and a value <= Low becomes Low. contrast 0 leaves the normalised range as it is.
-void ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows, std::uint32_t columns);
+// clip = High - (High - Low) * contrast (single precision; Low itself for contrast 1),
+// a value >= clip becomes clip and a value <= Low becomes Low. contrast 0 leaves the
+// normalised range as it is. Returns true when a range that is not flat is clipped at
+// Low (contrast 1): every value is saturated.
+bool ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows, std::uint32_t columns);
 
 // The whole matrix step after the band cut: normalise, interpolate, and apply and clear a
 // pending ContrastClipRequest with the request's Contrast. Reports error 13 (plain) and

@@ -9,6 +9,7 @@
 #include "app/field_text.h"
 #include "common/error_messages.h"
 #include "common/number_format.h"
+#include "common/single_precision.h"
 
 namespace karvelo {
 
@@ -39,6 +40,13 @@ bool ReadWith(Control* control, Value& value, Parse parse, const char* prompt) {
     return true;
 }
 
+// A float member takes only numbers inside its range; a larger one would be held as
+// infinity, which the field could not read back.
+std::optional<float> ParseSingleText(std::string_view text) {
+    const auto value = ParseNumberText(text);
+    return value ? ToSingle(*value) : std::nullopt;
+}
+
 }  // namespace
 
 void PromptField(const char* prompt, QWidget* control) {
@@ -58,13 +66,13 @@ bool ReadField(QLineEdit* edit, std::uint32_t& value) {
     return ReadWith(edit, value, ParseUnsignedText, kPromptPositiveInteger);
 }
 bool ReadField(QLineEdit* edit, float& value) {
-    return ReadWith(edit, value, ParseNumberText, kPromptNumber);
+    return ReadWith(edit, value, ParseSingleText, kPromptNumber);
 }
 bool ReadField(QLabel* label, double& value) {
     return ReadWith(label, value, ParseNumberText, kPromptNumber);
 }
 bool ReadField(QLabel* label, float& value) {
-    return ReadWith(label, value, ParseNumberText, kPromptNumber);
+    return ReadWith(label, value, ParseSingleText, kPromptNumber);
 }
 
 void WriteField(QLineEdit* edit, std::int32_t value) {

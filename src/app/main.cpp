@@ -17,12 +17,11 @@ int main(int argc, char** argv) {
     // Transform plans measured by earlier runs, so the first spectrum comes at once.
     karvelo::LoadFftwWisdom();
 
-    karvelo::MessageBoxSink messages;
-    const karvelo::ScopedMessageSink messageScope(&messages);
     karvelo::FileDialogChooser chooser;
-
     const std::unique_ptr<karvelo::MainWindow> window =
         karvelo::CreateProgramWindow(chooser, chooser);
+    karvelo::MessageBoxSink messages(window.get());
+    const karvelo::ScopedMessageSink messageScope(&messages);
     window->show();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QWindow>
 
 namespace karvelo {
@@ -29,7 +30,10 @@ void QtProgressBox::Open() {
            waited.elapsed() < kExposeWaitMs) {
         QCoreApplication::processEvents(flags, kEventSliceMs);
     }
+    // Paint the box now and hand the pixels to the window system before the run blocks
+    // the event loop that would otherwise do both.
     dialog_->repaint();
+    QGuiApplication::sync();
 }
 
 void QtProgressBox::Close() {

@@ -50,15 +50,18 @@ void SaveTo(CliSession& cli, const std::optional<std::string>& path, Action acti
 
 void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
     for (const char* name :
-         {"point",    "trace",           "mode",         "view",  "fmin",   "fmax",
-          "velocity", "thickness",       "contrast",     "click", "pick",   "png",
-          "spectrum", "save-picks",      "save-quality", "tmax",  "values", "beta",
-          "csv",      "calibrate-point", "pdf"}) {
+         {"point", "trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "contrast",
+          "png", "spectrum", "save-picks", "save-quality", "tmax", "values", "beta", "csv",
+          "calibrate-point", "pdf"}) {
         specs.push_back({name, true});
     }
-    for (const char* name : {"quality", "default-band", "pick-ok", "full-range", "detrend"}) {
+    for (const char* name : {"quality", "default-band", "full-range", "detrend"}) {
         specs.push_back({name, false});
     }
+    // The mouse presses and "Ok" happen as often as they are given.
+    specs.push_back({"click", true, false, true});
+    specs.push_back({"pick", true, false, true});
+    specs.push_back({"pick-ok", false, false, true});
 }
 
 int RunAnalyse(const CliOptions& options) {
@@ -140,10 +143,18 @@ int RunAnalyse(const CliOptions& options) {
     if (const auto png = options.Value("png")) {
         pngWritten = WriteSurfacePng(cli.surface, *png, std::cout);
     }
-    SaveTo(cli, options.Value("spectrum"), [&] { cli.session.OnExportSpectrum(); });
+    // "S" is disabled after a profile-spectrum run or a refused band: there is no
+    // one-dimensional spectrum to save.
+    bool spectrumAvailable = true;
+    if (options.Has("spectrum") && !cli.analysisControls.exportEnabled) {
+        std::cout << "error: the spectrum export is not available after this run\n";
+        spectrumAvailable = false;
+    } else {
+        SaveTo(cli, options.Value("spectrum"), [&] { cli.session.OnExportSpectrum(); });
+    }
     SaveTo(cli, options.Value("save-picks"), [&] { cli.session.OnSavePicks(); });
     SaveTo(cli, options.Value("save-quality"), [&] { cli.session.OnQualitySave(); });
-    return messages.count > 0 || !pngWritten ? kExitMessages : 0;
+    return messages.count > 0 || !pngWritten || !spectrumAvailable ? kExitMessages : 0;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -46,6 +47,9 @@ CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>
             if (known == specs.end()) {
                 throw UsageError{"unknown option --" + name};
             }
+            if (!known->repeatable && !known->takesList && parsed.Has(name)) {
+                throw UsageError{"option --" + name + " is given more than once"};
+            }
             if (known->takesList) {
                 if (inlineValue) {
                     parsed.options.emplace(name, *inlineValue);
@@ -83,8 +87,18 @@ CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>
     return parsed;
 }
 
+namespace {
+
+// strtol and strtod skip leading blanks but stop at trailing ones; neither is a number.
+bool EmptyOrBlankEdged(const std::string& text) {
+    return text.empty() || std::isspace(static_cast<unsigned char>(text.front())) != 0 ||
+           std::isspace(static_cast<unsigned char>(text.back())) != 0;
+}
+
+}  // namespace
+
 std::optional<long> ParseInteger(const std::string& text, long min, long max) {
-    if (text.empty()) {
+    if (EmptyOrBlankEdged(text)) {
         return std::nullopt;
     }
     errno = 0;
@@ -97,7 +111,7 @@ std::optional<long> ParseInteger(const std::string& text, long min, long max) {
 }
 
 std::optional<double> ParseReal(const std::string& text) {
-    if (text.empty()) {
+    if (EmptyOrBlankEdged(text)) {
         return std::nullopt;
     }
     errno = 0;

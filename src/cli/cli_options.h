@@ -26,8 +26,11 @@ struct OptionSpec {
     std::string name;
     bool takesValue = false;
     // Takes every following argument up to the next option (or, before the command, up
-    // to a command name) as one value each; needs at least one.
+    // to a command name) as one value each; needs at least one. May be given again.
     bool takesList = false;
+    // May be given more than once (each occurrence counts, in order); any other option
+    // given twice is a usage error.
+    bool repeatable = false;
 };
 
 // Thrown for a command line that cannot be understood; the message is one line.
@@ -40,8 +43,10 @@ struct UsageError {
 CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs,
                             const std::vector<std::string>& commands = {});
 
-// Parses an unsigned decimal integer in [min, max]; nullopt when text is not one.
+// Parses a decimal integer in [min, max]; nullopt when text is not one. Blanks before or
+// after the number are refused alike.
 std::optional<long> ParseInteger(const std::string& text, long min, long max);
+// Parses a finite real number, with the same rule for blanks.
 std::optional<double> ParseReal(const std::string& text);
 
 }  // namespace karvelo::cli

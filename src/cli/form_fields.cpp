@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_request.h"
 #include "cli/open_options.h"
+#include "common/single_precision.h"
 #include "session/form_session.h"
 
 namespace karvelo::cli {
@@ -19,12 +20,14 @@ long IntegerOption(const CliOptions& options, const std::string& name, long min,
     return *value;
 }
 
+// The edit holds a float: a number beyond its range is no number there either.
 float RealOption(const CliOptions& options, const std::string& name) {
-    const auto value = ParseReal(*options.Value(name));
+    const auto real = ParseReal(*options.Value(name));
+    const auto value = real ? ToSingle(*real) : std::nullopt;
     if (!value) {
         throw UsageError{"--" + name + " needs a number"};
     }
-    return static_cast<float>(*value);
+    return *value;
 }
 
 }  // namespace

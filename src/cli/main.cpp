@@ -1,10 +1,12 @@
 // karvelo-cli: the headless front end of Karvelo.
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <iomanip>
 #include <iostream>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 
 #include "analysis/fftw_wisdom.h"
@@ -12,12 +14,15 @@
 #include "cli/cli_options.h"
 #include "cli/grid_command.h"
 #include "cli/open_options.h"
+#include "common/atomic_file.h"
+#include "common/error_messages.h"
 #include "profile/profile_image.h"
 #include "profile/segy_save.h"
 
 namespace karvelo::cli {
 namespace {
 
+constexpr int kExitMessages = 1;
 constexpr int kExitUsage = 2;
 
 const char* const kHelp =
@@ -92,7 +97,8 @@ const char* const kHelp =
     "  --pick X,Y             a pick on the map in mode profile (repeatable)\n"
     "  --pick-ok              close the current pick line (\"Ok\")\n"
     "  --png FILE             write the drawing surface (1280 x 720) as PNG\n"
-    "  --spectrum FILE        do what \"S\" does, saving to FILE\n"
+    "  --spectrum FILE        do what \"S\" does, saving to FILE; an error when \"S\" is\n"
+    "                         disabled after the run (mode profile, a refused band)\n"
     "  --save-picks FILE      do what \"Сохранить\" does, saving to FILE\n"
     "  --save-quality FILE    do what \"Сохранить в файл\" does, saving to FILE\n"
     "  --beta B               shape factor of the thickness formula, 0.5..1.2 (default 1;\n"
@@ -118,8 +124,13 @@ const char* const kHelp =
     "  --png FILE             write the correlation curve as PNG\n"
     "  --values FILE          one line per lag: lag in microseconds, two spaces, value\n"
     "\n"
-    "Exit status: 0 done; 1 the program raised a message or a file was not written;\n"
-    "2 bad command line or the profile could not be opened.\n";
+    "Options may be given once each, except --click, --pick, --pick-ok and --files.\n"
+    "Every file is replaced only when it was written completely; a failed save leaves\n"
+    "the old file as it was.\n"
+    "\n"
+    "Exit status: 0 done; 1 the program raised a message, a file was not written or\n"
+    "standard output could not be written; 2 bad command line or the profile could not\n"
+    "be opened.\n";
 
 int RunInfo() {
     std::cout << "TraceCount " << TraceCount() << '\n'
@@ -134,23 +145,23 @@ int RunInfo() {
     return 0;
 }
 
-int RunDumpImage(const std::string& path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(ProfileImage.bytes.data()),
-              static_cast<std::streamsize>(ProfileImage.bytes.size()));
-    out.close();
-    if (!out) {
-        std::cerr << "Cannot open or create file.\n";
-        return 1;
+// The image file as the program keeps it in memory.
+bool DumpImage(const std::string& path) {
+    const std::span<const char> bytes(reinterpret_cast<const char*>(ProfileImage.bytes.data()),
+                                      ProfileImage.bytes.size());
+    if (!WriteFileAtomically(path, bytes)) {
+        ReportError(kErrCannotCreateFile, false, path + ": the image file could not be written");
+        return false;
     }
-    return 0;
+    return true;
 }
 
-// The save reports its own failure (error 11 and the file) through the message sink.
-int RunSaveSegy(const std::string& path) {
+// The saves report their own failure (error 11 with its code line and the file) through
+// the message sink, on standard error.
+int RunSave(bool (*save)(const std::string&), const std::string& path) {
     StreamMessageSink sink(std::cerr);
     ScopedMessageSink scope(&sink);
-    return SaveProfileSegy(path) ? 0 : 1;
+    return save(path) ? 0 : 1;
 }
 
 // Each command takes the open options and its own; anything else is a usage error.
@@ -231,10 +242,19 @@ int Run(int argc, char** argv) {
     if (options.command == "info") {
         return RunInfo();
     }
-    if (options.command == "save-segy") {
-        return RunSaveSegy(options.positionals.front());
+    return RunSave(options.command == "save-segy" ? SaveProfileSegy : DumpImage,
+                   options.positionals.front());
+}
+
+// Standard output may be a full disk or a closed pipe: what was printed must have
+// arrived, or the run failed.
+int CheckStandardOutput(int status) {
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) {
+        return status;
     }
-    return RunDumpImage(options.positionals.front());
+    std::cerr << "karvelo-cli: cannot write standard output: " << std::strerror(errno) << '\n';
+    return status == 0 ? karvelo::cli::kExitMessages : status;
 }
 
 }  // namespace
@@ -243,10 +263,12 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
     // Transform plans measured by earlier runs, so no command measures them again.
     karvelo::LoadFftwWisdom();
+    int status = 0;
     try {
-        return karvelo::cli::Run(argc, argv);
+        status = karvelo::cli::Run(argc, argv);
     } catch (const karvelo::cli::UsageError& error) {
         std::cerr << "karvelo-cli: " << error.message << '\n';
-        return karvelo::cli::kExitUsage;
+        status = karvelo::cli::kExitUsage;
     }
+    return karvelo::cli::CheckStandardOutput(status);
 }

@@ -1,12 +1,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QBuffer>
 #include <QImageWriter>
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "cli/cli_session.h"
+#include "common/atomic_file.h"
 
 namespace karvelo::cli {
 
@@ -40,9 +43,18 @@ LabelRenderer::LabelRenderer(Surface& surface) {
 LabelRenderer::~LabelRenderer() = default;
 
 bool WriteSurfacePng(Surface& surface, const std::string& path, std::ostream& err) {
-    QImageWriter writer(QString::fromStdString(path), "png");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     if (!writer.write(WrapSurface(surface))) {
         err << "error: cannot write " << path << ": " << writer.errorString().toStdString() << '\n';
+        return false;
+    }
+    errno = 0;
+    if (!WriteFileAtomically(
+            path, std::span<const char>(png.constData(), static_cast<std::size_t>(png.size())))) {
+        err << "error: cannot write " << path << ": " << std::strerror(errno) << '\n';
         return false;
     }
     return true;

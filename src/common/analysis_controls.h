@@ -33,4 +33,11 @@ class AnalysisControls {
     virtual void EnableExportButton(bool enabled) = 0;
 };
 
+// Hides every static of a click (kAnalysisStatics).
+inline void HideClickStatics(AnalysisControls& controls) {
+    for (AnalysisStatic which : kAnalysisStatics) {
+        controls.ShowStatic(which, false);
+    }
+}
+
 }  // namespace karvelo

@@ -7,8 +7,9 @@
 
 namespace karvelo {
 
-// Creates or truncates path and lets writeLines fill it. True only when the file was
-// opened, every line reached it and it was closed cleanly (a full disk is a failure).
+// Replaces path atomically (ReplaceFileAtomically) with what writeLines writes. True
+// only when every line reached the disk and the file was closed cleanly; on any failure
+// (a full disk included) an existing file at path is left as it was.
 bool WriteTextFile(const std::string& path, const std::function<void(std::ostream&)>& writeLines);
 
 }  // namespace karvelo

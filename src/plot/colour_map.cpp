@@ -23,7 +23,7 @@ void DrawColourMapRow(const SeriesContext& context, const std::uint8_t* series, 
                     IntegerLabel(static_cast<std::int64_t>(layout.LabelStep) * k / perLabel));
     }
 
-    const ColourScale scale{data.RowsMin, data.RowsMax, kSpectrumMaxIndex};
+    const ColourScale scale{data.RowsMin, data.RowsMax, kSpectrumMaxIndex, data.Saturated};
     const std::span<const Colour> colours = PaletteTable(kSpectrumPalette);
     const std::vector<double> values =
         ReadSeries(series, data.Rows, context.format, context.valueCount);

@@ -116,7 +116,7 @@ std::span<const Colour> PaletteTable(int palette) {
 
 int ColourScale::IndexFor(double value) const {
     if (High == Low) {
-        return MaxIndex / 2;
+        return FlatAtTop ? MaxIndex : MaxIndex / 2;
     }
     const double scaled = (value - Low) * MaxIndex / (High - Low);
     if (!(scaled > 0.0)) {

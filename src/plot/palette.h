@@ -32,11 +32,12 @@ std::span<const Colour> PaletteTable(int palette);
 
 // Scales values onto palette indices: index = truncate((value - Low) * MaxIndex /
 // (High - Low)), clamped to 0..MaxIndex. A degenerate scale (High == Low) gives the
-// middle index MaxIndex / 2 for every value; NaN gives 0.
+// middle index MaxIndex / 2 for every value (MaxIndex when FlatAtTop); NaN gives 0.
 struct ColourScale {
     double Low = 0.0;
     double High = 0.0;
     int MaxIndex = 0;
+    bool FlatAtTop = false;  // every value was clipped to the top of the scale
 
     int IndexFor(double value) const;
 };

@@ -74,6 +74,7 @@ struct PlotData {
     double RowsMax = 0.0;                     // largest matrix value (ColourMap)
     double RowsMin = 0.0;                     // smallest matrix value (ColourMap)
     std::int32_t ColumnsPerLabel = 1;         // ColourMap: a point tick every this many rows
+    bool Saturated = false;  // ColourMap: the contrast clipped every value to the top
 };
 
 // Where the series of a plot are stored: series k starts First + k * Stride bytes on and

@@ -50,8 +50,8 @@ PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point
     click.VelocityOrThickness = settings.VelocityOrThickness;
     click.ThicknessGiven = settings.ThicknessGiven;
     click.ShapeFactor = settings.ShapeFactor;
-    DeriveThicknessOrVelocity(click, row.Frequency);
-    if (row.Frequency != 0 || settings.ThicknessGiven != 0) {
+    const bool derived = DeriveThicknessOrVelocity(click, row.Frequency);
+    if (derived && (row.Frequency != 0 || settings.ThicknessGiven != 0)) {
         row.Derived = click.DerivedValue;
     }
 

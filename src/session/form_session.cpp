@@ -33,6 +33,7 @@ FormSession::FormSession(Surface& surface, FormControls& controls,
 
 void FormSession::InitialUpdate() {
     surface_.FillWhite();
+    HideClickStatics(analysisControls_);
     controls_.WriteControls(state_);
     controls_.Invalidate();
 }
@@ -51,7 +52,10 @@ void FormSession::ReadCheckedControls() {
 AnalysisRequest FormSession::PrepareAction(bool correct) {
     surface_.FillWhite();
     ReadCheckedControls();
+    return RequestFromState(correct);
+}
 
+AnalysisRequest FormSession::RequestFromState(bool correct) {
     // Point and trace numbers are kept inside the loaded profile; a negative trace
     // number counts as too large.
     if (correct && static_cast<std::uint32_t>(state_.TraceNumber) >= TracesPerPoint) {
@@ -201,9 +205,11 @@ void FormSession::OnExportSpectrum() {
 }
 
 void FormSession::OnLButtonDown(int x, int y) {
+    // The controls are read once: a value that does not parse is prompted for once.
     ReadCheckedControls();
     if (state_.SpectrumMode != kProfileSpectrum) {
-        AnalysisRequest request = PrepareAction();
+        surface_.FillWhite();
+        AnalysisRequest request = RequestFromState(ProfileShown);
         request.RequestKind = kRequestClick;
         request.ClickX = x;
         request.ClickY = y;

@@ -47,8 +47,8 @@ class FormSession {
     const FormState& State() const { return state_; }
     Surface& DrawingSurface() { return surface_; }
 
-    // The view's first update (and a re-initialised document): white surface, members
-    // written to the controls.
+    // The view's first update (and a re-initialised document): white surface, the
+    // statics of a click hidden, members written to the controls.
     void InitialUpdate();
 
     // File > Open: runOpenDialog runs the open dialog (which loads on OK); when a profile
@@ -111,6 +111,8 @@ class FormSession {
     // and trace inside the loaded profile (when correct), fill the request.
     AnalysisRequest PrepareAction(bool correct);
     AnalysisRequest PrepareAction();  // corrects once a profile has been shown
+    // The steps after the read: the corrections and the request from the members.
+    AnalysisRequest RequestFromState(bool correct);
     AnalysisOutcome Run(AnalysisRequest& request);
 
     Surface& surface_;

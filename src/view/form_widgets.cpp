@@ -65,21 +65,23 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.product = Radio("Произведение спектров", form, 30, 114, 98, 10);
     w.profile = Radio("Спектр профиля", form, 30, 126, 72, 10);
     w.profile->setEnabled(false);
-    Frame("Трассы", form, 16, 7, 120, 65);
+    // The frames, the band button, "D", the trace edit and the check box differ from the
+    // template by a few units: at the program's font their texts need that room.
+    Frame("Трассы", form, 16, 7, 124, 65);
     w.pointNumber = Edit(form, 78, 54, 40, 14);
     Frame("", form, 24, 18, 101, 30);
     w.wiggle = Radio("Графический вид", form, 30, 24, 75, 10);
     w.density = Radio("Плотностной вид", form, 30, 36, 75, 10);
     Static("Номер точки", form, 24, 54, 44, 8);
-    Frame("Спектр", form, 18, 74, 120, 208);
+    Frame("Спектр", form, 18, 74, 124, 208);
     Frame("", form, 24, 82, 109, 56);
-    w.applyBand = Button("Изменить диапазон частот", form, 21, 210, 96, 14);
+    w.applyBand = Button("Изменить диапазон частот", form, 20, 210, 101, 14);
     w.spinValue = Edit(form, 71, 386, 24, 14);
     DigitsOnly(w.spinValue);
     w.spinValue->setEnabled(false);
     w.spinValue->hide();
     Static("Номер трассы", form, 23, 140, 48, 8);
-    w.traceNumber = Edit(form, 72, 140, 36, 14);
+    w.traceNumber = Edit(form, 74, 140, 34, 14);
     DigitsOnly(w.traceNumber);
     Static("fmax,Гц.", form, 23, 180, 30, 8);
     Static("fmin,Гц.", form, 24, 196, 28, 8);
@@ -91,10 +93,10 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.frequency = Static("Static", form, 151, 384, 52, 8);
     w.velocity = Edit(form, 81, 157, 40, 14);
     w.derived = Static("Static", form, 281, 385, 51, 13);
-    w.thicknessGiven = PlaceAt(new QCheckBox(form), 126, 159, 8, 10);
+    w.thicknessGiven = PlaceAt(new QCheckBox(form), 126, 159, 10, 10);
     w.derivedCaption = Static("Толщина/скорость", form, 204, 385, 67, 8);
     Static("Скорость    /толщина", form, 24, 157, 37, 16);
-    w.defaultBand = Button("D", form, 119, 210, 14, 14);
+    w.defaultBand = Button("D", form, 122, 210, 14, 14);
     w.contrast = PlaceAt(new QScrollBar(Qt::Horizontal, form), 28, 350, 99, 11);
     w.contrast->setRange(0, kContrastMax);
     w.contrast->setSingleStep(kContrastStep);

@@ -90,7 +90,9 @@ TEST(CliDumpImage, WritesTheLoadedImage) {
 TEST(CliDumpImage, UnwritableFileIsReported) {
     const auto r = RunCli("dump-image /nonexistent-dir/x.bin");
     EXPECT_NE(r.status, 0);
-    EXPECT_EQ(r.err, "Cannot open or create file.\n");
+    EXPECT_EQ(r.err,
+              "Cannot open or create file.Error code = 11\n"
+              "/nonexistent-dir/x.bin: the image file could not be written\n");
 }
 
 }  // namespace

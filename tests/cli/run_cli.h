@@ -25,14 +25,15 @@ inline std::string ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
-// args is appended to the program path as it stands (shell syntax).
-inline CliResult RunCli(const std::string& args) {
+// args is appended to the program path as it stands (shell syntax); prefix runs in the
+// same shell before the program (for example a ulimit).
+inline CliResult RunCli(const std::string& args, const std::string& prefix = "") {
     // One file per call: ctest runs test processes side by side.
     static int calls = 0;
     const std::string errPath = ::testing::TempDir() + "cli_stderr_" + std::to_string(getpid()) +
                                 "_" + std::to_string(++calls) + ".txt";
     const std::string command =
-        std::string("QT_QPA_PLATFORM=offscreen ") + KARVELO_CLI + " " + args + " 2>" + errPath;
+        prefix + " QT_QPA_PLATFORM=offscreen " + KARVELO_CLI + " " + args + " 2>" + errPath;
     CliResult result;
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {

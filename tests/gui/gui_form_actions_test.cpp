@@ -248,7 +248,7 @@ class FormActionsTest : public QObject {
         const QPoint offset(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value());
         QVERIFY(offset.x() > 0 && offset.y() > 0);
         // Controls and drawing move by the same amount.
-        QCOMPARE(h_->Button("D")->mapTo(area.viewport(), QPoint(0, 0)), QPoint(178, 341) - offset);
+        QCOMPARE(h_->Button("D")->mapTo(area.viewport(), QPoint(0, 0)), QPoint(183, 341) - offset);
         const QRect visible(offset + QPoint(10, 10), QSize(200, 150));
         const QImage shown = area.viewport()->grab(visible.translated(-offset)).toImage();
         QVERIFY(InkIn(h_->Drawing(), visible) > 0);

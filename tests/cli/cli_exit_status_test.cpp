@@ -1,0 +1,73 @@
+// karvelo-cli reports every output it could not deliver: exit status and message.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "cli/run_cli.h"
+#include "fakes/temp_file.h"
+
+namespace karvelo {
+namespace {
+
+using testing::RunCli;
+
+TEST(CliExitStatus, RefusedOutputsOptionsAndValues) {
+    const std::string file = testing::TempFile("exit-status.txt");
+    constexpr int kDone = 0;
+    constexpr int kFailed = 1;
+    constexpr int kUsage = 2;
+    struct Case {
+        std::string args;
+        int status;
+        std::string out;  // a line standard output must hold ("" when none)
+        std::string err;  // the start of standard error ("" when empty)
+        bool fileWritten;
+    };
+    const std::string noSpectrum = "error: the spectrum export is not available after this run";
+    const Case cases[] = {
+        {"correlate 0 0 1 1 --full-range --png /dev/full", kFailed,
+         "error: cannot write /dev/full: No space left on device", "", false},
+        {"analyse --png /dev/full", kFailed,
+         "error: cannot write /dev/full: No space left on device", "", false},
+        {"report >/dev/full", kFailed, "", "karvelo-cli: cannot write standard output", false},
+        {"--help >/dev/full", kFailed, "", "karvelo-cli: cannot write standard output", false},
+        {"analyse --mode profile --spectrum " + file, kFailed, noSpectrum, "", false},
+        {"analyse --fmin 2000 --fmax 1000 --spectrum " + file, kFailed, noSpectrum, "", false},
+        {"analyse --mode average --spectrum " + file, kDone, "band 0 3000", "", true},
+        {"dump-image /dev/full", kFailed, "",
+         "Cannot open or create file.Error code = 11\n/dev/full: ", false},
+        {"analyse --fmin 100 --fmin 200", kUsage, "", "karvelo-cli: option --fmin is given", false},
+        {"correlate 0 0 1 1 --full-range --values a --values b", kUsage, "",
+         "karvelo-cli: option --values is given", false},
+        {"analyse --quality --quality", kUsage, "", "karvelo-cli: option --quality is given",
+         false},
+        {"analyse --fmin ' 100'", kUsage, "", "karvelo-cli: --fmin needs an integer", false},
+        {"analyse --fmin '100 '", kUsage, "", "karvelo-cli: --fmin needs an integer", false},
+        {"analyse --velocity ' 3780'", kUsage, "", "karvelo-cli: --velocity needs a number", false},
+        {"analyse --velocity '3780 '", kUsage, "", "karvelo-cli: --velocity needs a number", false},
+        {"analyse --click 432,400 --click 10,10", kDone, "frequency 1556.64", "", false},
+        {"analyse --thickness 1e36 --click 432,400", kFailed, "error: Invalid value entered.", "",
+         false},
+        {"analyse --thickness 1e39", kUsage, "", "karvelo-cli: --thickness needs a number", false},
+        {"analyse --mode profile --pick 400,450 --pick-ok --pick 500,460 --pick-ok", kDone,
+         "band 0 3000", "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        std::filesystem::remove(file);
+        const auto r = RunCli(c.args);
+        EXPECT_EQ(r.status, c.status) << r.out << r.err;
+        if (!c.out.empty()) {
+            EXPECT_NE(r.out.find(c.out + "\n"), std::string::npos) << r.out;
+        }
+        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << r.err;
+        if (c.err.empty()) {
+            EXPECT_EQ(r.err, "");
+        }
+        EXPECT_EQ(std::filesystem::exists(file), c.fileWritten);
+    }
+}
+
+}  // namespace
+}  // namespace karvelo
