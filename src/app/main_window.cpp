@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QScrollArea>
 #include <QToolBar>
@@ -14,13 +15,17 @@
 #include "app/open_profile_dialog.h"
 #include "app/picking_bar.h"
 #include "app/profile_report_window.h"
+#include "app/report_pdf.h"
 #include "app/surface_print.h"
+#include "app/survey_map_window.h"
 #include "app/toolbar_icons.h"
 #include "common/error_messages.h"
+#include "common/open_files_chooser.h"
 #include "common/save_file_chooser.h"
 #include "plot/click_regions.h"
 #include "profile/segy_save.h"
 #include "session/form_session.h"
+#include "session/survey_run.h"
 
 namespace karvelo {
 
@@ -84,6 +89,8 @@ void MainWindow::CreateMenus() {
             &MainWindow::OnCorrelation);
     connect(tools->addAction(QString::fromUtf8("Отчёт по профилю")), &QAction::triggered, this,
             &MainWindow::OnProfileReport);
+    connect(tools->addAction(QString::fromUtf8("Карта обследования")), &QAction::triggered, this,
+            &MainWindow::OnSurveyMap);
 
     // The toolbar's own visibility keeps the check mark of "&Toolbar".
     connect(toolBar_, &QToolBar::visibilityChanged, toolbar, [toolbar](bool visible) {
@@ -139,9 +146,56 @@ void MainWindow::OnProfileReport() {
         ReportError(kErrCannotExecute, true);
         return;
     }
+    const auto savePdf = [this, rows] {
+        const std::optional<std::string> path = saveFiles_.ChooseSaveFile("report.pdf", "pdf");
+        if (path && !WriteReportPdf(*path, ComposeReport(session_, rows))) {
+            ReportError(kErrCannotCreateFile, false, *path + ": the PDF could not be written");
+        }
+    };
+    auto* window = new ProfileReportWindow(
+        this, rows, session_.CurrentReportSettings(),
+        [this](std::uint32_t point) { session_.SelectPoint(point); }, savePdf);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void MainWindow::OnSurveyMap() {
+    const std::vector<std::string> files = openFiles_.ChooseOpenFiles();
+    if (files.empty()) {
+        return;
+    }
+    const GridGrouping grouping = GroupByPosition(files, kDefaultGridNamePattern);
+    if (!grouping.Refusal.empty()) {
+        ReportError(kErrCannotReadFile, true, grouping.Refusal);
+        return;
+    }
+    const auto total = static_cast<int>(grouping.Positions.size());
+    QProgressDialog progress(QString::fromUtf8("Карта обследования"), QStringLiteral("Cancel"), 0,
+                             total, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    const bool derived = session_.State().VelocityOrThickness != 0.0f;
+    const auto values = RunSurvey(session_, grouping.Positions, kBothChannels,
+                                  derived ? SurveyValue::Result : SurveyValue::Frequency,
+                                  [&progress](std::size_t done, std::size_t) {
+                                      progress.setValue(static_cast<int>(done));
+                                      QCoreApplication::processEvents();
+                                      return !progress.wasCanceled();
+                                  });
+    progress.close();
+    if (!values) {
+        return;
+    }
+    const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
+    const char* caption = !derived                               ? "Frequency,Hz."
+                          : session_.State().ThicknessGiven != 0 ? "Velocity"
+                                                                 : "Thickness";
+    const std::vector<GridPosition> positions = grouping.Positions;
     auto* window =
-        new ProfileReportWindow(this, rows, session_.CurrentReportSettings(),
-                                [this](std::uint32_t point) { session_.SelectPoint(point); });
+        new SurveyMapWindow(this, grid, DataRangeStyle(grid, caption),
+                            [this, positions](const std::string& row, std::uint32_t column) {
+                                OpenSurveyRow(session_, positions, row, column, kBothChannels);
+                            });
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

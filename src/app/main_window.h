@@ -43,6 +43,7 @@ class MainWindow : public QMainWindow {
     void OnQualityDisplay();
     void OnCorrelation();
     void OnProfileReport();
+    void OnSurveyMap();
 
     FormSession& session_;
     const Surface& drawing_;

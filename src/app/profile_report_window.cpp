@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -44,7 +45,8 @@ class ReportItem : public QTableWidgetItem {
 
 ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<PointReport>& rows,
                                          const ReportSettings& settings,
-                                         std::function<void(std::uint32_t)> selectPoint)
+                                         std::function<void(std::uint32_t)> selectPoint,
+                                         const std::function<void()>& savePdf)
     : QDialog(parent),
       table_(new QTableWidget(this)),
       surface_(kCurveWidth, kCurveHeight),
@@ -84,6 +86,10 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
     DrawCurve(rows, settings);
     auto* layout = new QVBoxLayout(this);
     curve_->setFixedSize(kCurveWidth, kCurveHeight);
+    auto* save = new QPushButton(QString::fromUtf8("Сохранить PDF…"), this);
+    save->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, savePdf);
+    layout->addWidget(save, 0, Qt::AlignLeft);
     layout->addWidget(table_, 1);
     layout->addWidget(curve_);
 }

@@ -18,10 +18,12 @@ namespace karvelo {
 
 class ProfileReportWindow : public QDialog {
   public:
-    // selectPoint is called with the 0-based point of a clicked row.
+    // selectPoint is called with the 0-based point of a clicked row, savePdf by
+    // "Сохранить PDF…".
     ProfileReportWindow(QWidget* parent, const std::vector<PointReport>& rows,
                         const ReportSettings& settings,
-                        std::function<void(std::uint32_t)> selectPoint);
+                        std::function<void(std::uint32_t)> selectPoint,
+                        const std::function<void()>& savePdf);
 
     QTableWidget* Table() const { return table_; }
     const Surface& DrawingSurface() const { return surface_; }

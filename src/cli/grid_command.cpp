@@ -11,6 +11,7 @@
 #include "plot/survey_map.h"
 #include "profile/profile_loader.h"
 #include "report/survey_grid.h"
+#include "session/survey_run.h"
 
 namespace karvelo::cli {
 
@@ -38,32 +39,6 @@ std::optional<ValueRange> ParseRange(const std::string& text) {
         return std::nullopt;
     }
     return ValueRange{*low, *high};
-}
-
-// The value of one position: its dominant refined frequency, or the thickness (velocity
-// given) or velocity (thickness given) the per-point report derives from it.
-std::optional<double> PositionValue(CliSession& cli, const GridPosition& position,
-                                    const CliOptions& options, int channelMode, bool& loaded) {
-    loaded = false;
-    cli.session.OnFileOpen([&] {
-        StreamMessageSink sink(std::cerr);
-        ScopedMessageSink scope(&sink);
-        const auto hits = static_cast<std::uint32_t>(position.Files.size());
-        loaded = LoadProfileFiles(position.Files, channelMode, hits, SourceOptions{});
-    });
-    if (!loaded) {
-        return std::nullopt;
-    }
-    SetFormFields(cli.controls.widgets, options);
-    const std::vector<PointReport> rows = cli.session.ProfileReport();
-    if (rows.empty() || !rows.front().HasPeak) {
-        return std::nullopt;
-    }
-    const PointReport& row = rows.front();
-    if (options.Has("velocity") || options.Has("thickness")) {
-        return row.Result;
-    }
-    return row.RefinedFrequency;
 }
 
 void PrintGrid(const SurveyGrid& grid) {
@@ -139,24 +114,36 @@ int RunGrid(const CliOptions& options) {
     }
 
     CliSession cli;
-    CountingMessageSink messages;
+    // Every message of the survey (a refused file, a refused band) goes to standard
+    // error, as an open's refusal does, and counts.
+    struct CountingErrorSink : MessageSink {
+        int count = 0;
+        void Show(const std::string& text) override {
+            ++count;
+            std::cerr << text << '\n';
+        }
+    } messages;
+    const ScopedMessageSink messageScope(&messages);
     cli.session.InitialUpdate();
-    std::vector<std::optional<double>> values;
+    SetFormFields(cli.controls.widgets, options);
     const auto start = std::chrono::steady_clock::now();
     auto nextReport = start + kQuietTime;
-    for (std::size_t i = 0; i < grouping.Positions.size(); ++i) {
-        bool loaded = false;
-        values.push_back(PositionValue(cli, grouping.Positions[i], options, channelMode, loaded));
-        if (!loaded) {
-            return kExitNotOpened;
-        }
+    const auto progress = [&nextReport](std::size_t done, std::size_t total) {
         const auto now = std::chrono::steady_clock::now();
         if (now >= nextReport) {
-            std::cerr << "grid: " << i + 1 << " of " << grouping.Positions.size() << " points\n";
+            std::cerr << "grid: " << done << " of " << total << " points\n";
             nextReport = now + kProgressStep;
         }
+        return true;
+    };
+    const bool derived = options.Has("velocity") || options.Has("thickness");
+    const std::optional<std::vector<std::optional<double>>> values =
+        RunSurvey(cli.session, grouping.Positions, channelMode,
+                  derived ? SurveyValue::Result : SurveyValue::Frequency, progress);
+    if (!values) {
+        return kExitNotOpened;
     }
-    const SurveyGrid grid = LayOutGrid(grouping.Positions, values);
+    const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
     PrintGrid(grid);
 
     bool written = true;
@@ -167,24 +154,15 @@ int RunGrid(const CliOptions& options) {
         }
     }
     if (const auto png = options.Value("png")) {
-        if (!range) {
-            range = ValueRange{0.0, 0.0};
-            bool first = true;
-            for (const SurveyCell& cell : grid.Cells) {
-                if (cell.Present) {
-                    range->Low = first ? cell.Value : std::min(range->Low, cell.Value);
-                    range->High = first ? cell.Value : std::max(range->High, cell.Value);
-                    first = false;
-                }
-            }
+        const char* caption = options.Has("velocity")    ? "Thickness"
+                              : options.Has("thickness") ? "Velocity"
+                                                         : "Frequency,Hz.";
+        SurveyMapStyle style = DataRangeStyle(grid, caption);
+        if (range) {
+            style.Low = range->Low;
+            style.High = range->High;
         }
-        SurveyMapStyle style;
-        style.Low = range->Low;
-        style.High = range->High;
         style.Annotate = options.Has("annotate");
-        style.Caption = options.Has("velocity")    ? "Thickness"
-                        : options.Has("thickness") ? "Velocity"
-                                                   : "Frequency,Hz.";
         Surface map(SurveyMapWidth(grid), SurveyMapHeight(grid));
         const LabelRenderer labels(map);
         DrawSurveyMap(map, grid, style);

@@ -94,6 +94,20 @@ void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyl
     }
 }
 
+SurveyMapStyle DataRangeStyle(const SurveyGrid& grid, const std::string& caption) {
+    SurveyMapStyle style;
+    style.Caption = caption;
+    bool first = true;
+    for (const SurveyCell& cell : grid.Cells) {
+        if (cell.Present) {
+            style.Low = first ? cell.Value : std::min(style.Low, cell.Value);
+            style.High = first ? cell.Value : std::max(style.High, cell.Value);
+            first = false;
+        }
+    }
+    return style;
+}
+
 std::optional<SurveyCellIndex> SurveyCellAt(const SurveyGrid& grid, int x, int y) {
     if (x < kSurveyLeft || y < kSurveyTop) {
         return std::nullopt;

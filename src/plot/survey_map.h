@@ -17,6 +17,9 @@ struct SurveyMapStyle {
     std::string Caption;    // what the values are, above the bar
 };
 
+// A style whose palette spans the smallest to the largest value of the grid.
+SurveyMapStyle DataRangeStyle(const SurveyGrid& grid, const std::string& caption);
+
 // Geometry of the map, in surface pixels.
 inline constexpr int kSurveyCellWidth = 44;
 inline constexpr int kSurveyCellHeight = 26;

@@ -263,6 +263,12 @@ void FormSession::RenderProfileMap(Surface& target) {
     controls_.Invalidate();
 }
 
+void FormSession::SetBand(std::int32_t fMin, std::int32_t fMax) {
+    state_.FMin = fMin;
+    state_.FMax = fMax;
+    controls_.WriteControls(state_);
+}
+
 void FormSession::SelectPoint(std::uint32_t point) {
     ReadCheckedControls();  // what was typed stays
     state_.PointNumber = point;
@@ -280,7 +286,7 @@ ReportSettings FormSession::CurrentReportSettings() const {
     return settings;
 }
 
-std::vector<PointReport> FormSession::ProfileReport() {
+std::vector<PointReport> FormSession::ProfileReport(bool showAgain) {
     std::vector<PointReport> rows;
     AnalysisRequest shown = PrepareAction();
     if (!ProfileShown || state_.SpectrumMode == kProfileSpectrum) {
@@ -296,9 +302,11 @@ std::vector<PointReport> FormSession::ProfileReport() {
         rows.push_back(
             ReportShownPoint(settings, point, outcome.Ran, outcome.BandFirst, outcome.BandLast));
     }
-    surface_.FillWhite();
-    RefreshPeaksRequest = true;
-    Run(shown);
+    if (showAgain) {
+        surface_.FillWhite();
+        RefreshPeaksRequest = true;
+        Run(shown);
+    }
     controls_.Invalidate();
     return rows;
 }

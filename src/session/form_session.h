@@ -78,12 +78,18 @@ class FormSession {
 
     // The per-point report with the form's mode (0 to 2), band, velocity or thickness,
     // beta and trend removal: each point is run as if chosen in "Номер точки", then the
-    // form's own point is shown again. Empty in mode 3 or with nothing loaded.
-    std::vector<PointReport> ProfileReport();
+    // form's own point is shown again (unless showAgain is false: a caller that loads
+    // another profile next). Empty in mode 3 or with nothing loaded.
+    std::vector<PointReport> ProfileReport(bool showAgain = true);
     // Draws the profile-spectrum map of the form's band and contrast onto target (its
     // colour bar included) without changing the form's mode or controls; the form's own
     // picture is drawn again after. Nothing is drawn with no profile loaded.
     void RenderProfileMap(Surface& target);
+
+    // Reads the form's controls into State() (a bad shape factor refused as always).
+    void ReadForm() { ReadCheckedControls(); }
+    // Writes a band into the state and the controls, as if typed in.
+    void SetBand(std::int32_t fMin, std::int32_t fMax);
 
     // Shows point (0-based) as if typed into "Номер точки".
     void SelectPoint(std::uint32_t point);

@@ -1,5 +1,6 @@
 // Measurements from disk in the window: the chooser's "Файлы с диска…", what the open
 // dialog then shows and loads, a refused file, and File > "Сохранить профиль как SEG-Y…".
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <numbers>
 
+#include "app/survey_map_window.h"
 #include "gui_harness.h"
 #include "profile/profile_image.h"
 
@@ -115,6 +117,37 @@ class FilesFromDiskTest : public QObject {
         QVERIFY(shown[0].starts_with("Cannot read file.\n"));
         QVERIFY(shown[0].ends_with("B.txt, line 2: not a line of numbers"));
         QCOMPARE(karvelo::PointCount, 10U);  // the built-in profile stays
+    }
+
+    void surveyMapOfAGridOpensTheRowOfAClickedCell() {
+        // Rows G and H of two columns; H-2 rings lower.
+        QTemporaryDir dir;
+        for (const auto& [name, hz] : {std::pair{"G-1.txt", 2000.0},
+                                       {"G-2.txt", 2000.0},
+                                       {"H-1.txt", 2000.0},
+                                       {"H-2.txt", 1500.0}}) {
+            h_->openChooser.files.push_back(WriteRecording(dir, name, hz));
+        }
+        h_->Choose({"Tools", "Карта обследования"});
+        karvelo::SurveyMapWindow* map = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            map = map != nullptr ? map : dynamic_cast<karvelo::SurveyMapWindow*>(widget);
+        }
+        QVERIFY(map != nullptr);
+        const karvelo::SurveyGrid& grid = map->Grid();
+        QCOMPARE(grid.Cells.size(), std::size_t{4});
+        QVERIFY(std::abs(grid.At(1, 1).Value - 1500.0) < 100.0);
+        QVERIFY(std::abs(grid.At(0, 0).Value - 2000.0) < 100.0);
+        QVERIFY(InkIn(map->DrawingSurface(), QRect(60, 40, 88, 52)) > 0);
+
+        // H-2: the line of row H opens with its second point shown.
+        const QPoint cell(karvelo::kSurveyLeft + karvelo::kSurveyCellWidth + 10,
+                          karvelo::kSurveyTop + karvelo::kSurveyCellHeight + 10);
+        QTest::mouseClick(map->MapLabel(), Qt::LeftButton, {}, cell);
+        QCOMPARE(karvelo::PointCount, 2U);
+        QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
+        QVERIFY(h_->TakeMessages().empty());
+        map->close();
     }
 
     void savingWithNothingLoadedIsRefused() {

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/profile_report_window.h"
@@ -77,6 +79,14 @@ class ReportToolsTest : public QObject {
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                           table->visualItemRect(table->item(9, 1)).center());
         QCOMPARE(h_->Edit("pointNumber")->text(), point);
+
+        // "Сохранить PDF…" writes the report where the save dialog says.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        h_->chooser.SetPath(pdf.toStdString());
+        h_->Click(h_->Button("Сохранить PDF…", window));
+        QCOMPARE(h_->chooser.offeredName, std::string("report.pdf"));
+        QVERIFY(QFileInfo(pdf).size() > 0);
 
         table->clearSelection();
         table->item(0, 0)->setSelected(true);
