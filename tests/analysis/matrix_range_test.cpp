@@ -32,26 +32,5 @@ TEST(MatrixRange, DoublesWithAStrideAndNaN) {
     EXPECT_EQ(data.RowsMin, 2.0);
 }
 
-TEST(MatrixRange, SpectrumRowsAsFloatsAndAsIntegers) {
-    ResetAnalysisBuffers();
-    SpectrumRows[0] = 0.25f;
-    SpectrumRows[1] = 0.75f;
-    SpectrumRows[kSpectrumRowStride] = -0.5f;  // row 1, column 0
-    PlotData data;
-    MatrixRange(1, 2, 2, 0, data);
-    EXPECT_EQ(data.RangeMax, std::bit_cast<std::uint32_t>(0.75f));
-    EXPECT_EQ(data.RangeMin, std::bit_cast<std::uint32_t>(-0.5f));
-
-    // The same words read as signed integers: -0.5f has its sign bit set.
-    MatrixRange(2, 2, 2, 0, data);
-    EXPECT_EQ(data.RangeMax, std::bit_cast<std::uint32_t>(0.75f));
-    EXPECT_EQ(data.RangeMin, std::bit_cast<std::uint32_t>(-0.5f));
-
-    MatrixRange(3, 2, 2, 0, data);
-    EXPECT_EQ(data.RangeMax, 0u);
-    EXPECT_EQ(data.RangeMin, 0u);
-    ResetAnalysisBuffers();
-}
-
 }  // namespace
 }  // namespace karvelo

@@ -85,13 +85,16 @@ TEST_F(ProfileMatrixTest, SinglePointGivesOneRowAcrossTheColumns) {
     EXPECT_EQ(Grid(1, 0), 0.0);
 }
 
-TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValues) {
-    const double values[] = {0.9, 0.75, 0.5, 0.1, 0.0, -0.1};
-    const double clipped[] = {0.75, 0.75, 0.5, 0.1, 0.0, 0.0};
+TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValuesAtASinglePrecisionLevel) {
+    // The level High - (High - Low) contrast is worked out in single precision.
+    const float clip = 1.0f - (1.0f - 0.01f) * 0.5f;
+    ASSERT_NE(static_cast<double>(clip), 1.0 - (1.0 - static_cast<double>(0.01f)) * 0.5);
+    const double values[] = {0.9, 0.6, 0.5, 0.1, 0.0, -0.1};
+    const double clipped[] = {clip, clip, 0.5, 0.1, 0.01f, 0.01f};
     std::copy(std::begin(values), std::end(values), &Grid(3, 0));
-    ClipProfileMatrix(ValueRange{0.0f, 1.0f}, 0.25f, 4, std::size(values));
+    ClipProfileMatrix(ValueRange{0.01f, 1.0f}, 0.5f, 4, std::size(values));
     for (std::size_t k = 0; k < std::size(values); ++k) {
-        EXPECT_DOUBLE_EQ(Grid(3, k), clipped[k]) << values[k];
+        EXPECT_EQ(Grid(3, k), clipped[k]) << values[k];
     }
 }
 
