@@ -24,17 +24,17 @@ struct Anchor {
 
 TEST(PaletteColour, AnchorColoursOfEveryPalette) {
     const Anchor anchors[] = {
-        {kGreyPalette, 0, Rgb(255, 255, 255)},       {kGreyPalette, 255, Rgb(0, 0, 0)},
-        {kGreyPalette, 127, Rgb(128, 128, 128)},     {kSpectrumPalette, 0, Rgb(0, 0, 0)},
-        {kSpectrumPalette, 255, Rgb(0, 0, 255)},     {kSpectrumPalette, 510, Rgb(0, 255, 255)},
-        {kSpectrumPalette, 765, Rgb(0, 255, 0)},     {kSpectrumPalette, 1020, Rgb(255, 255, 0)},
-        {kSpectrumPalette, 1275, Rgb(255, 0, 0)},    {kSpectrumPalette, 637, Rgb(0, 255, 128)},
-        {kSpectrumPalette, 300, Rgb(0, 45, 255)},    {kBlueRedPalette, 0, Rgb(0, 0, 255)},
-        {kBlueRedPalette, 255, Rgb(255, 255, 255)},  {kBlueRedPalette, 510, Rgb(255, 0, 0)},
-        {kMagentaRedPalette, 0, Rgb(255, 0, 255)},   {kMagentaRedPalette, 85, Rgb(0, 0, 255)},
-        {kMagentaRedPalette, 170, Rgb(0, 255, 255)}, {kMagentaRedPalette, 255, Rgb(0, 255, 0)},
-        {kMagentaRedPalette, 340, Rgb(255, 255, 0)}, {kMagentaRedPalette, 425, Rgb(255, 0, 0)},
-        {kMagentaRedPalette, 100, Rgb(0, 45, 255)},
+        {kGreyPalette, 0, Rgb(255, 255, 255)},      {kGreyPalette, 255, Rgb(0, 0, 0)},
+        {kGreyPalette, 127, Rgb(128, 128, 128)},    {kSpectrumPalette, 0, Rgb(0, 0, 0)},
+        {kSpectrumPalette, 255, Rgb(0, 0, 255)},    {kSpectrumPalette, 510, Rgb(0, 255, 255)},
+        {kSpectrumPalette, 511, Rgb(0, 255, 254)},  {kSpectrumPalette, 765, Rgb(0, 255, 0)},
+        {kSpectrumPalette, 1020, Rgb(255, 255, 0)}, {kSpectrumPalette, 1275, Rgb(255, 0, 0)},
+        {kSpectrumPalette, 637, Rgb(0, 255, 128)},  {kSpectrumPalette, 300, Rgb(0, 45, 255)},
+        {kBlueRedPalette, 0, Rgb(0, 0, 255)},       {kBlueRedPalette, 255, Rgb(255, 255, 255)},
+        {kBlueRedPalette, 510, Rgb(255, 0, 0)},     {kMagentaRedPalette, 0, Rgb(255, 0, 255)},
+        {kMagentaRedPalette, 85, Rgb(0, 0, 255)},   {kMagentaRedPalette, 170, Rgb(0, 255, 255)},
+        {kMagentaRedPalette, 255, Rgb(0, 255, 0)},  {kMagentaRedPalette, 340, Rgb(255, 255, 0)},
+        {kMagentaRedPalette, 425, Rgb(255, 0, 0)},  {kMagentaRedPalette, 100, Rgb(0, 45, 255)},
     };
     for (const Anchor& a : anchors) {
         EXPECT_EQ(PaletteColour(a.palette, a.index), a.colour)

@@ -137,7 +137,7 @@ TEST_F(DrawPlotTest, ProfileMapHasSixFrequencyTicksAndOnePointTickPerLabelledPoi
     EXPECT_EQ(painter.TextAt(325, 325), "Point number");
 }
 
-TEST_F(DrawPlotTest, AxisLabelsOfNegativeLagsAndOfRealValues) {
+TEST_F(DrawPlotTest, CorrelationCurveLabelsNegativeLags) {
     std::vector<std::uint32_t> lags(101);
     for (std::size_t i = 0; i < lags.size(); ++i) {
         lags[i] = static_cast<std::uint32_t>((static_cast<int>(i) - 50) * 2);
@@ -146,27 +146,6 @@ TEST_F(DrawPlotTest, AxisLabelsOfNegativeLagsAndOfRealValues) {
     // 100 intervals of 2 us over 400 pixels: 25 us per tick.
     EXPECT_EQ(painter.TextAt(225, 45), "-100");
     EXPECT_EQ(painter.TextAt(325, 45), "-50");
-
-    const auto reals = [](double step, std::size_t count) {
-        std::vector<std::uint32_t> words(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            words[i] = EncodeSample(kFormatIeeeFloat, 1.0 + step * static_cast<double>(i));
-        }
-        return words;
-    };
-    PlotData data;
-    data.AxisFormat = kFormatIeeeFloat;
-    Clear();
-    // Along the top of a curve the step is exact: 8 intervals of 0.5 over 400 pixels.
-    DrawSeries(SpectrumPanelLayout(0.5f), PlotMode::Curve, {std::vector<float>(9, 1.0f)},
-               reals(0.5, 9), data);
-    EXPECT_EQ(painter.TextAt(275, 345), "1.50e+000");
-    // Down the right edge it is truncated: 10 intervals of 0.75 over 250 pixels give 1.
-    PlotLayout layout = TracePanelLayout(2048, 1);
-    layout.AxisStep = 0.75f;
-    Clear();
-    DrawSeries(layout, PlotMode::Wiggle, {std::vector<float>(11, 0.0f)}, reals(0.75, 11), data);
-    EXPECT_EQ(painter.TextAt(1150, 95), "2.00e+000");
 }
 
 TEST_F(DrawPlotTest, WithEveryFlagClearedOnlyTheSeriesIsDrawnAndCaptionsAreCut) {

@@ -1,11 +1,10 @@
-// Profiles the built-in data never produce: too many points for the profile spectrum,
-// a single point, a trace that cannot be transformed.
+// Profiles the built-in data never produce: too many points for the profile spectrum
+// and a single point.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
-#include "session/correlation_run.h"
 #include "session/session_test_support.h"
 
 namespace karvelo::testing {
@@ -57,20 +56,6 @@ TEST_F(UnusualProfileTest, SinglePointProfileSpectrumDrawsOneColumn) {
     EXPECT_EQ(InkIn(327, 371, 1124, 619), 0);  // nothing else inside the frame
     session_.OnLButtonDown(500, 450);          // a pick is still stored (nothing to snap to)
     EXPECT_EQ(PickLineCount, 1u);
-}
-
-TEST_F(UnusualProfileTest, CorrelationOfAConstantTraceDrawsNothing) {
-    LoadSynthetic(2);
-    for (std::size_t s = 0; s < 256; ++s) {
-        WriteU32(ProfileImage, SampleOffset(1, s), 5u);
-    }
-    messages_.messages.clear();
-    CorrelationFields fields;
-    fields.Signal2Point = 1;
-    fields.FullRange = 1;
-    EXPECT_TRUE(RunCorrelation(fields, surface_).Values.empty());
-    EXPECT_TRUE(messages_.messages.empty());
-    EXPECT_EQ(InkIn(0, 0, surface_.Width() - 1, surface_.Height() - 1), 0);
 }
 
 }  // namespace
