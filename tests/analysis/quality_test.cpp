@@ -187,17 +187,5 @@ TEST_F(SpectrumExportTest, ReplacesTheFileWithOneLinePerShownBinInDefaultNotatio
     EXPECT_TRUE(sink_.messages.empty());
 }
 
-TEST_F(SpectrumExportTest, FileThatCannotBeWrittenIsReported) {
-    for (const std::string& path :
-         {TempPath("no-such-folder/spectre.txt"), std::string("/dev/full")}) {
-        SCOPED_TRACE(path);
-        sink_.messages.clear();
-        testing::PresetSaveFileChooser chooser(path);
-        ExportSpectrum(chooser);
-        EXPECT_EQ(sink_.messages,
-                  (std::vector<std::string>{"Cannot open or create file.Error code = 11"}));
-    }
-}
-
 }  // namespace
 }  // namespace karvelo

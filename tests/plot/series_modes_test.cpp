@@ -114,24 +114,6 @@ TEST_F(SeriesModesTest, DensityGreysFromTheSmallestSampleWhiteToTheLargestBlack)
     EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);  // a single trace is one column wide
 }
 
-TEST_F(SeriesModesTest, DensityRowShowsTheLastSampleThatFallsOnIt) {
-    // 2048 samples over 250 rows: samples 0..8 fall on row 60, samples 9..16 on row 61.
-    struct Case {
-        std::size_t hotSample;
-        Colour row60;
-        Colour row61;
-    };
-    for (const Case c : {Case{8, Grey(0), Grey(255)}, Case{7, Grey(255), Grey(255)},
-                         Case{16, Grey(255), Grey(0)}}) {
-        Clear();
-        std::vector<float> trace(2048, 0.0f);
-        trace[c.hotSample] = 1.0f;
-        Draw(PlotMode::Density, {trace});
-        EXPECT_EQ(surface.PixelAt(675, 60), c.row60) << "hot sample " << c.hotSample;
-        EXPECT_EQ(surface.PixelAt(675, 61), c.row61) << "hot sample " << c.hotSample;
-    }
-}
-
 TEST_F(SeriesModesTest, SpectrumCurveRunsFromEdgeToEdgeWithValuesGrowingUpwards) {
     DrawSpectrum({0.0f, 1.0f, 0.0f});
     EXPECT_TRUE(IsBlack(225, 620));  // first bin, smallest value: bottom-left corner
