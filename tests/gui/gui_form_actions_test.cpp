@@ -83,6 +83,11 @@ class FormActionsTest : public QObject {
         QVERIFY2(last.mid(1, last.indexOf(QLatin1Char(';')) - 1).toInt() <= 1516, qPrintable(last));
         h_->Click(h_->Button("D"));
         QCOMPARE(h_->Edit("fmax")->text(), QStringLiteral("80645"));
+        // A number too large for an integer field is read as the largest one.
+        h_->TypeInto(h_->Edit("fmax"), QStringLiteral("99999999999"));
+        h_->Click(h_->Button("Изменить диапазон частот"));
+        QVERIFY(h_->TakeMessages().empty());
+        QVERIFY(InkIn(h_->Drawing(), kSpectrumFrame) > 0);
     }
 
     void profileSpectrumAnnouncesItsRunsAndTheContrastBarSteps() {
