@@ -87,6 +87,9 @@ class OpenDialogTest : public QObject {
             h_->TypeInto(dialog->findChild<QLineEdit*>(), QStringLiteral("20"));
             h_->Click(h_->Button("OK", dialog));
             closed = !dialog->isVisible();
+            if (!closed) {
+                dialog->reject();
+            }
         });
         QVERIFY(stayedOpen && closed);
         QCOMPARE(prompts, (std::vector<std::string>{"Please enter an integer between 1 and 20.",

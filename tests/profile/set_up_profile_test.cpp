@@ -68,27 +68,6 @@ TEST(SetUpProfile, ExtremesAreSampleWordsOfTheWholeProfile) {
     ResetProfileStore();
 }
 
-TEST(SetUpProfile, GroupingByChannelModeAndHits) {
-    struct Case {
-        std::uint16_t traces;
-        std::uint32_t hits;
-        int mode;
-        std::uint32_t tracesPerPoint;
-        std::uint32_t points;
-    };
-    const Case cases[] = {
-        {20, 2, 2, 4, 5},  {10, 2, 0, 2, 5},   {10, 2, 1, 2, 5},
-        {20, 1, 2, 2, 10}, {20, 10, 2, 20, 1}, {7, 2, 0, 2, 3},  // rounded down
-    };
-    for (const Case& c : cases) {
-        WriteU16(ProfileImage, kTraceCountOffset, c.traces);
-        SetUpProfile(c.hits, c.mode);
-        EXPECT_EQ(TracesPerPoint, c.tracesPerPoint) << c.traces << " " << c.hits << " " << c.mode;
-        EXPECT_EQ(PointCount, c.points) << c.traces << " " << c.hits << " " << c.mode;
-    }
-    ResetProfileStore();
-}
-
 TEST(DecodeSample, EveryFormatCodeAndBack) {
     EXPECT_EQ(DecodeSample(kFormatInt32, 0x80000000u), -2147483648.0);
     EXPECT_EQ(DecodeSample(kFormatUInt32, 0x80000000u), 2147483648.0);
