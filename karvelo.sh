@@ -3,6 +3,8 @@
 #   ./karvelo.sh        build, then start the program
 #   ./karvelo.sh test   build, then run the whole test suite (normal and sanitizer builds)
 #   ./karvelo.sh bench  build, then run the benchmarks and the peer comparison
+#   ./karvelo.sh mutate put deliberate faults into a scratch copy one at a time and report
+#                       which ones the test suite misses (arguments go to tools/mutate)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -44,8 +46,13 @@ case "${1:-}" in
     "") start_program ;;
     test) run_tests ;;
     bench) tools/bench ;;
+    mutate)
+        shift
+        tools/setup --packages-only
+        exec tools/mutate "$@"
+        ;;
     *)
-        echo "usage: ./karvelo.sh [test|bench]" >&2
+        echo "usage: ./karvelo.sh [test|bench|mutate [FAULT...|--list|--lines]]" >&2
         exit 2
         ;;
 esac

@@ -43,13 +43,8 @@ TEST_F(BandTest, FrequencyAxisOfTheBuiltInProfiles) {
     EXPECT_EQ(BinFrequencies[5121], 0u);  // nothing written past M
 }
 
-TEST_F(BandTest, OtherTraceLengthsAreScaledForPicoseconds) {
-    const FrequencyAxis axis = MakeFrequencyAxis(1000, 50);
-    EXPECT_DOUBLE_EQ(axis.Step, 5.0e11 / (500.0 * 50.0));
-    EXPECT_EQ(axis.BinCount, 2501u);
-    EXPECT_EQ(axis.Top, 2147483647);  // 5e10 Hz does not fit: clamped
-
-    // Whole-Hz frequencies above the 32-bit range are clamped, not wrapped.
+TEST_F(BandTest, FrequenciesBeyondTheirRangeAreClampedNotWrapped) {
+    EXPECT_EQ(MakeFrequencyAxis(1000, 50).Top, 2147483647);  // 5e10 Hz at picoseconds
     std::vector<std::uint32_t> frequencies(3);
     FillFrequencies(frequencies, 3.0e9);
     EXPECT_EQ(frequencies, (std::vector<std::uint32_t>{0, 3000000000u, 4294967295u}));
@@ -74,8 +69,6 @@ TEST_F(BandTest, SelectsTheBinAtOrJustBelowEachLimit) {
         EXPECT_EQ(band->First, c.first);
         EXPECT_EQ(band->Last, c.last);
     }
-    EXPECT_EQ(BinFrequencies[6], 94u);
-    EXPECT_EQ(BinFrequencies[191], 3008u);
     EXPECT_TRUE(sink_.messages.empty());
 }
 
@@ -114,7 +107,6 @@ TEST_F(BandTest, CutMovesTheBandToTheStartOfEveryBufferInUse) {
     const BandBins band{6, 191};
 
     CutBand(kSingleTrace, band, 3);
-    EXPECT_EQ(BinFrequencies[0], 94u);
     EXPECT_EQ(BinFrequencies[185], 3008u);
     EXPECT_EQ(SpectrumRows[0], 6.0f);
     EXPECT_EQ(SpectrumRows[185], 191.0f);

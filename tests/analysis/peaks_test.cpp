@@ -42,6 +42,7 @@ TEST_F(PeaksTest, FindsTheMaximaOfEachShape) {
         {"flat start of four bins", {0.4f, 0.4f, 0.4f, 0.4f, 0.2f}, {3}, {23}},
         {"flat start that rises", {0.5f, 0.5f, 0.7f, 0.1f}, {2}, {31}},
         {"falling from bin 0", {0.9f, 0.5f, 0.3f, 0.1f}, {}, {}},
+        {"a flat step on the way down", {0.9f, 0.5f, 0.5f, 0.1f}, {}, {}},
         {"rising to the last bin", {0.1f, 0.2f, 0.3f, 0.4f}, {}, {}},
         {"plateau inside", {0.1f, 0.4f, 0.4f, 0.4f, 0.2f}, {3}, {31}},
         {"plateau reaching the last bin", {0.1f, 0.2f, 0.4f, 0.4f}, {2}, {39}},

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
+#include <limits>
 #include <vector>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/frequency_axis.h"
+#include "analysis/pipeline.h"
 #include "analysis_test_support.h"
 #include "profile/builtin_profiles.h"
 
@@ -85,13 +88,16 @@ TEST_F(ProfileMatrixTest, SinglePointGivesOneRowAcrossTheColumns) {
     EXPECT_EQ(Grid(1, 0), 0.0);
 }
 
-TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValues) {
-    const double values[] = {0.9, 0.75, 0.5, 0.1, 0.0, -0.1};
-    const double clipped[] = {0.75, 0.75, 0.5, 0.1, 0.0, 0.0};
+TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValuesAtASinglePrecisionLevel) {
+    // The level High - (High - Low) contrast is worked out in single precision.
+    const float clip = 1.0f - (1.0f - 0.01f) * 0.5f;
+    ASSERT_NE(static_cast<double>(clip), 1.0 - (1.0 - static_cast<double>(0.01f)) * 0.5);
+    const double values[] = {0.9, 0.6, 0.5, 0.1, 0.0, -0.1};
+    const double clipped[] = {clip, clip, 0.5, 0.1, 0.01f, 0.01f};
     std::copy(std::begin(values), std::end(values), &Grid(3, 0));
-    ClipProfileMatrix(ValueRange{0.0f, 1.0f}, 0.25f, 4, std::size(values));
+    ClipProfileMatrix(ValueRange{0.01f, 1.0f}, 0.5f, 4, std::size(values));
     for (std::size_t k = 0; k < std::size(values); ++k) {
-        EXPECT_DOUBLE_EQ(Grid(3, k), clipped[k]) << values[k];
+        EXPECT_EQ(Grid(3, k), clipped[k]) << values[k];
     }
 }
 
@@ -130,6 +136,27 @@ TEST_F(ProfileMatrixTest, RefusesBandsAndProfilesItCannotInterpolate) {
     BinFrequencies[1] = BinFrequencies[0];
     EXPECT_FALSE(BuildProfileMatrix(request, 2, kCount).has_value());
     EXPECT_EQ(sink_.messages, std::vector<std::string>(4, "Invalid value entered."));
+}
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(MatrixRange, DoublesWithAStrideAndNaN) {
+    // Two rows of three used values, stride 4; the fourth value of each row is not used.
+    const std::vector<double> matrix = {2.0, -1.0, kNaN, 99.0, 5.0, 0.5, 3.0, -99.0};
+    PlotData data;
+    data.Rows = matrix.data();
+    MatrixRange(4, 2, 3, 4, data);
+    EXPECT_EQ(data.RowsMax, 5.0);  // NaN never replaces an extreme
+    EXPECT_EQ(data.RowsMin, -1.0);
+
+    data.Rows = matrix.data() + 2;  // a NaN first element stays: nothing compares above it
+    MatrixRange(4, 1, 3, 4, data);
+    EXPECT_TRUE(std::isnan(data.RowsMax));
+
+    data.Rows = matrix.data();
+    MatrixRange(4, 0, 3, 4, data);  // an empty matrix yields its first element
+    EXPECT_EQ(data.RowsMax, 2.0);
+    EXPECT_EQ(data.RowsMin, 2.0);
 }
 
 }  // namespace

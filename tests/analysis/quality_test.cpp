@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/peaks.h"
+#include "analysis/spectrum_export.h"
 #include "analysis_test_support.h"
 #include "fakes/preset_save_file_chooser.h"
 
@@ -122,49 +124,67 @@ TEST_F(QualityTest, TheThousandAndFirstValueIsRefusedButShown) {
     EXPECT_EQ(sink_.messages, (std::vector<std::string>{"Cannot save quality value."}));
     EXPECT_TRUE(QualityShown());
     EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
-    EXPECT_EQ(QualityRecords.back().PointIndex, kMaxQualityRecords - 1);
 }
 
-TEST_F(QualityTest, SaveWritesEveryRecordThenEmptiesTheTable) {
-    StoreQuality(3, 1575.0, 12.5);
-    StoreQuality(0, 94.0, 1234567.0);
-    const std::string path = TempPath("quality_saved.txt");
-    testing::PresetSaveFileChooser chooser(path);
-
-    SaveQuality(chooser);
-    EXPECT_EQ(chooser.offeredName, "quality.txt");
-    EXPECT_EQ(ReadFile(path), "3  1575  12.5\n0  94  1.23457e+006\n");
-    EXPECT_EQ(QualityCount, 0);
-    EXPECT_TRUE(sink_.messages.empty());
-
-    // Nothing left: the second save refuses before asking for a file.
-    SaveQuality(chooser);
-    EXPECT_EQ(sink_.messages, (std::vector<std::string>{"No data to save."}));
-    EXPECT_EQ(chooser.calls, 1);
-}
-
-TEST_F(QualityTest, CancelledOrFailedSaveKeepsTheTable) {
+// A written file empties the table; a cancelled or failed save keeps it.
+TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
     const std::vector<std::string> failed = {"Cannot open or create file.Error code = 11"};
+    const std::string path = TempPath("quality_saved.txt");
     struct Case {
         std::optional<std::string> path;
         std::vector<std::string> messages;
+        std::int32_t left;
     };
     const Case cases[] = {
-        {std::nullopt, {}},                                // cancelled
-        {TempPath("no-such-folder/quality.txt"), failed},  // cannot be created
-        {"/dev/full", failed},                             // disk full while writing
+        {path, {}, 0},
+        {std::nullopt, {}, 2},                                // cancelled
+        {TempPath("no-such-folder/quality.txt"), failed, 2},  // cannot be created
+        {"/dev/full", failed, 2},                             // disk full while writing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.value_or("cancelled"));
         sink_.messages.clear();
         QualityCount = 0;
-        StoreQuality(1, 100.0, 2.0);
-        StoreQuality(2, 200.0, 4.0);
+        StoreQuality(3, 1575.0, 12.5);
+        StoreQuality(0, 94.0, 1234567.0);
         testing::PresetSaveFileChooser chooser(c.path);
         SaveQuality(chooser);
+        EXPECT_EQ(chooser.offeredName, "quality.txt");
         EXPECT_EQ(sink_.messages, c.messages);
-        EXPECT_EQ(QualityCount, 2);
+        EXPECT_EQ(QualityCount, c.left);
     }
+    EXPECT_EQ(ReadFile(path), "3  1575  12.5\n0  94  1.23457e+006\n");
+    // Nothing left: a save refuses before asking for a file.
+    QualityCount = 0;
+    sink_.messages.clear();
+    testing::PresetSaveFileChooser chooser(path);
+    SaveQuality(chooser);
+    EXPECT_EQ(sink_.messages, (std::vector<std::string>{"No data to save."}));
+    EXPECT_EQ(chooser.calls, 0);
+}
+
+class SpectrumExportTest : public testing::AnalysisTest {
+  protected:
+    void SetUp() override {
+        AnalysisTest::SetUp();
+        // The shown band: 94, 110 and 125 Hz; the fourth bin lies beyond it.
+        const std::uint32_t frequencies[] = {94, 110, 125, 141};
+        const float amplitudes[] = {0.5f, 1.0f, 1.2345e-5f, 0.75f};
+        std::copy(std::begin(frequencies), std::end(frequencies), BinFrequencies.begin());
+        std::copy(std::begin(amplitudes), std::end(amplitudes), SpectrumRows.begin());
+        ShownBinCount = 3;
+    }
+};
+
+TEST_F(SpectrumExportTest, ReplacesTheFileWithOneLinePerShownBinInDefaultNotation) {
+    const std::string path = TempPath("spectre_written.txt");
+    std::ofstream(path) << "old content, longer than the new content of the file\n";
+    testing::PresetSaveFileChooser chooser(path);
+    ExportSpectrum(chooser);
+    EXPECT_EQ(chooser.offeredName, "spectre_data.txt");
+    EXPECT_EQ(chooser.offeredExtension, "txt");
+    EXPECT_EQ(ReadFile(path), "94  0.5\n110  1\n125  1.2345e-005\n");
+    EXPECT_TRUE(sink_.messages.empty());
 }
 
 }  // namespace

@@ -10,24 +10,21 @@ namespace {
 
 // The bulk loops must give exactly what ALGLIB's own evaluation gives, knots included.
 TEST(SplineEvaluation, LinearSplineMatchesSpline1dcalcBitForBit) {
-    constexpr int kSamples = 2048;
     alglib::real_1d_array x;
     alglib::real_1d_array y;
-    x.setlength(kSamples);
-    y.setlength(kSamples);
-    for (int i = 0; i < kSamples; ++i) {
+    x.setlength(512);
+    y.setlength(512);
+    for (int i = 0; i < 512; ++i) {
         x[i] = i * 31.0;
         y[i] = std::sin(i * 0.37) * 1.0e6 + (i % 7) * 123.456;
     }
     alglib::spline1dinterpolant spline;
     alglib::spline1dbuildlinear(x, y, spline);
-    // Fivefold resampling, plus points left and right of the knots.
-    const double step = (x[kSamples - 1] - x[0]) / (5.0 * kSamples - 1);
-    std::vector<double> out(5 * kSamples + 3);
-    EvaluateLinearSpline(spline, x[0] - step, step, out);
+    const double step = x[511] / (5.0 * 512 - 1);  // fivefold, and one point each side
+    std::vector<double> out(5 * 512 + 2);
+    EvaluateLinearSpline(spline, -step, step, out);
     for (std::size_t m = 0; m < out.size(); ++m) {
-        ASSERT_EQ(out[m], alglib::spline1dcalc(spline, static_cast<double>(m) * step + x[0] - step))
-            << m;
+        ASSERT_EQ(out[m], alglib::spline1dcalc(spline, static_cast<double>(m) * step - step)) << m;
     }
 }
 

@@ -56,29 +56,16 @@ TEST(CliFiles, SaveSegyRoundTripsTheBuiltInProfile) {
     EXPECT_EQ(saved.out, expected);
 }
 
+// The refusals themselves are the loader's; the command line shows both lines of one.
 TEST(CliFiles, RefusalsPrintBothLinesAndExit2) {
     const std::vector<std::string> files = WriteLine();
-    const std::string missing = TempFile("cli-missing.txt");
-    struct Case {
-        std::string args;
-        std::string err;
-    };
-    const Case cases[] = {
-        {"--files " + missing + " info",
-         "Cannot open file.\n" + missing + ": No such file or directory\n"},
-        {"--files " + files[0] + " --channels 2 info",
-         "Cannot read file.\n" + files[0] +
-             ": the files have one channel, so there is no channel 2\n"},
-        {"--files " + files[0] + " " + files[1] + " --hits 3 info", "Invalid number of hits.\n"},
-    };
-    for (const Case& c : cases) {
-        const auto r = RunCli(c.args);
-        EXPECT_EQ(r.status, 2) << c.args;
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, c.err);
-    }
+    auto r = RunCli("--files " + files[0] + " --channels 2 info");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Cannot read file.\n" + files[0] +
+                         ": the files have one channel, so there is no channel 2\n");
     for (const char* args : {"--files info", "--files a.txt --profile 1 info", "--whole-us info"}) {
-        const auto r = RunCli(args);
+        r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.err.rfind("karvelo-cli: ", 0), 0u) << args << r.err;
     }

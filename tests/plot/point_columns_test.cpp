@@ -14,21 +14,13 @@ namespace {
 
 using testing::RecordingMessageSink;
 
-TEST(RoundHalfUp, RoundsToTheNearestWholeNumberWithHalvesUp) {
-    struct Case {
-        double x;
-        double expected;
-    };
-    for (const Case c : {Case{2.5, 3.0}, Case{2.4999, 2.0}, Case{7.0, 7.0}, Case{0.0, 0.0},
-                         Case{0.5, 1.0}, Case{88.888, 89.0}, Case{799.5, 800.0}}) {
-        RecordingMessageSink sink;
-        EXPECT_EQ(RoundHalfUp(c.x), c.expected) << c.x;
-        EXPECT_TRUE(sink.messages.empty()) << c.x;
-    }
-}
-
-TEST(RoundHalfUp, NegativeOrNotANumberReportsErrorTwo) {
+TEST(RoundHalfUp, HalvesGoUpAndNegativeOrNotANumberReportsErrorTwo) {
     RecordingMessageSink sink;
+    for (const auto& [x, rounded] : {std::pair{2.5, 3.0}, std::pair{2.4999, 2.0},
+                                     std::pair{0.5, 1.0}, std::pair{799.5, 800.0}}) {
+        EXPECT_EQ(RoundHalfUp(x), rounded) << x;
+    }
+    EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(RoundHalfUp(-1.5), -1.0);
     EXPECT_TRUE(std::isnan(RoundHalfUp(std::numeric_limits<double>::quiet_NaN())));
     const std::string error = "Rounding error.Possible loss of data.Error code = 2";

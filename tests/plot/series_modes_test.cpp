@@ -57,112 +57,78 @@ TEST_F(SeriesModesTest, TraceCentresAndLabelsFollowThePixelStep) {
         for (std::size_t k = 0; k < c.traces; ++k) {
             const int centre = c.firstCentre + static_cast<int>(k) * c.step;
             EXPECT_EQ(labels[k].x, centre) << c.traces << " traces, trace " << k;
-            EXPECT_EQ(labels[k].text, std::to_string(k));
-            // The zero line runs down the centre, from the top edge to the bottom edge.
             EXPECT_EQ(PaintedIn(centre, 61, centre, 309), 249) << c.traces << " traces";
         }
-        // Inside the frame nothing else is painted.
         EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 249 * static_cast<int>(c.traces)) << c.traces;
     }
 }
 
 TEST_F(SeriesModesTest, WiggleSpansOneTraceSpacingPerRangeOfTheFirstTrace) {
-    // Range 0.5 spread over the 900-pixel spacing of a single trace: -0.25 lies on the
-    // frame's left edge, 0.25 on its right edge.
+    // Range 0.5 over the 900-pixel spacing of a single trace: -0.25 on the frame's left
+    // edge, 0.25 on its right edge; the first stroke climbs 125 rows over 900 columns.
     Draw(PlotMode::Wiggle, {{-0.25f, 0.25f, -0.25f}});
     EXPECT_TRUE(IsBlack(225, 60));
     EXPECT_TRUE(IsBlack(1125, 185));
-    // The first stroke climbs 125 rows over 900 columns: 72 columns on, 10 rows down.
     EXPECT_TRUE(IsBlack(225 + 72, 60 + 10));
     EXPECT_TRUE(IsWhite(225 + 72, 60 + 11));
 }
 
-TEST_F(SeriesModesTest, DensityDrawsTheLargestSampleBlackAndTheSmallestWhite) {
-    Draw(PlotMode::Density, {{1.0f, 0.5f, 0.0f}});
-    EXPECT_EQ(surface.PixelAt(675, 60), Grey(0));
-    EXPECT_EQ(surface.PixelAt(675, 185), Grey(128));
-    EXPECT_EQ(surface.PixelAt(675, 310), Grey(255));
-    // A single trace is one column wide.
-    EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);
-
-    // Samples outside the range stay inside the palette.
-    Clear();
-    Draw(PlotMode::Density, {{-3.0f, 7.0f}});
-    EXPECT_EQ(surface.PixelAt(675, 60), Grey(255));
-    EXPECT_EQ(surface.PixelAt(675, 310), Grey(0));
-}
-
-TEST_F(SeriesModesTest, DensityInterpolatesTheColumnsBetweenTwoCentres) {
-    Draw(PlotMode::Density, {{1.0f, 1.0f}, {0.5f, 0.5f}});
-    // Centres at 450 (index 255) and 900 (index 127); row 310 holds the second sample.
-    for (const auto& [x, grey] : {std::pair{450, 0}, std::pair{451, 1}, std::pair{675, 64},
-                                  std::pair{899, 128}, std::pair{900, 128}}) {
-        EXPECT_EQ(surface.PixelAt(x, 310), Grey(grey)) << x;
-    }
-    EXPECT_TRUE(IsBlack(449, 310));  // the frame's bottom edge, left of the first centre
-    EXPECT_TRUE(IsBlack(901, 310));
-}
-
-TEST_F(SeriesModesTest, DensityRowShowsTheLastSampleThatFallsOnIt) {
-    // 2048 samples over 250 rows: samples 0..8 fall on row 60, samples 9..16 on row 61.
+TEST_F(SeriesModesTest, DensityGreysFromTheSmallestSampleWhiteToTheLargestBlack) {
     struct Case {
-        std::size_t hotSample;
-        Colour row60;
-        Colour row61;
+        const char* name;
+        std::vector<std::vector<float>> traces;
+        float low, high;
+        std::vector<std::pair<int, int>> at;  // (x, y) of the expected greys, in order
+        std::vector<int> greys;
     };
-    for (const Case c : {Case{8, Grey(0), Grey(255)}, Case{7, Grey(255), Grey(255)},
-                         Case{16, Grey(255), Grey(0)}, Case{9, Grey(255), Grey(255)}}) {
+    const Case cases[] = {
+        {"one trace",
+         {{1.0f, 0.5f, 0.0f}},
+         0.0f,
+         1.0f,
+         {{675, 60}, {675, 185}, {675, 310}},
+         {0, 128, 255}},
+        {"outside the range", {{-3.0f, 7.0f}}, 0.0f, 1.0f, {{675, 60}, {675, 310}}, {255, 0}},
+        {"columns between two centres",
+         {{1.0f, 1.0f}, {0.5f, 0.5f}},
+         0.0f,
+         1.0f,
+         {{450, 310}, {451, 310}, {675, 310}, {899, 310}, {900, 310}},
+         {0, 1, 64, 128, 128}},
+        {"no range",
+         {{0.2f, 0.3f, 4.0f}, {0.2f, 0.2f, 0.2f}},
+         0.2f,
+         0.2f,
+         {{450, 60}, {675, 185}, {900, 310}},
+         {128, 128, 128}},
+        {"single sample", {{1.0f}}, 0.0f, 1.0f, {{675, 185}}, {0}},
+    };
+    for (const Case& c : cases) {
         Clear();
-        std::vector<float> trace(2048, 0.0f);
-        trace[c.hotSample] = 1.0f;
-        Draw(PlotMode::Density, {trace});
-        EXPECT_EQ(surface.PixelAt(675, 60), c.row60) << "hot sample " << c.hotSample;
-        EXPECT_EQ(surface.PixelAt(675, 61), c.row61) << "hot sample " << c.hotSample;
+        Draw(PlotMode::Density, c.traces, c.low, c.high);
+        for (std::size_t k = 0; k < c.at.size(); ++k) {
+            EXPECT_EQ(surface.PixelAt(c.at[k].first, c.at[k].second), Grey(c.greys[k]))
+                << c.name << " at " << c.at[k].first << "," << c.at[k].second;
+        }
     }
+    EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);  // a single trace is one column wide
 }
 
-TEST_F(SeriesModesTest, DensityWithoutARangeIsMiddleGrey) {
-    Draw(PlotMode::Density, {{0.2f, 0.3f, 4.0f}, {0.2f, 0.2f, 0.2f}}, 0.2f, 0.2f);
-    for (const int y : {60, 185, 310}) {
-        EXPECT_EQ(surface.PixelAt(450, y), Grey(128)) << y;
-        EXPECT_EQ(surface.PixelAt(675, y), Grey(128)) << y;
-        EXPECT_EQ(surface.PixelAt(900, y), Grey(128)) << y;
-    }
-}
-
-TEST_F(SeriesModesTest, SingleSampleTracesStandInTheMiddleOfTheFrame) {
-    Draw(PlotMode::Density, {{1.0f}});
-    EXPECT_EQ(surface.PixelAt(675, 185), Grey(0));
-    EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);
-    EXPECT_EQ(painter.TextsOnRow(45), (std::vector<testing::RecordedText>{{1150, 45, "0"}}));
-}
-
-TEST_F(SeriesModesTest, FirstAndLastBinLieOnTheFrameEdgesAndValuesGrowUpwards) {
+TEST_F(SeriesModesTest, SpectrumCurveRunsFromEdgeToEdgeWithValuesGrowingUpwards) {
     DrawSpectrum({0.0f, 1.0f, 0.0f});
     EXPECT_TRUE(IsBlack(225, 620));  // first bin, smallest value: bottom-left corner
     EXPECT_TRUE(IsBlack(425, 370));  // middle bin, largest value: top edge
     EXPECT_TRUE(IsBlack(624, 619));  // last stroke ends on the right edge (625, 620)
     EXPECT_TRUE(IsWhite(625, 619));
     EXPECT_TRUE(IsBlack(325, 495));  // half-way up the first stroke
-    // The axis lines along the bottom and the left edge.
-    EXPECT_EQ(PaintedIn(225, 620, 624, 620), 400);
-    EXPECT_EQ(PaintedIn(225, 371, 225, 620), 250);
-}
 
-TEST_F(SeriesModesTest, FlatCurveIsALineThroughTheMiddleOfTheFrame) {
-    DrawSpectrum(std::vector<float>(5, 0.5f));
-    EXPECT_EQ(PaintedIn(225, 495, 624, 495), 400);
+    Clear();
+    DrawSpectrum(std::vector<float>(5, 0.5f));  // flat: a line through the middle
     EXPECT_EQ(PaintedIn(226, 371, 624, 619), 399);
-    for (int n = 0; n < 6; ++n) {
-        EXPECT_EQ(painter.TextAt(650, 620 - 50 * n), "5.000e-001") << n;
-    }
-}
-
-TEST_F(SeriesModesTest, SingleBinDrawsNoStroke) {
-    DrawSpectrum({0.25f});
+    EXPECT_EQ(PaintedIn(225, 495, 624, 495), 400);
+    Clear();
+    DrawSpectrum({0.25f});  // a single bin draws no stroke
     EXPECT_EQ(PaintedIn(226, 371, 624, 619), 0);
-    EXPECT_EQ(painter.TextAt(225, 345), "1000");
-    EXPECT_EQ(painter.TextAt(625, 345), "1000");
 }
 
 }  // namespace

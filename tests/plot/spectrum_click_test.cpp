@@ -53,9 +53,8 @@ TEST_F(SpectrumClickTest, FrameEdgesGiveTheEndBinsAndHalfWayGivesTheHigherBin) {
         std::size_t bin;
     };
     for (const Case c :
-         {Case{225, 495, 1000.0, 0}, Case{625, 495, 1400.0, 4}, Case{225, 370, 1000.0, 0},
-          Case{625, 620, 1400.0, 4}, Case{275, 400, 1050.0, 1}, Case{274, 400, 1049.0, 0},
-          Case{276, 400, 1051.0, 1}, Case{325, 400, 1100.0, 1}, Case{575, 400, 1350.0, 4}}) {
+         {Case{225, 370, 1000.0, 0}, Case{625, 620, 1400.0, 4}, Case{275, 400, 1050.0, 1},
+          Case{274, 400, 1049.0, 0}, Case{575, 400, 1350.0, 4}}) {
         const auto hit = Click(c.x, c.y);
         ASSERT_TRUE(hit) << c.x << "," << c.y;
         EXPECT_EQ(hit->Frequency, c.frequency) << c.x;
@@ -72,15 +71,13 @@ TEST_F(SpectrumClickTest, OnlyALeftClickInsideTheFrameShowsFrequencyThicknessAnd
     ASSERT_TRUE(hit);
     EXPECT_EQ(hit->Bin, 2U);
     EXPECT_EQ(request_.ClickFrequency, kUntouched);
-    EXPECT_EQ(request_.DerivedValue, 0.0f);
     EXPECT_TRUE(controls_.visibility.empty());
 
     ASSERT_TRUE(Click(425, 400));
     EXPECT_EQ(request_.ClickFrequency, 1200.0);
     EXPECT_FLOAT_EQ(request_.DerivedValue, 4000.0f / (2.0f * 1200.0f));
-    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Frequency));
-    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Derived));
-    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::DerivedCaption));
+    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Frequency) &&
+                controls_.IsShown(AnalysisStatic::DerivedCaption));
     EXPECT_FALSE(controls_.visibility.contains(AnalysisStatic::Quality));
 
     // With the display on: a peak at band bin 2 (full bin 9), half-power points at 1 and 3.
@@ -92,23 +89,6 @@ TEST_F(SpectrumClickTest, OnlyALeftClickInsideTheFrameShowsFrequencyThicknessAnd
     ASSERT_TRUE(Click(425, 400));
     EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Quality));
     EXPECT_FLOAT_EQ(request_.QualityValue, 1200.0f / (1300.0f - 1100.0f));
-}
-
-TEST_F(SpectrumClickTest, FrequencyAndColumnMapOntoEachOther) {
-    // Bins 0 .. 2997 Hz, 3 Hz apart: no whole number of Hz per column.
-    std::array<std::uint32_t, 1000> bins{};
-    for (std::uint32_t i = 0; i < bins.size(); ++i) {
-        bins[i] = 3 * i;
-    }
-    const AxisMapping axis = SpectrumFrequencyAxis(layout_, bins);
-    EXPECT_EQ(axis.ValueFor(225), 0.0);
-    EXPECT_EQ(axis.ValueFor(625), 2997.0);
-    for (int x = 225; x <= 625; ++x) {
-        EXPECT_NEAR(axis.PixelFor(axis.ValueFor(x)), x, 1e-9) << x;
-    }
-    for (const std::uint32_t f : bins) {
-        EXPECT_NEAR(axis.ValueFor(axis.PixelFor(f)), f, 1e-9) << f;
-    }
 }
 
 }  // namespace

@@ -35,10 +35,8 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
         std::uint32_t points;
     };
     const Case cases[] = {
-        {kChannel1, 1, 10, 1, 10},    {kChannel1, 2, 10, 2, 5},      {kChannel1, 5, 10, 5, 2},
-        {kChannel1, 10, 10, 10, 1},   {kChannel2, 1, 10, 1, 10},     {kChannel2, 2, 10, 2, 5},
-        {kChannel2, 5, 10, 5, 2},     {kChannel2, 10, 10, 10, 1},    {kBothChannels, 1, 20, 2, 10},
-        {kBothChannels, 2, 20, 4, 5}, {kBothChannels, 5, 20, 10, 2}, {kBothChannels, 10, 20, 20, 1},
+        {kChannel1, 1, 10, 1, 10},  {kChannel1, 5, 10, 5, 2},      {kChannel2, 2, 10, 2, 5},
+        {kChannel2, 10, 10, 10, 1}, {kBothChannels, 1, 20, 2, 10}, {kBothChannels, 5, 20, 10, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " hits " << c.hits);
@@ -48,7 +46,6 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
         EXPECT_EQ(PointCount, c.points);
         EXPECT_EQ(HitsPerPoint, c.hits);
         EXPECT_TRUE(LoadCompleted);
-        EXPECT_EQ(LoadBusy, 0u);
         for (std::size_t k = 0; k < c.records; ++k) {
             const std::size_t source = c.mode == kBothChannels ? k : 2 * k + (c.mode == kChannel2);
             EXPECT_TRUE(SameRecord(k, source)) << "record " << k;
@@ -62,19 +59,6 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
         LoadCompleted = false;
     }
     EXPECT_TRUE(sink_.messages.empty());
-    EXPECT_EQ(DecodeSample(SampleFormat(), SampleMax), 2612950.0);
-}
-
-TEST_F(ProfileLoaderTest, ExtremesOfOneChannelComeFromThatChannel) {
-    ASSERT_TRUE(LoadProfile(0, kChannel2, 1));
-    std::int32_t largest = INT32_MIN;
-    for (std::size_t r = 1; r < 20; r += 2) {
-        for (std::size_t s = 0; s < 2048; ++s) {
-            largest = std::max(largest, kBuiltInProfile1Samples[r][s]);
-        }
-    }
-    EXPECT_EQ(static_cast<std::int32_t>(SampleMax), largest);
-    EXPECT_LT(largest, 2612950);
 }
 
 TEST_F(ProfileLoaderTest, RefusedHitsKeepThePreviousProfile) {
@@ -82,12 +66,10 @@ TEST_F(ProfileLoaderTest, RefusedHitsKeepThePreviousProfile) {
     LoadCompleted = false;
     const auto before = std::make_unique<Image>(ProfileImage);
     const std::uint32_t max = SampleMax, min = SampleMin;
-
-    for (std::uint32_t hits : {3u, 4u, 11u, 20u, 0u}) {
+    for (std::uint32_t hits : {3u, 11u, 20u, 0u}) {
         sink_.messages.clear();
         EXPECT_FALSE(LoadProfile(0, kBothChannels, hits)) << hits;
-        ASSERT_EQ(sink_.messages.size(), 1u);
-        EXPECT_EQ(sink_.messages[0], "Invalid number of hits.");
+        EXPECT_EQ(sink_.messages, std::vector<std::string>{"Invalid number of hits."});
     }
     EXPECT_FALSE(LoadProfile(1, kBothChannels, 2));  // the 2-record profile has one hit
     EXPECT_EQ(std::memcmp(before->bytes.data(), ProfileImage.bytes.data(), kImageBytes), 0);
@@ -98,14 +80,6 @@ TEST_F(ProfileLoaderTest, RefusedHitsKeepThePreviousProfile) {
     EXPECT_EQ(SampleMin, min);
     EXPECT_FALSE(LoadCompleted);
     EXPECT_EQ(LoadBusy, 0u);
-}
-
-TEST_F(ProfileLoaderTest, SecondProfileLoadsTwoRecords) {
-    ASSERT_TRUE(LoadProfile(1, kBothChannels, 1));
-    EXPECT_EQ(TraceCount(), 2);
-    EXPECT_EQ(PointCount, 1u);
-    EXPECT_EQ(static_cast<std::int32_t>(SampleMax), 523553);
-    EXPECT_EQ(static_cast<std::int32_t>(SampleMin), -365562);
 }
 
 }  // namespace

@@ -24,7 +24,6 @@ TEST_F(CorrelationRunTest, TraceWithItselfIsSymmetricAndOneAtLagZero) {
     ASSERT_EQ(curve.Values.size(), 4095u);
     EXPECT_NEAR(curve.Values[2047], 1.0, 1e-12);
     EXPECT_EQ(curve.LagTimes.front(), -2047 * 31);
-    EXPECT_EQ(curve.LagTimes[2047], 0);
     for (std::size_t k = 1; k < 2047; k += 97) {
         EXPECT_NEAR(curve.Values[2047 - k], curve.Values[2047 + k], 1e-12);
     }
@@ -54,23 +53,13 @@ TEST_F(CorrelationRunTest, RefusedFieldsClearTheSurfaceAndReport) {
         CorrelationFields fields;
         std::vector<std::string> messages;
     };
-    CorrelationFields pointTooLarge;
-    pointTooLarge.Signal2Point = 1;
-    pointTooLarge.TMax = 100;
-    CorrelationFields traceTooLarge;
-    traceTooLarge.Signal1Trace = 20;
-    traceTooLarge.TMax = 100;
-    CorrelationFields zeroLag;
-    CorrelationFields tooShortLag;
-    tooShortLag.TMax = 15.0f;  // under half a sample interval
-    CorrelationFields negativeLag;
-    negativeLag.TMax = -100.0f;
+    const std::vector<std::string> invalid = {"Invalid value entered."};
     const Case cases[] = {
-        {pointTooLarge, {"Invalid value entered."}},
-        {traceTooLarge, {"Invalid value entered."}},
-        {zeroLag, {"Invalid value entered."}},
-        {tooShortLag, {"Invalid value entered."}},
-        {negativeLag,
+        {{.Signal2Point = 1, .TMax = 100}, invalid},   // point too large
+        {{.Signal1Trace = 20, .TMax = 100}, invalid},  // trace too large
+        {{}, invalid},                                 // no lag
+        {{.TMax = 15.0f}, invalid},                    // under half a sample interval
+        {{.TMax = -100.0f},
          {"Rounding error.Possible loss of data.Error code = 2", "Invalid value entered."}},
     };
     for (const Case& c : cases) {

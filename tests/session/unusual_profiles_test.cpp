@@ -1,11 +1,10 @@
-// Profiles the built-in data never produce: too many points for the profile spectrum,
-// a single point, a trace that cannot be transformed.
+// Profiles the built-in data never produce: too many points for the profile spectrum
+// and a single point.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
-#include "session/correlation_run.h"
 #include "session/session_test_support.h"
 
 namespace karvelo::testing {
@@ -41,8 +40,7 @@ TEST_F(UnusualProfileTest, ProfileSpectrumOfMoreThanAHundredPointsIsRefused) {
                                          ProfileSpectrumGrid.begin() + 100);
     controls_.widgets.SpectrumMode = kProfileSpectrum;
     session_.OnProfileSpectrum();
-    ASSERT_EQ(messages_.messages.size(), 1u);
-    EXPECT_EQ(messages_.messages[0], "Invalid value entered.");
+    EXPECT_EQ(messages_.messages, std::vector<std::string>{"Invalid value entered."});
     EXPECT_TRUE(std::equal(gridBefore.begin(), gridBefore.end(), ProfileSpectrumGrid.begin()));
     EXPECT_EQ(InkIn(275, 320, 1175, 670), 0);
     EXPECT_FALSE(progress_.open);
@@ -58,27 +56,6 @@ TEST_F(UnusualProfileTest, SinglePointProfileSpectrumDrawsOneColumn) {
     EXPECT_EQ(InkIn(327, 371, 1124, 619), 0);  // nothing else inside the frame
     session_.OnLButtonDown(500, 450);          // a pick is still stored (nothing to snap to)
     EXPECT_EQ(PickLineCount, 1u);
-}
-
-TEST_F(UnusualProfileTest, ZeroSampleIntervalIsRefusedBeforeAnySpectrum) {
-    LoadSynthetic(4, 0);
-    ASSERT_FALSE(messages_.messages.empty());
-    EXPECT_EQ(messages_.messages.back(), "Invalid value entered.");
-    EXPECT_FALSE(analysis_.exportEnabled);
-}
-
-TEST_F(UnusualProfileTest, CorrelationOfAConstantTraceDrawsNothing) {
-    LoadSynthetic(2);
-    for (std::size_t s = 0; s < 256; ++s) {
-        WriteU32(ProfileImage, SampleOffset(1, s), 5u);
-    }
-    messages_.messages.clear();
-    CorrelationFields fields;
-    fields.Signal2Point = 1;
-    fields.FullRange = 1;
-    EXPECT_TRUE(RunCorrelation(fields, surface_).Values.empty());
-    EXPECT_TRUE(messages_.messages.empty());
-    EXPECT_EQ(InkIn(0, 0, surface_.Width() - 1, surface_.Height() - 1), 0);
 }
 
 }  // namespace
