@@ -7,6 +7,7 @@
 
 #include "analysis/fftw_wisdom.h"
 #include "app/surface_text_painter.h"
+#include "bench_statistics.h"
 #include "fakes/fake_form_controls.h"
 #include "fakes/preset_save_file_chooser.h"
 #include "fakes/recording_analysis_controls.h"
@@ -89,27 +90,13 @@ void BM_CorrelationFullRange(benchmark::State& state) {
     static_cast<void>(b);
 }
 
-constexpr int kRepetitions = 5;
-BENCHMARK(BM_SpectrumSettingsProductWiggle)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_SpectrumSettingsProductDensity)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_ProfileSpectrum)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_ContrastStep)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_CorrelationFullRange)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
+// Repeated in one run with the floor (bench_floor) and the peer, which set the ratios.
+constexpr int kRepetitions = 15;
+BENCHMARK(BM_SpectrumSettingsProductWiggle)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_SpectrumSettingsProductDensity)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ProfileSpectrum)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ContrastStep)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_CorrelationFullRange)->Apply([](auto* b) { Repeated(b, kRepetitions); });
 
 }  // namespace
 }  // namespace karvelo

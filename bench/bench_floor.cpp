@@ -17,6 +17,7 @@
 #include <fftw3.h>
 
 #include "analysis/fftw_wisdom.h"
+#include "bench_statistics.h"
 #include "plot/palette.h"
 #include "plot/surface.h"
 #include "profile/profile_image.h"
@@ -269,10 +270,11 @@ void BM_ContrastStep(benchmark::State& state) {
     ProfileMap(state, 0.5f);
 }
 
-BENCHMARK(BM_SpectrumSettingsProductWiggle)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SpectrumSettingsProductDensity)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ProfileSpectrum)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ContrastStep)->Unit(benchmark::kMillisecond);
+constexpr int kRepetitions = 15;
+BENCHMARK(BM_SpectrumSettingsProductWiggle)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_SpectrumSettingsProductDensity)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ProfileSpectrum)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ContrastStep)->Apply([](auto* b) { Repeated(b, kRepetitions); });
 
 }  // namespace
 }  // namespace karvelo
