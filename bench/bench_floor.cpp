@@ -17,6 +17,7 @@
 #include <fftw3.h>
 
 #include "analysis/fftw_wisdom.h"
+#include "bench_profiles.h"
 #include "bench_statistics.h"
 #include "plot/palette.h"
 #include "plot/surface.h"
@@ -178,9 +179,9 @@ void BM_SpectrumSettingsProductDensity(benchmark::State& state) {
     ProductSpectrum(state, true);
 }
 
-void ProfileMap(benchmark::State& state, float contrast) {
+void ProfileMap(benchmark::State& state, float contrast, std::size_t perPoint = 2) {
     Floor& f = TheFloor();
-    const std::size_t points = TraceCount() / 2;
+    const std::size_t points = TraceCount() / perPoint;
     constexpr std::size_t kBand = 192, kRows = 800, kCols = 500;
     std::vector<double> product(points * f.bins);
     std::vector<double> band(points * kBand);
@@ -207,8 +208,8 @@ void ProfileMap(benchmark::State& state, float contrast) {
         f.TracePanel(false);
         for (std::size_t j = 0; j < points; ++j) {
             double* row = product.data() + j * f.bins;
-            for (std::size_t t = 0; t < 2; ++t) {
-                f.Spectrum(2 * j + t);
+            for (std::size_t t = 0; t < perPoint; ++t) {
+                f.Spectrum(perPoint * j + t);
                 for (std::size_t k = 0; k < f.bins; ++k) {
                     row[k] = t == 0 ? f.magnitudes[k] : row[k] * f.magnitudes[k];
                 }
@@ -271,10 +272,26 @@ void BM_ContrastStep(benchmark::State& state) {
 }
 
 constexpr int kRepetitions = 15;
+void ProfileMapOfLine(benchmark::State& state, std::size_t records, std::uint32_t hits) {
+    TheFloor();
+    LoadRepeatedProfile(records, hits);
+    ProfileMap(state, 0.0f, 2 * hits);
+    LoadProfile(0, kBothChannels, 1);
+}
+
+void BM_ProfileSpectrum200Records(benchmark::State& state) {
+    ProfileMapOfLine(state, 200, 1);
+}
+void BM_ProfileSpectrum1000Records(benchmark::State& state) {
+    ProfileMapOfLine(state, 1000, 10);
+}
+
 BENCHMARK(BM_SpectrumSettingsProductWiggle)->Apply([](auto* b) { Repeated(b, kRepetitions); });
 BENCHMARK(BM_SpectrumSettingsProductDensity)->Apply([](auto* b) { Repeated(b, kRepetitions); });
 BENCHMARK(BM_ProfileSpectrum)->Apply([](auto* b) { Repeated(b, kRepetitions); });
 BENCHMARK(BM_ContrastStep)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ProfileSpectrum200Records)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ProfileSpectrum1000Records)->Apply([](auto* b) { Repeated(b, kRepetitions); });
 
 }  // namespace
 }  // namespace karvelo

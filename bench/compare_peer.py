@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Prints, per action, Karvelo's time (a benchmark's JSON), the peer's, optionally the
 floor's (bench_floor's JSON), and the ratios peer / Karvelo and Karvelo / floor, each
-as min and median of the repetitions of this one run. Actions the peer does not measure
-are left out; a missing min (a benchmark without that statistic) falls back to the
+as min and median of the repetitions of this one run. Actions that neither the peer
+nor the floor measures are left out; a missing min (a benchmark without that statistic) falls back to the
 median.
 
     python3 bench/compare_peer.py BENCH_JSON PEER_TXT [FLOOR_JSON]
@@ -55,17 +55,18 @@ def main():
         return f"{values[0]:.{digits}f} / {values[1]:.{digits}f}"
 
     for name, ms in karvelo.items():
-        if name not in peer:
+        if name not in peer and name not in floor:
             continue  # measured on the C++ side only
-        row = f"{name:32} {pair(ms, 2):>13} {pair(peer[name], 2):>13}"
+        mine = peer.get(name)
+        row = f"{name:32} {pair(ms, 2):>13} {pair(mine, 2) if mine else '-':>13}"
         if floor:
             row += f" {pair(floor[name], 2) if name in floor else '-':>13}"
-        row += f" {pair((peer[name][0] / ms[0], peer[name][1] / ms[1]), 1):>13}"
+        ratio = (mine[0] / ms[0], mine[1] / ms[1]) if mine else None
+        row += f" {pair(ratio, 1) if ratio else '-':>13}"
         if floor:
             ratio = (ms[0] / floor[name][0], ms[1] / floor[name][1]) if name in floor else None
             row += f" {pair(ratio, 2) if ratio else '-':>13}"
         print(row)
-
 
 if __name__ == "__main__":
     main()
