@@ -7,6 +7,8 @@
 
 #include "analysis/fftw_wisdom.h"
 #include "app/surface_text_painter.h"
+#include "bench_profiles.h"
+#include "bench_statistics.h"
 #include "fakes/fake_form_controls.h"
 #include "fakes/preset_save_file_chooser.h"
 #include "fakes/recording_analysis_controls.h"
@@ -76,6 +78,26 @@ void BM_ContrastStep(benchmark::State& state) {
     }
 }
 
+// "Спектр профиля" over a longer line: 100 points of 2 traces, or 50 points of 20.
+void ProfileSpectrumOfLine(benchmark::State& state, std::size_t records, std::uint32_t hits) {
+    Bench& b = Form();
+    LoadRepeatedProfile(records, hits);
+    b.controls.widgets.SpectrumMode = kProfileSpectrum;
+    b.controls.widgets.ViewMode = 0;
+    b.controls.widgets.PointNumber = 1;
+    for (auto _ : state) {
+        b.session.OnProfileSpectrum();
+    }
+    LoadProfile(0, kBothChannels, 1);
+}
+
+void BM_ProfileSpectrum200Records(benchmark::State& state) {
+    ProfileSpectrumOfLine(state, 200, 1);
+}
+void BM_ProfileSpectrum1000Records(benchmark::State& state) {
+    ProfileSpectrumOfLine(state, 1000, 10);
+}
+
 void BM_CorrelationFullRange(benchmark::State& state) {
     Bench& b = Form();
     Surface dialogSurface;
@@ -89,27 +111,15 @@ void BM_CorrelationFullRange(benchmark::State& state) {
     static_cast<void>(b);
 }
 
-constexpr int kRepetitions = 5;
-BENCHMARK(BM_SpectrumSettingsProductWiggle)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_SpectrumSettingsProductDensity)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_ProfileSpectrum)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_ContrastStep)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
-BENCHMARK(BM_CorrelationFullRange)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly();
+// Repeated in one run with the floor (bench_floor) and the peer, which set the ratios.
+constexpr int kRepetitions = 15;
+BENCHMARK(BM_SpectrumSettingsProductWiggle)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_SpectrumSettingsProductDensity)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ProfileSpectrum)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ContrastStep)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ProfileSpectrum200Records)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_ProfileSpectrum1000Records)->Apply([](auto* b) { Repeated(b, kRepetitions); });
+BENCHMARK(BM_CorrelationFullRange)->Apply([](auto* b) { Repeated(b, kRepetitions); });
 
 }  // namespace
 }  // namespace karvelo

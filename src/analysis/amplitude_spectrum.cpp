@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include <fftw3.h>
 
@@ -30,6 +31,42 @@ struct PlanDestroy {
 };
 using FftwPlan = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDestroy>;
 
+// One plan per transform length, made once (from the wisdom, or measured) over its own
+// aligned arrays and kept for the whole program. A plan made again from the wisdom
+// would be the same algorithm, so keeping it changes no value, only the cost of
+// planning every transform anew.
+struct KeptTransform {
+    std::size_t n = 0;
+    FftwBuffer<double> input;
+    FftwBuffer<fftw_complex> output;
+    FftwPlan plan;
+};
+
+const KeptTransform* TransformOfLength(std::size_t n) {
+    static std::vector<std::unique_ptr<KeptTransform>> kept;
+    for (const auto& transform : kept) {
+        if (transform->n == n) {
+            return transform.get();
+        }
+    }
+    auto transform = std::make_unique<KeptTransform>();
+    transform->n = n;
+    // The complex output gets n values although n/2 + 1 are written: room to spare.
+    transform->input = AllocateFftw<double>(n);
+    transform->output = AllocateFftw<fftw_complex>(n);
+    if (!transform->input || !transform->output) {
+        return nullptr;
+    }
+    // Measuring overwrites both arrays; they hold no signal yet.
+    transform->plan.reset(
+        PlanRealTransform(static_cast<int>(n), transform->input.get(), transform->output.get()));
+    if (!transform->plan) {
+        return nullptr;
+    }
+    kept.push_back(std::move(transform));
+    return kept.back().get();
+}
+
 }  // namespace
 
 bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitudes) {
@@ -38,19 +75,19 @@ bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitu
     if (n == 0 || n > static_cast<std::size_t>(INT_MAX) || magnitudes.size() < bins) {
         return false;
     }
-    // The complex output gets n values although n/2 + 1 are written: room to spare.
-    FftwBuffer<double> input = AllocateFftw<double>(n);
-    FftwBuffer<fftw_complex> output = AllocateFftw<fftw_complex>(n);
-    if (!input || !output) {
+    const KeptTransform* transform = TransformOfLength(n);
+    if (transform == nullptr) {
         return false;
     }
-    // Measuring overwrites both arrays, so the signal goes in only after planning.
-    const FftwPlan plan(PlanRealTransform(static_cast<int>(n), input.get(), output.get()));
-    if (!plan) {
-        return false;
+    // An out-of-place real transform leaves its input as it was, so a signal aligned as
+    // the plan's own array is transformed where it lies; any other is copied there first.
+    double* input = const_cast<double*>(signal.data());
+    if (fftw_alignment_of(input) != fftw_alignment_of(transform->input.get())) {
+        std::copy(signal.begin(), signal.end(), transform->input.get());
+        input = transform->input.get();
     }
-    std::copy(signal.begin(), signal.end(), input.get());
-    fftw_execute(plan.get());
+    fftw_complex* output = transform->output.get();
+    fftw_execute_dft_r2c(transform->plan.get(), input, output);
     for (std::size_t k = 0; k < bins; ++k) {
         const double re = output[k][0];
         const double im = output[k][1];

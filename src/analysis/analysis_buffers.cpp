@@ -11,7 +11,7 @@ bool ContrastClipRequest = false;
 
 std::array<std::uint32_t, kMaxSamplesPerTrace> SampleTimes{};
 std::array<double, kMaxSamplesPerTrace> TraceSamples{};
-std::array<double, kMaxResampled> ResampledTrace{};
+alignas(64) std::array<double, kMaxResampled> ResampledTrace{};
 std::array<double, kMaxSpectrumBins> AmplitudeSpectrum{};
 std::array<float, kMaxSpectrumBins> SelectionSpectrum{};
 std::array<float, kMaxProfilePoints * kSpectrumRowStride> SpectrumRows{};

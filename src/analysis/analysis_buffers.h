@@ -19,11 +19,11 @@ inline constexpr std::size_t kMatrixRows = 800;                    // rows of th
 inline constexpr std::size_t kMatrixRowStride = kMaxSpectrumBins;  // 5121 doubles per row
 inline constexpr std::size_t kMinMatrixColumns = 500;
 
-extern std::array<std::uint32_t, kMaxSamplesPerTrace> SampleTimes;  // i * SampleInterval
-extern std::array<double, kMaxSamplesPerTrace> TraceSamples;        // signal analysed last
-extern std::array<double, kMaxResampled> ResampledTrace;            // its 5N resampling
-extern std::array<double, kMaxSpectrumBins> AmplitudeSpectrum;      // last transform
-extern std::array<float, kMaxSpectrumBins> SelectionSpectrum;       // modes 0-2, all M bins
+extern std::array<std::uint32_t, kMaxSamplesPerTrace> SampleTimes;    // i * SampleInterval
+extern std::array<double, kMaxSamplesPerTrace> TraceSamples;          // signal analysed last
+alignas(64) extern std::array<double, kMaxResampled> ResampledTrace;  // its 5N resampling
+extern std::array<double, kMaxSpectrumBins> AmplitudeSpectrum;        // last transform
+extern std::array<float, kMaxSpectrumBins> SelectionSpectrum;         // modes 0-2, all M bins
 // Band-limited spectra: row r starts at SpectrumRows[r * kSpectrumRowStride].
 extern std::array<float, kMaxProfilePoints * kSpectrumRowStride> SpectrumRows;
 extern std::array<std::uint32_t, kMaxResampled> BinFrequencies;  // Hz of each shown bin/column

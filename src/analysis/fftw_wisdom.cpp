@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <string>
 #include <system_error>
-#include <vector>
 
 #include "common/atomic_file.h"
 
@@ -59,54 +58,6 @@ void SaveFftwWisdom() {
     }));
 }
 
-namespace {
-
-// One plan per transform length, kept for the whole program. FFTW shares its twiddle
-// tables between live plans, so every later plan of that length (each transform makes
-// and destroys its own) reuses them instead of computing thousands of sines again.
-class TwiddleKeeper {
-  public:
-    ~TwiddleKeeper() {
-        for (const Kept& kept : kept_) {
-            fftw_destroy_plan(kept.plan);
-            fftw_free(kept.in);
-            fftw_free(kept.out);
-        }
-    }
-    void Keep(int n) {
-        for (const Kept& kept : kept_) {
-            if (kept.n == n) {
-                return;
-            }
-        }
-        const auto count = static_cast<std::size_t>(n);
-        auto* in = static_cast<double*>(fftw_malloc(sizeof(double) * count));
-        auto* out = static_cast<fftw_complex*>(fftw_malloc(sizeof(fftw_complex) * count));
-        fftw_plan plan = in != nullptr && out != nullptr
-                             ? fftw_plan_dft_r2c_1d(n, in, out, FFTW_MEASURE | FFTW_WISDOM_ONLY)
-                             : nullptr;
-        if (plan == nullptr) {
-            fftw_free(in);
-            fftw_free(out);
-            return;
-        }
-        kept_.push_back({n, in, out, plan});
-    }
-
-  private:
-    struct Kept {
-        int n;
-        double* in;
-        fftw_complex* out;
-        fftw_plan plan;
-    };
-    std::vector<Kept> kept_;
-};
-
-TwiddleKeeper g_twiddles;
-
-}  // namespace
-
 fftw_plan PlanRealTransform(int n, double* in, fftw_complex* out) {
     fftw_plan plan = fftw_plan_dft_r2c_1d(n, in, out, FFTW_MEASURE | FFTW_WISDOM_ONLY);
     if (plan == nullptr) {
@@ -114,9 +65,6 @@ fftw_plan PlanRealTransform(int n, double* in, fftw_complex* out) {
         if (plan != nullptr) {
             SaveFftwWisdom();
         }
-    }
-    if (plan != nullptr) {
-        g_twiddles.Keep(n);
     }
     return plan;
 }

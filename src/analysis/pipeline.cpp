@@ -102,6 +102,52 @@ void DrawSpectrumPanel(AnalysisRequest& request, Surface& surface, const Frequen
                   std::span(BinFrequencies).first(count));
 }
 
+// The running extreme over one row: a value replaces it only when strictly greater
+// (RowMaximum) or smaller (RowMinimum), so NaN never does and of equal values the first
+// stays. Four interleaved running extremes, each starting from the one so far, reach
+// the same value without waiting on each other; they can differ from the single one
+// only in the sign of a zero extreme, so a zero result is found again in order.
+template <typename Better>
+double RowExtreme(const double* row, std::size_t count, double start, Better better) {
+    double lanes[4] = {start, start, start, start};
+    std::size_t c = 0;
+    for (; c + 4 <= count; c += 4) {
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            if (better(row[c + lane], lanes[lane])) {
+                lanes[lane] = row[c + lane];
+            }
+        }
+    }
+    for (; c < count; ++c) {
+        if (better(row[c], lanes[0])) {
+            lanes[0] = row[c];
+        }
+    }
+    double extreme = lanes[0];
+    for (std::size_t lane = 1; lane < 4; ++lane) {
+        if (better(lanes[lane], extreme)) {
+            extreme = lanes[lane];
+        }
+    }
+    if (extreme == 0.0) {
+        extreme = start;
+        for (std::size_t k = 0; k < count; ++k) {
+            if (better(row[k], extreme)) {
+                extreme = row[k];
+            }
+        }
+    }
+    return extreme;
+}
+
+double RowMaximum(const double* row, std::size_t count, double start) {
+    return RowExtreme(row, count, start, [](double v, double e) { return v > e; });
+}
+
+double RowMinimum(const double* row, std::size_t count, double start) {
+    return RowExtreme(row, count, start, [](double v, double e) { return v < e; });
+}
+
 }  // namespace
 
 AnalysisOutcome RunAnalysis(AnalysisRequest& request, Surface& surface) {
@@ -200,15 +246,9 @@ void MatrixRange(int kind, int rows, int cols, int stride, PlotData& data) {
             double max = values[0];
             double min = max;
             for (int r = 0; !empty && r < rows; ++r) {
-                for (int c = 0; c < cols; ++c) {
-                    const double v = values[row(r) * row(stride) + row(c)];
-                    if (v > max) {
-                        max = v;
-                    }
-                    if (v < min) {
-                        min = v;
-                    }
-                }
+                const double* line = values + row(r) * row(stride);
+                max = RowMaximum(line, row(cols), max);
+                min = RowMinimum(line, row(cols), min);
             }
             data.RowsMax = max;
             data.RowsMin = min;

@@ -125,15 +125,16 @@ bool ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows,
     // rounding step.
     const float clip =
         contrast >= 1.0f ? range.Low : range.High - (range.High - range.Low) * contrast;
+    const double low = range.Low;
+    const double top = clip;
     for (std::size_t r = 0; r < rows; ++r) {
         double* row = MatrixRow(r);
         for (std::size_t k = 0; k < columns; ++k) {
-            // Both tests look at the value as it was; the floor wins where they overlap.
-            if (row[k] <= range.Low) {
-                row[k] = range.Low;
-            } else if (row[k] >= clip) {
-                row[k] = clip;
-            }
+            // Both tests look at the value as it was; the floor wins where they overlap
+            // (and NaN passes both). Selects rather than branches, so the loop widens.
+            const double value = row[k];
+            const double clipped = value >= top ? top : value;
+            row[k] = value <= low ? low : clipped;
         }
     }
     return range.High > range.Low && clip <= range.Low;

@@ -1,11 +1,64 @@
 #include "analysis/resample.h"
 
-#include <libalglib/interpolation.h>
+#include <cmath>
+#include <vector>
 
 #include "analysis/analysis_buffers.h"
-#include "analysis/spline_evaluation.h"
 
 namespace karvelo {
+
+namespace {
+
+// Where each of the 5N resampled times falls: the interval of the sample times it lies
+// in and its distance from that interval's start. It depends only on N and the sample
+// interval, the same for every trace of a profile, so it is found once and kept.
+struct ResampleGrid {
+    std::size_t count = 0;
+    std::uint32_t interval = 0;
+    std::vector<std::uint32_t> cell;
+    std::vector<double> offset;
+    std::vector<double> slope;  // per trace: the slope of each interval
+};
+
+const double* Knots(std::size_t count, std::uint32_t interval, std::vector<double>& knots) {
+    knots.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        knots[i] = static_cast<double>(i) * interval;
+    }
+    return knots.data();
+}
+
+ResampleGrid& GridFor(std::size_t count, std::uint32_t interval) {
+    static ResampleGrid grid;
+    if (grid.count == count && grid.interval == interval) {
+        return grid;
+    }
+    std::vector<double> knotValues;
+    const double* knots = Knots(count, interval, knotValues);
+    const std::size_t resampled = kResampleFactor * count;
+    const std::size_t intervals = count - 1;
+    const double start = knots[0];
+    const double step = (knots[count - 1] - start) / static_cast<double>(resampled - 1);
+    grid.cell.resize(resampled);
+    grid.offset.resize(resampled);
+    grid.slope.resize(intervals);
+    // The times ascend, so the interval search walks on from the last one; it ends
+    // where the spline's own search (the l with knots[l] < t <= knots[l + 1]) would.
+    std::size_t l = 0;
+    for (std::size_t m = 0; m < resampled; ++m) {
+        const double t = static_cast<double>(m) * step + start;
+        while (l + 1 < intervals && knots[l + 1] < t) {
+            ++l;
+        }
+        grid.cell[m] = static_cast<std::uint32_t>(l);
+        grid.offset[m] = t - knots[l];
+    }
+    grid.count = count;
+    grid.interval = interval;
+    return grid;
+}
+
+}  // namespace
 
 bool ResampleFivefold(std::span<const double> samples, std::uint32_t sampleInterval,
                       std::span<double> out) {
@@ -14,23 +67,29 @@ bool ResampleFivefold(std::span<const double> samples, std::uint32_t sampleInter
     if (count < kMinTraceSamples || sampleInterval == 0 || out.size() < resampled) {
         return false;
     }
-    const auto n = static_cast<alglib::ae_int_t>(count);
-    try {
-        alglib::real_1d_array times;
-        alglib::real_1d_array values;
-        times.setlength(n);
-        values.setcontent(n, samples.data());
-        for (alglib::ae_int_t i = 0; i < n; ++i) {
-            times[i] = static_cast<double>(i) * sampleInterval;
+    for (const double value : samples) {
+        if (!std::isfinite(value)) {
+            return false;  // the linear spline takes finite values only
         }
-        alglib::spline1dinterpolant spline;
-        alglib::spline1dbuildlinear(times, values, spline);
-
-        const double start = times[0];
-        const double step = (times[n - 1] - start) / static_cast<double>(resampled - 1);
-        EvaluateLinearSpline(spline, start, step, out.first(resampled));
-    } catch (const alglib::ap_error&) {
-        return false;
+    }
+    // The piecewise-linear spline through (i * dt, samples[i]), evaluated as ALGLIB's
+    // spline1dbuildlinear and spline1dcalc do: y_l + t (s_l + t (0 + t 0)) with the slope
+    // s_l = (y_(l+1) - y_l) / (x_(l+1) - x_l). The distance t is never negative, so the
+    // zero terms leave just s_l + 0, which is stored with the slope.
+    ResampleGrid& grid = GridFor(count, sampleInterval);
+    const double* y = samples.data();
+    double* slope = grid.slope.data();
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+        const double width =
+            static_cast<double>(i + 1) * sampleInterval - static_cast<double>(i) * sampleInterval;
+        slope[i] = (y[i + 1] - y[i]) / width + 0.0;
+    }
+    const std::uint32_t* cell = grid.cell.data();
+    const double* offset = grid.offset.data();
+    double* target = out.data();
+    for (std::size_t m = 0; m < resampled; ++m) {
+        const std::uint32_t l = cell[m];
+        target[m] = y[l] + offset[m] * slope[l];
     }
     return true;
 }

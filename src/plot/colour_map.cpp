@@ -1,4 +1,5 @@
 // The profile-spectrum map: one pixel column per matrix row, coloured with palette 2.
+#include <array>
 #include <span>
 #include <vector>
 
@@ -9,6 +10,99 @@
 
 namespace karvelo {
 
+namespace {
+
+// Palette 2 as the surface's pixel words, converted once.
+const std::array<std::uint32_t, kSpectrumMaxIndex + 1>& SpectrumPixelWords() {
+    static const auto words = [] {
+        std::array<std::uint32_t, kSpectrumMaxIndex + 1> table{};
+        const std::span<const Colour> colours = PaletteTable(kSpectrumPalette);
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            table[i] = Surface::ToRgb32(colours[i]);
+        }
+        return table;
+    }();
+    return words;
+}
+
+// The palette index of each value (ColourScale::IndexFor without its branches, in a
+// loop the compiler can widen).
+void PaletteIndices(const ColourScale& scale, const double* values, std::size_t count,
+                    std::uint16_t* indices) {
+    if (scale.High == scale.Low) {
+        std::fill(indices, indices + count, static_cast<std::uint16_t>(scale.IndexFor(0.0)));
+        return;
+    }
+    const double low = scale.Low;
+    const double span = scale.High - scale.Low;
+    const double top = scale.MaxIndex;
+    for (std::size_t j = 0; j < count; ++j) {
+        const double scaled = (values[j] - low) * scale.MaxIndex / span;
+        const double clamped = scaled > 0.0 ? (scaled >= top ? top : scaled) : 0.0;
+        indices[j] = static_cast<std::uint16_t>(static_cast<int>(clamped));
+    }
+}
+
+// Columns of the map wait here and are written together, a pixel row at a time: one
+// column alone would touch a cache line per pixel. They are written before anything
+// else is drawn (the next tick and its label), so every pixel ends as it would have,
+// drawn column by column.
+class PendingColumns {
+  public:
+    static constexpr std::size_t kMaxColumns = 16;
+
+    bool Continues(const Surface& surface, int x, std::span<const int> rows) const {
+        return columns_ > 0 && &surface == surface_ && x == firstX_ + static_cast<int>(columns_) &&
+               rows.data() == rows_.data() && rows.size() == rows_.size();
+    }
+
+    std::uint16_t* Add(Surface& surface, int x, std::span<const int> rows) {
+        if (columns_ == 0) {
+            surface_ = &surface;
+            firstX_ = x;
+            rows_ = rows;
+            indices_.resize(kMaxColumns * rows.size());
+        }
+        return indices_.data() + rows.size() * columns_++;
+    }
+
+    bool Full() const { return columns_ == kMaxColumns; }
+
+    void Write() {
+        if (columns_ == 0) {
+            return;
+        }
+        const auto& words = SpectrumPixelWords();
+        const std::size_t count = rows_.size();
+        const int height = surface_->Height();
+        const auto width = static_cast<std::size_t>(surface_->Width());
+        std::uint32_t* first = surface_->Data() + firstX_;
+        for (std::size_t j = 0; j < count; ++j) {
+            const int y = rows_[j];
+            // A later column on the same row paints the same pixel and wins.
+            if ((j + 1 < count && rows_[j + 1] == y) || y < 0 || y >= height) {
+                continue;
+            }
+            std::uint32_t* pixel = first + static_cast<std::size_t>(y) * width;
+            for (std::size_t c = 0; c < columns_; ++c) {
+                pixel[c] = words[indices_[c * count + j]];
+            }
+        }
+        columns_ = 0;
+    }
+
+  private:
+    Surface* surface_ = nullptr;
+    int firstX_ = 0;
+    std::span<const int> rows_;
+    std::size_t columns_ = 0;
+    std::vector<std::uint16_t> indices_;
+};
+
+PendingColumns g_pending;
+
+}  // namespace
+
 void DrawColourMapRow(const SeriesContext& context, const std::uint8_t* series, std::uint32_t k) {
     Surface& surface = context.surface;
     const PlotLayout& layout = context.layout;
@@ -18,22 +112,31 @@ void DrawColourMapRow(const SeriesContext& context, const std::uint8_t* series, 
     // A point tick every ColumnsPerLabel rows, labelled with the point counted from 0.
     const auto perLabel =
         static_cast<std::uint32_t>(data.ColumnsPerLabel > 0 ? data.ColumnsPerLabel : 1);
-    if (layout.SeriesTicks && k % perLabel == 0) {
+    const auto hasTick = [&](std::uint32_t row) {
+        return layout.SeriesTicks && row % perLabel == 0;
+    };
+    const std::span<const int> rows = context.axisPixels;
+    if (!g_pending.Continues(surface, x, rows)) {
+        g_pending.Write();
+    }
+    if (hasTick(k)) {
         DrawTopTick(surface, layout, x,
                     IntegerLabel(static_cast<std::int64_t>(layout.LabelStep) * k / perLabel));
     }
-
-    const ColourScale scale{data.RowsMin, data.RowsMax, kSpectrumMaxIndex, data.Saturated};
-    const std::span<const Colour> colours = PaletteTable(kSpectrumPalette);
-    const std::vector<double> values =
-        ReadSeries(series, data.Rows, context.format, context.valueCount);
-    const std::span<const int> rows = context.axisPixels;
-    for (std::size_t j = 0; j < values.size(); ++j) {
-        // A later column on the same row paints the same pixel and wins.
-        if (j + 1 < values.size() && rows[j + 1] == rows[j]) {
-            continue;
+    if (x >= 0 && x < surface.Width()) {
+        // Matrix rows are read where they lie; other formats are decoded first.
+        const std::size_t count = context.valueCount;
+        std::vector<double> decoded;
+        const double* values = data.Rows;
+        if (context.format != kFormatDoubleRows || values == nullptr) {
+            decoded = ReadSeries(series, data.Rows, context.format, count);
+            values = decoded.data();
         }
-        surface.SetPixel(x, rows[j], colours[static_cast<std::size_t>(scale.IndexFor(values[j]))]);
+        const ColourScale scale{data.RowsMin, data.RowsMax, kSpectrumMaxIndex, data.Saturated};
+        PaletteIndices(scale, values, count, g_pending.Add(surface, x, rows));
+    }
+    if (k + 1 >= data.Count || hasTick(k + 1) || g_pending.Full()) {
+        g_pending.Write();
     }
 }
 

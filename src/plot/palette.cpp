@@ -114,18 +114,4 @@ std::span<const Colour> PaletteTable(int palette) {
     }
 }
 
-int ColourScale::IndexFor(double value) const {
-    if (High == Low) {
-        return FlatAtTop ? MaxIndex : MaxIndex / 2;
-    }
-    const double scaled = (value - Low) * MaxIndex / (High - Low);
-    if (!(scaled > 0.0)) {
-        return 0;
-    }
-    if (scaled >= MaxIndex) {
-        return MaxIndex;
-    }
-    return static_cast<int>(scaled);
-}
-
 }  // namespace karvelo

@@ -39,7 +39,20 @@ struct ColourScale {
     int MaxIndex = 0;
     bool FlatAtTop = false;  // every value was clipped to the top of the scale
 
-    int IndexFor(double value) const;
+    // Inline: the map looks up one index per pixel.
+    int IndexFor(double value) const {
+        if (High == Low) {
+            return FlatAtTop ? MaxIndex : MaxIndex / 2;
+        }
+        const double scaled = (value - Low) * MaxIndex / (High - Low);
+        if (!(scaled > 0.0)) {
+            return 0;
+        }
+        if (scaled >= MaxIndex) {
+            return MaxIndex;
+        }
+        return static_cast<int>(scaled);
+    }
 };
 
 }  // namespace karvelo

@@ -76,9 +76,26 @@ void Surface::LineTo(int x, int y) {
 
     const Word word = ToRgb32(pen_ == Pen::White ? kWhite : kBlack);
     const StepRange steps = VisibleSteps(major0, majorStep, majorLength, majorExtent);
+    if (steps.first > steps.last) {
+        return;
+    }
+    // The offset (2 i minorLength + majorLength) / (2 majorLength) as quotient and
+    // remainder, carried from step to step: the numerator grows by 2 minorLength, at
+    // most the divisor, so the quotient grows by 0 or 1.
+    const std::int64_t divisor = 2 * majorLength;
+    const std::int64_t growth = 2 * minorLength;
+    const std::int64_t numerator = steps.first * growth + majorLength;
+    std::int64_t offset = numerator / divisor;
+    std::int64_t remainder = numerator % divisor;
     for (std::int64_t i = steps.first; i <= steps.last; ++i) {
-        const std::int64_t minor =
-            minor0 + minorStep * ((2 * i * minorLength + majorLength) / (2 * majorLength));
+        if (i > steps.first) {
+            remainder += growth;
+            if (remainder >= divisor) {
+                remainder -= divisor;
+                ++offset;
+            }
+        }
+        const std::int64_t minor = minor0 + minorStep * offset;
         if (minor < 0 || minor >= minorExtent) {
             continue;
         }

@@ -17,6 +17,9 @@ void WriteI32(Image& image, std::size_t offset, std::int32_t value) {
 
 // The binary-header fields both profiles write; every other file-header byte is left alone.
 void WriteFileHeader(Image& image, std::uint16_t traceCount) {
+    // Records of a longer profile written before stay behind this one's: keep them
+    // within the image's extent when the trace count shrinks.
+    image.written = ImageExtent(image);
     WriteI32(image, 3200, 0);  // job identification number
     WriteI32(image, 3204, 1);  // line number
     WriteU16(image, kTraceCountOffset, traceCount);

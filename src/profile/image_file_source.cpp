@@ -26,6 +26,7 @@ bool ImageFileSource::WriteSourceImage(const SourceOptions& /*options*/, SourceS
     // Checked in place: SourceImage is the loader's scratch (too large for the stack).
     Image& image = SourceImage;
     std::copy(content.begin(), content.end(), image.bytes.begin());
+    image.written = kImageBytes;
     if (!CheckRecordLimit(TraceCount(image), path_, refusal)) {
         return false;
     }

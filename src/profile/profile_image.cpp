@@ -1,7 +1,9 @@
 #include "profile/profile_image.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 namespace karvelo {
 
@@ -46,6 +48,30 @@ std::uint32_t EncodeSample(std::uint16_t formatCode, double value) {
     }
 }
 
+std::size_t ImageExtent(const Image& image) {
+    const std::size_t records = std::min<std::size_t>(TraceCount(image), kMaxTraceRecords);
+    return std::min(kImageBytes, std::max(image.written, RecordOffset(records)));
+}
+
+void CopyImage(const Image& from, Image& to) {
+    if (&from == &to) {
+        return;
+    }
+    const std::size_t source = ImageExtent(from);
+    const std::size_t target = ImageExtent(to);
+    std::memcpy(to.bytes.data(), from.bytes.data(), source);
+    // What the target held beyond the source's extent is zero in the source.
+    if (target > source) {
+        std::memset(to.bytes.data() + source, 0, target - source);
+    }
+    to.written = source;
+}
+
+void ClearImage(Image& image) {
+    std::memset(image.bytes.data(), 0, ImageExtent(image));
+    image.written = 0;
+}
+
 void SetUpProfile(std::uint32_t hitsPerPoint, int channelMode) {
     const std::uint16_t format = SampleFormat(ProfileImage);
     const std::size_t records = TraceCount(ProfileImage);
@@ -73,9 +99,9 @@ void SetUpProfile(std::uint32_t hitsPerPoint, int channelMode) {
 }
 
 void ResetProfileStore() {
-    ProfileImage.bytes.fill(0);
-    SourceImage.bytes.fill(0);
-    TwoChannelImage.bytes.fill(0);
+    ClearImage(ProfileImage);
+    ClearImage(SourceImage);
+    ClearImage(TwoChannelImage);
     HitsPerPoint = 1;
     ProfileChoice = 0;
     TracesPerPoint = 0;

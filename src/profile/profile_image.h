@@ -37,6 +37,10 @@ enum SampleFormatCode : std::uint16_t {
 
 struct alignas(8) Image {
     std::array<std::uint8_t, kImageBytes> bytes;
+    // Bytes past this point and past the records of the header's trace count are all
+    // zero; writers that go further (a whole image file) raise it. The copies and the
+    // clearing below stop there, so a short profile never touches the image's slack.
+    std::size_t written = 0;
 };
 
 // The three static images, zero at start, alive for the whole program.
@@ -127,6 +131,16 @@ std::uint32_t EncodeSample(std::uint16_t formatCode, double value);
 inline double ProfileSample(std::size_t record, std::size_t sample) {
     return DecodeSample(SampleFormat(ProfileImage), SampleWord(ProfileImage, record, sample));
 }
+
+// How far image may hold nonzero bytes: its written mark or the end of the records its
+// header counts, whichever is further.
+std::size_t ImageExtent(const Image& image);
+
+// to = from, byte for byte over the whole image, touching only the extents of both.
+void CopyImage(const Image& from, Image& to);
+
+// Every byte of image zero again, touching only its extent.
+void ClearImage(Image& image);
 
 // Recomputes SampleMax, SampleMin, TracesPerPoint and PointCount from ProfileImage.
 // channelMode: 0 channel 1, 1 channel 2, 2 both. hitsPerPoint >= 1.

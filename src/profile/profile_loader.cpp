@@ -20,7 +20,7 @@ void CopyRecord(const Image& from, std::size_t fromRecord, Image& to, std::size_
 
 // Gathers the records of one channel (even or odd records) to the front of ProfileImage.
 void KeepOneChannel(int channelMode) {
-    TwoChannelImage = ProfileImage;
+    CopyImage(ProfileImage, TwoChannelImage);
     const std::size_t kept = TraceCount(TwoChannelImage) / 2;
     const std::size_t parity = channelMode == kChannel1 ? 0 : 1;
     for (std::size_t k = 0; k < kept; ++k) {
@@ -61,7 +61,7 @@ bool LoadProfileFrom(ProfileSource& source, int channelMode, std::uint32_t hitsP
         return false;
     }
 
-    ProfileImage = SourceImage;
+    CopyImage(SourceImage, ProfileImage);
     if (!oneChannel && (channelMode == kChannel1 || channelMode == kChannel2)) {
         KeepOneChannel(channelMode);
     }

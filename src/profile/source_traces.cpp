@@ -152,7 +152,7 @@ bool StoreSourceTraces(SourceTraces& traces, const SourceOptions& options, Sourc
     }
 
     const auto interval = static_cast<std::uint16_t>(std::lround(traces.IntervalUs));
-    SourceImage.bytes.fill(0);
+    ClearImage(SourceImage);
     WriteTextualHeader(traces.Names);
     WriteI32(SourceImage, kLineNumberOffset, 1);
     WriteU16(SourceImage, kTraceCountOffset, static_cast<std::uint16_t>(traces.Records));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -157,6 +158,33 @@ TEST(MatrixRange, DoublesWithAStrideAndNaN) {
     MatrixRange(4, 0, 3, 4, data);  // an empty matrix yields its first element
     EXPECT_EQ(data.RowsMax, 2.0);
     EXPECT_EQ(data.RowsMin, 2.0);
+}
+
+// Long rows, read in interleaved runs, give what one running extreme in order gives:
+// the first of equal extremes (the sign of a zero), NaN skipped wherever it lies.
+TEST(MatrixRange, LongRowsKeepTheFirstOfEqualExtremes) {
+    struct Case {
+        const char* name;
+        std::vector<double> row;  // 11 values: runs of four and a rest of three
+        double max, min;
+    };
+    const double z = 0.0;
+    const double n = -0.0;
+    const Case cases[] = {
+        {"plain values", {3, 1, 4, 1, 5, 9, 2, 6, 5, 3, 5}, 9, 1},
+        {"zero maximum: +0 before -0", {-3, z, -1, n, -2, -4, n, z, -1, -2, -5}, z, -5},
+        {"zero maximum: -0 before +0", {-3, -1, -1, n, -2, z, -4, z, -1, -2, -5}, n, -5},
+        {"zero minimum: -0 first in a later run", {1, 2, 3, 4, 5, n, z, 3, 2, z, 8}, 8, n},
+        {"NaN in every run", {2, kNaN, 1, 3, kNaN, 7, 0.5, 1, kNaN, 9, 4}, 9, 0.5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlotData data;
+        data.Rows = c.row.data();
+        MatrixRange(4, 1, 11, 11, data);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(data.RowsMax), std::bit_cast<std::uint64_t>(c.max));
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(data.RowsMin), std::bit_cast<std::uint64_t>(c.min));
+    }
 }
 
 }  // namespace
