@@ -5,6 +5,7 @@
 #include "analysis/analysis_buffers.h"
 #include "analysis/peaks.h"
 #include "app/report_pdf.h"
+#include "cli/exit_status.h"
 #include "cli/form_fields.h"
 #include "common/number_format.h"
 #include "common/text_file.h"
@@ -16,9 +17,6 @@
 namespace karvelo::cli {
 
 namespace {
-
-constexpr int kExitMessages = 1;
-constexpr int kExitNotOpened = 2;
 
 void PrintClickResult(const CliSession& cli) {
     const FormState& state = cli.session.State();

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/cli_session.h"
+#include "cli/exit_status.h"
 #include "cli/form_fields.h"
 #include "cli/open_options.h"
 #include "common/number_format.h"
@@ -17,8 +18,6 @@ namespace karvelo::cli {
 
 namespace {
 
-constexpr int kExitMessages = 1;
-constexpr int kExitNotOpened = 2;
 // Progress goes to standard error once a grid takes longer than this, then this often.
 constexpr std::chrono::milliseconds kQuietTime{1000};
 constexpr std::chrono::milliseconds kProgressStep{500};

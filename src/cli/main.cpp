@@ -12,6 +12,7 @@
 #include "analysis/fftw_wisdom.h"
 #include "cli/analyse_command.h"
 #include "cli/cli_options.h"
+#include "cli/exit_status.h"
 #include "cli/grid_command.h"
 #include "cli/open_options.h"
 #include "common/atomic_file.h"
@@ -21,9 +22,6 @@
 
 namespace karvelo::cli {
 namespace {
-
-constexpr int kExitMessages = 1;
-constexpr int kExitUsage = 2;
 
 const char* const kHelp =
     "usage: karvelo-cli [open options] COMMAND [arguments] [options]\n"
