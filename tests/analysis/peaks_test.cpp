@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -86,25 +87,36 @@ TEST_F(PeaksTest, ListShowsTheMaximaInsideTheBandInExponentNotation) {
     EXPECT_EQ(controls_.selectedLine, -1);
 }
 
+// Thickness 2 f / v or velocity 2 f d, or a refusal when it leaves single precision.
 TEST_F(PeaksTest, ThicknessOrVelocityFromTheClickedFrequency) {
+    constexpr float kLargest = std::numeric_limits<float>::max();
     struct Case {
         std::int32_t thicknessGiven;
         float given;
         double frequency;
+        bool accepted;
         float derived;
         bool shown;
         double beta = 1.0;
     };
     const Case cases[] = {
-        {0, 4000.0f, 2000.0, 1.0f, true},         // velocity 4000 m/s at 2 kHz: thickness 1 m
-        {1, 0.25f, 2000.0, 1000.0f, true},        // thickness 0.25 m at 2 kHz: velocity 1000 m/s
-        {1, 0.25f, 0.0, 0.0f, true},              // a velocity of 0 at 0 Hz is still computed
-        {0, 4000.0f, 0.0, -1.0f, false},          // no thickness at 0 Hz: hidden, left alone
-        {0, 4000.0f, 2000.0, 0.96f, true, 0.96},  // a plate's shape factor
-        {1, 0.25f, 2000.0, 1000.0f / 0.96f, true, 0.96},
+        {0, 4000.0f, 2000.0, true, 1.0f, true},         // 4000 m/s at 2 kHz: 1 m
+        {1, 0.25f, 2000.0, true, 1000.0f, true},        // 0.25 m at 2 kHz: 1000 m/s
+        {1, 0.25f, 0.0, true, 0.0f, true},              // a velocity of 0 at 0 Hz is still computed
+        {0, 4000.0f, 0.0, true, -1.0f, false},          // no thickness at 0 Hz: hidden, left alone
+        {0, 4000.0f, 2000.0, true, 0.96f, true, 0.96},  // a plate's shape factor
+        {1, 0.25f, 2000.0, true, 1000.0f / 0.96f, true, 0.96},
+        {1, 1e30f, 1556.64, true, 3.11328e33f, true},
+        {1, kLargest, 0.5, true, kLargest, true},  // exactly the largest float
+        {0, 1e38f, 1.0, true, 5e37f, true},
+        {1, 1e36f, 1556.64, false, -1.0f, false},  // 3.1e39 m/s
+        {1, -kLargest, 1.0, false, -1.0f, false},  // twice the largest, negative
+        {0, kLargest, 0.25, false, -1.0f, false},  // a thickness of twice the largest
+        {0, 1.0f, 1e-300, false, -1.0f, false},    // 5e299 m near 0 Hz
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.given << " at " << c.frequency);
+        sink_.messages.clear();
         AnalysisRequest request = NewRequest();
         request.ThicknessGiven = c.thicknessGiven;
         request.VelocityOrThickness = c.given;
@@ -112,7 +124,7 @@ TEST_F(PeaksTest, ThicknessOrVelocityFromTheClickedFrequency) {
         request.DerivedValue = -1.0f;
         controls_.ShowStatic(AnalysisStatic::Derived, true);
         controls_.ShowStatic(AnalysisStatic::DerivedCaption, true);
-        DeriveThicknessOrVelocity(request, c.frequency);
+        EXPECT_EQ(DeriveThicknessOrVelocity(request, c.frequency), c.accepted);
         EXPECT_FLOAT_EQ(request.DerivedValue, c.derived);
         if (c.beta == 1.0 && c.shown) {  // bit for bit the plain formulas
             const double f = c.frequency;
@@ -120,6 +132,7 @@ TEST_F(PeaksTest, ThicknessOrVelocityFromTheClickedFrequency) {
                       static_cast<float>(c.thicknessGiven != 0 ? c.given * 2.0 * f
                                                                : c.given / (2.0 * f)));
         }
+        EXPECT_EQ(sink_.messages.size(), c.accepted ? 0u : 1u);
         EXPECT_EQ(controls_.IsShown(AnalysisStatic::Derived), c.shown);
         EXPECT_EQ(controls_.IsShown(AnalysisStatic::DerivedCaption), c.shown);
     }

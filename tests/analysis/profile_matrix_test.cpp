@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
 #include <iterator>
 #include <limits>
 #include <vector>
@@ -47,46 +46,37 @@ class ProfileMatrixTest : public testing::AnalysisTest {
 
 TEST_F(ProfileMatrixTest, BilinearDataIsInterpolatedExactlyOnTheGrid) {
     // f = frequency / 1000 + 2 point is bilinear, so every matrix value is known.
-    const std::uint32_t points = 5;
-    for (std::uint32_t j = 0; j < points; ++j) {
+    for (std::uint32_t j = 0; j < 5; ++j) {
         for (std::uint32_t i = 0; i < kCount; ++i) {
             Row(j, i) = static_cast<float>(BinFrequencies[i] / 1000.0 + 2.0 * j);
         }
     }
-    const std::uint32_t columns = MatrixColumns(kCount);
-    ASSERT_EQ(columns, 500u);
-    ASSERT_EQ(InterpolateProfileMatrix(points, kCount, columns), kMatrixRows);
-
-    const double dx = 3008.0 / (columns - 1);
+    ASSERT_EQ(MatrixColumns(kCount), 500u);
+    ASSERT_EQ(InterpolateProfileMatrix(5, kCount, 500), kMatrixRows);
+    const double dx = 3008.0 / 499;
     const double dy = 4.0 / (kMatrixRows - 1);
     for (std::size_t r = 0; r < kMatrixRows; r += 47) {
         EXPECT_NEAR(GridRowPoints[r], r * dy, 1e-12);
-        for (std::size_t k = 0; k < columns; k += 13) {
+        for (std::size_t k = 0; k < 500; k += 13) {
             EXPECT_NEAR(Grid(r, k), k * dx / 1000.0 + 2.0 * r * dy, 1e-5) << r << ", " << k;
         }
     }
-    EXPECT_NEAR(GridRowPoints[kMatrixRows - 1], 4.0, 1e-12);
-    EXPECT_NEAR(Grid(kMatrixRows - 1, columns - 1), 3.008 + 8.0, 1e-5);
-
+    EXPECT_NEAR(Grid(kMatrixRows - 1, 499), 3.008 + 8.0, 1e-5);
     // The axis now holds the columns: 0 .. 3008 Hz in steps of 6.03 Hz, truncated.
-    EXPECT_EQ(BinFrequencies[0], 0u);
-    EXPECT_EQ(BinFrequencies[columns - 1], 3008u);
-    for (std::size_t k = 1; k < columns; ++k) {
+    EXPECT_EQ(BinFrequencies[499], 3008u);
+    for (std::size_t k = 1; k < 500; ++k) {
         const std::uint32_t step = BinFrequencies[k] - BinFrequencies[k - 1];
         EXPECT_TRUE(step == 6 || step == 7) << k << ": " << step;
     }
-}
 
-TEST_F(ProfileMatrixTest, SinglePointGivesOneRowAcrossTheColumns) {
+    // A single point gives one row, evaluated along the frequencies only.
     WritePointSpectra(1);
     const std::optional<ProfileMatrix> matrix = BuildProfileMatrix(AnalysisRequest{}, 1, kCount);
     ASSERT_TRUE(matrix.has_value());
     EXPECT_EQ(matrix->Rows, 1u);
     EXPECT_EQ(matrix->Columns, 500u);
     EXPECT_FLOAT_EQ(static_cast<float>(Grid(0, 499)), Row(0, kCount - 1));
-    // The peak of bin 10 (157 Hz) lies between columns 26 and 27 (156.7 and 162.8 Hz).
-    EXPECT_GT(Grid(0, 26), 0.9);
-    EXPECT_EQ(Grid(1, 0), 0.0);
+    EXPECT_GT(Grid(0, 26), 0.9);  // bin 10 (157 Hz) lies between columns 26 and 27
 }
 
 TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValuesAtASinglePrecisionLevel) {
@@ -141,47 +131,32 @@ TEST_F(ProfileMatrixTest, RefusesBandsAndProfilesItCannotInterpolate) {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(MatrixRange, DoublesWithAStrideAndNaN) {
-    // Two rows of three used values, stride 4; the fourth value of each row is not used.
-    const std::vector<double> matrix = {2.0, -1.0, kNaN, 99.0, 5.0, 0.5, 3.0, -99.0};
-    PlotData data;
-    data.Rows = matrix.data();
-    MatrixRange(4, 2, 3, 4, data);
-    EXPECT_EQ(data.RowsMax, 5.0);  // NaN never replaces an extreme
-    EXPECT_EQ(data.RowsMin, -1.0);
-
-    data.Rows = matrix.data() + 2;  // a NaN first element stays: nothing compares above it
-    MatrixRange(4, 1, 3, 4, data);
-    EXPECT_TRUE(std::isnan(data.RowsMax));
-
-    data.Rows = matrix.data();
-    MatrixRange(4, 0, 3, 4, data);  // an empty matrix yields its first element
-    EXPECT_EQ(data.RowsMax, 2.0);
-    EXPECT_EQ(data.RowsMin, 2.0);
-}
-
-// Long rows, read in interleaved runs, give what one running extreme in order gives:
-// the first of equal extremes (the sign of a zero), NaN skipped wherever it lies.
-TEST(MatrixRange, LongRowsKeepTheFirstOfEqualExtremes) {
+// Rows read in interleaved runs give what one running extreme in order gives: the first
+// of equal extremes (the sign of a zero), NaN skipped unless it comes first.
+TEST(MatrixRange, KeepsTheFirstOfEqualExtremesAndSkipsNaN) {
     struct Case {
         const char* name;
-        std::vector<double> row;  // 11 values: runs of four and a rest of three
+        std::vector<double> values;
+        int rows, cols, stride;
         double max, min;
     };
     const double z = 0.0;
     const double n = -0.0;
     const Case cases[] = {
-        {"plain values", {3, 1, 4, 1, 5, 9, 2, 6, 5, 3, 5}, 9, 1},
-        {"zero maximum: +0 before -0", {-3, z, -1, n, -2, -4, n, z, -1, -2, -5}, z, -5},
-        {"zero maximum: -0 before +0", {-3, -1, -1, n, -2, z, -4, z, -1, -2, -5}, n, -5},
-        {"zero minimum: -0 first in a later run", {1, 2, 3, 4, 5, n, z, 3, 2, z, 8}, 8, n},
-        {"NaN in every run", {2, kNaN, 1, 3, kNaN, 7, 0.5, 1, kNaN, 9, 4}, 9, 0.5},
+        {"plain values", {3, 1, 4, 1, 5, 9, 2, 6, 5, 3, 5}, 1, 11, 11, 9, 1},
+        {"zero maximum: +0 before -0", {-3, z, -1, n, -2, -4, n, z, -1, -2, -5}, 1, 11, 11, z, -5},
+        {"zero maximum: -0 before +0", {-3, -1, -1, n, -2, z, -4, z, -1, -2, -5}, 1, 11, 11, n, -5},
+        {"zero minimum: -0 in a later run", {1, 2, 3, 4, 5, n, z, 3, 2, z, 8}, 1, 11, 11, 8, n},
+        {"NaN in every run", {2, kNaN, 1, 3, kNaN, 7, 0.5, 1, kNaN, 9, 4}, 1, 11, 11, 9, 0.5},
+        {"stride past unused values", {2, -1, kNaN, 99, 5, 0.5, 3, -99}, 2, 3, 4, 5, -1},
+        {"NaN first: nothing compares above it", {kNaN, 99, 5}, 1, 3, 4, kNaN, kNaN},
+        {"empty: the first element", {2, -1, 3}, 0, 3, 4, 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         PlotData data;
-        data.Rows = c.row.data();
-        MatrixRange(4, 1, 11, 11, data);
+        data.Rows = c.values.data();
+        MatrixRange(4, c.rows, c.cols, c.stride, data);
         EXPECT_EQ(std::bit_cast<std::uint64_t>(data.RowsMax), std::bit_cast<std::uint64_t>(c.max));
         EXPECT_EQ(std::bit_cast<std::uint64_t>(data.RowsMin), std::bit_cast<std::uint64_t>(c.min));
     }
