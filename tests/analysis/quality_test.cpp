@@ -43,11 +43,6 @@ class QualityTest : public testing::AnalysisTest {
 
     void Click(std::uint32_t fullBin) { ComputeQuality(request_, fullBin - iMin_, iMin_, count_); }
 
-    bool QualityShown() const {
-        return controls_.IsShown(AnalysisStatic::Quality) &&
-               controls_.IsShown(AnalysisStatic::QualityCaption);
-    }
-
     AnalysisRequest request_;
     std::uint32_t iMin_ = 0;
     std::uint32_t count_ = 0;
@@ -56,61 +51,48 @@ class QualityTest : public testing::AnalysisTest {
 // Peak at bin 3 (300 Hz); both neighbours lie below 1/sqrt(2) of it.
 const std::vector<float> kCleanPeak = {0.1f, 0.2f, 0.3f, 1.0f, 0.5f, 0.2f, 0.1f};
 
+// Q = peak frequency / spacing of the half-power edges, or no value at all.
 TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
     struct Case {
         const char* name;
         std::vector<float> spectrum;
-        std::uint32_t iMin;
-        double quality;
+        std::uint32_t iMin, clicked;
+        double quality;  // 0: none
+        bool displayOn = true;
     };
     const Case cases[] = {
-        {"clean peak", kCleanPeak, 0, 300.0 / (400.0 - 200.0)},
-        {"band starting above zero", kCleanPeak, 2, 1.5},
+        {"clean peak", kCleanPeak, 0, 3, 300.0 / (400.0 - 200.0)},
+        {"band starting above zero", kCleanPeak, 2, 3, 1.5},
         // Left: 0.75 stays above 0.7071, 0.4 is below (bin 1); right: 0.71 above, 0.7
         // below (bin 6).
-        {"edges at half power", {0.1f, 0.4f, 0.75f, 1.0f, 0.72f, 0.71f, 0.7f, 0.1f}, 0, 0.6},
+        {"edges at half power", {0.1f, 0.4f, 0.75f, 1.0f, 0.72f, 0.71f, 0.7f, 0.1f}, 0, 3, 0.6},
+        {"display off", kCleanPeak, 0, 3, 0.0, false},
+        {"not a local maximum", kCleanPeak, 0, 4, 0.0},
+        {"band starts at the peak", kCleanPeak, 3, 3, 0.0},
+        {"band starts above the left edge", {0.1f, 0.8f, 1.0f, 0.5f, 0.1f}, 1, 2, 0.0},
+        {"band ends above the right edge", {0.1f, 0.5f, 1.0f, 0.8f}, 0, 2, 0.0},
+        {"rises again on the left", {0.1f, 0.9f, 0.8f, 1.0f, 0.5f, 0.1f}, 0, 3, 0.0},
+        {"rises again on the right", {0.1f, 0.5f, 1.0f, 0.8f, 0.9f, 0.1f}, 0, 2, 0.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QualityCount = 0;
-        PrepareSpectrum(c.spectrum, c.iMin);
-        Click(3);
-        EXPECT_TRUE(QualityShown());
-        EXPECT_FLOAT_EQ(request_.QualityValue, static_cast<float>(c.quality));
-        ASSERT_EQ(QualityCount, 1);
-        EXPECT_EQ(QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
-        EXPECT_EQ(QualityRecords[0].PeakFrequency, 300.0);
-        EXPECT_DOUBLE_EQ(QualityRecords[0].Quality, c.quality);
-    }
-}
-
-TEST_F(QualityTest, NoValueWithTheDisplayOffOrWithoutAHalfPowerEdgeOnBothSides) {
-    struct Case {
-        const char* name;
-        std::vector<float> spectrum;
-        std::uint32_t iMin;
-        std::uint32_t clicked;
-        bool displayOn = true;
-    };
-    const Case cases[] = {
-        {"display off", kCleanPeak, 0, 3, false},
-        {"not a local maximum", kCleanPeak, 0, 4},
-        {"band starts at the peak", kCleanPeak, 3, 3},
-        {"band starts above the left edge", {0.1f, 0.8f, 1.0f, 0.5f, 0.1f}, 1, 2},
-        {"band ends above the right edge", {0.1f, 0.5f, 1.0f, 0.8f}, 0, 2},
-        {"rises again on the left", {0.1f, 0.9f, 0.8f, 1.0f, 0.5f, 0.1f}, 0, 3},
-        {"rises again on the right", {0.1f, 0.5f, 1.0f, 0.8f, 0.9f, 0.1f}, 0, 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
         request_.QualityValue = -1.0f;
         QualityDisplayOn = c.displayOn;
+        controls_.ShowStatic(AnalysisStatic::Quality, false);
+        controls_.ShowStatic(AnalysisStatic::QualityCaption, false);
         PrepareSpectrum(c.spectrum, c.iMin);
         Click(c.clicked);
-        EXPECT_FALSE(controls_.IsShown(AnalysisStatic::Quality));
-        EXPECT_FALSE(controls_.IsShown(AnalysisStatic::QualityCaption));
-        EXPECT_EQ(request_.QualityValue, -1.0f);
-        EXPECT_EQ(QualityCount, 0);
+        const bool shown = c.quality != 0.0;
+        EXPECT_EQ(controls_.IsShown(AnalysisStatic::Quality), shown);
+        EXPECT_EQ(controls_.IsShown(AnalysisStatic::QualityCaption), shown);
+        EXPECT_FLOAT_EQ(request_.QualityValue, shown ? static_cast<float>(c.quality) : -1.0f);
+        ASSERT_EQ(QualityCount, shown ? 1 : 0);
+        if (shown) {
+            EXPECT_EQ(QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
+            EXPECT_EQ(QualityRecords[0].PeakFrequency, 300.0);
+            EXPECT_DOUBLE_EQ(QualityRecords[0].Quality, c.quality);
+        }
     }
 }
 
@@ -122,7 +104,7 @@ TEST_F(QualityTest, TheThousandAndFirstValueIsRefusedButShown) {
     Click(3);
     EXPECT_EQ(QualityCount, static_cast<std::int32_t>(kMaxQualityRecords));
     EXPECT_EQ(sink_.messages, (std::vector<std::string>{"Cannot save quality value."}));
-    EXPECT_TRUE(QualityShown());
+    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Quality));
     EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
 }
 

@@ -14,21 +14,6 @@
 namespace karvelo {
 namespace {
 
-constexpr double kSentinel = -12345.0;
-
-TEST(ResampleTest, RefusalsWriteNothing) {
-    const std::vector<double> ramp = {1.0, 63.0, 125.0};
-    std::vector<double> untouched(15, kSentinel);
-    EXPECT_FALSE(ResampleFivefold(std::span(ramp).first(1), 31, untouched));
-    EXPECT_FALSE(ResampleFivefold(ramp, 0, untouched));
-    EXPECT_FALSE(ResampleFivefold(ramp, 31, std::span(untouched).first(14)));
-    std::vector<double> small(2, kSentinel);
-    EXPECT_FALSE(ComputeMagnitudes(std::vector<double>(8, 1.0), small));
-    EXPECT_FALSE(ComputeMagnitudes(std::vector<double>{}, small));
-    EXPECT_EQ(untouched, std::vector<double>(15, kSentinel));
-    EXPECT_EQ(small, std::vector<double>(2, kSentinel));
-}
-
 TEST(NormaliseSpectrumTest, FactorsPeakAtOne) {
     std::vector<float> out(4, -1.0f);
     NormaliseSpectrum(std::vector<double>{1.0, 4.0, 2.0, 4.0}, out, true);
