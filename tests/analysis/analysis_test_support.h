@@ -5,11 +5,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <numbers>
-#include <sstream>
 #include <string>
 
 #include "analysis/analysis_buffers.h"
@@ -28,7 +27,6 @@ class AnalysisTest : public ::testing::Test {
   protected:
     void SetUp() override { ResetAll(); }
     void TearDown() override { ResetAll(); }
-
     static void ResetAll() {
         ResetProfileStore();
         ResetAnalysisBuffers();
@@ -74,13 +72,10 @@ class AnalysisTest : public ::testing::Test {
         return request;
     }
 
-    // A file name under the test's temporary folder, and a whole file's text.
-    static std::string TempPath(const std::string& name) { return TempFile(name); }
+    // A whole file's text.
     static std::string ReadFile(const std::string& path) {
         std::ifstream file(path);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator<char>(file), {}};
     }
 
     RecordingMessageSink sink_;

@@ -111,7 +111,7 @@ TEST_F(QualityTest, TheThousandAndFirstValueIsRefusedButShown) {
 // A written file empties the table; a cancelled or failed save keeps it.
 TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
     const std::vector<std::string> failed = {"Cannot open or create file.Error code = 11"};
-    const std::string path = TempPath("quality_saved.txt");
+    const std::string path = testing::TempFile("quality_saved.txt");
     struct Case {
         std::optional<std::string> path;
         std::vector<std::string> messages;
@@ -119,9 +119,9 @@ TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
     };
     const Case cases[] = {
         {path, {}, 0},
-        {std::nullopt, {}, 2},                                // cancelled
-        {TempPath("no-such-folder/quality.txt"), failed, 2},  // cannot be created
-        {"/dev/full", failed, 2},                             // disk full while writing
+        {std::nullopt, {}, 2},                                         // cancelled
+        {testing::TempFile("no-such-folder/quality.txt"), failed, 2},  // cannot be created
+        {"/dev/full", failed, 2},                                      // disk full while writing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.value_or("cancelled"));
@@ -145,21 +145,16 @@ TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
     EXPECT_EQ(chooser.calls, 0);
 }
 
-class SpectrumExportTest : public testing::AnalysisTest {
-  protected:
-    void SetUp() override {
-        AnalysisTest::SetUp();
-        // The shown band: 94, 110 and 125 Hz; the fourth bin lies beyond it.
-        const std::uint32_t frequencies[] = {94, 110, 125, 141};
-        const float amplitudes[] = {0.5f, 1.0f, 1.2345e-5f, 0.75f};
-        std::copy(std::begin(frequencies), std::end(frequencies), BinFrequencies.begin());
-        std::copy(std::begin(amplitudes), std::end(amplitudes), SpectrumRows.begin());
-        ShownBinCount = 3;
-    }
-};
+class SpectrumExportTest : public testing::AnalysisTest {};
 
 TEST_F(SpectrumExportTest, ReplacesTheFileWithOneLinePerShownBinInDefaultNotation) {
-    const std::string path = TempPath("spectre_written.txt");
+    // The shown band: 94, 110 and 125 Hz; the fourth bin lies beyond it.
+    const std::uint32_t frequencies[] = {94, 110, 125, 141};
+    const float amplitudes[] = {0.5f, 1.0f, 1.2345e-5f, 0.75f};
+    std::copy(std::begin(frequencies), std::end(frequencies), BinFrequencies.begin());
+    std::copy(std::begin(amplitudes), std::end(amplitudes), SpectrumRows.begin());
+    ShownBinCount = 3;
+    const std::string path = testing::TempFile("spectre_written.txt");
     std::ofstream(path) << "old content, longer than the new content of the file\n";
     testing::PresetSaveFileChooser chooser(path);
     ExportSpectrum(chooser);
