@@ -123,12 +123,5 @@ TEST_F(AtomicWriteTest, ReplacesTheFileALinkNamesAndKeepsItsPermissions) {
     EXPECT_EQ(FolderEntries(folder_).size(), 2u);
 }
 
-TEST(AtomicWriteDevice, DeviceIsWrittenInPlaceNeverReplaced) {
-    EXPECT_FALSE(WriteFileAtomically("/dev/full", "bytes"));
-    EXPECT_TRUE(WriteTextFile("/dev/null", [](std::ostream& out) { out << "line\n"; }));
-    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
-    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
-}
-
 }  // namespace
 }  // namespace karvelo

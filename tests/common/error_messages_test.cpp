@@ -43,17 +43,5 @@ TEST(ErrorMessages, TextsByCodeInBothForms) {
     }
 }
 
-TEST(ErrorMessages, ScopedSinkRestoresThePreviousSink) {
-    testing::RecordingMessageSink outer;
-    {
-        testing::RecordingMessageSink inner;
-        ReportError(10, true);
-        EXPECT_EQ(inner.messages.size(), 1u);
-    }
-    ReportError(12, true);
-    ASSERT_EQ(outer.messages.size(), 1u);
-    EXPECT_EQ(outer.messages[0], "Cannot execute command.");
-}
-
 }  // namespace
 }  // namespace karvelo

@@ -1,10 +1,8 @@
-// The palettes, the profile-spectrum map and its colour bar.
+// The palettes and the profile-spectrum map.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <vector>
 
-#include "plot/colour_bar.h"
 #include "plot/draw_plot.h"
 #include "plot/palette.h"
 #include "plot/plot_panels.h"
@@ -14,7 +12,6 @@ namespace karvelo {
 namespace {
 
 using testing::AxisWords;
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 struct Anchor {
     int palette;
@@ -40,19 +37,6 @@ TEST(PaletteColour, AnchorColoursOfEveryPalette) {
         EXPECT_EQ(PaletteColour(a.palette, a.index), a.colour)
             << "palette " << a.palette << " index " << a.index;
     }
-}
-
-TEST(PaletteColour, UnknownPaletteIsBlackIndicesStayInRangeAndScalesTruncate) {
-    EXPECT_EQ(PaletteColour(5, 0), kBlack);
-    EXPECT_EQ(PaletteColour(kSpectrumPalette, -5), Rgb(0, 0, 0));
-    EXPECT_EQ(PaletteColour(kSpectrumPalette, 2000), Rgb(255, 0, 0));
-    const ColourScale scale{10.0, 20.0, kSpectrumMaxIndex};
-    for (const auto& [value, index] :
-         {std::pair{10.0, 0}, std::pair{20.0, 1275}, std::pair{15.0, 637}, std::pair{5.0, 0},
-          std::pair{25.0, 1275}, std::pair{kNaN, 0}}) {
-        EXPECT_EQ(scale.IndexFor(value), index) << value;
-    }
-    EXPECT_EQ((ColourScale{3.0, 3.0, kSpectrumMaxIndex}.IndexFor(3.0)), 637);  // no range
 }
 
 class ColourMapTest : public testing::PlotTest {
@@ -90,30 +74,6 @@ TEST_F(ColourMapTest, RowsAreColumnsFromBlackAtTheSmallestToRedAtTheLargest) {
     EXPECT_EQ(surface.PixelAt(725, 495), PaletteColour(kSpectrumPalette, 1400 * 1275 / 2799));
     // Rows between two matrix columns stay white.
     EXPECT_EQ(PaintedIn(326, 371, 1124, 494), 0);
-}
-
-TEST_F(ColourMapTest, EqualValuesAndASingleColumnFillTheMiddleRow) {
-    Draw(800, [](std::uint32_t, std::size_t) { return 5.0; });
-    EXPECT_EQ(surface.PixelAt(1000, 495), PaletteColour(kSpectrumPalette, 637));
-    EXPECT_EQ(PaintedIn(326, 371, 1124, 619), 799);
-    Clear();
-    Draw(
-        800, [](std::uint32_t k, std::size_t) { return k == 799 ? 1.0 : 0.0; }, 0,
-        AxisWords(700, 0, 1));
-    EXPECT_EQ(surface.PixelAt(1124, 495), PaletteColour(kSpectrumPalette, 1275));
-    EXPECT_EQ(PaintedIn(326, 371, 1124, 619), 799);
-    EXPECT_EQ(painter.TextAt(1150, 605), "700");
-    EXPECT_EQ(painter.TextsOnRow(345).size(), 800u);  // unset label spacing: every row
-}
-
-TEST_F(ColourMapTest, ColourBarRunsFromBlackToRed) {
-    DrawColourBar(surface);
-    EXPECT_EQ(surface.PixelAt(45, 490), Rgb(0, 0, 0));
-    EXPECT_EQ(surface.PixelAt(244, 514), Rgb(255, 0, 0));
-    // Column 100: index 100 * 1275 / 200 = 637.
-    EXPECT_EQ(surface.PixelAt(145, 500), PaletteColour(kSpectrumPalette, 637));
-    // Nothing but the 200 x 25 bar with those corners is painted.
-    EXPECT_EQ(PaintedIn(0, 0, surface.Width() - 1, surface.Height() - 1), 200 * 25);
 }
 
 }  // namespace

@@ -81,28 +81,6 @@ TEST_F(PickingTest, PressesOutsideTheFrameOrWhileInactiveAddNothing) {
     EXPECT_EQ(Line(0), (std::vector<Pick>{{325, 370}, {1126, 620}}));
 }
 
-TEST_F(PickingTest, PickBeyondTheStoreIsIgnoredAndNotMarked) {
-    for (std::uint32_t r = 0; r < kMaxPickLines; ++r) {
-        Press(400, 400);
-        PickOk();
-    }
-    Press(700, 600);
-    EXPECT_EQ(PickLineCount, kMaxPickLines);
-    EXPECT_TRUE(PickLineClosed);
-    EXPECT_TRUE(IsBlack(681, 600));
-
-    PickFilePath = "/tmp/picks.txt";
-    DeletePicks();
-    EXPECT_EQ(PickFilePath, "/tmp/picks.txt");  // deleting keeps the chosen file
-    for (std::size_t k = 0; k < kMaxPicksPerLine; ++k) {
-        ASSERT_EQ(StorePick(681, 400), k == 0 ? PickJoin::StartedLine : PickJoin::ContinuedLine);
-    }
-    Press(700, 600);
-    EXPECT_EQ(PickLines[0].PointCount, kMaxPicksPerLine);
-    EXPECT_EQ(PickLineCount, 1U);
-    EXPECT_TRUE(IsBlack(681, 600));
-}
-
 using testing::PresetSaveFileChooser;
 
 constexpr std::uint32_t kColumns = 5;  // 0, 500, 1000, 1500 and 2000 Hz
@@ -179,16 +157,6 @@ TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewrites
     EXPECT_EQ(FileText(), "9  0  7990\n\n");
 }
 
-TEST_F(PickFileTest, NothingIsWrittenWithoutAClosedLineOrMatrixColumns) {
-    PickFilePath = path_;
-    StorePick(325, 370);
-    EXPECT_FALSE(ExportProfilePicks(ProfileMapLayout(500.0f), kColumns));
-    PickOk();
-    EXPECT_FALSE(ExportProfilePicks(ProfileMapLayout(500.0f), 0));
-    EXPECT_FALSE(PickFileWritten);
-    EXPECT_FALSE(std::filesystem::exists(path_));
-}
-
 TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
     struct Case {
         const char* what;
@@ -212,16 +180,6 @@ TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
         EXPECT_TRUE(PicksReadyToSave()) << c.what;
     }
     EXPECT_FALSE(std::filesystem::exists(path_));
-}
-
-TEST_F(PickFileTest, CancelledSaveChangesNothing) {
-    StoreTwoClosedLines();
-    PickFilePath = "/earlier/choice.txt";
-    PresetSaveFileChooser cancelling(std::nullopt);
-    int redraws = 0;
-    EXPECT_EQ(SavePicks(cancelling, [&redraws] { ++redraws; }), PickSaveResult::Cancelled);
-    EXPECT_EQ(redraws + PickLineCount, 2U);
-    EXPECT_EQ(PickFilePath, "/earlier/choice.txt");
 }
 
 }  // namespace

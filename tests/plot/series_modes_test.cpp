@@ -39,40 +39,6 @@ class SeriesModesTest : public testing::PlotTest {
     }
 };
 
-TEST_F(SeriesModesTest, TraceCentresAndLabelsFollowThePixelStep) {
-    struct Case {
-        std::size_t traces;
-        int firstCentre;
-        int step;
-    };
-    for (const Case c : {Case{1, 675, 900}, Case{2, 450, 450}, Case{20, 247, 45}}) {
-        Clear();
-        std::vector<std::vector<float>> traces(c.traces, std::vector<float>(3));
-        if (c.traces > 1) {
-            traces.back() = {0.7f, 0.1f, 0.9f};  // scaled by the flat first trace: flat too
-        }
-        Draw(PlotMode::Wiggle, traces);
-        const auto labels = painter.TextsOnRow(35);
-        ASSERT_EQ(labels.size(), c.traces);
-        for (std::size_t k = 0; k < c.traces; ++k) {
-            const int centre = c.firstCentre + static_cast<int>(k) * c.step;
-            EXPECT_EQ(labels[k].x, centre) << c.traces << " traces, trace " << k;
-            EXPECT_EQ(PaintedIn(centre, 61, centre, 309), 249) << c.traces << " traces";
-        }
-        EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 249 * static_cast<int>(c.traces)) << c.traces;
-    }
-}
-
-TEST_F(SeriesModesTest, WiggleSpansOneTraceSpacingPerRangeOfTheFirstTrace) {
-    // Range 0.5 over the 900-pixel spacing of a single trace: -0.25 on the frame's left
-    // edge, 0.25 on its right edge; the first stroke climbs 125 rows over 900 columns.
-    Draw(PlotMode::Wiggle, {{-0.25f, 0.25f, -0.25f}});
-    EXPECT_TRUE(IsBlack(225, 60));
-    EXPECT_TRUE(IsBlack(1125, 185));
-    EXPECT_TRUE(IsBlack(225 + 72, 60 + 10));
-    EXPECT_TRUE(IsWhite(225 + 72, 60 + 11));
-}
-
 TEST_F(SeriesModesTest, DensityGreysFromTheSmallestSampleWhiteToTheLargestBlack) {
     struct Case {
         const char* name;
