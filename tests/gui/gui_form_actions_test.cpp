@@ -1,5 +1,5 @@
-// The form's controls and the picking bar as a user drives them: what each control starts
-// is checked in the session tests; here, that the widgets reach it and show its result.
+// The form's controls, the picking bar and the correlation dialog as a user drives them:
+// what each control starts is checked in the session tests; here, that the widgets reach it.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QWindow>
 
+#include "app/correlation_dialog.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
@@ -58,6 +59,21 @@ QPoint PartOf(QScrollBar* bar, QStyle::SubControl part) {
     option.pageStep = bar->pageStep();
     option.subControls = QStyle::SC_All;
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
+}
+
+// The curve panel's frame in the dialog's drawing.
+constexpr QRect kCurveFrame(225, 70, 401, 251);
+
+int CurveInk(QDialog* dialog) {
+    return InkIn(static_cast<karvelo::CorrelationDialog*>(dialog)->DrawingSurface(), kCurveFrame);
+}
+
+// The dialog's edits in their order on the form: point 1, trace 1, point 2, trace 2, Tmax.
+QList<QLineEdit*> FieldsOf(QDialog* dialog) {
+    QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();
+    std::sort(edits.begin(), edits.end(),
+              [](QLineEdit* a, QLineEdit* b) { return a->geometry().top() < b->geometry().top(); });
+    return edits;
 }
 
 }  // namespace
@@ -121,7 +137,7 @@ class FormActionsTest : public QObject {
         QVERIFY(!bar->isVisible() && h_->Button("S")->isEnabled());
     }
 
-    void clickOnTheSpectrumShowsFrequencyDerivedValueAndQuality() {
+    void clickOnTheSpectrumShowsFrequencyAndDerivedValue() {
         h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("4000"));
         h_->ClickForm(425, 450);  // 1504 Hz
         QCOMPARE(h_->Label("frequency")->text(), QStringLiteral("1504"));
@@ -134,16 +150,16 @@ class FormActionsTest : public QObject {
         h_->Choose({"Tools", "Добротность", "Вкл. отображение"});
         h_->Click(h_->Button("Произведение спектров"));
         h_->ClickForm(225 + 1559 * 400 / 3008 + 1, 450);  // the dominant peak
-        QVERIFY(h_->Label("quality")->isVisible());
-        QVERIFY(h_->Label("quality")->text().toDouble() > 1.0);
-        h_->ClickForm(kSpectrumFrame.right() + 30, 450);  // outside: nothing read off
-        QVERIFY(!h_->Label("frequency")->isVisible() && !h_->Label("quality")->isVisible());
-
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("spectrum.txt"));
-        h_->chooser.SetPath(path.toStdString());
-        h_->Click(h_->Button("S"));
-        QCOMPARE(LineCount(path), std::size_t{192});
+        QVERIFY(h_->Label("quality")->isVisible() && h_->Label("Добротность")->isVisible());
+        QTest::keyClick(&h_->Window(), Qt::Key_N, Qt::ControlModifier);
+        for (const char* label : {"frequency", "derived", "Толщина/скорость", "quality"}) {
+            QVERIFY2(!h_->Label(label)->isVisible(), label);
+        }
+        // A velocity that does not parse is prompted for once per click.
+        h_->Click(h_->Button("Изменить диапазон частот"));
+        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("fast"));
+        h_->ClickForm(400, 450);
+        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Please enter a number."});
     }
 
     void textThatDoesNotParseAndCtrlNKeepThePreviousValues() {
@@ -232,6 +248,50 @@ class FormActionsTest : public QObject {
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(4) == "%PDF");
         QVERIFY(pdf.size() > 10000);  // carries the picture, not an empty page
+    }
+
+    void fieldsRunTheCorrelationOnTheDialogsDrawingAndEnterCloses() {
+        std::vector<std::string> zeroLag;
+        std::vector<std::string> badTime;
+        int inkOfCurve = -1;
+        int differing = -1;
+        bool closed = false;
+        h_->ChooseWithDialog({"Tools", "Корр. функция"}, [&](QDialog* dialog) {
+            const QList<QLineEdit*> fields = FieldsOf(dialog);
+            QAbstractButton* process = h_->Button("Обработать", dialog);
+            h_->Click(process);  // every field 0: Tmax 0 without the full range
+            zeroLag = h_->TakeMessages();
+            // The text beside the check box ticks it; a Tmax that does not parse stops the
+            // read before the box, so the run still has no lag limit.
+            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (label->text().startsWith(QString::fromUtf8("Отображать полный диапазон"))) {
+                    h_->Click(label);
+                }
+            }
+            h_->TypeInto(fields[4], QStringLiteral("long"));
+            h_->Click(process);
+            badTime = h_->TakeMessages();
+            h_->TypeInto(fields[4], QStringLiteral("0"));  // the full range needs no Tmax
+            h_->TypeInto(fields[2], QStringLiteral("3"));
+            h_->Click(process);
+            inkOfCurve = CurveInk(dialog);
+            differing = PixelsDiffering(
+                dialog->grab(kCurveFrame).toImage(),
+                static_cast<karvelo::CorrelationDialog*>(dialog)->DrawingSurface(), kCurveFrame);
+            h_->Click(fields[0]);
+            QTest::keyClick(fields[0], Qt::Key_Return);
+            closed = !dialog->isVisible();
+            if (!closed) {
+                dialog->reject();
+            }
+        });
+        QCOMPARE(zeroLag, std::vector<std::string>{"Invalid value entered."});
+        QCOMPARE(badTime,
+                 (std::vector<std::string>{"Please enter a number.", "Invalid value entered."}));
+        QVERIFY(inkOfCurve > 0);
+        QCOMPARE(differing, 0);
+        QVERIFY(closed);
+        QVERIFY(h_->TakeMessages().empty());
     }
 
   private:

@@ -1,16 +1,20 @@
-// Measurements from disk in the window: the chooser's "Файлы с диска…", what the open
-// dialog then shows and loads, a refused file, and File > "Сохранить профиль как SEG-Y…".
+// The tools of the window: the thickness tools of the form, the report window, the
+// chooser's "Файлы с диска…" with what the open dialog then loads, File > "Сохранить
+// профиль как SEG-Y…" and the survey map.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <fstream>
 #include <numbers>
 
+#include "app/profile_report_window.h"
 #include "app/survey_map_window.h"
 #include "gui_harness.h"
 #include "profile/profile_image.h"
@@ -18,8 +22,16 @@
 using namespace karvelo::testing;
 
 namespace {
-const QStringList kOpen{"&File", "&Open...\tCtrl+O"};
-const QStringList kSaveSegy{"&File", "Сохранить профиль как SEG-Y…"};
+
+template <typename Window>
+Window* TopLevel() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = dynamic_cast<Window*>(widget)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
 
 constexpr int kSamples = 2000;
 constexpr double kStep = 5e-6;  // 5 µs, as field recorders write
@@ -41,12 +53,76 @@ std::string WriteRecording(const QTemporaryDir& dir, const std::string& name, do
 }
 }  // namespace
 
-class FilesFromDiskTest : public QObject {
+class ToolsTest : public QObject {
     Q_OBJECT
 
   private slots:
     void init() { h_ = std::make_unique<GuiHarness>(); }
     void cleanup() { h_.reset(); }
+
+    void clickOnAMaximumShowsItsRefinedFrequencyAndCalibrates() {
+        h_->OpenProfile();
+        QLabel* refined = h_->Label("refined");
+        // Across the 1575 Hz peak, a click on its bin shows the refined frequency.
+        int shownAt = -1;
+        for (int x = 425; x <= 445 && shownAt < 0; ++x) {
+            h_->ClickForm(x, 500);
+            shownAt = refined->isVisible() ? x : -1;
+        }
+        QVERIFY(shownAt > 0);
+        QCOMPARE(refined->text(), QStringLiteral("1557.14"));
+
+        // A thickness of 1.2 at this point gives the velocity that replaces it.
+        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("1.2"));
+        h_->Click(h_->Form()->findChild<QCheckBox*>("thicknessGiven"));
+        h_->Click(h_->Button("Калибровка Cp"));
+        QCOMPARE(h_->Edit("velocityOrThickness")->text(), QStringLiteral("3737.13"));
+        QVERIFY(!h_->Form()->findChild<QCheckBox*>("thicknessGiven")->isChecked());
+        QVERIFY(h_->TakeMessages().empty());
+
+        // A shape factor out of 0.5 .. 1.2 is refused and the last one stays.
+        h_->TypeInto(h_->Edit("shapeFactor"), QStringLiteral("1.5"));
+        h_->ClickForm(shownAt, 500);
+        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Invalid value entered."});
+        QCOMPARE(h_->Edit("shapeFactor")->text(), QStringLiteral("1"));
+    }
+
+    void reportWindowListsEveryPointAndSelectsOne() {
+        h_->OpenProfile();
+        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("3780"));
+        h_->Choose({"Tools", "Отчёт по профилю"});
+        auto* window = TopLevel<karvelo::ProfileReportWindow>();
+        QVERIFY(window != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTableWidget* table = window->Table();
+        QCOMPARE(table->rowCount(), 10);
+        QCOMPARE(table->horizontalHeaderItem(5)->text(), QStringLiteral("thickness"));
+        QVERIFY(InkIn(window->DrawingSurface(), QRect(50, 50, 800, 200)) > 0);
+
+        // Sorted by frequency, the row clicked still selects its own point.
+        table->sortItems(1);
+        const QString point = table->item(9, 0)->text();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualItemRect(table->item(9, 1)).center());
+        QCOMPARE(h_->Edit("pointNumber")->text(), point);
+
+        // "Сохранить PDF…" writes the report where the save dialog says.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        h_->chooser.SetPath(pdf.toStdString());
+        h_->Click(h_->Button("Сохранить PDF…", window));
+        QCOMPARE(h_->chooser.offeredName, std::string("report.pdf"));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+
+        table->clearSelection();
+        table->item(0, 0)->setSelected(true);
+        table->item(0, 1)->setSelected(true);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 table->item(0, 0)->text() + "\t" + table->item(0, 1)->text() + "\n");
+        window->close();
+    }
 
     void chosenFilesAreNamedAndLoaded() {
         QTemporaryDir dir;
@@ -58,7 +134,7 @@ class FilesFromDiskTest : public QObject {
         bool chooserStayedOpen = false;
         QString shownName;
         bool optionsShown = false;
-        h_->ChooseWithDialog(kOpen, [&](QDialog* open) {
+        h_->ChooseWithDialog({"&File", "&Open...\tCtrl+O"}, [&](QDialog* open) {
             QVERIFY(!open->findChild<QLabel*>("sourceName")->isVisible());
             WhenDialogOpens([&](QDialog* chooser) {
                 // A cancelled file dialog keeps the chooser open; confirmed files close it.
@@ -93,30 +169,10 @@ class FilesFromDiskTest : public QObject {
         // The loaded line saved as SEG-Y: 3600 header bytes, six traces of 240 + 4 * 2000.
         const QString segy = dir.filePath(QStringLiteral("line.sgy"));
         h_->chooser.SetPath(segy.toStdString());
-        h_->Choose(kSaveSegy);
+        h_->Choose({"&File", "Сохранить профиль как SEG-Y…"});
         QCOMPARE(h_->chooser.offeredName, std::string("profile.sgy"));
         QCOMPARE(QFileInfo(segy).size(), 3600 + 6 * (240 + 4 * kSamples));
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
-    }
-
-    void aRefusedFileLoadsNothingAndSaysWhy() {
-        h_->OpenProfile();
-        QTemporaryDir dir;
-        const std::string good = WriteRecording(dir, "A.txt", 2000.0);
-        const std::string bad = dir.filePath(QStringLiteral("B.txt")).toStdString();
-        std::ofstream(bad) << "0\t1\n5e-6\tx\n";
-        h_->openChooser.files = {good, bad};
-        h_->ChooseWithDialog(kOpen, [&](QDialog* open) {
-            WhenDialogOpens(
-                [&](QDialog* chooser) { h_->Click(h_->Button("Файлы с диска…", chooser)); });
-            h_->Click(h_->Button("Выбрать файлы", open));
-            h_->Click(h_->Button("OK", open));
-        });
-        const std::vector<std::string> shown = h_->TakeMessages();
-        QCOMPARE(shown.size(), std::size_t{1});
-        QVERIFY(shown[0].starts_with("Cannot read file.\n"));
-        QVERIFY(shown[0].ends_with("B.txt, line 2: not a line of numbers"));
-        QCOMPARE(karvelo::PointCount, 10U);  // the built-in profile stays
     }
 
     void surveyMapOfAGridOpensTheRowOfAClickedCell() {
@@ -129,10 +185,7 @@ class FilesFromDiskTest : public QObject {
             h_->openChooser.files.push_back(WriteRecording(dir, name, hz));
         }
         h_->Choose({"Tools", "Карта обследования"});
-        karvelo::SurveyMapWindow* map = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            map = map != nullptr ? map : dynamic_cast<karvelo::SurveyMapWindow*>(widget);
-        }
+        auto* map = TopLevel<karvelo::SurveyMapWindow>();
         QVERIFY(map != nullptr);
         const karvelo::SurveyGrid& grid = map->Grid();
         QCOMPARE(grid.Cells.size(), std::size_t{4});
@@ -150,18 +203,9 @@ class FilesFromDiskTest : public QObject {
         map->close();
     }
 
-    void savingWithNothingLoadedIsRefused() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("unused.sgy"));
-        h_->chooser.SetPath(path.toStdString());
-        h_->Choose(kSaveSegy);
-        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"No data to save."});
-        QVERIFY(!QFileInfo::exists(path));
-    }
-
   private:
     std::unique_ptr<GuiHarness> h_;
 };
 
-QTEST_MAIN(FilesFromDiskTest)
-#include "gui_files_from_disk_test.moc"
+QTEST_MAIN(ToolsTest)
+#include "gui_tools_test.moc"
