@@ -218,14 +218,12 @@ class FormActionsTest : public QObject {
         const QString path = folder.filePath(QStringLiteral("form.pdf"));
         WhenDialogOpens([&](QDialog* dialog) {
             auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-            auto* buttons = dialog->findChild<QDialogButtonBox*>();
-            if (qobject_cast<QPrintDialog*>(dialog) == nullptr || file == nullptr ||
-                buttons == nullptr) {
+            if (qobject_cast<QPrintDialog*>(dialog) == nullptr || file == nullptr) {
                 dialog->reject();
                 return;
             }
             h_->TypeInto(file, path);
-            h_->Click(buttons->button(QDialogButtonBox::Ok));
+            h_->Click(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
         });
         QTest::keyClick(&h_->Window(), Qt::Key_P, Qt::ControlModifier);
         QFile pdf(path);

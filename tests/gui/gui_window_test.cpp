@@ -1,5 +1,5 @@
 // The main window without a profile and through File > Open: menus, bars, tab order, the
-// open dialog and its chooser, messages, the progress box and room for every text.
+// open dialog, messages, the progress box and room for every text.
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -13,7 +13,6 @@
 #include "app/message_box_sink.h"
 #include "app/qt_progress_box.h"
 #include "gui_harness.h"
-#include "profile/profile_image.h"
 
 using namespace karvelo::testing;
 
@@ -133,25 +132,6 @@ class WindowTest : public QObject {
         WhenDialogOpens(readAndCancel);
         QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(offered, QStringLiteral("2"));
-    }
-
-    void chooserOffersOnlyTheFirstFile() {
-        QString chooserTitle;
-        bool firstChecked = false;
-        bool secondEnabled = true;
-        h_->ChooseWithDialog(kOpen, [&](QDialog* open) {
-            WhenDialogOpens([&](QDialog* chooser) {
-                chooserTitle = chooser->windowTitle();
-                firstChecked = h_->Button("Файл 1", chooser)->isChecked();
-                secondEnabled = h_->Button("Файл 2", chooser)->isEnabled();
-                h_->Click(h_->Button("OK", chooser));
-            });
-            h_->Click(h_->Button("Выбрать файлы", open));
-            h_->Click(h_->Button("OK", open));
-        });
-        QCOMPARE(chooserTitle, QStringLiteral("Dialog"));
-        QVERIFY(firstChecked && !secondEnabled);
-        QCOMPARE(karvelo::TraceCount(), 20);  // the 20-record profile was loaded
     }
 
     void hitsAreCheckedByTheDialogThenByTheLoad() {
