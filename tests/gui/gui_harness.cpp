@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -198,16 +197,6 @@ int PixelsDiffering(const QImage& shown, const Surface& surface, const QRect& ar
         }
     }
     return differing;
-}
-
-std::size_t LineCount(const QString& path) {
-    QFile file(path);
-    std::size_t lines = 0;
-    for (bool open = file.open(QIODevice::ReadOnly | QIODevice::Text); open && !file.atEnd();) {
-        file.readLine();
-        ++lines;
-    }
-    return lines;
 }
 
 }  // namespace karvelo::testing

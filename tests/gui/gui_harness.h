@@ -98,7 +98,4 @@ std::vector<std::uint32_t> Snapshot(const Surface& surface, const QRect& area);
 // Pixels of shown (an image of area of the form) that differ from the drawing there.
 int PixelsDiffering(const QImage& shown, const Surface& surface, const QRect& area);
 
-// Number of lines of a text file (0 if it cannot be read).
-std::size_t LineCount(const QString& path);
-
 }  // namespace karvelo::testing

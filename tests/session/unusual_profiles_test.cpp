@@ -33,7 +33,7 @@ class UnusualProfileTest : public SessionTest {
     }
 };
 
-TEST_F(UnusualProfileTest, ProfileSpectrumOfMoreThanAHundredPointsIsRefused) {
+TEST_F(UnusualProfileTest, ProfileSpectrumRefusesMoreThanAHundredPointsAndDrawsOneColumnForOne) {
     LoadSynthetic(101);
     messages_.messages.clear();
     const std::vector<double> gridBefore(ProfileSpectrumGrid.begin(),
@@ -44,12 +44,9 @@ TEST_F(UnusualProfileTest, ProfileSpectrumOfMoreThanAHundredPointsIsRefused) {
     EXPECT_TRUE(std::equal(gridBefore.begin(), gridBefore.end(), ProfileSpectrumGrid.begin()));
     EXPECT_EQ(InkIn(275, 320, 1175, 670), 0);
     EXPECT_FALSE(progress_.open);
-}
 
-TEST_F(UnusualProfileTest, SinglePointProfileSpectrumDrawsOneColumn) {
     LoadSynthetic(1);
     messages_.messages.clear();
-    controls_.widgets.SpectrumMode = kProfileSpectrum;
     session_.OnProfileSpectrum();
     EXPECT_TRUE(messages_.messages.empty());
     EXPECT_GT(InkIn(325, 371, 325, 619), 0);   // the one matrix row, at the frame's left edge

@@ -1,0 +1,196 @@
+// The tools of the window: the thickness tools of the form, the report window, the
+// chooser's "Файлы с диска…" with what the open dialog then loads, File > "Сохранить
+// профиль как SEG-Y…" and the survey map.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+#include <fstream>
+#include <numbers>
+
+#include "app/profile_report_window.h"
+#include "app/survey_map_window.h"
+#include "gui_harness.h"
+#include "profile/profile_image.h"
+
+using namespace karvelo::testing;
+
+namespace {
+
+template <typename Window>
+Window* TopLevel() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = dynamic_cast<Window*>(widget)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+constexpr int kSamples = 2000;
+constexpr double kStep = 5e-6;  // 5 µs, as field recorders write
+
+// One hit as a field recorder writes it: a header line, then time and amplitude of a
+// decaying sine, one line a sample.
+std::string WriteRecording(const QTemporaryDir& dir, const std::string& name, double hz) {
+    const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
+    std::ofstream out(path);
+    out << "Time\tChannel 1\n";
+    char line[64];
+    for (int i = 0; i < kSamples; ++i) {
+        const double t = i * kStep;
+        const double v = std::exp(-t * 800.0) * std::sin(2.0 * std::numbers::pi * hz * t);
+        std::snprintf(line, sizeof line, "%.6E\t%.6E\n", t, v);
+        out << line;
+    }
+    return path;
+}
+}  // namespace
+
+class ToolsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { h_ = std::make_unique<GuiHarness>(); }
+    void cleanup() { h_.reset(); }
+
+    void clickOnAMaximumShowsItsRefinedFrequencyAndCalibrates() {
+        h_->OpenProfile();
+        QLabel* refined = h_->Label("refined");
+        // Across the 1575 Hz peak, a click on its bin shows the refined frequency.
+        int shownAt = -1;
+        for (int x = 425; x <= 445 && shownAt < 0; ++x) {
+            h_->ClickForm(x, 500);
+            shownAt = refined->isVisible() ? x : -1;
+        }
+        QVERIFY(shownAt > 0);
+        QCOMPARE(refined->text(), QStringLiteral("1557.14"));
+
+        // A thickness of 1.2 at this point gives the velocity that replaces it.
+        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("1.2"));
+        h_->Click(h_->Form()->findChild<QCheckBox*>("thicknessGiven"));
+        h_->Click(h_->Button("Калибровка Cp"));
+        QCOMPARE(h_->Edit("velocityOrThickness")->text(), QStringLiteral("3737.13"));
+        QVERIFY(!h_->Form()->findChild<QCheckBox*>("thicknessGiven")->isChecked());
+        QVERIFY(h_->TakeMessages().empty());
+
+        // A shape factor out of 0.5 .. 1.2 is refused and the last one stays.
+        h_->TypeInto(h_->Edit("shapeFactor"), QStringLiteral("1.5"));
+        h_->ClickForm(shownAt, 500);
+        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Invalid value entered."});
+        QCOMPARE(h_->Edit("shapeFactor")->text(), QStringLiteral("1"));
+    }
+
+    void reportWindowListsEveryPointAndSelectsOne() {
+        h_->OpenProfile();
+        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("3780"));
+        h_->Choose({"Tools", "Отчёт по профилю"});
+        auto* window = TopLevel<karvelo::ProfileReportWindow>();
+        QVERIFY(window != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTableWidget* table = window->Table();
+        QCOMPARE(table->rowCount(), 10);
+        QCOMPARE(table->horizontalHeaderItem(5)->text(), QStringLiteral("thickness"));
+        QVERIFY(InkIn(window->DrawingSurface(), QRect(50, 50, 800, 200)) > 0);
+
+        // Sorted by frequency, the row clicked still selects its own point.
+        table->sortItems(1);
+        const QString point = table->item(9, 0)->text();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualItemRect(table->item(9, 1)).center());
+        QCOMPARE(h_->Edit("pointNumber")->text(), point);
+
+        // "Сохранить PDF…" writes the report where the save dialog says.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        h_->chooser.SetPath(pdf.toStdString());
+        h_->Click(h_->Button("Сохранить PDF…", window));
+        QCOMPARE(h_->chooser.offeredName, std::string("report.pdf"));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+
+        table->clearSelection();
+        table->item(0, 0)->setSelected(true);
+        table->item(0, 1)->setSelected(true);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(),
+                 table->item(0, 0)->text() + "\t" + table->item(0, 1)->text() + "\n");
+        window->close();
+    }
+
+    void chosenFilesAreNamedAndLoaded() {
+        QTemporaryDir dir;
+        // Three points of two hits; natural order puts P-10 last.
+        for (const char* name :
+             {"P-10.txt", "P-1.txt", "P-2.txt", "P-3.txt", "P-4.txt", "P-5.txt"}) {
+            h_->openChooser.files.push_back(WriteRecording(dir, name, 2000.0));
+        }
+        bool chooserStayedOpen = false;
+        QString shownName;
+        bool optionsShown = false;
+        h_->ChooseWithDialog({"&File", "&Open...\tCtrl+O"}, [&](QDialog* open) {
+            QVERIFY(!open->findChild<QLabel*>("sourceName")->isVisible());
+            WhenDialogOpens([&](QDialog* chooser) {
+                // A cancelled file dialog keeps the chooser open; confirmed files close it.
+                const auto answer = std::exchange(h_->openChooser.files, {});
+                h_->Click(h_->Button("Файлы с диска…", chooser));
+                chooserStayedOpen = chooser->isVisible();
+                h_->openChooser.files = answer;
+                h_->Click(h_->Button("Файлы с диска…", chooser));
+            });
+            h_->Click(h_->Button("Выбрать файлы", open));
+            shownName = open->findChild<QLabel*>("sourceName")->text();
+            optionsShown = h_->Button("Первые 2048 отсчётов", open)->isVisible() &&
+                           h_->Button("Шаг в целых мкс", open)->isVisible();
+            h_->TypeInto(open->findChild<QLineEdit*>(), QStringLiteral("2"));
+            h_->Click(h_->Button("OK", open));
+        });
+        QVERIFY(chooserStayedOpen);
+        QCOMPARE(h_->openChooser.calls, 2);
+        QCOMPARE(shownName, QStringLiteral("P-10.txt (6 files)"));
+        QVERIFY(optionsShown);
+        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
+        QCOMPARE(karvelo::PointCount, 3U);
+        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
+
+        // The loaded line saved as SEG-Y: 3600 header bytes, six traces of 240 + 4 * 2000.
+        const QString segy = dir.filePath(QStringLiteral("line.sgy"));
+        h_->chooser.SetPath(segy.toStdString());
+        h_->Choose({"&File", "Сохранить профиль как SEG-Y…"});
+        QCOMPARE(h_->chooser.offeredName, std::string("profile.sgy"));
+        QCOMPARE(QFileInfo(segy).size(), 3600 + 6 * (240 + 4 * kSamples));
+        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
+    }
+
+    void surveyMapOfAGridOpensTheRowOfAClickedCell() {
+        QTemporaryDir dir;  // rows G and H of two columns
+        for (const char* name : {"G-1.txt", "G-2.txt", "H-1.txt", "H-2.txt"}) {
+            h_->openChooser.files.push_back(WriteRecording(dir, name, 2000.0));
+        }
+        h_->Choose({"Tools", "Карта обследования"});
+        auto* map = TopLevel<karvelo::SurveyMapWindow>();
+        QVERIFY(map != nullptr);
+        QCOMPARE(map->Grid().Cells.size(), std::size_t{4});
+        QVERIFY(InkIn(map->DrawingSurface(), QRect(60, 40, 88, 52)) > 0);
+
+        // H-2: the line of row H opens with its second point shown.
+        const QPoint cell(karvelo::kSurveyLeft + karvelo::kSurveyCellWidth + 10,
+                          karvelo::kSurveyTop + karvelo::kSurveyCellHeight + 10);
+        QTest::mouseClick(map->MapLabel(), Qt::LeftButton, {}, cell);
+        QCOMPARE(karvelo::PointCount, 2U);
+        QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
+        QVERIFY(h_->TakeMessages().empty());
+        map->close();
+    }
+
+  private:
+    std::unique_ptr<GuiHarness> h_;
+};
+
+QTEST_MAIN(ToolsTest)
+#include "gui_tools_test.moc"

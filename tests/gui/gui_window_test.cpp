@@ -1,0 +1,242 @@
+// The main window without a profile and through File > Open: menus, bars, tab order, the
+// open dialog, messages, the progress box and room for every text.
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/message_box_sink.h"
+#include "app/qt_progress_box.h"
+#include "gui_harness.h"
+
+using namespace karvelo::testing;
+
+namespace {
+const QStringList kOpen{"&File", "&Open...\tCtrl+O"};
+
+QWidget* OpenProgressBox() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowTitle() == QString::fromUtf8("Сообщение")) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { h_ = std::make_unique<GuiHarness>(); }
+    void cleanup() { h_.reset(); }
+
+    void windowStartsWithAWhiteDrawingAndRefusesWhatNeedsAProfile() {
+        QVERIFY(!h_->Button("Спектр профиля")->isEnabled() && !h_->Button("S")->isEnabled());
+        QVERIFY(!h_->Label("frequency")->isVisible() && !h_->Label("quality")->isVisible());
+        QCOMPARE(InkIn(h_->Drawing(), kPanels), 0);
+        // What the window shows under the controls is that white drawing.
+        QCOMPARE(h_->Form()->grab().toImage().pixelColor(700, 200), QColor(Qt::white));
+        struct Case {
+            QStringList item;
+            const char* message;
+        };
+        const Case cases[] = {
+            {{"Tools", "Корр. функция"}, "Cannot execute command."},
+            {{"Tools", "Отчёт по профилю"}, "Cannot execute command."},
+            {{"Tools", "Добротность", "Сохранить в файл"}, "No data to save."},
+            {{"&File", "Сохранить профиль как SEG-Y…"}, "No data to save."},
+        };
+        h_->chooser.SetPath("unused.sgy");  // refused before the file is asked for
+        for (const Case& c : cases) {
+            h_->Choose(c.item);
+            QCOMPARE(h_->TakeMessages(), std::vector<std::string>{c.message});
+            QVERIFY(QApplication::activeModalWidget() == nullptr);
+        }
+        QVERIFY(!QFileInfo::exists("unused.sgy"));
+    }
+
+    void radioGroupsAndTabOrder() {
+        h_->Click(h_->Button("Плотностной вид"));
+        QVERIFY(h_->Button("Одна трасса")->isChecked());
+        h_->Click(h_->Button("Усреднённый спектр"));
+        QVERIFY(!h_->Button("Одна трасса")->isChecked());
+        QVERIFY(h_->Button("Плотностной вид")->isChecked());
+
+        // From the point edit the tab key goes to the checked display radio, then on to the
+        // band.
+        h_->Edit("pointNumber")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h_->Button("Плотностной вид")));
+        QWidget* band = h_->Button("Изменить диапазон частот");
+        for (int presses = 0; presses < 4 && QApplication::focusWidget() != band; ++presses) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), band);
+        QTest::keyClick(band, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(h_->Edit("traceNumber")));
+    }
+
+    void barsAndCheckMarksFollowTheirMenuItems() {
+        QVERIFY(h_->Window().findChild<QStatusBar*>() == nullptr);
+        QToolBar* toolBar = h_->Bar("toolBar");
+        QCOMPARE(
+            toolBar->actions(),
+            (QList<QAction*>{h_->MenuItem(kOpen), h_->MenuItem({"&Help", "&About Karvelo..."})}));
+        QToolBar* picking = h_->Bar("pickingBar");
+        QAction* quality = h_->MenuItem({"Tools", "Добротность", "Вкл. отображение"});
+        for (bool on : {false, true}) {
+            h_->Choose({"&View", "&Toolbar"});
+            h_->Choose({"Tools", "Пикирование"});
+            h_->Choose({"Tools", "Добротность", "Вкл. отображение"});
+            QCOMPARE(toolBar->isVisible(), on);
+            QCOMPARE(h_->MenuItem({"&View", "&Toolbar"})->isChecked(), on);
+            QCOMPARE(picking->isVisible(), !on);
+            QCOMPARE(h_->MenuItem({"Tools", "Пикирование"})->isChecked(), !on);
+            QCOMPARE(quality->isChecked(), !on);
+        }
+        QCOMPARE(h_->Window().toolBarArea(picking), Qt::BottomToolBarArea);
+    }
+
+    void openDialogOffersBothChannelsAndTheLastHitsAndLoads() {
+        QString title;
+        QString offered;
+        auto readAndCancel = [&](QDialog* dialog) {
+            title = dialog->windowTitle();
+            offered = h_->Button("Оба канала", dialog)->isChecked()
+                          ? dialog->findChild<QLineEdit*>()->text()
+                          : QString();
+            h_->Click(h_->Button("Cancel", dialog));
+        };
+        h_->ChooseWithDialog(kOpen, readAndCancel);
+        QCOMPARE(title, QString::fromUtf8("Открыть"));
+        QCOMPARE(offered, QStringLiteral("1"));
+
+        // As offered: traces, spectrum and maxima, shown where no control covers them.
+        h_->OpenProfile();
+        QVERIFY(h_->TakeMessages().empty());
+        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
+        QVERIFY(h_->Maxima()->count() > 0 && h_->Button("Спектр профиля")->isEnabled());
+        const QImage shown = h_->Form()->grab(kSpectrumFrame).toImage();
+        QVERIFY(InkIn(h_->Drawing(), kSpectrumFrame) > 0);
+        QCOMPARE(PixelsDiffering(shown, h_->Drawing(), kSpectrumFrame), 0);
+
+        // After a load of one channel with 2 hits, Ctrl+O offers 2 again but both channels.
+        h_->OpenProfile("1 канал", QStringLiteral("2"));
+        QVERIFY(h_->TakeMessages().empty());
+        WhenDialogOpens(readAndCancel);
+        QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(offered, QStringLiteral("2"));
+    }
+
+    void hitsAreCheckedByTheDialogThenByTheLoad() {
+        h_->OpenProfile();
+        const auto before = Snapshot(h_->Drawing(), kPanels);
+        std::vector<std::string> prompts;
+        bool stayedOpen = true;
+        bool closed = false;
+        h_->ChooseWithDialog(kOpen, [&](QDialog* dialog) {
+            for (const char* typed : {"25", "-2"}) {
+                h_->TypeInto(dialog->findChild<QLineEdit*>(), QString::fromUtf8(typed));
+                h_->Click(h_->Button("OK", dialog));
+                stayedOpen = stayedOpen && dialog->isVisible();
+            }
+            prompts = h_->TakeMessages();
+            // 20 is in the dialog's range; the load refuses it for 10 hits per channel.
+            h_->TypeInto(dialog->findChild<QLineEdit*>(), QStringLiteral("20"));
+            h_->Click(h_->Button("OK", dialog));
+            closed = !dialog->isVisible();
+            if (!closed) {
+                dialog->reject();
+            }
+        });
+        QVERIFY(stayedOpen && closed);
+        QCOMPARE(prompts, (std::vector<std::string>{"Please enter an integer between 1 and 20.",
+                                                    "Please enter a positive integer."}));
+        QVERIFY(Snapshot(h_->Drawing(), kPanels) == before);
+    }
+
+    void messageBoxGivesTheKeyboardBackToTheMainWindow() {
+        karvelo::MessageBoxSink boxes(&h_->Window());
+        const karvelo::ScopedMessageSink scope(&boxes);
+        QString shownText;
+        h_->ChooseWithDialog(kOpen, [&](QDialog* dialog) {
+            h_->TypeInto(dialog->findChild<QLineEdit*>(), QStringLiteral("3"));
+            WhenDialogOpens([&](QDialog* box) {
+                shownText = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+                QVERIFY(box->parentWidget() == dialog);
+                h_->Click(h_->Button("OK", box));
+            });
+            h_->Click(h_->Button("OK", dialog));
+        });
+        QCOMPARE(shownText, QStringLiteral("Invalid number of hits."));
+        QTRY_VERIFY(QApplication::activeWindow() == &h_->Window());
+        // Ctrl+O reaches the window again.
+        bool reopened = false;
+        WhenDialogOpens([&](QDialog* dialog) {
+            reopened = true;
+            dialog->reject();
+        });
+        QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(reopened);
+    }
+
+    void progressBoxShowsItsTextBeforeTheRunReturnsToTheEventLoop() {
+        karvelo::QtProgressBox progress;
+        progress.Open();
+        // No event is processed from here on, as while a run computes: what the window
+        // system holds of the box is what the user sees.
+        QWidget* box = OpenProgressBox();
+        QVERIFY(box != nullptr);
+        const QImage shown = box->screen()->grabWindow(box->winId()).toImage();
+        QCOMPARE(shown.size(), box->size());
+        // The text "Запрос обрабатывается" sits at 45, 37 (97 x 23 dialog units).
+        int ink = 0;
+        int paper = 0;
+        for (int y = 60; y < 60 + 37; ++y) {
+            for (int x = 67; x < 67 + 145; ++x) {
+                const int grey = qGray(shown.pixel(x, y));
+                ink += grey < 96 ? 1 : 0;
+                paper += grey > 192 ? 1 : 0;
+            }
+        }
+        QVERIFY2(ink > 100 && paper > 10 * ink, qPrintable(QString("%1 %2").arg(ink).arg(paper)));
+        progress.Close();
+        QVERIFY(OpenProgressBox() == nullptr);
+    }
+
+    void textsHaveRoomInTheirControls() {
+        // Each control holds its text, with a gap to what stands at its right.
+        QWidget* spectrumFrame = nullptr;
+        for (auto* frame : h_->Form()->findChildren<QGroupBox*>()) {
+            spectrumFrame = frame->title() == QString::fromUtf8("Спектр") ? frame : spectrumFrame;
+        }
+        struct Case {
+            QWidget* control;
+            int rightOfIt;  // x of what stands at its right, form pixels
+        };
+        const Case cases[] = {
+            {h_->Button("Изменить диапазон частот"), h_->Button("D")->x()},
+            {h_->Label("Номер трассы"), h_->Edit("traceNumber")->x()},
+            {h_->Label("Список локальных максимумов:"), spectrumFrame->geometry().right()},
+            {h_->Form()->findChild<QCheckBox*>(), spectrumFrame->geometry().right()},
+        };
+        for (const Case& c : cases) {
+            const QString what = c.control->objectName() + c.control->metaObject()->className();
+            QVERIFY2(c.control->sizeHint().width() <= c.control->width(), qPrintable(what));
+            QVERIFY2(c.control->sizeHint().height() <= c.control->height() + 1, qPrintable(what));
+            QVERIFY2(c.control->geometry().right() + 2 < c.rightOfIt, qPrintable(what));
+        }
+    }
+
+  private:
+    std::unique_ptr<GuiHarness> h_;
+};
+
+QTEST_MAIN(WindowTest)
+#include "gui_window_test.moc"
