@@ -92,19 +92,6 @@ TEST(CliAnalyse, OptionsThatDoNotFit) {
     }
 }
 
-TEST(CliReport, OneLinePerPointWithTheStrongestListedMaximum) {
-    const auto r = RunCli("report --velocity 3780");
-    ASSERT_EQ(r.status, 0) << r.out;
-    const auto out = Lines(r.out);
-    ASSERT_EQ(out.size(), 11u);
-    EXPECT_EQ(out[0],
-              "point frequency amplitude derived refined thickness uncertainty quality hits "
-              "hit_fmin hit_fmedian hit_fmax flags");
-    // The plain columns as before, then the refined frequency and what follows from it.
-    EXPECT_EQ(out[1].rfind("0 1559 1 1.21232 1557.14 1.21377 ", 0), 0u) << out[1];
-    EXPECT_EQ(out[6].rfind("5 25", 0), 0u) << out[6];  // the shallower reflector
-}
-
 TEST(CliReport, CsvReadsBackAndCalibrationSetsTheVelocity) {
     // The demo generator sets point 1's resonance to 1575 Hz: the refined frequency is
     // within 0.2 % of it; with beta 0.96 the thickness is 0.96 * 3780 / (2 f).

@@ -21,18 +21,6 @@ TEST(CliInfo, DefaultOpenPrintsTheWholeBlock) {
     EXPECT_EQ(r.err, "");
 }
 
-TEST(CliInfo, LoadOptionsChangeTheGrouping) {
-    for (const auto& [args, part] :
-         {std::pair{"--channels 1 --hits 2 info", "TraceCount 10\n"},
-          std::pair{"--channels 1 --hits 2 info", "TracesPerPoint 2\nPointCount 5\n"},
-          std::pair{"info --hits 10", "TracesPerPoint 20\nPointCount 1\n"},
-          std::pair{"--profile 2 info", "TraceCount 2\n"}}) {
-        const auto r = RunCli(args);
-        EXPECT_EQ(r.status, 0) << args;
-        EXPECT_NE(r.out.find(part), std::string::npos) << args << ": " << r.out;
-    }
-}
-
 TEST(CliInfo, RefusedHitsPrintOnlyTheRefusal) {
     struct Case {
         const char* args;

@@ -81,26 +81,6 @@ TEST_F(FileSourceTest, SavedProfileOpensToTheSameSamples) {
     EXPECT_TRUE(sink_.messages.empty());
 }
 
-TEST_F(FileSourceTest, FailedSaveReportsAndLeavesNoFile) {
-    ASSERT_TRUE(LoadProfile(0, kBothChannels, 1));
-    // A folder where the file should go: the whole file is written, the rename fails.
-    const std::string folder = TempFile("save-target");
-    std::filesystem::create_directory(folder);
-    const std::string missing = TempFile("no-such-folder/x.sgy");
-    for (const std::string& path : {folder, missing}) {
-        sink_.messages.clear();
-        EXPECT_FALSE(SaveProfileSegy(path));
-        ASSERT_EQ(sink_.messages.size(), 1u);
-        EXPECT_EQ(sink_.messages[0], "Cannot open or create file.Error code = 11\n" + path +
-                                         ": the SEG-Y file could not be written");
-    }
-    for (const auto& entry : std::filesystem::directory_iterator(::testing::TempDir())) {
-        EXPECT_EQ(entry.path().string().find(folder + ".tmp"), std::string::npos);
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(folder));
-    std::filesystem::remove(folder);
-}
-
 TEST_F(FileSourceTest, SavingWithoutAProfileIsRefused) {
     EXPECT_FALSE(SaveProfileSegy(TempFile("nothing.sgy")));
     ASSERT_EQ(sink_.messages.size(), 1u);

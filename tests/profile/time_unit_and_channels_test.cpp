@@ -1,7 +1,5 @@
-// The time unit comes from the source; one-channel files with each channel mode; the
-// natural order of names.
+// The time unit comes from the source; text files are taken in the natural order of names.
 #include "analysis/frequency_axis.h"
-#include "common/natural_order.h"
 #include "plot/plot_panels.h"
 #include "profile/file_source_support.h"
 
@@ -53,45 +51,6 @@ TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
             TracePanelLayout(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit);
         EXPECT_EQ(layout.XCaption, c.xCaption);
         EXPECT_EQ(layout.YCaption, c.yCaption);
-    }
-}
-
-TEST_F(FileSourceTest, OneChannelFilesKeepEveryRecordForChannel1AndBoth) {
-    const std::vector<std::string> files = {
-        WriteTextFile("one-1.txt", Recording(32, 4)), WriteTextFile("one-2.txt", Recording(32, 4)),
-        WriteTextFile("one-3.txt", Recording(32, 4)), WriteTextFile("one-4.txt", Recording(32, 4))};
-    struct Case {
-        int mode;
-        std::uint32_t hits;
-        bool loads;
-        std::uint32_t tracesPerPoint;
-        std::uint32_t points;
-    };
-    const Case cases[] = {
-        {kChannel1, 1, true, 1, 4},      {kChannel1, 2, true, 2, 2},
-        {kBothChannels, 1, true, 1, 4},  {kBothChannels, 4, true, 4, 1},
-        {kBothChannels, 3, false, 0, 0}, {kChannel2, 1, false, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " hits " << c.hits);
-        ResetProfileStore();
-        EXPECT_EQ(LoadProfileFiles(files, c.mode, c.hits, {}), c.loads);
-        if (c.loads) {
-            EXPECT_EQ(TraceCount(), 4);
-            EXPECT_EQ(TracesPerPoint, c.tracesPerPoint);
-            EXPECT_EQ(PointCount, c.points);
-            EXPECT_EQ(LoadedSource.Channels, 1u);
-        }
-    }
-}
-
-TEST(NaturalOrderTest, DigitRunsCompareAsNumbers) {
-    const std::vector<std::string> sorted = {"P-1.txt",   "P-2.txt",  "P-002.txt", "P-10.txt",
-                                             "P-10a.txt", "P-11.txt", "Q-1.txt",   "p-1.txt"};
-    for (std::size_t i = 0; i < sorted.size(); ++i) {
-        for (std::size_t j = 0; j < sorted.size(); ++j) {
-            EXPECT_EQ(NaturalLess(sorted[i], sorted[j]), i < j) << sorted[i] << " " << sorted[j];
-        }
     }
 }
 
