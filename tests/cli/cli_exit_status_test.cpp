@@ -32,6 +32,8 @@ TEST(CliExitStatus, RefusedOutputsOptionsAndValues) {
          "error: cannot write /dev/full: No space left on device", "", false},
         {"report >/dev/full", kFailed, "", "karvelo-cli: cannot write standard output", false},
         {"--help >/dev/full", kFailed, "", "karvelo-cli: cannot write standard output", false},
+        {"analyse --fmin 2000 --fmax 1000", kFailed,
+         "error: Invalid value entered.\nband 2000 1000", "", false},
         {"analyse --mode profile --spectrum " + file, kFailed, noSpectrum, "", false},
         {"analyse --fmin 2000 --fmax 1000 --spectrum " + file, kFailed, noSpectrum, "", false},
         {"analyse --mode average --spectrum " + file, kDone, "band 0 3000", "", true},

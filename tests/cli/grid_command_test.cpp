@@ -45,12 +45,10 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     const std::string script =
         "python3 -c \"import csv,sys; rows=list(csv.reader(open(sys.argv[1], newline='')));"
         " print(';'.join(','.join(row) for row in rows))\" ";
-    FILE* pipe = popen((script + csv).c_str(), "r");
-    char line[512] = {};
-    ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
-    pclose(pipe);
+    const std::string line = Output(script + csv);
     double g1 = 0, g2 = 0, h1 = 0, h2 = 0, h3 = 0;
-    ASSERT_EQ(std::sscanf(line, "row,1,2,3;G,%lf,%lf,;H,%lf,%lf,%lf", &g1, &g2, &h1, &h2, &h3), 5)
+    ASSERT_EQ(
+        std::sscanf(line.c_str(), "row,1,2,3;G,%lf,%lf,;H,%lf,%lf,%lf", &g1, &g2, &h1, &h2, &h3), 5)
         << line;
     for (const double cell : {g1, g2, h1, h2}) {
         EXPECT_NEAR(cell, 5000.0, 250.0);

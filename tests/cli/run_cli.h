@@ -25,6 +25,20 @@ inline std::string ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
+// What a shell command prints on standard output.
+inline std::string Output(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    if (pipe != nullptr) {
+        pclose(pipe);
+    }
+    return text;
+}
+
 // args is appended to the program path as it stands (shell syntax); prefix runs in the
 // same shell before the program (for example a ulimit).
 inline CliResult RunCli(const std::string& args, const std::string& prefix = "") {
