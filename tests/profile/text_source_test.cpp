@@ -1,4 +1,5 @@
-// Text recordings in every accepted layout load the samples of their formula.
+// Text recordings in every accepted layout load the samples of their formula, in the
+// natural order of their names, with the time unit of the source.
 #include <cmath>
 #include <cstdio>
 
@@ -111,6 +112,40 @@ TEST_F(FileSourceTest, FirstSamplesOptionKeepsTheFirst2048) {
     EXPECT_EQ(SamplesPerTrace(), 2048);
     EXPECT_EQ(SampleInterval(), 10);
     EXPECT_EQ(ProfileSample(0, 2047), 2047.0);
+}
+
+TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
+    // The image's own rule makes 1000 samples picoseconds; a recording from disk is
+    // microseconds whatever its length.
+    ASSERT_TRUE(LoadProfile(0, kBothChannels, 1));
+    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
+    WriteU16(ProfileImage, kSamplesPerTraceOffset, 1000);
+    const std::string image = TempFile("short-image.bin");
+    std::ofstream(image, std::ios::binary)
+        .write(reinterpret_cast<const char*>(ProfileImage.bytes.data()), kImageBytes);
+    ASSERT_TRUE(LoadProfileFiles({image}, kBothChannels, 1, {}));
+    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
+    std::string text;
+    for (int s = 0; s < 1000; ++s) {
+        text += std::to_string(s * 5e-6) + " " + std::to_string(s % 7) + "\n";
+    }
+    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("thousand.txt", text)}, kBothChannels, 1, {}));
+    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
+}
+
+TEST_F(FileSourceTest, TextFilesAreTakenInNaturalOrder) {
+    std::vector<std::string> files;
+    for (const int k : {10, 2, 1}) {
+        std::string text;
+        for (int s = 0; s < 8; ++s) {
+            text += std::to_string(s * 1e-6) + " " + std::to_string(k) + "\n";
+        }
+        files.push_back(WriteTextFile("order-P-" + std::to_string(k) + ".txt", text));
+    }
+    ASSERT_TRUE(LoadProfileFiles(files, kChannel1, 1, {}));
+    EXPECT_EQ(ProfileSample(0, 0), 1.0);
+    EXPECT_EQ(ProfileSample(1, 0), 2.0);
+    EXPECT_EQ(ProfileSample(2, 0), 10.0);
 }
 
 }  // namespace
