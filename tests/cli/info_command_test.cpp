@@ -12,13 +12,21 @@ namespace {
 
 using testing::RunCli;
 
-TEST(CliInfo, DefaultOpenPrintsTheWholeBlock) {
+TEST(CliInfo, DefaultOpenAndItsSavedSegyPrintTheSameBlock) {
+    const std::string block =
+        "TraceCount 20\nSampleInterval 31\nSamplesPerTrace 2048\nSampleFormat 2\n"
+        "SampleMax 2612950\nSampleMin -1662730\nTracesPerPoint 2\nPointCount 10\n";
     const auto r = RunCli("info");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              "TraceCount 20\nSampleInterval 31\nSamplesPerTrace 2048\nSampleFormat 2\n"
-              "SampleMax 2612950\nSampleMin -1662730\nTracesPerPoint 2\nPointCount 10\n");
+    EXPECT_EQ(r.out, block);
     EXPECT_EQ(r.err, "");
+    // Same header values and samples; the samples are now IEEE floats (format 1).
+    const std::string segy = testing::TempFile("cli-saved.sgy");
+    ASSERT_EQ(RunCli("save-segy " + segy).status, 0);
+    const auto saved = RunCli("--files " + segy + " info");
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    std::string expected = block;
+    EXPECT_EQ(saved.out, expected.replace(expected.find("SampleFormat 2"), 14, "SampleFormat 1"));
 }
 
 TEST(CliInfo, RefusedHitsPrintOnlyTheRefusal) {
