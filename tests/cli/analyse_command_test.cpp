@@ -1,4 +1,4 @@
-// karvelo-cli analyse, report and correlate, run as a user runs them; what the recorded
+// karvelo-cli analyse and report, run as a user runs them; what the recorded
 // outputs already hold is left to the default outputs test.
 #include <gtest/gtest.h>
 
@@ -53,7 +53,8 @@ TEST(CliAnalyse, OptionsThatDoNotFitGetOneUsageLine) {
                              "--whole-us info",
                              "report --beta 1.3",
                              "report --calibrate-point 1 --velocity 3",
-                             "report --calibrate-point 10 --thickness 1"}) {
+                             "report --calibrate-point 10 --thickness 1",
+                             "correlate 0 0 0 0"}) {
         const auto r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;
@@ -97,22 +98,6 @@ TEST(CliReport, CsvReadsBackAndCalibrationSetsTheVelocity) {
     EXPECT_EQ(out[0], "calibration point 1 thickness 1.2 velocity 3780.63");
     EXPECT_NE(out[1].find(" thickness "), std::string::npos);
     EXPECT_EQ(out[3].rfind("1 1575 1 1.2002 1575.26 1.2 ", 0), 0u) << out[3];
-}
-
-TEST(CliCorrelate, TraceWithItselfAndValuesFile) {
-    const std::string values = testing::TempFile("corr.txt");
-    auto r = RunCli("correlate 0 0 0 0 --full-range --values " + values);
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(r.out, "lags 4095\nlargest 1 at 0\n");
-    const auto lines = Lines(testing::ReadWholeFile(values));
-    ASSERT_EQ(lines.size(), 4095u);
-    EXPECT_EQ(lines[0].rfind("-63457  ", 0), 0u);
-
-    r = RunCli("correlate 0 0 10 0 --tmax 100");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "error: Invalid value entered.\n");
-    r = RunCli("correlate 0 0 0 0");
-    EXPECT_EQ(r.status, 2);
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ TEST(CliExitStatus, RefusedOutputsOptionsAndValues) {
          "error: cannot write /dev/full: No space left on device", "", false},
         {"report >/dev/full", kFailed, "", "karvelo-cli: cannot write standard output", false},
         {"--help >/dev/full", kFailed, "", "karvelo-cli: cannot write standard output", false},
+        {"correlate 0 0 10 0 --tmax 100", kFailed, "error: Invalid value entered.", "", false},
         {"analyse --fmin 2000 --fmax 1000", kFailed,
          "error: Invalid value entered.\nband 2000 1000", "", false},
         {"analyse --mode profile --spectrum " + file, kFailed, noSpectrum, "", false},
