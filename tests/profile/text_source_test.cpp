@@ -1,5 +1,6 @@
 // Text recordings in every accepted layout load the samples of their formula, in the
 // natural order of their names, with the time unit of the source.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -21,23 +22,18 @@ struct TextVariant {
 
 // Formula recording: 64 samples at 5 us, amplitude FormulaSample / 1000.
 std::string Recording(const TextVariant& v, std::size_t hit) {
-    std::string text = v.byteOrderMark ? "\xEF\xBB\xBF" : "";
-    text += v.header;
+    std::string text = std::string(v.byteOrderMark ? "\xEF\xBB\xBF" : "") + v.header;
     for (std::size_t s = 0; s < 64; ++s) {
         char line[128];
-        const double a = FormulaSample(2 * hit, s) / 1000.0;
-        const double b = FormulaSample(2 * hit + 1, s) / 1000.0;
-        if (v.twoChannels) {
-            std::snprintf(line, sizeof line, "%.6E%s%.6E%s%.6E", (s + 1) * 5e-6, v.separator, a,
-                          v.separator, b);
-        } else {
-            std::snprintf(line, sizeof line, "%.6E%s%.6E", (s + 1) * 5e-6, v.separator, a);
-        }
+        std::snprintf(line, sizeof line, "%.6E%s%.6E%s%.6E", (s + 1) * 5e-6, v.separator,
+                      FormulaSample(2 * hit, s) / 1000.0, v.separator,
+                      FormulaSample(2 * hit + 1, s) / 1000.0);
         std::string fields = line;
+        if (!v.twoChannels) {
+            fields.erase(fields.rfind(v.separator));
+        }
         if (v.decimalComma) {
-            for (char& c : fields) {
-                c = c == '.' ? ',' : c;
-            }
+            std::replace(fields.begin(), fields.end(), '.', ',');
         }
         text += fields + (s + 1 < 64 ? v.lineEnd : "");
     }
