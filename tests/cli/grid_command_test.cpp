@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <string>
 
 #include "cli/run_cli.h"
 #include "fakes/temp_file.h"
@@ -30,13 +31,9 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     // Rows G and H, columns 1 .. 3; H-2 was struck twice, G-3 was not measured, and
     // H-3 rings lower (a delamination).
     std::string files;
-    for (const auto& [name, hz] : {std::pair{"G-01.txt", 5000.0},
-                                   {"G-2.txt", 5000.0},
-                                   {"H-01.txt", 5000.0},
-                                   {"H-02_a.txt", 5000.0},
-                                   {"H-02_b.txt", 5000.0},
-                                   {"H-03.txt", 3000.0}}) {
-        files += WriteHit(std::string("grid-") + name, hz) + " ";
+    for (const char* name : {"G-01", "G-2", "H-01", "H-02_a", "H-02_b", "H-03"}) {
+        const double hz = std::string(name) == "H-03" ? 3000.0 : 5000.0;
+        files += WriteHit(std::string("grid-") + name + ".txt", hz) + " ";
     }
     const std::string csv = TempFile("grid.csv");
     const auto r = RunCli("grid --name-pattern 'grid-([A-Z])-0*([0-9]+)' --files " + files +

@@ -77,37 +77,33 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
     }
 }
 
-TEST_F(FileSourceTest, WholeMicrosecondOptionResamplesOntoTheNearestStep) {
-    // A ramp sampled every 1.6 us: linear resampling onto 2 us keeps it a ramp.
+// A ramp whose value is its time in microseconds.
+std::string Ramp(int samples, double stepSeconds) {
     std::string text;
-    for (int s = 0; s < 101; ++s) {
+    for (int s = 0; s < samples; ++s) {
         char line[64];
-        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", s * 1.6e-6, s * 1.6);
+        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", s * stepSeconds, s * stepSeconds * 1e6);
         text += line;
     }
-    const std::string path = WriteTextFile("ramp.txt", text);
-    ASSERT_TRUE(LoadProfileFiles({path}, kChannel1, 1, {.WholeMicroseconds = true}));
+    return text;
+}
+
+TEST_F(FileSourceTest, LoadOptionsResampleOrCutTheRecording) {
+    // 1.6 us steps resampled linearly onto 2 us keep the ramp; 2100 samples keep the first 2048.
+    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("ramp.txt", Ramp(101, 1.6e-6))}, kChannel1, 1,
+                                 {.WholeMicroseconds = true}));
     EXPECT_EQ(SampleInterval(), 2);
     EXPECT_EQ(SamplesPerTrace(), 81);  // 160 us span in 2 us steps
     for (std::size_t s = 0; s < 81; ++s) {
         EXPECT_NEAR(ProfileSample(0, s), 2.0 * static_cast<double>(s), 1e-3);
     }
-    ASSERT_EQ(sink_.messages.size(), 1u);
-    EXPECT_EQ(sink_.messages[0], "Resampled from 1.6 us to 2 us (101 -> 81 samples).");
-}
-
-TEST_F(FileSourceTest, FirstSamplesOptionKeepsTheFirst2048) {
-    std::string text;
-    for (int s = 0; s < 2100; ++s) {
-        char line[64];
-        std::snprintf(line, sizeof line, "%.9g %d\n", (s + 1) * 1e-5, s);
-        text += line;
-    }
-    const std::string path = WriteTextFile("long.txt", text);
-    ASSERT_TRUE(LoadProfileFiles({path}, kChannel1, 1, {.FirstSamples = true}));
+    EXPECT_EQ(sink_.messages,
+              std::vector<std::string>{"Resampled from 1.6 us to 2 us (101 -> 81 samples)."});
+    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("long.txt", Ramp(2100, 1e-5))}, kChannel1, 1,
+                                 {.FirstSamples = true}));
     EXPECT_EQ(SamplesPerTrace(), 2048);
     EXPECT_EQ(SampleInterval(), 10);
-    EXPECT_EQ(ProfileSample(0, 2047), 2047.0);
+    EXPECT_EQ(ProfileSample(0, 2047), 20470.0);
 }
 
 TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
