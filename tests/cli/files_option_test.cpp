@@ -1,5 +1,5 @@
 // karvelo-cli opening files from disk: a list of files up to the next option or the
-// command, refusals exit 2 with both message lines.
+// command; a refusal of the load is all that is printed.
 #include <cmath>
 #include <cstdio>
 
@@ -44,14 +44,22 @@ TEST(CliFiles, FilesOpenUpToTheNextOptionOrTheCommand) {
     EXPECT_NE(r.out.find("\n0 5000 1 "), std::string::npos) << r.out;
 }
 
-// The refusals themselves are the loader's; the command line shows both lines of one.
-TEST(CliFiles, ARefusalPrintsBothLinesAndExits2) {
-    const std::vector<std::string> files = WriteLine();
-    const auto r = RunCli("--files " + files[0] + " --channels 2 info");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Cannot read file.\n" + files[0] +
-                         ": the files have one channel, so there is no channel 2\n");
+// The refusals themselves are the loader's; the command line prints only the refusal,
+// both lines of it for a file.
+TEST(CliFiles, ALoadRefusalIsAllThatIsPrinted) {
+    const std::string file = WriteLine()[0];
+    for (const auto& [args, message] :
+         {std::pair<std::string, std::string>{"--hits 3 info", "Invalid number of hits.\n"},
+          {"--hits 25 info", "Please enter an integer between 1 and 20.\n"},
+          {"--hits x info", "Please enter an integer between 1 and 20.\n"},
+          {"--files " + file + " --channels 2 info",
+           "Cannot read file.\n" + file +
+               ": the files have one channel, so there is no channel 2\n"}}) {
+        const auto r = RunCli(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(r.err, message) << args;
+    }
 }
 
 }  // namespace

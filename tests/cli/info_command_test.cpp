@@ -29,24 +29,6 @@ TEST(CliInfo, DefaultOpenAndItsSavedSegyPrintTheSameBlock) {
     EXPECT_EQ(saved.out, expected.replace(expected.find("SampleFormat 2"), 14, "SampleFormat 1"));
 }
 
-TEST(CliInfo, RefusedHitsPrintOnlyTheRefusal) {
-    struct Case {
-        const char* args;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"--hits 3 info", "Invalid number of hits.\n"},
-        {"--hits 25 info", "Please enter an integer between 1 and 20.\n"},
-        {"--hits x info", "Please enter an integer between 1 and 20.\n"},
-    };
-    for (const Case& c : cases) {
-        const auto r = RunCli(c.args);
-        EXPECT_EQ(r.status, 2) << c.args;
-        EXPECT_EQ(r.out, "") << c.args;
-        EXPECT_EQ(r.err, c.message) << c.args;
-    }
-}
-
 TEST(CliDumpImage, WritesTheLoadedImageOrReportsTheFile) {
     const std::string path = testing::TempFile("dump.bin");
     ASSERT_EQ(RunCli("--channels 2 dump-image " + path).status, 0);
