@@ -1,7 +1,7 @@
-// karvelo-cli analyse, report and correlate, run as a user runs them.
+// karvelo-cli analyse and report, run as a user runs them; what the recorded
+// outputs already hold is left to the default outputs test.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <sstream>
 #include <vector>
 
@@ -22,87 +22,45 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-bool HasLine(const std::string& text, const std::string& line) {
-    for (const auto& l : Lines(text)) {
-        if (l == line) {
-            return true;
-        }
-    }
-    return false;
-}
-
-TEST(CliAnalyse, BandPeaksAndSpectrumFile) {
-    const std::string path = testing::TempFile("s.txt");
-    const auto r = RunCli("analyse --mode single --fmin 0 --fmax 3000 --spectrum " + path);
-    ASSERT_EQ(r.status, 0) << r.out << r.err;
-    const auto out = Lines(r.out);
-    ASSERT_FALSE(out.empty());
-    EXPECT_EQ(out[0], "band 0 3000");
-    EXPECT_TRUE(HasLine(r.out, "peak (1559;1.000e+000)")) << r.out;
-    EXPECT_EQ(Lines(testing::ReadWholeFile(path)).size(), 192u);
-}
-
-TEST(CliAnalyse, DefaultBandAndClicks) {
-    auto r = RunCli("analyse --default-band");
-    EXPECT_TRUE(HasLine(r.out, "band 0 80645")) << r.out;
-
-    // A click on the dominant peak of point 0 with a velocity and the quality display.
-    r = RunCli("analyse --mode product --velocity 3780 --quality --click 432,400 --click 10,10");
-    ASSERT_EQ(r.status, 0) << r.out;
-    const auto out = Lines(r.out);
-    ASSERT_GE(out.size(), 4u);
-    EXPECT_EQ(out[out.size() - 4], "frequency 1556.64");
-    EXPECT_EQ(out[out.size() - 3], "derived 1.21415");
-    EXPECT_EQ(out[out.size() - 2].rfind("quality ", 0), 0u);
+TEST(CliAnalyse, DefaultBandAndRefinedFrequency) {
+    EXPECT_NE(RunCli("analyse --default-band").out.find("band 0 80645\n"), std::string::npos);
     // On a listed maximum, its frequency between the bins; the click outside prints nothing.
-    EXPECT_EQ(out.back(), "refined 1557.14");
+    const auto r = RunCli("analyse --mode product --click 432,400 --click 10,10");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(Lines(r.out).back(), "refined 1557.14");
 }
 
-TEST(CliAnalyse, RefusedBandIsPrintedAsAnError) {
-    const auto r = RunCli("analyse --fmin 2000 --fmax 1000");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "error: Invalid value entered.\nband 2000 1000\n");
-}
-
-TEST(CliAnalyse, ProfileMapPicksAndPng) {
-    const std::string png = testing::TempFile("map.png");
-    const std::string picks = testing::TempFile("picks.txt");
-    const auto r = RunCli(
-        "analyse --mode profile --contrast 20 --pick 400,450 --pick 500,460 "
-        "--pick-ok --pick 700,500 --pick-ok --png " +
-        png + " --save-picks " + picks);
-    ASSERT_EQ(r.status, 0) << r.out << r.err;
-    EXPECT_EQ(r.out, "band 0 3000\n");
-    EXPECT_EQ(Lines(testing::ReadWholeFile(picks)).size(), 5u);
-    QImage image(QString::fromStdString(png));
-    ASSERT_EQ(image.size(), QSize(1280, 720));
-    EXPECT_NE(image.pixel(700, 500), qRgb(255, 255, 255));  // the map: no palette colour is white
-}
-
-TEST(CliAnalyse, OptionsThatDoNotFit) {
-    for (const char* args :
-         {"analyse --mode sideways", "analyse --click 300", "analyse --pick 1,2",
-          "analyse --mode profile --click 1,2", "analyse --contrast 50",
-          "analyse --mode profile --contrast 101", "analyse --velocity 1 --thickness 2",
-          "analyse --tmax 5", "info --point 3", "report --mode profile"}) {
+TEST(CliAnalyse, OptionsThatDoNotFitGetOneUsageLine) {
+    for (const char* args : {"analyse --mode sideways",
+                             "analyse --click 300",
+                             "analyse --pick 1,2",
+                             "analyse --mode profile --click 1,2",
+                             "analyse --contrast 50",
+                             "analyse --mode profile --contrast 101",
+                             "analyse --velocity 1 --thickness 2",
+                             "analyse --tmax 5",
+                             "info --point 3",
+                             "report --mode profile",
+                             "",
+                             "frobnicate",
+                             "--channels 3 info",
+                             "--nope info",
+                             "info extra",
+                             "dump-image",
+                             "--hits",
+                             "--files info",
+                             "--files a.txt --profile 1 info",
+                             "--whole-us info",
+                             "report --beta 1.3",
+                             "report --calibrate-point 1 --velocity 3",
+                             "report --calibrate-point 10 --thickness 1",
+                             "correlate 0 0 0 0"}) {
         const auto r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(r.out, "") << args;
+        ASSERT_FALSE(r.err.empty()) << args;
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << ": " << r.err;
     }
-}
-
-TEST(CliReport, OneLinePerPointWithTheStrongestListedMaximum) {
-    const auto r = RunCli("report --velocity 3780");
-    ASSERT_EQ(r.status, 0) << r.out;
-    const auto out = Lines(r.out);
-    ASSERT_EQ(out.size(), 11u);
-    EXPECT_EQ(out[0],
-              "point frequency amplitude derived refined thickness uncertainty quality hits "
-              "hit_fmin hit_fmedian hit_fmax flags");
-    // The plain columns as before, then the refined frequency and what follows from it.
-    EXPECT_EQ(out[1].rfind("0 1559 1 1.21232 1557.14 1.21377 ", 0), 0u) << out[1];
-    EXPECT_EQ(out[6].rfind("5 25", 0), 0u) << out[6];  // the shallower reflector
 }
 
 TEST(CliReport, CsvReadsBackAndCalibrationSetsTheVelocity) {
@@ -115,17 +73,14 @@ TEST(CliReport, CsvReadsBackAndCalibrationSetsTheVelocity) {
         "python3 -c \"import csv,sys; rows=list(csv.DictReader(open(sys.argv[1],"
         " newline=''))); r=rows[1]; print(len(rows), r['frequency'], "
         "r['refined'], r['thickness'], r['hits'], repr(r['flags']))\" ";
-    FILE* pipe = popen((script + csv).c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char line[256] = {};
-    ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
-    pclose(pipe);
+    const std::string line = testing::Output(script + csv);
     double refined = 0.0;
     double thickness = 0.0;
     int rows = 0;
     int frequency = 0;
     int hits = 0;
-    ASSERT_EQ(std::sscanf(line, "%d %d %lf %lf %d", &rows, &frequency, &refined, &thickness, &hits),
+    ASSERT_EQ(std::sscanf(line.c_str(), "%d %d %lf %lf %d", &rows, &frequency, &refined, &thickness,
+                          &hits),
               5)
         << line;
     EXPECT_EQ(rows, 10);
@@ -133,7 +88,7 @@ TEST(CliReport, CsvReadsBackAndCalibrationSetsTheVelocity) {
     EXPECT_NEAR(refined, 1575.0, 1575.0 * 0.002);
     EXPECT_NEAR(thickness, 0.96 * 3780.0 / (2.0 * refined), 1e-5);
     EXPECT_EQ(hits, 2);
-    EXPECT_NE(std::string(line).find("''"), std::string::npos);  // no flags
+    EXPECT_NE(line.find("''"), std::string::npos);  // no flags
 
     // Calibrated at point 1 with its known thickness, every point gets that velocity.
     r = RunCli("report --mode product --calibrate-point 1 --thickness 1.2");
@@ -143,27 +98,6 @@ TEST(CliReport, CsvReadsBackAndCalibrationSetsTheVelocity) {
     EXPECT_EQ(out[0], "calibration point 1 thickness 1.2 velocity 3780.63");
     EXPECT_NE(out[1].find(" thickness "), std::string::npos);
     EXPECT_EQ(out[3].rfind("1 1575 1 1.2002 1575.26 1.2 ", 0), 0u) << out[3];
-
-    for (const char* bad : {"report --calibrate-point 1 --velocity 3", "report --beta 1.3",
-                            "report --calibrate-point 10 --thickness 1"}) {
-        EXPECT_EQ(RunCli(bad).status, 2) << bad;
-    }
-}
-
-TEST(CliCorrelate, TraceWithItselfAndValuesFile) {
-    const std::string values = testing::TempFile("corr.txt");
-    auto r = RunCli("correlate 0 0 0 0 --full-range --values " + values);
-    ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_EQ(r.out, "lags 4095\nlargest 1 at 0\n");
-    const auto lines = Lines(testing::ReadWholeFile(values));
-    ASSERT_EQ(lines.size(), 4095u);
-    EXPECT_EQ(lines[0].rfind("-63457  ", 0), 0u);
-
-    r = RunCli("correlate 0 0 10 0 --tmax 100");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "error: Invalid value entered.\n");
-    r = RunCli("correlate 0 0 0 0");
-    EXPECT_EQ(r.status, 2);
 }
 
 }  // namespace

@@ -12,13 +12,7 @@ namespace karvelo::testing {
 namespace {
 
 std::string Sha256(const std::string& path) {
-    FILE* pipe = popen(("sha256sum " + path).c_str(), "r");
-    char digest[65] = {};
-    const bool read = pipe != nullptr && std::fscanf(pipe, "%64s", digest) == 1;
-    if (pipe != nullptr) {
-        pclose(pipe);
-    }
-    return read ? digest : "";
+    return Output("sha256sum " + path).substr(0, 64);
 }
 
 TEST(CliDefaults, OutputsAreThoseRecordedBeforeTheThicknessTools) {

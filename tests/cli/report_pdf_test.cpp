@@ -11,19 +11,6 @@
 namespace karvelo::testing {
 namespace {
 
-std::string Output(const std::string& command) {
-    std::string text;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        text.append(buffer, n);
-    }
-    if (pipe != nullptr) {
-        pclose(pipe);
-    }
-    return text;
-}
-
 TEST(CliReportPdf, TitleBlockAndTableAreTextAndThePagesRender) {
     const std::string pdf = TempFile("report.pdf");
     const CliResult r = RunCli("report --mode product --velocity 3780 --beta 0.96 --pdf " + pdf);

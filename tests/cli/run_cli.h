@@ -25,6 +25,21 @@ inline std::string ReadWholeFile(const std::string& path) {
     return text.str();
 }
 
+// What a shell command prints on standard output; status gets its exit status.
+inline std::string Output(const std::string& command, int* status = nullptr) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (std::size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        text.append(buffer, n);
+    }
+    const int raw = pipe != nullptr ? pclose(pipe) : -1;
+    if (status != nullptr) {
+        *status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    return text;
+}
+
 // args is appended to the program path as it stands (shell syntax); prefix runs in the
 // same shell before the program (for example a ulimit).
 inline CliResult RunCli(const std::string& args, const std::string& prefix = "") {
@@ -35,17 +50,7 @@ inline CliResult RunCli(const std::string& args, const std::string& prefix = "")
     const std::string command =
         prefix + " QT_QPA_PLATFORM=offscreen " + KARVELO_CLI + " " + args + " 2>" + errPath;
     CliResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.out.append(buffer, n);
-    }
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = Output(command, &result.status);
     result.err = ReadWholeFile(errPath);
     return result;
 }

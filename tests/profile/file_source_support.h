@@ -55,16 +55,15 @@ inline std::string WriteSegyFile(const std::string& name, int format, bool lsb, 
         segy_set_field(header, SEGY_TR_SAMPLE_INTER, interval);
         for (int s = 0; s < samples; ++s) {
             const double v = FormulaSample(firstRecord + r, static_cast<std::size_t>(s));
-            unsigned char* p = raw.data() + static_cast<std::size_t>(s) * (bytes / samples);
-            std::uint32_t word = 0;
+            const int width = bytes / samples;
+            unsigned char* p = raw.data() + static_cast<std::size_t>(s) * width;
             if (format == SEGY_IEEE_FLOAT_4_BYTE || format == SEGY_IBM_FLOAT_4_BYTE) {
                 float f = static_cast<float>(v);
                 segy_from_native(format, 1, &f);  // big-endian on-disk bytes in place
                 std::memcpy(p, &f, 4);
                 continue;
             }
-            word = static_cast<std::uint32_t>(static_cast<std::int32_t>(v));
-            const int width = bytes / samples;
+            const auto word = static_cast<std::uint32_t>(static_cast<std::int32_t>(v));
             for (int b = 0; b < width; ++b) {
                 p[b] = static_cast<unsigned char>(word >> (8 * (width - 1 - b)));
             }

@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 
-#include "fakes/recording_message_sink.h"
 #include "profile/builtin_profiles.h"
-#include "profile/profile_image.h"
+#include "profile/file_source_support.h"
 
 namespace karvelo {
 namespace {
@@ -64,21 +62,14 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
 TEST_F(ProfileLoaderTest, RefusedHitsKeepThePreviousProfile) {
     ASSERT_TRUE(LoadProfile(0, kChannel1, 2));
     LoadCompleted = false;
-    const auto before = std::make_unique<Image>(ProfileImage);
-    const std::uint32_t max = SampleMax, min = SampleMin;
+    const auto before = testing::LoadedState::Take();
     for (std::uint32_t hits : {3u, 11u, 20u, 0u}) {
         sink_.messages.clear();
         EXPECT_FALSE(LoadProfile(0, kBothChannels, hits)) << hits;
         EXPECT_EQ(sink_.messages, std::vector<std::string>{"Invalid number of hits."});
     }
     EXPECT_FALSE(LoadProfile(1, kBothChannels, 2));  // the 2-record profile has one hit
-    EXPECT_EQ(std::memcmp(before->bytes.data(), ProfileImage.bytes.data(), kImageBytes), 0);
-    EXPECT_EQ(HitsPerPoint, 2u);
-    EXPECT_EQ(TracesPerPoint, 2u);
-    EXPECT_EQ(PointCount, 5u);
-    EXPECT_EQ(SampleMax, max);
-    EXPECT_EQ(SampleMin, min);
-    EXPECT_FALSE(LoadCompleted);
+    EXPECT_TRUE(testing::LoadedState::Take() == before);
     EXPECT_EQ(LoadBusy, 0u);
 }
 

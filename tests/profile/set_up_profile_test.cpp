@@ -59,29 +59,7 @@ TEST(SetUpProfile, ExtremesAreSampleWordsOfTheWholeProfile) {
         EXPECT_EQ(SampleMax, c.max) << c.name;
         EXPECT_EQ(SampleMin, c.min) << c.name;
     }
-    // An empty profile takes sample 0 of record 0.
-    MakeProfile(kFormatInt32, {});
-    WriteU32(ProfileImage, SampleOffset(0, 0), Int(-123));
-    SetUpProfile(1, 2);
-    EXPECT_EQ(PointCount, 0u);
-    EXPECT_EQ(SampleMin, Int(-123));
     ResetProfileStore();
-}
-
-TEST(DecodeSample, EveryFormatCodeAndBack) {
-    EXPECT_EQ(DecodeSample(kFormatInt32, 0x80000000u), -2147483648.0);
-    EXPECT_EQ(DecodeSample(kFormatUInt32, 0x80000000u), 2147483648.0);
-    EXPECT_EQ(DecodeSample(kFormatIeeeFloat, Float(-2.5f)), -2.5);  // bit for bit
-    for (std::uint16_t code : {0, 4, 5, 8, 0xFFFF}) {  // SEG-Y 5 and 8 and others: zero
-        EXPECT_EQ(DecodeSample(code, 0x3F800000u), 0.0) << code;
-    }
-    for (std::uint32_t word : {0u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
-        EXPECT_EQ(EncodeSample(kFormatInt32, DecodeSample(kFormatInt32, word)), word);
-        EXPECT_EQ(EncodeSample(kFormatUInt32, DecodeSample(kFormatUInt32, word)), word);
-    }
-    EXPECT_EQ(EncodeSample(kFormatIeeeFloat, 1.5), Float(1.5f));
-    EXPECT_EQ(EncodeSample(5, 123.0), 0u);
-    EXPECT_EQ(SampleOffset(999, 2047), kImageBytes - 4);
 }
 
 }  // namespace

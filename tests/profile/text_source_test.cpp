@@ -1,4 +1,6 @@
-// Text recordings in every accepted layout load the samples of their formula.
+// Text recordings in every accepted layout load the samples of their formula, in the
+// natural order of their names, with the time unit of the source.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -20,23 +22,18 @@ struct TextVariant {
 
 // Formula recording: 64 samples at 5 us, amplitude FormulaSample / 1000.
 std::string Recording(const TextVariant& v, std::size_t hit) {
-    std::string text = v.byteOrderMark ? "\xEF\xBB\xBF" : "";
-    text += v.header;
+    std::string text = std::string(v.byteOrderMark ? "\xEF\xBB\xBF" : "") + v.header;
     for (std::size_t s = 0; s < 64; ++s) {
         char line[128];
-        const double a = FormulaSample(2 * hit, s) / 1000.0;
-        const double b = FormulaSample(2 * hit + 1, s) / 1000.0;
-        if (v.twoChannels) {
-            std::snprintf(line, sizeof line, "%.6E%s%.6E%s%.6E", (s + 1) * 5e-6, v.separator, a,
-                          v.separator, b);
-        } else {
-            std::snprintf(line, sizeof line, "%.6E%s%.6E", (s + 1) * 5e-6, v.separator, a);
-        }
+        std::snprintf(line, sizeof line, "%.6E%s%.6E%s%.6E", (s + 1) * 5e-6, v.separator,
+                      FormulaSample(2 * hit, s) / 1000.0, v.separator,
+                      FormulaSample(2 * hit + 1, s) / 1000.0);
         std::string fields = line;
+        if (!v.twoChannels) {
+            fields.erase(fields.rfind(v.separator));
+        }
         if (v.decimalComma) {
-            for (char& c : fields) {
-                c = c == '.' ? ',' : c;
-            }
+            std::replace(fields.begin(), fields.end(), '.', ',');
         }
         text += fields + (s + 1 < 64 ? v.lineEnd : "");
     }
@@ -58,15 +55,15 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
     };
     for (const TextVariant& v : variants) {
         SCOPED_TRACE(v.name);
-        const std::string first = WriteTextFile(std::string(v.name) + "-1.txt", Recording(v, 0));
-        const std::string second = WriteTextFile(std::string(v.name) + "-2.txt", Recording(v, 1));
+        // Taken in the natural order of the names: -2 before -10.
+        const std::string first = WriteTextFile(std::string(v.name) + "-2.txt", Recording(v, 0));
+        const std::string second = WriteTextFile(std::string(v.name) + "-10.txt", Recording(v, 1));
         ASSERT_TRUE(LoadProfileFiles({second, first}, kBothChannels, 1, {})) << sink_.messages[0];
         const std::size_t channels = v.twoChannels ? 2 : 1;
         EXPECT_EQ(TraceCount(), 2 * channels);
         EXPECT_EQ(SamplesPerTrace(), 64);
         EXPECT_EQ(SampleInterval(), 5);
         EXPECT_EQ(SampleFormat(), kFormatIeeeFloat);
-        EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
         EXPECT_EQ(TracesPerPoint, channels);
         for (std::size_t hit = 0; hit < 2; ++hit) {
             for (std::size_t c = 0; c < channels; ++c) {
@@ -80,37 +77,52 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
     }
 }
 
-TEST_F(FileSourceTest, WholeMicrosecondOptionResamplesOntoTheNearestStep) {
-    // A ramp sampled every 1.6 us: linear resampling onto 2 us keeps it a ramp.
+// A ramp whose value is its time in microseconds.
+std::string Ramp(int samples, double stepSeconds) {
     std::string text;
-    for (int s = 0; s < 101; ++s) {
+    for (int s = 0; s < samples; ++s) {
         char line[64];
-        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", s * 1.6e-6, s * 1.6);
+        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", s * stepSeconds, s * stepSeconds * 1e6);
         text += line;
     }
-    const std::string path = WriteTextFile("ramp.txt", text);
-    ASSERT_TRUE(LoadProfileFiles({path}, kChannel1, 1, {.WholeMicroseconds = true}));
+    return text;
+}
+
+TEST_F(FileSourceTest, LoadOptionsResampleOrCutTheRecording) {
+    // 1.6 us steps resampled linearly onto 2 us keep the ramp; 2100 samples keep the first 2048.
+    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("ramp.txt", Ramp(101, 1.6e-6))}, kChannel1, 1,
+                                 {.WholeMicroseconds = true}));
     EXPECT_EQ(SampleInterval(), 2);
     EXPECT_EQ(SamplesPerTrace(), 81);  // 160 us span in 2 us steps
     for (std::size_t s = 0; s < 81; ++s) {
         EXPECT_NEAR(ProfileSample(0, s), 2.0 * static_cast<double>(s), 1e-3);
     }
-    ASSERT_EQ(sink_.messages.size(), 1u);
-    EXPECT_EQ(sink_.messages[0], "Resampled from 1.6 us to 2 us (101 -> 81 samples).");
-}
-
-TEST_F(FileSourceTest, FirstSamplesOptionKeepsTheFirst2048) {
-    std::string text;
-    for (int s = 0; s < 2100; ++s) {
-        char line[64];
-        std::snprintf(line, sizeof line, "%.9g %d\n", (s + 1) * 1e-5, s);
-        text += line;
-    }
-    const std::string path = WriteTextFile("long.txt", text);
-    ASSERT_TRUE(LoadProfileFiles({path}, kChannel1, 1, {.FirstSamples = true}));
+    EXPECT_EQ(sink_.messages,
+              std::vector<std::string>{"Resampled from 1.6 us to 2 us (101 -> 81 samples)."});
+    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("long.txt", Ramp(2100, 1e-5))}, kChannel1, 1,
+                                 {.FirstSamples = true}));
     EXPECT_EQ(SamplesPerTrace(), 2048);
     EXPECT_EQ(SampleInterval(), 10);
-    EXPECT_EQ(ProfileSample(0, 2047), 2047.0);
+    EXPECT_EQ(ProfileSample(0, 2047), 20470.0);
+}
+
+TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
+    // The image's own rule makes 1000 samples picoseconds; a recording from disk is
+    // microseconds whatever its length.
+    ASSERT_TRUE(LoadProfile(0, kBothChannels, 1));
+    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
+    WriteU16(ProfileImage, kSamplesPerTraceOffset, 1000);
+    const std::string image = TempFile("short-image.bin");
+    std::ofstream(image, std::ios::binary)
+        .write(reinterpret_cast<const char*>(ProfileImage.bytes.data()), kImageBytes);
+    ASSERT_TRUE(LoadProfileFiles({image}, kBothChannels, 1, {}));
+    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
+    std::string text;
+    for (int s = 0; s < 1000; ++s) {
+        text += std::to_string(s * 5e-6) + " " + std::to_string(s % 7) + "\n";
+    }
+    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("thousand.txt", text)}, kBothChannels, 1, {}));
+    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
 }
 
 }  // namespace
