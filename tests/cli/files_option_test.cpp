@@ -1,9 +1,7 @@
 // karvelo-cli opening files from disk: a list of files up to the next option or the
 // command; a refusal of the load is all that is printed.
-#include <cmath>
-#include <cstdio>
-
 #include "cli/run_cli.h"
+#include "fakes/sine_recording.h"
 #include "fakes/temp_file.h"
 
 namespace karvelo::testing {
@@ -14,12 +12,7 @@ std::vector<std::string> WriteLine() {
     std::vector<std::string> paths;
     for (int k = 1; k <= 3; ++k) {
         const std::string path = TempFile("cli-P-" + std::to_string(k) + ".txt");
-        FILE* out = std::fopen(path.c_str(), "w");
-        for (int s = 0; s < 400; ++s) {
-            const double t = (s + 1) * 10e-6;
-            std::fprintf(out, "%.6E\t%.6E\n", t, std::sin(2 * 3.14159265358979 * 5000 * t));
-        }
-        std::fclose(out);
+        WriteSineRecording(path, {});
         paths.push_back(path);
     }
     return paths;

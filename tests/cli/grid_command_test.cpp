@@ -3,12 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <numbers>
 #include <string>
 
 #include "cli/run_cli.h"
+#include "fakes/sine_recording.h"
 #include "fakes/temp_file.h"
 
 namespace karvelo::testing {
@@ -17,13 +15,7 @@ namespace {
 // A damped sine of 400 samples at 10 us (bins 250 Hz apart).
 std::string WriteHit(const std::string& name, double hz) {
     const std::string path = TempFile(name);
-    FILE* out = std::fopen(path.c_str(), "w");
-    for (int s = 0; s < 400; ++s) {
-        const double t = (s + 1) * 10e-6;
-        std::fprintf(out, "%.6E\t%.6E\n", t,
-                     std::exp(-t / 1e-3) * std::sin(2 * std::numbers::pi * hz * t));
-    }
-    std::fclose(out);
+    WriteSineRecording(path, {.Hz = hz, .DecaySeconds = 1e-3});
     return path;
 }
 

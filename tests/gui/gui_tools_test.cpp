@@ -9,12 +9,10 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-#include <fstream>
-#include <numbers>
 
 #include "app/profile_report_window.h"
 #include "app/survey_map_window.h"
+#include "fakes/sine_recording.h"
 #include "gui_harness.h"
 #include "profile/profile_image.h"
 
@@ -32,22 +30,15 @@ Window* TopLevel() {
     return nullptr;
 }
 
-constexpr int kSamples = 2000;
-constexpr double kStep = 5e-6;  // 5 µs, as field recorders write
-
-// One hit as a field recorder writes it: a header line, then time and amplitude of a
-// decaying sine, one line a sample.
+// One hit as a field recorder writes it: a header line, then 2000 samples at 5 µs of a
+// decaying sine.
 std::string WriteRecording(const QTemporaryDir& dir, const std::string& name, double hz) {
     const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
-    std::ofstream out(path);
-    out << "Time\tChannel 1\n";
-    char line[64];
-    for (int i = 0; i < kSamples; ++i) {
-        const double t = i * kStep;
-        const double v = std::exp(-t * 800.0) * std::sin(2.0 * std::numbers::pi * hz * t);
-        std::snprintf(line, sizeof line, "%.6E\t%.6E\n", t, v);
-        out << line;
-    }
+    WriteSineRecording(path, {.Hz = hz,
+                              .Samples = 2000,
+                              .StepSeconds = 5e-6,
+                              .DecaySeconds = 1.0 / 800.0,
+                              .Header = true});
     return path;
 }
 }  // namespace
@@ -163,7 +154,7 @@ class ToolsTest : public QObject {
         h_->chooser.SetPath(segy.toStdString());
         h_->Choose({"&File", "Сохранить профиль как SEG-Y…"});
         QCOMPARE(h_->chooser.offeredName, std::string("profile.sgy"));
-        QCOMPARE(QFileInfo(segy).size(), 3600 + 6 * (240 + 4 * kSamples));
+        QCOMPARE(QFileInfo(segy).size(), 3600 + 6 * (240 + 4 * 2000));
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
     }
 
