@@ -1,6 +1,7 @@
 #include "analysis/analysis_buffers.h"
 
 #include "analysis/analysis_request.h"
+#include "analysis/profile_spectra_memo.h"
 
 namespace karvelo {
 
@@ -50,6 +51,7 @@ void ResetAnalysisBuffers() {
     PeakBins.fill(0);
     PeakAmplitudes.fill(0);
     PeakFrequencies.fill(0);
+    ForgetProfileSpectra();
 }
 
 }  // namespace karvelo

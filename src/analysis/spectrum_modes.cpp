@@ -8,6 +8,7 @@
 #include "analysis/analysis_buffers.h"
 #include "analysis/detrend.h"
 #include "analysis/frequency_axis.h"
+#include "analysis/profile_spectra_memo.h"
 #include "analysis/resample.h"
 #include "common/error_messages.h"
 #include "profile/profile_image.h"
@@ -138,6 +139,11 @@ bool ComputeProfileSpectra(bool detrend) {
     const std::uint32_t samples = SamplesPerTrace();
     const std::uint32_t interval = SampleInterval();
     const std::uint32_t bins = SpectrumBinCount();
+    // A run after one that changed only the band or the contrast finds its spectra kept.
+    const ProfileSpectraKey key{points, traces, bins, detrend};
+    if (RecallProfileSpectra(key)) {
+        return true;
+    }
 
     // Each point's row is finished before it is stored, so a refusal part-way leaves
     // earlier rows new and later rows old; the caller draws nothing after a refusal.
@@ -154,6 +160,7 @@ bool ComputeProfileSpectra(bool detrend) {
         }
         std::copy_n(product.begin(), bins, ProfileSpectrumGrid.begin() + j * kMatrixRowStride);
     }
+    KeepProfileSpectra(key);
     return true;
 }
 

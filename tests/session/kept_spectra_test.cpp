@@ -1,0 +1,136 @@
+// A profile-spectrum run that finds the point spectra of the last run kept must leave the
+// picture, the pick file and the buffers exactly as recomputing them would.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "analysis/frequency_axis.h"
+#include "analysis/profile_spectra_memo.h"
+#include "session/session_test_support.h"
+
+namespace karvelo::testing {
+namespace {
+
+using Step = std::function<void(FormSession&, FakeFormControls&)>;
+
+struct Outcome {
+    std::vector<std::uint32_t> pixels;
+    std::vector<std::string> pickFile;
+    std::vector<double> pointSpectra;  // the matrix rows, after the run
+    std::vector<double> amplitudes;
+};
+
+class KeptSpectraTest : public SessionTest {
+  protected:
+    // Opens, draws the map, saves two pick lines and picks two more; then `step` runs,
+    // with the point spectra of the map run kept or forgotten.
+    Outcome Run(const Step& step, bool forget) {
+        ResetAll();
+        controls_ = FakeFormControls{};
+        session_.InitialUpdate();
+        Open();
+        controls_.widgets.SpectrumMode = kProfileSpectrum;
+        session_.OnProfileSpectrum();
+        for (int round = 0; round < 2; ++round) {
+            for (int x : {400, 600, 800}) {
+                session_.OnLButtonDown(x, 420 + 40 * round);
+            }
+            session_.OnPickOk();
+        }
+        chooser_.SetPath(path_);
+        session_.OnSavePicks();
+        for (int x : {500, 700}) {
+            session_.OnLButtonDown(x, 450);
+        }
+        session_.OnPickOk();
+        if (forget) {
+            ForgetProfileSpectra();
+        }
+        step(session_, controls_);
+        Outcome out;
+        out.pixels.assign(surface_.Data(), surface_.Data() + surface_.Width() * surface_.Height());
+        out.pickFile = ReadLines(path_);
+        out.pointSpectra.assign(ProfileSpectrumGrid.begin(),
+                                ProfileSpectrumGrid.begin() + 10 * kMatrixRowStride);
+        out.amplitudes.assign(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end());
+        return out;
+    }
+    std::string path_ = TempPath("kept_picks.txt");
+};
+
+TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
+    struct Case {
+        const char* name;
+        Step step;
+    };
+    const Case cases[] = {
+        {"contrast step", [](FormSession& session,
+                             FakeFormControls&) { session.OnHScroll(ScrollCode::LineRight, 0); }},
+        {"contrast to the top",
+         [](FormSession& session, FakeFormControls&) {
+             session.OnHScroll(ScrollCode::ThumbPosition, 100);
+         }},
+        {"narrower band",
+         [](FormSession& session, FakeFormControls& controls) {
+             controls.widgets.FMin = 500;
+             controls.widgets.FMax = 2000;
+             session.OnProfileSpectrum();
+         }},
+        {"detrend",
+         [](FormSession& session, FakeFormControls& controls) {
+             controls.widgets.Detrend = 1;
+             session.OnProfileSpectrum();
+         }},
+        {"a sample changed in the image",
+         [](FormSession& session, FakeFormControls&) {
+             const std::size_t offset = SampleOffset(7, 300);
+             WriteU32(ProfileImage, offset, ReadU32(ProfileImage, offset) + 4096);
+             session.OnProfileSpectrum();
+         }},
+        {"a point's spectrum, then the map again",
+         [](FormSession& session, FakeFormControls& controls) {
+             controls.widgets.SpectrumMode = kSpectrumProduct;
+             session.OnSpectrumSettings();
+             controls.widgets.SpectrumMode = kProfileSpectrum;
+             session.OnProfileSpectrum();
+         }},
+        {"one channel",
+         [](FormSession& session, FakeFormControls&) {
+             session.OnFileOpen([] { LoadProfile(0, kChannel1, 1); });
+             session.OnProfileSpectrum();
+         }},
+    };
+    for (const Case& c : cases) {
+        const Outcome kept = Run(c.step, false);
+        const Outcome full = Run(c.step, true);
+        ASSERT_FALSE(kept.pickFile.empty()) << c.name;
+        EXPECT_TRUE(kept.pixels == full.pixels) << c.name;
+        EXPECT_EQ(kept.pickFile, full.pickFile) << c.name;
+        EXPECT_TRUE(kept.pointSpectra == full.pointSpectra) << c.name;
+        EXPECT_TRUE(kept.amplitudes == full.amplitudes) << c.name;
+    }
+}
+
+TEST_F(KeptSpectraTest, KeptSpectraServeOnlyTheSameImageAndKey) {
+    Open();
+    controls_.widgets.SpectrumMode = kProfileSpectrum;
+    session_.OnProfileSpectrum();
+    const std::uint32_t bins =
+        MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit).BinCount;
+    const ProfileSpectraKey key{PointCount, TracesPerPoint, bins, false};
+    EXPECT_TRUE(RecallProfileSpectra(key));
+    const ProfileSpectraKey others[] = {{key.Points - 1, key.Traces, bins, false},
+                                        {key.Points, 1, bins, false},
+                                        {key.Points, key.Traces, bins - 1, false},
+                                        {key.Points, key.Traces, bins, true}};
+    for (const ProfileSpectraKey& other : others) {
+        EXPECT_FALSE(RecallProfileSpectra(other));
+    }
+    const std::size_t lastSample =
+        SampleOffset(PointCount * TracesPerPoint - 1, SamplesPerTrace() - 1);
+    WriteU32(ProfileImage, lastSample, ReadU32(ProfileImage, lastSample) ^ 1U);
+    EXPECT_FALSE(RecallProfileSpectra(key));
+}
+
+}  // namespace
+}  // namespace karvelo::testing
