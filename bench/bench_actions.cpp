@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "analysis/fftw_wisdom.h"
+#include "analysis/profile_spectra_memo.h"
 #include "app/surface_text_painter.h"
 #include "bench_profiles.h"
 #include "bench_statistics.h"
@@ -58,15 +59,19 @@ void BM_SpectrumSettingsProductDensity(benchmark::State& state) {
     ProductSpectrum(state, 1);
 }
 
+// A click on "Спектр профиля" after new data: every trace is transformed again, so the
+// point spectra kept from the last run are forgotten first.
 void BM_ProfileSpectrum(benchmark::State& state) {
     Bench& b = Form();
     b.controls.widgets.SpectrumMode = kProfileSpectrum;
     b.controls.widgets.ViewMode = 0;
     for (auto _ : state) {
+        ForgetProfileSpectra();
         b.session.OnProfileSpectrum();
     }
 }
 
+// A contrast step right after the map was drawn: the point spectra are those kept.
 void BM_ContrastStep(benchmark::State& state) {
     Bench& b = Form();
     b.controls.widgets.SpectrumMode = kProfileSpectrum;
@@ -86,6 +91,7 @@ void ProfileSpectrumOfLine(benchmark::State& state, std::size_t records, std::ui
     b.controls.widgets.ViewMode = 0;
     b.controls.widgets.PointNumber = 1;
     for (auto _ : state) {
+        ForgetProfileSpectra();
         b.session.OnProfileSpectrum();
     }
     LoadProfile(0, kBothChannels, 1);

@@ -3,6 +3,7 @@
 
 #include "analysis/fftw_wisdom.h"
 #include "app/file_dialog_chooser.h"
+#include "app/first_paint_probe.h"
 #include "app/message_box_sink.h"
 #include "app/toolbar_icons.h"
 #include "common/error_messages.h"
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
         karvelo::CreateProgramWindow(chooser, chooser);
     karvelo::MessageBoxSink messages(window.get());
     const karvelo::ScopedMessageSink messageScope(&messages);
+    // `--report-first-paint` (the start-up benchmark): quit once the window is painted.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--report-first-paint"))) {
+        new karvelo::FirstPaintProbe(window.get());
+    }
     window->show();
     return QApplication::exec();
 }
