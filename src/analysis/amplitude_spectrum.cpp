@@ -67,6 +67,25 @@ const KeptTransform* TransformOfLength(std::size_t n) {
     return kept.back().get();
 }
 
+// The arrays a transform writes (and a signal not aligned as the plan's input is copied
+// to), one set per thread, so that traces can be transformed on several threads with the
+// kept plans. Allocated by fftw_malloc, so aligned as the plans' own arrays.
+struct TransformScratch {
+    std::size_t n = 0;
+    FftwBuffer<double> input;
+    FftwBuffer<fftw_complex> output;
+};
+
+TransformScratch* ScratchOfLength(std::size_t n) {
+    thread_local TransformScratch scratch;
+    if (scratch.n < n) {
+        scratch.input = AllocateFftw<double>(n);
+        scratch.output = AllocateFftw<fftw_complex>(n);
+        scratch.n = scratch.input && scratch.output ? n : 0;
+    }
+    return scratch.n >= n ? &scratch : nullptr;
+}
+
 }  // namespace
 
 bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitudes) {
@@ -76,17 +95,18 @@ bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitu
         return false;
     }
     const KeptTransform* transform = TransformOfLength(n);
-    if (transform == nullptr) {
+    TransformScratch* scratch = ScratchOfLength(n);
+    if (transform == nullptr || scratch == nullptr) {
         return false;
     }
     // An out-of-place real transform leaves its input as it was, so a signal aligned as
-    // the plan's own array is transformed where it lies; any other is copied there first.
+    // the plan's own array is transformed where it lies; any other is copied first.
     double* input = const_cast<double*>(signal.data());
     if (fftw_alignment_of(input) != fftw_alignment_of(transform->input.get())) {
-        std::copy(signal.begin(), signal.end(), transform->input.get());
-        input = transform->input.get();
+        std::copy(signal.begin(), signal.end(), scratch->input.get());
+        input = scratch->input.get();
     }
-    fftw_complex* output = transform->output.get();
+    fftw_complex* output = scratch->output.get();
     fftw_execute_dft_r2c(transform->plan.get(), input, output);
     for (std::size_t k = 0; k < bins; ++k) {
         const double re = output[k][0];

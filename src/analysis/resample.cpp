@@ -17,7 +17,6 @@ struct ResampleGrid {
     std::uint32_t interval = 0;
     std::vector<std::uint32_t> cell;
     std::vector<double> offset;
-    std::vector<double> slope;  // per trace: the slope of each interval
 };
 
 const double* Knots(std::size_t count, std::uint32_t interval, std::vector<double>& knots) {
@@ -41,7 +40,6 @@ ResampleGrid& GridFor(std::size_t count, std::uint32_t interval) {
     const double step = (knots[count - 1] - start) / static_cast<double>(resampled - 1);
     grid.cell.resize(resampled);
     grid.offset.resize(resampled);
-    grid.slope.resize(intervals);
     // The times ascend, so the interval search walks on from the last one; it ends
     // where the spline's own search (the l with knots[l] < t <= knots[l + 1]) would.
     std::size_t l = 0;
@@ -76,9 +74,13 @@ bool ResampleFivefold(std::span<const double> samples, std::uint32_t sampleInter
     // spline1dbuildlinear and spline1dcalc do: y_l + t (s_l + t (0 + t 0)) with the slope
     // s_l = (y_(l+1) - y_l) / (x_(l+1) - x_l). The distance t is never negative, so the
     // zero terms leave just s_l + 0, which is stored with the slope.
-    ResampleGrid& grid = GridFor(count, sampleInterval);
+    // The grid is made by the first trace of a length and only read after that, so
+    // traces of one profile may be resampled on several threads; each has its slopes.
+    const ResampleGrid& grid = GridFor(count, sampleInterval);
+    thread_local std::vector<double> slopes;
+    slopes.resize(count - 1);
     const double* y = samples.data();
-    double* slope = grid.slope.data();
+    double* slope = slopes.data();
     for (std::size_t i = 0; i + 1 < count; ++i) {
         const double width =
             static_cast<double>(i + 1) * sampleInterval - static_cast<double>(i) * sampleInterval;

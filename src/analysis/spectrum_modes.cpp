@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "analysis/amplitude_spectrum.h"
 #include "analysis/analysis_buffers.h"
@@ -24,6 +27,130 @@ std::uint32_t SpectrumBinCount() {
 bool Refuse() {
     ReportError(kErrInvalidValue, true);
     return false;
+}
+
+// The buffers a trace passes through on its way to its amplitude spectrum: the static
+// ones of the program, or a thread's own.
+struct TraceWork {
+    std::span<double> samples;    // kMaxSamplesPerTrace
+    std::span<double> resampled;  // kMaxResampled
+    std::span<double> spectrum;   // kMaxSpectrumBins
+};
+
+TraceWork StaticWork() {
+    return {TraceSamples, ResampledTrace, AmplitudeSpectrum};
+}
+
+void DecodeRecord(std::size_t record, std::uint32_t sampleCount, std::span<double> out) {
+    const std::uint16_t format = SampleFormat();
+    for (std::size_t i = 0; i < sampleCount; ++i) {
+        out[i] = DecodeSample(format, SampleWord(ProfileImage, record, i));
+    }
+}
+
+bool TransformSamples(const TraceWork& work, std::uint32_t sampleCount,
+                      std::uint32_t sampleInterval, bool detrend) {
+    if (sampleCount > kMaxSamplesPerTrace) {
+        return false;
+    }
+    const std::span<double> samples = work.samples.first(sampleCount);
+    if (detrend) {
+        RemoveLinearTrend(samples);
+    }
+    return ResampleFivefold(samples, sampleInterval, work.resampled) &&
+           ComputeMagnitudes(work.resampled.first(kResampleFactor * sampleCount), work.spectrum);
+}
+
+struct ProfileGeometry {
+    std::uint32_t traces = 0;  // per point
+    std::uint32_t samples = 0;
+    std::uint32_t interval = 0;
+    std::uint32_t bins = 0;
+    bool detrend = false;
+};
+
+// Point j's row: the product of the raw amplitude spectra of its traces, written to row
+// only when every trace was transformed.
+bool PointSpectrum(std::uint32_t j, const ProfileGeometry& g, const TraceWork& work,
+                   std::span<double> row) {
+    std::array<double, kMaxSpectrumBins> product{};
+    for (std::uint32_t t = 0; t < g.traces; ++t) {
+        DecodeRecord(std::size_t{j} * g.traces + t, g.samples, work.samples);
+        if (!TransformSamples(work, g.samples, g.interval, g.detrend)) {
+            return false;
+        }
+        for (std::size_t i = 0; i < g.bins; ++i) {
+            product[i] = t == 0 ? work.spectrum[i] : product[i] * work.spectrum[i];
+        }
+    }
+    std::copy_n(product.begin(), g.bins, row.begin());
+    return true;
+}
+
+std::span<double> GridRow(std::uint32_t j) {
+    return std::span(ProfileSpectrumGrid)
+        .subspan(std::size_t{j} * kMatrixRowStride, kMatrixRowStride);
+}
+
+// Points first .. last-1 in order into their grid rows with the static buffers; stops at
+// the first point a trace of which the resampling refuses.
+bool PointSpectraInOrder(std::uint32_t first, std::uint32_t last, const ProfileGeometry& g) {
+    for (std::uint32_t j = first; j < last; ++j) {
+        if (!PointSpectrum(j, g, StaticWork(), GridRow(j))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Fewest traces for which a second thread pays for its start.
+constexpr std::size_t kMinTracesForTwoThreads = 8;
+
+// The same rows on two threads: this one takes the first half of the points, a second
+// thread the rest into rows of its own, copied in when both succeeded. Every value is
+// computed by the same code from the same samples, so the rows are bit for bit those of
+// one thread; at the end the static buffers hold the last trace's, as in order. A
+// refusal anywhere falls back to the order of one thread from the first point not yet
+// stored, which leaves the rows and buffers exactly as that order does.
+bool PointSpectraOnTwoThreads(std::uint32_t points, const ProfileGeometry& g) {
+    // The first point makes the transform's plan and the resampling grid, which the
+    // threads then only read.
+    if (!PointSpectrum(0, g, StaticWork(), GridRow(0))) {
+        return false;
+    }
+    const std::uint32_t half = (points + 1) / 2;
+    std::vector<double> rows(std::size_t{points - half} * g.bins);
+    std::vector<double> samples(kMaxSamplesPerTrace);
+    std::vector<double> resampled(kMaxResampled);
+    std::vector<double> spectrum(kMaxSpectrumBins);
+    const TraceWork work{samples, resampled, spectrum};
+    bool secondDone = true;
+    std::thread second;
+    try {
+        second = std::thread([&] {
+            for (std::uint32_t j = half; j < points && secondDone; ++j) {
+                secondDone = PointSpectrum(
+                    j, g, work, std::span(rows).subspan(std::size_t{j - half} * g.bins, g.bins));
+            }
+        });
+    } catch (const std::system_error&) {
+        return PointSpectraInOrder(1, points, g);  // no thread to be had
+    }
+    const bool firstDone = PointSpectraInOrder(1, half, g);
+    second.join();
+    if (!firstDone) {
+        return false;
+    }
+    if (!secondDone) {
+        return PointSpectraInOrder(half, points, g);
+    }
+    for (std::uint32_t j = half; j < points; ++j) {
+        std::copy_n(rows.begin() + std::size_t{j - half} * g.bins, g.bins, GridRow(j).begin());
+    }
+    std::copy_n(samples.begin(), g.samples, TraceSamples.begin());
+    std::copy_n(resampled.begin(), kResampleFactor * g.samples, ResampledTrace.begin());
+    std::copy_n(spectrum.begin(), g.bins, AmplitudeSpectrum.begin());
+    return true;
 }
 
 }  // namespace
@@ -51,10 +178,7 @@ bool CheckTraceGeometry() {
 }
 
 void LoadTraceSamples(std::size_t record, std::uint32_t sampleCount) {
-    const std::uint16_t format = SampleFormat();
-    for (std::size_t i = 0; i < sampleCount; ++i) {
-        TraceSamples[i] = DecodeSample(format, SampleWord(ProfileImage, record, i));
-    }
+    DecodeRecord(record, sampleCount, TraceSamples);
 }
 
 void LoadAveragedSamples(std::size_t firstRecord, std::uint32_t recordCount,
@@ -70,11 +194,7 @@ void LoadAveragedSamples(std::size_t firstRecord, std::uint32_t recordCount,
 }
 
 bool TransformTraceSamples(std::uint32_t sampleCount, std::uint32_t sampleInterval, bool detrend) {
-    if (detrend) {
-        RemoveLinearTrend(std::span(TraceSamples).first(sampleCount));
-    }
-    return ResampleTrace(sampleCount, sampleInterval) &&
-           ComputeAmplitudeSpectrum(kResampleFactor * sampleCount);
+    return TransformSamples(StaticWork(), sampleCount, sampleInterval, detrend);
 }
 
 bool ComputeSelectionSpectrum(const AnalysisRequest& request) {
@@ -136,8 +256,6 @@ bool ComputeProfileSpectra(bool detrend) {
         std::size_t{points} * traces > kMaxTraceRecords) {
         return Refuse();
     }
-    const std::uint32_t samples = SamplesPerTrace();
-    const std::uint32_t interval = SampleInterval();
     const std::uint32_t bins = SpectrumBinCount();
     // A run after one that changed only the band or the contrast finds its spectra kept.
     const ProfileSpectraKey key{points, traces, bins, detrend};
@@ -147,18 +265,12 @@ bool ComputeProfileSpectra(bool detrend) {
 
     // Each point's row is finished before it is stored, so a refusal part-way leaves
     // earlier rows new and later rows old; the caller draws nothing after a refusal.
-    std::array<double, kMaxSpectrumBins> product{};
-    for (std::uint32_t j = 0; j < points; ++j) {
-        for (std::uint32_t t = 0; t < traces; ++t) {
-            LoadTraceSamples(std::size_t{j} * traces + t, samples);
-            if (!TransformTraceSamples(samples, interval, detrend)) {
-                return Refuse();
-            }
-            for (std::size_t i = 0; i < bins; ++i) {
-                product[i] = t == 0 ? AmplitudeSpectrum[i] : product[i] * AmplitudeSpectrum[i];
-            }
-        }
-        std::copy_n(product.begin(), bins, ProfileSpectrumGrid.begin() + j * kMatrixRowStride);
+    const ProfileGeometry geometry{traces, SamplesPerTrace(), SampleInterval(), bins, detrend};
+    const bool twoThreads = std::size_t{points} * traces >= kMinTracesForTwoThreads &&
+                            points >= 2 && std::thread::hardware_concurrency() >= 2;
+    if (!(twoThreads ? PointSpectraOnTwoThreads(points, geometry)
+                     : PointSpectraInOrder(0, points, geometry))) {
+        return Refuse();
     }
     KeepProfileSpectra(key);
     return true;
