@@ -164,22 +164,6 @@ class FormActionsTest : public QObject {
         QCOMPARE(picks.readAll().count('\n'), 2 + 1);
     }
 
-    void drawingScrollsWithTheControls() {
-        h_->Window().resize(640, 480);
-        QTest::qWait(0);
-        QScrollArea& area = h_->View();
-        area.horizontalScrollBar()->setValue(300);
-        area.verticalScrollBar()->setValue(150);
-        const QPoint offset(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value());
-        QVERIFY(offset.x() > 0 && offset.y() > 0);
-        // Controls and drawing move by the same amount.
-        QCOMPARE(h_->Button("D")->mapTo(area.viewport(), QPoint(0, 0)), QPoint(183, 341) - offset);
-        const QRect visible(offset + QPoint(10, 10), QSize(200, 150));
-        const QImage shown = area.viewport()->grab(visible.translated(-offset)).toImage();
-        QVERIFY(InkIn(h_->Drawing(), visible) > 0);
-        QCOMPARE(PixelsDiffering(shown, h_->Drawing(), visible), 0);
-    }
-
     void ctrlPPrintsTheDrawingToPdfThroughThePrintDialog() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("form.pdf"));
@@ -215,11 +199,7 @@ class FormActionsTest : public QObject {
             process();  // every field 0: Tmax 0 without the full range
             // The text beside the check box ticks it; a Tmax that does not parse stops the
             // read before the box, so the run still has no lag limit.
-            for (QLabel* label : dialog->findChildren<QLabel*>()) {
-                if (label->text().startsWith(QString::fromUtf8("Отображать полный диапазон"))) {
-                    h_->Click(label);
-                }
-            }
+            h_->Click(h_->Label("Отображать полный диапазон(для корр. ф-ции)", dialog));
             h_->TypeInto(fields[4], QStringLiteral("long"));
             process();
             h_->TypeInto(fields[4], QStringLiteral("0"));  // the full range needs no Tmax

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -51,9 +50,9 @@ QLineEdit* GuiHarness::Edit(const char* name) {
     return Form()->findChild<QLineEdit*>(QString::fromUtf8(name));
 }
 
-QLabel* GuiHarness::Label(const char* nameOrText) {
+QLabel* GuiHarness::Label(const char* nameOrText, QWidget* root) {
     const QString wanted = QString::fromUtf8(nameOrText);
-    for (auto* label : Form()->findChildren<QLabel*>()) {
+    for (auto* label : (root ? root : Form())->findChildren<QLabel*>()) {
         if (label->objectName() == wanted || label->text() == wanted) {
             return label;
         }
@@ -77,22 +76,14 @@ QToolBar* GuiHarness::Bar(const char* name) {
     return window_->findChild<QToolBar*>(QString::fromUtf8(name));
 }
 
-QListWidget* GuiHarness::Maxima() {
-    return Form()->findChild<QListWidget*>(QStringLiteral("peakList"));
-}
-
 QAction* GuiHarness::MenuItem(const QStringList& path) {
     QList<QAction*> actions = window_->menuBar()->actions();
     QAction* found = nullptr;
     for (const QString& text : path) {
-        found = nullptr;
-        for (QAction* action : actions) {
-            if (action->text() == text) {
-                found = action;
-                break;
-            }
-        }
-        Q_ASSERT_X(found != nullptr, "MenuItem", qPrintable(text));
+        const auto at = std::find_if(actions.begin(), actions.end(),
+                                     [&](QAction* action) { return action->text() == text; });
+        Q_ASSERT_X(at != actions.end(), "MenuItem", qPrintable(text));
+        found = *at;
         if (found->menu() != nullptr) {
             actions = found->menu()->actions();
         }

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
@@ -16,7 +17,6 @@
 #include <vector>
 
 class QLabel;
-class QListWidget;
 class QToolBar;
 
 #include "app/main_window.h"
@@ -41,13 +41,12 @@ class GuiHarness {
     QWidget* Form() { return View().Form(); }
     const Surface& Drawing() { return View().DrawingSurface(); }
 
-    // Controls of the form by object name (labels also by text), buttons of any window by
-    // text, the window's tool bars by object name and the form's list of maxima.
+    // Controls of the form by object name (labels also by text, and in any window), buttons
+    // of any window by text and the window's tool bars by object name.
     QLineEdit* Edit(const char* name);
-    QLabel* Label(const char* nameOrText);
+    QLabel* Label(const char* nameOrText, QWidget* root = nullptr);
     QAbstractButton* Button(const char* text, QWidget* root = nullptr);
     QToolBar* Bar(const char* name);
-    QListWidget* Maxima();
 
     // The menu item at the end of a path of menu texts ("Tools", "Добротность", ...).
     QAction* MenuItem(const QStringList& path);
@@ -76,6 +75,17 @@ class GuiHarness {
     RecordingMessageSink messages_;
     std::unique_ptr<MainWindow> window_;
 };
+
+// The open top-level window of a type, or null.
+template <typename Window>
+Window* TopLevel() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = dynamic_cast<Window*>(widget); window && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
 
 // Runs act on the next modal dialog that opens, once, from the event loop of that
 // dialog. Call it before the click that opens the dialog.

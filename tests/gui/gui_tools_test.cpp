@@ -20,16 +20,6 @@ using namespace karvelo::testing;
 
 namespace {
 
-template <typename Window>
-Window* TopLevel() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = dynamic_cast<Window*>(widget)) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-
 // One hit as a field recorder writes it: a header line, then 2000 samples at 5 µs of a
 // decaying sine.
 std::string WriteRecording(const QTemporaryDir& dir, const std::string& name, double hz) {

@@ -6,28 +6,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
 #include "app/message_box_sink.h"
+#include "app/progress_dialog.h"
 #include "app/qt_progress_box.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
 
-namespace {
 const QStringList kOpen{"&File", "&Open...\tCtrl+O"};
-
-QWidget* OpenProgressBox() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->windowTitle() == QString::fromUtf8("Сообщение")) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-}  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -103,33 +94,36 @@ class WindowTest : public QObject {
         QCOMPARE(h_->Window().toolBarArea(picking), Qt::BottomToolBarArea);
     }
 
-    void openDialogOffersBothChannelsAndTheLastHitsAndLoads() {
-        QString title;
-        QString offered;
-        auto readAndCancel = [&](QDialog* dialog) {
-            title = dialog->windowTitle();
-            offered = h_->Button("Оба канала", dialog)->isChecked()
-                          ? dialog->findChild<QLineEdit*>()->text()
-                          : QString();
-            h_->Click(h_->Button("Cancel", dialog));
-        };
-        h_->ChooseWithDialog(kOpen, readAndCancel);
-        QCOMPARE(title, QString::fromUtf8("Открыть"));
-        QCOMPARE(offered, QStringLiteral("1"));
-
-        // As offered: traces, spectrum and maxima, shown where no control covers them.
+    void loadedDrawingScrollsWithTheControlsAndCtrlOOffersTheLastHits() {
         h_->OpenProfile();
         QVERIFY(h_->TakeMessages().empty());
-        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
-        QVERIFY(h_->Maxima()->count() > 0 && h_->Button("Спектр профиля")->isEnabled());
-        const QImage shown = h_->Form()->grab(kSpectrumFrame).toImage();
         QVERIFY(InkIn(h_->Drawing(), kSpectrumFrame) > 0);
+        QVERIFY(h_->Form()->findChild<QListWidget*>("peakList")->count() > 0);
+        QVERIFY(h_->Button("Спектр профиля")->isEnabled());
+
+        // In a small window the controls and the drawing scroll by the same amount, and no
+        // control covers the spectrum.
+        h_->Window().resize(640, 480);
+        QTest::qWait(0);
+        QScrollArea& area = h_->View();
+        area.horizontalScrollBar()->setValue(200);
+        area.verticalScrollBar()->setValue(300);
+        const QPoint offset(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value());
+        QVERIFY(offset.x() > 0 && offset.y() > 0);
+        QCOMPARE(h_->Button("D")->mapTo(area.viewport(), QPoint(0, 0)), QPoint(183, 341) - offset);
+        const QImage shown = area.viewport()->grab(kSpectrumFrame.translated(-offset)).toImage();
         QCOMPARE(PixelsDiffering(shown, h_->Drawing(), kSpectrumFrame), 0);
 
         // After a load of one channel with 2 hits, Ctrl+O offers 2 again but both channels.
         h_->OpenProfile("1 канал", QStringLiteral("2"));
         QVERIFY(h_->TakeMessages().empty());
-        WhenDialogOpens(readAndCancel);
+        QString offered;
+        WhenDialogOpens([&](QDialog* dialog) {
+            offered = h_->Button("Оба канала", dialog)->isChecked()
+                          ? dialog->findChild<QLineEdit*>()->text()
+                          : QString();
+            h_->Click(h_->Button("Cancel", dialog));
+        });
         QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(offered, QStringLiteral("2"));
     }
@@ -183,7 +177,7 @@ class WindowTest : public QObject {
         progress.Open();
         // No event is processed from here on, as while a run computes: what the window
         // system holds of the box is what the user sees.
-        QWidget* box = OpenProgressBox();
+        QWidget* box = TopLevel<karvelo::ProgressDialog>();
         QVERIFY(box != nullptr);
         const QImage shown = box->screen()->grabWindow(box->winId()).toImage();
         QCOMPARE(shown.size(), box->size());
@@ -199,7 +193,7 @@ class WindowTest : public QObject {
         }
         QVERIFY2(ink > 100 && paper > 10 * ink, qPrintable(QString("%1 %2").arg(ink).arg(paper)));
         progress.Close();
-        QVERIFY(OpenProgressBox() == nullptr);
+        QVERIFY(TopLevel<karvelo::ProgressDialog>() == nullptr);
     }
 
     void textsHaveRoomInTheirControls() {
