@@ -14,6 +14,7 @@
 #include <QWindow>
 
 #include "app/correlation_dialog.h"
+#include "app/progress_dialog.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
@@ -29,9 +30,8 @@ class ProgressBoxWatcher : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->isWindow() && event->type() == QEvent::Show &&
-            widget->windowTitle() == QString::fromUtf8("Сообщение")) {
+        if (dynamic_cast<karvelo::ProgressDialog*>(watched) != nullptr &&
+            event->type() == QEvent::Show) {
             ++shown;
         }
         return false;
@@ -109,7 +109,7 @@ class FormActionsTest : public QObject {
 
         h_->Choose({"Tools", "Добротность", "Вкл. отображение"});
         h_->Click(h_->Button("Произведение спектров"));
-        h_->ClickForm(225 + 1559 * 400 / 3008 + 1, 450);  // the dominant peak
+        h_->ClickForm(kPeakX, 450);
         QVERIFY(h_->Label("quality")->isVisible() && h_->Label("Добротность")->isVisible());
     }
 

@@ -12,7 +12,6 @@
 #include <algorithm>
 
 #include "analysis/analysis_buffers.h"
-#include "analysis/analysis_request.h"
 #include "analysis/quality.h"
 #include "plot/pick_store.h"
 #include "profile/profile_image.h"
@@ -23,23 +22,15 @@ namespace {
 // How long a test waits for a dialog it expects before giving up.
 constexpr qint64 kDialogWaitMs = 10000;
 constexpr int kPollMs = 5;
+}  // namespace
 
-// Every global store back to its start value.
-void ResetGlobalState() {
+GuiHarness::GuiHarness() {
+    // Every global store back to its start value.
     ResetProfileStore();
     ResetAnalysisBuffers();
     ResetPickStore();
     QualityCount = 0;
     QualityDisplayOn = false;
-    RefreshPeaksRequest = false;
-    ResetBandRequest = false;
-    BandLimitOnly = false;
-    ContrastClipRequest = false;
-}
-}  // namespace
-
-GuiHarness::GuiHarness() {
-    ResetGlobalState();
     window_ = CreateProgramWindow(chooser, openChooser);
     window_->show();
     window_->activateWindow();

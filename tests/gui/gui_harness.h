@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QRect>
-#include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -33,8 +32,6 @@ class GuiHarness {
   public:
     // Resets the global state, then shows a new main window and waits until it is active.
     GuiHarness();
-    GuiHarness(const GuiHarness&) = delete;
-    GuiHarness& operator=(const GuiHarness&) = delete;
 
     MainWindow& Window() { return *window_; }
     FormView& View() { return *FormViewOf(*window_); }
@@ -96,6 +93,8 @@ void WhenDialogOpens(std::function<void(QDialog*)> act);
 inline constexpr QRect kTraceFrame(225, 60, 900, 250);
 inline constexpr QRect kSpectrumFrame(226, 371, 398, 248);
 inline constexpr QRect kMapFrame(326, 371, 798, 248);
+// The spectrum's column of the built-in profile's dominant maximum (1559 Hz, mode 0).
+inline constexpr int kPeakX = 225 + 1559 * 400 / 3008 + 1;
 // The part of the surface every panel lies in.
 inline constexpr QRect kPanels(0, 0, 1280, 720);
 
