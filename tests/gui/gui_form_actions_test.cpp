@@ -1,10 +1,8 @@
 // The form's controls, the picking bar and the correlation dialog as a user drives them:
 // what each control starts is checked in the session tests; here, that the widgets reach it.
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -107,8 +107,8 @@ void GuiHarness::TypeInto(QLineEdit* edit, const QString& text) {
     }
 }
 
-void GuiHarness::ClickForm(int x, int y, Qt::MouseButton button) {
-    QTest::mouseClick(Form(), button, {}, QPoint(x, y));
+void GuiHarness::ClickForm(int x, int y) {
+    QTest::mouseClick(Form(), Qt::LeftButton, {}, QPoint(x, y));
 }
 
 void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
@@ -135,18 +135,16 @@ std::vector<std::string> GuiHarness::TakeMessages() {
 
 void WhenDialogOpens(std::function<void(QDialog*)> act) {
     auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
+    const QDeadlineTimer deadline(kDialogWaitMs);
     QWidget* before = QApplication::activeModalWidget();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, before, act = std::move(act)] {
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline, before, act = std::move(act)] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         const bool opened = dialog != nullptr && dialog != before && dialog->isVisible();
-        if (!opened && waited->elapsed() < kDialogWaitMs) {
+        if (!opened && !deadline.hasExpired()) {
             return;
         }
         poll->stop();
         poll->deleteLater();
-        delete waited;
         if (opened) {
             act(dialog);
         }

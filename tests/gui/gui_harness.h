@@ -56,7 +56,7 @@ class GuiHarness {
     // Replaces an edit's text by typing, as a user selecting all and typing over it.
     void TypeInto(QLineEdit* edit, const QString& text);
     // Clicks the form at a position of the drawing (surface pixels).
-    void ClickForm(int x, int y, Qt::MouseButton button = Qt::LeftButton);
+    void ClickForm(int x, int y);
 
     // File > Open through the toolbar button, answering the open dialog with the channel
     // radio and the hits per point typed (empty: as offered), then OK.
@@ -88,9 +88,8 @@ Window* TopLevel() {
 // dialog. Call it before the click that opens the dialog.
 void WhenDialogOpens(std::function<void(QDialog*)> act);
 
-// Inside the frames of the main form's panels, surface pixels: the traces, the spectrum
-// (modes 0 to 2) and the profile-spectrum map.
-inline constexpr QRect kTraceFrame(225, 60, 900, 250);
+// Inside the frames of the main form's panels, surface pixels: the spectrum (modes 0 to 2)
+// and the profile-spectrum map.
 inline constexpr QRect kSpectrumFrame(226, 371, 398, 248);
 inline constexpr QRect kMapFrame(326, 371, 798, 248);
 // The spectrum's column of the built-in profile's dominant maximum (1559 Hz, mode 0).

@@ -1,7 +1,6 @@
 // The tools of the window: the thickness tools of the form, the report window, the
 // chooser's "Файлы с диска…" with what the open dialog then loads, File > "Сохранить
 // профиль как SEG-Y…" and the survey map.
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
@@ -43,7 +42,7 @@ class ToolsTest : public QObject {
     void init() { h_ = std::make_unique<GuiHarness>(); }
     void cleanup() { h_.reset(); }
 
-    void clickOnAMaximumShowsItsRefinedFrequencyAndCalibrates() {
+    void thicknessToolsOfTheFormAndTheReportWindowOverTheirVelocity() {
         h_->OpenProfile();
         // A click on the bin of the dominant maximum shows its refined frequency.
         h_->ClickForm(kPeakX, 500);
@@ -56,18 +55,14 @@ class ToolsTest : public QObject {
         h_->Click(h_->Button("Калибровка Cp"));
         QCOMPARE(h_->Edit("velocityOrThickness")->text(), QStringLiteral("3737.13"));
         QVERIFY(!h_->Form()->findChild<QCheckBox*>("thicknessGiven")->isChecked());
-        QVERIFY(h_->TakeMessages().empty());
 
         // A shape factor out of 0.5 .. 1.2 is refused and the last one stays.
         h_->TypeInto(h_->Edit("shapeFactor"), QStringLiteral("1.5"));
         h_->ClickForm(kPeakX, 500);
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Invalid value entered."});
         QCOMPARE(h_->Edit("shapeFactor")->text(), QStringLiteral("1"));
-    }
 
-    void reportWindowListsEveryPointAndSelectsOne() {
-        h_->OpenProfile();
-        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("3780"));
+        // The report window over that velocity lists every point with its thickness.
         h_->Choose({"Tools", "Отчёт по профилю"});
         auto* window = TopLevel<karvelo::ProfileReportWindow>();
         QVERIFY(window != nullptr);
@@ -93,13 +88,11 @@ class ToolsTest : public QObject {
         QVERIFY(QFileInfo(pdf).size() > 0);
 
         table->clearSelection();
-        table->item(0, 0)->setSelected(true);
-        table->item(0, 1)->setSelected(true);
+        table->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 1), true);
         table->setFocus();
         QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(),
                  table->item(0, 0)->text() + "\t" + table->item(0, 1)->text() + "\n");
-        window->close();
     }
 
     void chosenFilesAreNamedAndLoaded() {
@@ -107,11 +100,12 @@ class ToolsTest : public QObject {
         // Three points of two hits; natural order puts P-10 last.
         h_->openChooser.files =
             Recordings(dir, {"P-10.txt", "P-1.txt", "P-2.txt", "P-3.txt", "P-4.txt", "P-5.txt"});
+        bool nameHiddenFirst = false;
         bool chooserStayedOpen = false;
         QString shownName;
         bool optionsShown = false;
         h_->ChooseWithDialog({"&File", "&Open...\tCtrl+O"}, [&](QDialog* open) {
-            QVERIFY(!open->findChild<QLabel*>("sourceName")->isVisible());
+            nameHiddenFirst = !open->findChild<QLabel*>("sourceName")->isVisible();
             WhenDialogOpens([&](QDialog* chooser) {
                 // A cancelled file dialog keeps the chooser open; confirmed files close it.
                 const auto answer = std::exchange(h_->openChooser.files, {});
@@ -127,11 +121,9 @@ class ToolsTest : public QObject {
             h_->TypeInto(open->findChild<QLineEdit*>(), QStringLiteral("2"));
             h_->Click(h_->Button("OK", open));
         });
-        QVERIFY(chooserStayedOpen);
+        QVERIFY(nameHiddenFirst && chooserStayedOpen && optionsShown);
         QCOMPARE(shownName, QStringLiteral("P-10.txt (6 files)"));
-        QVERIFY(optionsShown);
         QCOMPARE(karvelo::PointCount, 3U);
-        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
 
         // The loaded line saved as SEG-Y: 3600 header bytes, six traces of 240 + 4 * 2000.
         const QString segy = dir.filePath(QStringLiteral("line.sgy"));
@@ -158,7 +150,6 @@ class ToolsTest : public QObject {
         QCOMPARE(karvelo::PointCount, 2U);
         QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
         QVERIFY(h_->TakeMessages().empty());
-        map->close();
     }
 
   private:
