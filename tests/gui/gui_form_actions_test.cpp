@@ -20,13 +20,9 @@ using namespace karvelo::testing;
 namespace {
 
 // How often the progress box was shown.
-class ProgressBoxWatcher : public QObject {
-  public:
+struct ProgressBoxWatcher : QObject {
     ProgressBoxWatcher() { qApp->installEventFilter(this); }
     ~ProgressBoxWatcher() override { qApp->removeEventFilter(this); }
-    int shown = 0;
-
-  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (dynamic_cast<karvelo::ProgressDialog*>(watched) != nullptr &&
             event->type() == QEvent::Show) {
@@ -34,18 +30,11 @@ class ProgressBoxWatcher : public QObject {
         }
         return false;
     }
+    int shown = 0;
 };
 
 // The curve panel's frame in the dialog's drawing.
 constexpr QRect kCurveFrame(225, 70, 401, 251);
-
-// The dialog's edits in their order on the form: point 1, trace 1, point 2, trace 2, Tmax.
-QList<QLineEdit*> FieldsOf(QDialog* dialog) {
-    QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();
-    std::sort(edits.begin(), edits.end(),
-              [](QLineEdit* a, QLineEdit* b) { return a->geometry().top() < b->geometry().top(); });
-    return edits;
-}
 
 }  // namespace
 
@@ -186,8 +175,11 @@ class FormActionsTest : public QObject {
         int ink = -1;
         int differing = -1;
         bool closed = false;
-        h_->ChooseWithDialog({"Tools", "Корр. функция"}, [&](QDialog* dialog) {
-            const QList<QLineEdit*> fields = FieldsOf(dialog);
+        WhenDialogOpens([&](QDialog* dialog) {
+            // The edits from the top: point 1, trace 1, point 2, trace 2, Tmax.
+            QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            std::sort(fields.begin(), fields.end(),
+                      [](QLineEdit* a, QLineEdit* b) { return a->y() < b->y(); });
             const auto& drawing =
                 static_cast<karvelo::CorrelationDialog*>(dialog)->DrawingSurface();
             auto process = [&] {
@@ -208,10 +200,8 @@ class FormActionsTest : public QObject {
             h_->Click(fields[0]);
             QTest::keyClick(fields[0], Qt::Key_Return);
             closed = !dialog->isVisible();
-            if (!closed) {
-                dialog->reject();
-            }
         });
+        h_->Choose({"Tools", "Корр. функция"});
         const std::string invalid = "Invalid value entered.";
         QCOMPARE(messages, (std::vector<std::vector<std::string>>{
                                {invalid}, {"Please enter a number.", invalid}, {}}));

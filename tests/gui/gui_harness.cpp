@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+#include <utility>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/quality.h"
@@ -88,11 +90,6 @@ void GuiHarness::Choose(const QStringList& path) {
     item->trigger();
 }
 
-void GuiHarness::ChooseWithDialog(const QStringList& path, std::function<void(QDialog*)> act) {
-    WhenDialogOpens(std::move(act));
-    Choose(path);
-}
-
 void GuiHarness::Click(QWidget* widget) {
     QVERIFY(widget != nullptr);
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
@@ -128,9 +125,7 @@ void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
 }
 
 std::vector<std::string> GuiHarness::TakeMessages() {
-    std::vector<std::string> taken;
-    taken.swap(messages_.messages);
-    return taken;
+    return std::exchange(messages_.messages, {});
 }
 
 void WhenDialogOpens(std::function<void(QDialog*)> act) {
@@ -146,7 +141,11 @@ void WhenDialogOpens(std::function<void(QDialog*)> act) {
         poll->stop();
         poll->deleteLater();
         if (opened) {
+            const QPointer<QDialog> shown = dialog;
             act(dialog);
+            if (shown != nullptr && shown->isVisible()) {
+                shown->reject();
+            }
         }
     });
     poll->start(kPollMs);

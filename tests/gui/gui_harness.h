@@ -49,8 +49,6 @@ class GuiHarness {
     QAction* MenuItem(const QStringList& path);
     // Clicks a menu item as a user choosing it does.
     void Choose(const QStringList& path);
-    // Chooses a menu item that opens a modal dialog, and runs act on that dialog.
-    void ChooseWithDialog(const QStringList& path, std::function<void(QDialog*)> act);
     // Clicks the middle of a control with the left button.
     void Click(QWidget* widget);
     // Replaces an edit's text by typing, as a user selecting all and typing over it.
@@ -85,7 +83,8 @@ Window* TopLevel() {
 }
 
 // Runs act on the next modal dialog that opens, once, from the event loop of that
-// dialog. Call it before the click that opens the dialog.
+// dialog, and closes the dialog if act left it open. Call it before the click that opens
+// the dialog.
 void WhenDialogOpens(std::function<void(QDialog*)> act);
 
 // Inside the frames of the main form's panels, surface pixels: the spectrum (modes 0 to 2)

@@ -65,8 +65,7 @@ class ToolsTest : public QObject {
         // The report window over that velocity lists every point with its thickness.
         h_->Choose({"Tools", "Отчёт по профилю"});
         auto* window = TopLevel<karvelo::ProfileReportWindow>();
-        QVERIFY(window != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
         QTableWidget* table = window->Table();
         QCOMPARE(table->rowCount(), 10);
         QCOMPARE(table->horizontalHeaderItem(5)->text(), QStringLiteral("thickness"));
@@ -95,7 +94,7 @@ class ToolsTest : public QObject {
                  table->item(0, 0)->text() + "\t" + table->item(0, 1)->text() + "\n");
     }
 
-    void chosenFilesAreNamedAndLoaded() {
+    void filesFromDiskLoadSaveAsSegyAndMapASurvey() {
         QTemporaryDir dir;
         // Three points of two hits; natural order puts P-10 last.
         h_->openChooser.files =
@@ -104,7 +103,7 @@ class ToolsTest : public QObject {
         bool chooserStayedOpen = false;
         QString shownName;
         bool optionsShown = false;
-        h_->ChooseWithDialog({"&File", "&Open...\tCtrl+O"}, [&](QDialog* open) {
+        WhenDialogOpens([&](QDialog* open) {
             nameHiddenFirst = !open->findChild<QLabel*>("sourceName")->isVisible();
             WhenDialogOpens([&](QDialog* chooser) {
                 // A cancelled file dialog keeps the chooser open; confirmed files close it.
@@ -121,6 +120,7 @@ class ToolsTest : public QObject {
             h_->TypeInto(open->findChild<QLineEdit*>(), QStringLiteral("2"));
             h_->Click(h_->Button("OK", open));
         });
+        h_->Choose({"&File", "&Open...\tCtrl+O"});
         QVERIFY(nameHiddenFirst && chooserStayedOpen && optionsShown);
         QCOMPARE(shownName, QStringLiteral("P-10.txt (6 files)"));
         QCOMPARE(karvelo::PointCount, 3U);
@@ -132,10 +132,8 @@ class ToolsTest : public QObject {
         QCOMPARE(h_->chooser.offeredName, std::string("profile.sgy"));
         QCOMPARE(QFileInfo(segy).size(), 3600 + 6 * (240 + 4 * 2000));
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
-    }
 
-    void surveyMapOfAGridOpensTheRowOfAClickedCell() {
-        QTemporaryDir dir;  // rows G and H of two columns
+        // The survey map of a grid, rows G and H of two columns, opens the row of a cell.
         h_->openChooser.files = Recordings(dir, {"G-1.txt", "G-2.txt", "H-1.txt", "H-2.txt"});
         h_->Choose({"Tools", "Карта обследования"});
         auto* map = TopLevel<karvelo::SurveyMapWindow>();
