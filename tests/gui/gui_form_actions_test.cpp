@@ -1,6 +1,5 @@
 // The form's controls, the picking bar and the correlation dialog as a user drives them:
 // what each control starts is checked in the session tests; here, that the widgets reach it.
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -8,65 +7,35 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
 
 #include "app/correlation_dialog.h"
+#include "app/progress_dialog.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
 
 namespace {
 
-// How often the progress box was shown, and whether it was painted.
-class ProgressBoxWatcher : public QObject {
-  public:
+// How often the progress box was shown.
+struct ProgressBoxWatcher : QObject {
     ProgressBoxWatcher() { qApp->installEventFilter(this); }
     ~ProgressBoxWatcher() override { qApp->removeEventFilter(this); }
-    int shown = 0;
-    int painted = 0;
-
-  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr &&
-            widget->window()->windowTitle() == QString::fromUtf8("Сообщение")) {
-            painted += event->type() == QEvent::Paint ? 1 : 0;
-            shown += widget->isWindow() && event->type() == QEvent::Show ? 1 : 0;
+        if (dynamic_cast<karvelo::ProgressDialog*>(watched) != nullptr &&
+            event->type() == QEvent::Show) {
+            ++shown;
         }
         return false;
     }
+    int shown = 0;
 };
-
-// Centre of a part of the contrast bar (arrows, thumb), in bar coordinates.
-QPoint PartOf(QScrollBar* bar, QStyle::SubControl part) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
-}
 
 // The curve panel's frame in the dialog's drawing.
 constexpr QRect kCurveFrame(225, 70, 401, 251);
-
-// The dialog's edits in their order on the form: point 1, trace 1, point 2, trace 2, Tmax.
-QList<QLineEdit*> FieldsOf(QDialog* dialog) {
-    QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();
-    std::sort(edits.begin(), edits.end(),
-              [](QLineEdit* a, QLineEdit* b) { return a->geometry().top() < b->geometry().top(); });
-    return edits;
-}
 
 }  // namespace
 
@@ -82,13 +51,12 @@ class FormActionsTest : public QObject {
     void cleanup() { h_.reset(); }
 
     void bandIsAppliedByItsButtonAndResetByD() {
-        const auto before = Snapshot(h_->Drawing(), kSpectrumFrame);
+        auto* maxima = h_->Form()->findChild<QListWidget*>(QStringLiteral("peakList"));
+        const int listed = maxima->count();
         h_->TypeInto(h_->Edit("fmax"), QStringLiteral("1500"));
-        QVERIFY(Snapshot(h_->Drawing(), kSpectrumFrame) == before);  // typing starts nothing
+        QCOMPARE(maxima->count(), listed);  // typing starts nothing
         h_->Click(h_->Button("Изменить диапазон частот"));
-        QVERIFY(Snapshot(h_->Drawing(), kSpectrumFrame) != before);
-        const QString last = h_->Maxima()->item(h_->Maxima()->count() - 1)->text();
-        QVERIFY2(last.mid(1, last.indexOf(QLatin1Char(';')) - 1).toInt() <= 1516, qPrintable(last));
+        QVERIFY(maxima->count() < listed);  // the maxima of the new band only
         h_->Click(h_->Button("D"));
         QCOMPARE(h_->Edit("fmax")->text(), QStringLiteral("80645"));
         // A number too large for an integer field is read as the largest one.
@@ -102,16 +70,16 @@ class FormActionsTest : public QObject {
         ProgressBoxWatcher watcher;
         h_->Click(h_->Button("Спектр профиля"));
         QCOMPARE(watcher.shown, 1);
-        QVERIFY(watcher.painted > 0);  // painted before the run, not only shown
         auto* bar = h_->Form()->findChild<QScrollBar*>(QStringLiteral("contrast"));
         QVERIFY(bar->isVisible() && h_->Label("Используемая палитра")->isVisible());
         QVERIFY(!h_->Button("S")->isEnabled());
 
         const auto unclipped = Snapshot(h_->Drawing(), kMapFrame);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, PartOf(bar, QStyle::SC_ScrollBarAddLine));
+        // The bar's arrows sit at its two ends.
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
         QCOMPARE(bar->value(), 10);
         QVERIFY(Snapshot(h_->Drawing(), kMapFrame) != unclipped);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, PartOf(bar, QStyle::SC_ScrollBarSubLine));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(2, bar->height() / 2));
         QCOMPARE(bar->value(), 0);
         QCOMPARE(watcher.shown, 3);  // one box a run
 
@@ -123,25 +91,15 @@ class FormActionsTest : public QObject {
         h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("4000"));
         h_->ClickForm(425, 450);  // 1504 Hz
         QCOMPARE(h_->Label("frequency")->text(), QStringLiteral("1504"));
-        QVERIFY(qAbs(h_->Label("derived")->text().toDouble() - 4000.0 / (2 * 1504.0)) < 1e-5);
-        QVERIFY(!h_->Label("quality")->isVisible());
+        QCOMPARE(h_->Label("derived")->text(), QStringLiteral("1.32979"));
         h_->Click(h_->Form()->findChild<QCheckBox*>(QStringLiteral("thicknessGiven")));
         h_->ClickForm(425, 450);  // a thickness of 4000 gives a velocity
-        QVERIFY(qAbs(h_->Label("derived")->text().toDouble() - 4000.0 * 2 * 1504.0) < 100.0);
+        QCOMPARE(h_->Label("derived")->text(), QStringLiteral("1.2032e+007"));
 
         h_->Choose({"Tools", "Добротность", "Вкл. отображение"});
         h_->Click(h_->Button("Произведение спектров"));
-        h_->ClickForm(225 + 1559 * 400 / 3008 + 1, 450);  // the dominant peak
+        h_->ClickForm(kPeakX, 450);
         QVERIFY(h_->Label("quality")->isVisible() && h_->Label("Добротность")->isVisible());
-        QTest::keyClick(&h_->Window(), Qt::Key_N, Qt::ControlModifier);
-        for (const char* label : {"frequency", "derived", "Толщина/скорость", "quality"}) {
-            QVERIFY2(!h_->Label(label)->isVisible(), label);
-        }
-        // A velocity that does not parse is prompted for once per click.
-        h_->Click(h_->Button("Изменить диапазон частот"));
-        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("fast"));
-        h_->ClickForm(400, 450);
-        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Please enter a number."});
     }
 
     void textThatDoesNotParseAndCtrlNKeepThePreviousValues() {
@@ -178,39 +136,21 @@ class FormActionsTest : public QObject {
         const QString path = folder.filePath(QStringLiteral("picks.txt"));
         h_->chooser.SetPath(path.toStdString());
         const auto unmarked = Snapshot(h_->Drawing(), kMapFrame);
-        h_->ClickForm(400, 400);
-        // A real double click through the window system adds one pick.
-        QTest::mouseDClick(h_->Window().windowHandle(), Qt::LeftButton, {},
-                           h_->Form()->mapTo(&h_->Window(), QPoint(700, 400)));
+        h_->ClickForm(700, 400);
         QVERIFY(Snapshot(h_->Drawing(), kMapFrame) != unmarked);
         h_->Click(h_->Button("Удалить точки", bar));
         QVERIFY(Snapshot(h_->Drawing(), kMapFrame) == unmarked);
 
         h_->ClickForm(400, 400);
-        h_->ClickForm(500, 420);
+        // A real double click through the window system adds one pick, as a click does.
+        QTest::mouseDClick(h_->Window().windowHandle(), Qt::LeftButton, {},
+                           h_->Form()->mapTo(&h_->Window(), QPoint(500, 420)));
         h_->Click(h_->Button("Ok", bar));
         h_->Click(h_->Button("Сохранить", bar));
         QCOMPARE(h_->chooser.offeredName, std::string("pick_data.txt"));
         QFile picks(path);
         QVERIFY(picks.open(QIODevice::ReadOnly));
         QCOMPARE(picks.readAll().count('\n'), 2 + 1);
-        QVERIFY(Snapshot(h_->Drawing(), kMapFrame) == unmarked);  // saved picks are gone
-    }
-
-    void drawingScrollsWithTheControls() {
-        h_->Window().resize(640, 480);
-        QTest::qWait(0);
-        QScrollArea& area = h_->View();
-        area.horizontalScrollBar()->setValue(300);
-        area.verticalScrollBar()->setValue(150);
-        const QPoint offset(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value());
-        QVERIFY(offset.x() > 0 && offset.y() > 0);
-        // Controls and drawing move by the same amount.
-        QCOMPARE(h_->Button("D")->mapTo(area.viewport(), QPoint(0, 0)), QPoint(183, 341) - offset);
-        const QRect visible(offset + QPoint(10, 10), QSize(200, 150));
-        const QImage shown = area.viewport()->grab(visible.translated(-offset)).toImage();
-        QVERIFY(InkIn(h_->Drawing(), visible) > 0);
-        QCOMPARE(PixelsDiffering(shown, h_->Drawing(), visible), 0);
     }
 
     void ctrlPPrintsTheDrawingToPdfThroughThePrintDialog() {
@@ -237,8 +177,11 @@ class FormActionsTest : public QObject {
         int ink = -1;
         int differing = -1;
         bool closed = false;
-        h_->ChooseWithDialog({"Tools", "Корр. функция"}, [&](QDialog* dialog) {
-            const QList<QLineEdit*> fields = FieldsOf(dialog);
+        WhenDialogOpens([&](QDialog* dialog) {
+            // The edits from the top: point 1, trace 1, point 2, trace 2, Tmax.
+            QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            std::sort(fields.begin(), fields.end(),
+                      [](QLineEdit* a, QLineEdit* b) { return a->y() < b->y(); });
             const auto& drawing =
                 static_cast<karvelo::CorrelationDialog*>(dialog)->DrawingSurface();
             auto process = [&] {
@@ -248,11 +191,7 @@ class FormActionsTest : public QObject {
             process();  // every field 0: Tmax 0 without the full range
             // The text beside the check box ticks it; a Tmax that does not parse stops the
             // read before the box, so the run still has no lag limit.
-            for (QLabel* label : dialog->findChildren<QLabel*>()) {
-                if (label->text().startsWith(QString::fromUtf8("Отображать полный диапазон"))) {
-                    h_->Click(label);
-                }
-            }
+            h_->Click(h_->Label("Отображать полный диапазон(для корр. ф-ции)", dialog));
             h_->TypeInto(fields[4], QStringLiteral("long"));
             process();
             h_->TypeInto(fields[4], QStringLiteral("0"));  // the full range needs no Tmax
@@ -263,10 +202,8 @@ class FormActionsTest : public QObject {
             h_->Click(fields[0]);
             QTest::keyClick(fields[0], Qt::Key_Return);
             closed = !dialog->isVisible();
-            if (!closed) {
-                dialog->reject();
-            }
         });
+        h_->Choose({"Tools", "Корр. функция"});
         const std::string invalid = "Invalid value entered.";
         QCOMPARE(messages, (std::vector<std::vector<std::string>>{
                                {invalid}, {"Please enter a number.", invalid}, {}}));

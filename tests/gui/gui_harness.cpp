@@ -2,18 +2,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
+#include <utility>
 
 #include "analysis/analysis_buffers.h"
-#include "analysis/analysis_request.h"
 #include "analysis/quality.h"
 #include "plot/pick_store.h"
 #include "profile/profile_image.h"
@@ -24,23 +24,15 @@ namespace {
 // How long a test waits for a dialog it expects before giving up.
 constexpr qint64 kDialogWaitMs = 10000;
 constexpr int kPollMs = 5;
+}  // namespace
 
-// Every global store back to its start value.
-void ResetGlobalState() {
+GuiHarness::GuiHarness() {
+    // Every global store back to its start value.
     ResetProfileStore();
     ResetAnalysisBuffers();
     ResetPickStore();
     QualityCount = 0;
     QualityDisplayOn = false;
-    RefreshPeaksRequest = false;
-    ResetBandRequest = false;
-    BandLimitOnly = false;
-    ContrastClipRequest = false;
-}
-}  // namespace
-
-GuiHarness::GuiHarness() {
-    ResetGlobalState();
     window_ = CreateProgramWindow(chooser, openChooser);
     window_->show();
     window_->activateWindow();
@@ -51,9 +43,9 @@ QLineEdit* GuiHarness::Edit(const char* name) {
     return Form()->findChild<QLineEdit*>(QString::fromUtf8(name));
 }
 
-QLabel* GuiHarness::Label(const char* nameOrText) {
+QLabel* GuiHarness::Label(const char* nameOrText, QWidget* root) {
     const QString wanted = QString::fromUtf8(nameOrText);
-    for (auto* label : Form()->findChildren<QLabel*>()) {
+    for (auto* label : (root ? root : Form())->findChildren<QLabel*>()) {
         if (label->objectName() == wanted || label->text() == wanted) {
             return label;
         }
@@ -77,22 +69,14 @@ QToolBar* GuiHarness::Bar(const char* name) {
     return window_->findChild<QToolBar*>(QString::fromUtf8(name));
 }
 
-QListWidget* GuiHarness::Maxima() {
-    return Form()->findChild<QListWidget*>(QStringLiteral("peakList"));
-}
-
 QAction* GuiHarness::MenuItem(const QStringList& path) {
     QList<QAction*> actions = window_->menuBar()->actions();
     QAction* found = nullptr;
     for (const QString& text : path) {
-        found = nullptr;
-        for (QAction* action : actions) {
-            if (action->text() == text) {
-                found = action;
-                break;
-            }
-        }
-        Q_ASSERT_X(found != nullptr, "MenuItem", qPrintable(text));
+        const auto at = std::find_if(actions.begin(), actions.end(),
+                                     [&](QAction* action) { return action->text() == text; });
+        Q_ASSERT_X(at != actions.end(), "MenuItem", qPrintable(text));
+        found = *at;
         if (found->menu() != nullptr) {
             actions = found->menu()->actions();
         }
@@ -104,11 +88,6 @@ void GuiHarness::Choose(const QStringList& path) {
     QAction* item = MenuItem(path);
     QVERIFY(item->isEnabled());
     item->trigger();
-}
-
-void GuiHarness::ChooseWithDialog(const QStringList& path, std::function<void(QDialog*)> act) {
-    WhenDialogOpens(std::move(act));
-    Choose(path);
 }
 
 void GuiHarness::Click(QWidget* widget) {
@@ -125,8 +104,8 @@ void GuiHarness::TypeInto(QLineEdit* edit, const QString& text) {
     }
 }
 
-void GuiHarness::ClickForm(int x, int y, Qt::MouseButton button) {
-    QTest::mouseClick(Form(), button, {}, QPoint(x, y));
+void GuiHarness::ClickForm(int x, int y) {
+    QTest::mouseClick(Form(), Qt::LeftButton, {}, QPoint(x, y));
 }
 
 void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
@@ -146,27 +125,27 @@ void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
 }
 
 std::vector<std::string> GuiHarness::TakeMessages() {
-    std::vector<std::string> taken;
-    taken.swap(messages_.messages);
-    return taken;
+    return std::exchange(messages_.messages, {});
 }
 
 void WhenDialogOpens(std::function<void(QDialog*)> act) {
     auto* poll = new QTimer;
-    auto* waited = new QElapsedTimer;
-    waited->start();
+    const QDeadlineTimer deadline(kDialogWaitMs);
     QWidget* before = QApplication::activeModalWidget();
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, before, act = std::move(act)] {
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline, before, act = std::move(act)] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         const bool opened = dialog != nullptr && dialog != before && dialog->isVisible();
-        if (!opened && waited->elapsed() < kDialogWaitMs) {
+        if (!opened && !deadline.hasExpired()) {
             return;
         }
         poll->stop();
         poll->deleteLater();
-        delete waited;
         if (opened) {
+            const QPointer<QDialog> shown = dialog;
             act(dialog);
+            if (shown != nullptr && shown->isVisible()) {
+                shown->reject();
+            }
         }
     });
     poll->start(kPollMs);

@@ -4,11 +4,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QRect>
-#include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -16,7 +16,6 @@
 #include <vector>
 
 class QLabel;
-class QListWidget;
 class QToolBar;
 
 #include "app/main_window.h"
@@ -33,34 +32,29 @@ class GuiHarness {
   public:
     // Resets the global state, then shows a new main window and waits until it is active.
     GuiHarness();
-    GuiHarness(const GuiHarness&) = delete;
-    GuiHarness& operator=(const GuiHarness&) = delete;
 
     MainWindow& Window() { return *window_; }
     FormView& View() { return *FormViewOf(*window_); }
     QWidget* Form() { return View().Form(); }
     const Surface& Drawing() { return View().DrawingSurface(); }
 
-    // Controls of the form by object name (labels also by text), buttons of any window by
-    // text, the window's tool bars by object name and the form's list of maxima.
+    // Controls of the form by object name (labels also by text, and in any window), buttons
+    // of any window by text and the window's tool bars by object name.
     QLineEdit* Edit(const char* name);
-    QLabel* Label(const char* nameOrText);
+    QLabel* Label(const char* nameOrText, QWidget* root = nullptr);
     QAbstractButton* Button(const char* text, QWidget* root = nullptr);
     QToolBar* Bar(const char* name);
-    QListWidget* Maxima();
 
     // The menu item at the end of a path of menu texts ("Tools", "Добротность", ...).
     QAction* MenuItem(const QStringList& path);
     // Clicks a menu item as a user choosing it does.
     void Choose(const QStringList& path);
-    // Chooses a menu item that opens a modal dialog, and runs act on that dialog.
-    void ChooseWithDialog(const QStringList& path, std::function<void(QDialog*)> act);
     // Clicks the middle of a control with the left button.
     void Click(QWidget* widget);
     // Replaces an edit's text by typing, as a user selecting all and typing over it.
     void TypeInto(QLineEdit* edit, const QString& text);
     // Clicks the form at a position of the drawing (surface pixels).
-    void ClickForm(int x, int y, Qt::MouseButton button = Qt::LeftButton);
+    void ClickForm(int x, int y);
 
     // File > Open through the toolbar button, answering the open dialog with the channel
     // radio and the hits per point typed (empty: as offered), then OK.
@@ -77,15 +71,28 @@ class GuiHarness {
     std::unique_ptr<MainWindow> window_;
 };
 
+// The open top-level window of a type, or null.
+template <typename Window>
+Window* TopLevel() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = dynamic_cast<Window*>(widget); window && window->isVisible()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 // Runs act on the next modal dialog that opens, once, from the event loop of that
-// dialog. Call it before the click that opens the dialog.
+// dialog, and closes the dialog if act left it open. Call it before the click that opens
+// the dialog.
 void WhenDialogOpens(std::function<void(QDialog*)> act);
 
-// Inside the frames of the main form's panels, surface pixels: the traces, the spectrum
-// (modes 0 to 2) and the profile-spectrum map.
-inline constexpr QRect kTraceFrame(225, 60, 900, 250);
+// Inside the frames of the main form's panels, surface pixels: the spectrum (modes 0 to 2)
+// and the profile-spectrum map.
 inline constexpr QRect kSpectrumFrame(226, 371, 398, 248);
 inline constexpr QRect kMapFrame(326, 371, 798, 248);
+// The spectrum's column of the built-in profile's dominant maximum (1559 Hz, mode 0).
+inline constexpr int kPeakX = 225 + 1559 * 400 / 3008 + 1;
 // The part of the surface every panel lies in.
 inline constexpr QRect kPanels(0, 0, 1280, 720);
 

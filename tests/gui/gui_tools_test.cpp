@@ -1,7 +1,6 @@
 // The tools of the window: the thickness tools of the form, the report window, the
 // chooser's "Файлы с диска…" with what the open dialog then loads, File > "Сохранить
 // профиль как SEG-Y…" and the survey map.
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFileInfo>
@@ -20,26 +19,19 @@ using namespace karvelo::testing;
 
 namespace {
 
-template <typename Window>
-Window* TopLevel() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = dynamic_cast<Window*>(widget)) {
-            return window;
-        }
+// Recordings of one hit each as a field recorder writes them (a header line, then 2000
+// samples at 5 µs of a decaying sine), by name in dir: the answer of the file dialog.
+std::vector<std::string> Recordings(const QTemporaryDir& dir, std::vector<const char*> names) {
+    std::vector<std::string> paths;
+    for (const char* name : names) {
+        paths.push_back(dir.filePath(QString::fromUtf8(name)).toStdString());
+        WriteSineRecording(paths.back(), {.Hz = 2000.0,
+                                          .Samples = 2000,
+                                          .StepSeconds = 5e-6,
+                                          .DecaySeconds = 1.0 / 800.0,
+                                          .Header = true});
     }
-    return nullptr;
-}
-
-// One hit as a field recorder writes it: a header line, then 2000 samples at 5 µs of a
-// decaying sine.
-std::string WriteRecording(const QTemporaryDir& dir, const std::string& name, double hz) {
-    const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
-    WriteSineRecording(path, {.Hz = hz,
-                              .Samples = 2000,
-                              .StepSeconds = 5e-6,
-                              .DecaySeconds = 1.0 / 800.0,
-                              .Header = true});
-    return path;
+    return paths;
 }
 }  // namespace
 
@@ -50,17 +42,12 @@ class ToolsTest : public QObject {
     void init() { h_ = std::make_unique<GuiHarness>(); }
     void cleanup() { h_.reset(); }
 
-    void clickOnAMaximumShowsItsRefinedFrequencyAndCalibrates() {
+    void thicknessToolsOfTheFormAndTheReportWindowOverTheirVelocity() {
         h_->OpenProfile();
-        QLabel* refined = h_->Label("refined");
-        // Across the 1575 Hz peak, a click on its bin shows the refined frequency.
-        int shownAt = -1;
-        for (int x = 425; x <= 445 && shownAt < 0; ++x) {
-            h_->ClickForm(x, 500);
-            shownAt = refined->isVisible() ? x : -1;
-        }
-        QVERIFY(shownAt > 0);
-        QCOMPARE(refined->text(), QStringLiteral("1557.14"));
+        // A click on the bin of the dominant maximum shows its refined frequency.
+        h_->ClickForm(kPeakX, 500);
+        QVERIFY(h_->Label("refined")->isVisible());
+        QCOMPARE(h_->Label("refined")->text(), QStringLiteral("1557.14"));
 
         // A thickness of 1.2 at this point gives the velocity that replaces it.
         h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("1.2"));
@@ -68,22 +55,17 @@ class ToolsTest : public QObject {
         h_->Click(h_->Button("Калибровка Cp"));
         QCOMPARE(h_->Edit("velocityOrThickness")->text(), QStringLiteral("3737.13"));
         QVERIFY(!h_->Form()->findChild<QCheckBox*>("thicknessGiven")->isChecked());
-        QVERIFY(h_->TakeMessages().empty());
 
         // A shape factor out of 0.5 .. 1.2 is refused and the last one stays.
         h_->TypeInto(h_->Edit("shapeFactor"), QStringLiteral("1.5"));
-        h_->ClickForm(shownAt, 500);
+        h_->ClickForm(kPeakX, 500);
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Invalid value entered."});
         QCOMPARE(h_->Edit("shapeFactor")->text(), QStringLiteral("1"));
-    }
 
-    void reportWindowListsEveryPointAndSelectsOne() {
-        h_->OpenProfile();
-        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("3780"));
+        // The report window over that velocity lists every point with its thickness.
         h_->Choose({"Tools", "Отчёт по профилю"});
         auto* window = TopLevel<karvelo::ProfileReportWindow>();
-        QVERIFY(window != nullptr);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
         QTableWidget* table = window->Table();
         QCOMPARE(table->rowCount(), 10);
         QCOMPARE(table->horizontalHeaderItem(5)->text(), QStringLiteral("thickness"));
@@ -105,27 +87,24 @@ class ToolsTest : public QObject {
         QVERIFY(QFileInfo(pdf).size() > 0);
 
         table->clearSelection();
-        table->item(0, 0)->setSelected(true);
-        table->item(0, 1)->setSelected(true);
+        table->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, 1), true);
         table->setFocus();
         QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(),
                  table->item(0, 0)->text() + "\t" + table->item(0, 1)->text() + "\n");
-        window->close();
     }
 
-    void chosenFilesAreNamedAndLoaded() {
+    void filesFromDiskLoadSaveAsSegyAndMapASurvey() {
         QTemporaryDir dir;
         // Three points of two hits; natural order puts P-10 last.
-        for (const char* name :
-             {"P-10.txt", "P-1.txt", "P-2.txt", "P-3.txt", "P-4.txt", "P-5.txt"}) {
-            h_->openChooser.files.push_back(WriteRecording(dir, name, 2000.0));
-        }
+        h_->openChooser.files =
+            Recordings(dir, {"P-10.txt", "P-1.txt", "P-2.txt", "P-3.txt", "P-4.txt", "P-5.txt"});
+        bool nameHiddenFirst = false;
         bool chooserStayedOpen = false;
         QString shownName;
         bool optionsShown = false;
-        h_->ChooseWithDialog({"&File", "&Open...\tCtrl+O"}, [&](QDialog* open) {
-            QVERIFY(!open->findChild<QLabel*>("sourceName")->isVisible());
+        WhenDialogOpens([&](QDialog* open) {
+            nameHiddenFirst = !open->findChild<QLabel*>("sourceName")->isVisible();
             WhenDialogOpens([&](QDialog* chooser) {
                 // A cancelled file dialog keeps the chooser open; confirmed files close it.
                 const auto answer = std::exchange(h_->openChooser.files, {});
@@ -141,13 +120,10 @@ class ToolsTest : public QObject {
             h_->TypeInto(open->findChild<QLineEdit*>(), QStringLiteral("2"));
             h_->Click(h_->Button("OK", open));
         });
-        QVERIFY(chooserStayedOpen);
-        QCOMPARE(h_->openChooser.calls, 2);
+        h_->Choose({"&File", "&Open...\tCtrl+O"});
+        QVERIFY(nameHiddenFirst && chooserStayedOpen && optionsShown);
         QCOMPARE(shownName, QStringLiteral("P-10.txt (6 files)"));
-        QVERIFY(optionsShown);
-        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
         QCOMPARE(karvelo::PointCount, 3U);
-        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
 
         // The loaded line saved as SEG-Y: 3600 header bytes, six traces of 240 + 4 * 2000.
         const QString segy = dir.filePath(QStringLiteral("line.sgy"));
@@ -156,13 +132,9 @@ class ToolsTest : public QObject {
         QCOMPARE(h_->chooser.offeredName, std::string("profile.sgy"));
         QCOMPARE(QFileInfo(segy).size(), 3600 + 6 * (240 + 4 * 2000));
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
-    }
 
-    void surveyMapOfAGridOpensTheRowOfAClickedCell() {
-        QTemporaryDir dir;  // rows G and H of two columns
-        for (const char* name : {"G-1.txt", "G-2.txt", "H-1.txt", "H-2.txt"}) {
-            h_->openChooser.files.push_back(WriteRecording(dir, name, 2000.0));
-        }
+        // The survey map of a grid, rows G and H of two columns, opens the row of a cell.
+        h_->openChooser.files = Recordings(dir, {"G-1.txt", "G-2.txt", "H-1.txt", "H-2.txt"});
         h_->Choose({"Tools", "Карта обследования"});
         auto* map = TopLevel<karvelo::SurveyMapWindow>();
         QVERIFY(map != nullptr);
@@ -176,7 +148,6 @@ class ToolsTest : public QObject {
         QCOMPARE(karvelo::PointCount, 2U);
         QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
         QVERIFY(h_->TakeMessages().empty());
-        map->close();
     }
 
   private:

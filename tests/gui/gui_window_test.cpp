@@ -4,30 +4,20 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
 #include "app/message_box_sink.h"
+#include "app/progress_dialog.h"
 #include "app/qt_progress_box.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
 
-namespace {
 const QStringList kOpen{"&File", "&Open...\tCtrl+O"};
-
-QWidget* OpenProgressBox() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && window->windowTitle() == QString::fromUtf8("Сообщение")) {
-            return window;
-        }
-    }
-    return nullptr;
-}
-}  // namespace
 
 class WindowTest : public QObject {
     Q_OBJECT
@@ -36,12 +26,9 @@ class WindowTest : public QObject {
     void init() { h_ = std::make_unique<GuiHarness>(); }
     void cleanup() { h_.reset(); }
 
-    void windowStartsWithAWhiteDrawingAndRefusesWhatNeedsAProfile() {
+    void windowWithoutAProfileRefusesWhatNeedsOne() {
         QVERIFY(!h_->Button("Спектр профиля")->isEnabled() && !h_->Button("S")->isEnabled());
         QVERIFY(!h_->Label("frequency")->isVisible() && !h_->Label("quality")->isVisible());
-        QCOMPARE(InkIn(h_->Drawing(), kPanels), 0);
-        // What the window shows under the controls is that white drawing.
-        QCOMPARE(h_->Form()->grab().toImage().pixelColor(700, 200), QColor(Qt::white));
         struct Case {
             QStringList item;
             const char* message;
@@ -65,8 +52,8 @@ class WindowTest : public QObject {
         h_->Click(h_->Button("Плотностной вид"));
         QVERIFY(h_->Button("Одна трасса")->isChecked());
         h_->Click(h_->Button("Усреднённый спектр"));
-        QVERIFY(!h_->Button("Одна трасса")->isChecked());
-        QVERIFY(h_->Button("Плотностной вид")->isChecked());
+        QVERIFY(!h_->Button("Одна трасса")->isChecked() &&
+                h_->Button("Плотностной вид")->isChecked());
 
         // From the point edit the tab key goes to the checked display radio, then on to the
         // band.
@@ -103,87 +90,62 @@ class WindowTest : public QObject {
         QCOMPARE(h_->Window().toolBarArea(picking), Qt::BottomToolBarArea);
     }
 
-    void openDialogOffersBothChannelsAndTheLastHitsAndLoads() {
-        QString title;
+    void loadedDrawingScrollsWithTheControls() {
+        h_->OpenProfile();
+        QVERIFY(InkIn(h_->Drawing(), kSpectrumFrame) > 0);
+        QVERIFY(h_->Button("Спектр профиля")->isEnabled());
+
+        // In a small window the controls and the drawing scroll by the same amount, and no
+        // control covers the spectrum.
+        h_->Window().resize(640, 480);
+        QTest::qWait(0);
+        QScrollArea& area = h_->View();
+        area.horizontalScrollBar()->setValue(200);
+        area.verticalScrollBar()->setValue(300);
+        const QPoint offset(area.horizontalScrollBar()->value(), area.verticalScrollBar()->value());
+        QVERIFY(offset.x() > 0 && offset.y() > 0);
+        QCOMPARE(h_->Button("D")->mapTo(area.viewport(), QPoint(0, 0)), QPoint(183, 341) - offset);
+        const QImage shown = area.viewport()->grab(kSpectrumFrame.translated(-offset)).toImage();
+        QCOMPARE(PixelsDiffering(shown, h_->Drawing(), kSpectrumFrame), 0);
+    }
+
+    void ctrlOOffersTheLastHitsThenTheDialogAndTheLoadCheckThem() {
+        h_->OpenProfile("1 канал", QStringLiteral("2"));
         QString offered;
-        auto readAndCancel = [&](QDialog* dialog) {
-            title = dialog->windowTitle();
+        std::vector<std::string> prompts;
+        QString boxText;
+        bool closed = false;
+        WhenDialogOpens([&](QDialog* dialog) {
+            // After a load of one channel with 2 hits: 2 again, but both channels.
             offered = h_->Button("Оба канала", dialog)->isChecked()
                           ? dialog->findChild<QLineEdit*>()->text()
                           : QString();
-            h_->Click(h_->Button("Cancel", dialog));
-        };
-        h_->ChooseWithDialog(kOpen, readAndCancel);
-        QCOMPARE(title, QString::fromUtf8("Открыть"));
-        QCOMPARE(offered, QStringLiteral("1"));
-
-        // As offered: traces, spectrum and maxima, shown where no control covers them.
-        h_->OpenProfile();
-        QVERIFY(h_->TakeMessages().empty());
-        QVERIFY(InkIn(h_->Drawing(), kTraceFrame) > 0);
-        QVERIFY(h_->Maxima()->count() > 0 && h_->Button("Спектр профиля")->isEnabled());
-        const QImage shown = h_->Form()->grab(kSpectrumFrame).toImage();
-        QVERIFY(InkIn(h_->Drawing(), kSpectrumFrame) > 0);
-        QCOMPARE(PixelsDiffering(shown, h_->Drawing(), kSpectrumFrame), 0);
-
-        // After a load of one channel with 2 hits, Ctrl+O offers 2 again but both channels.
-        h_->OpenProfile("1 канал", QStringLiteral("2"));
-        QVERIFY(h_->TakeMessages().empty());
-        WhenDialogOpens(readAndCancel);
-        QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(offered, QStringLiteral("2"));
-    }
-
-    void hitsAreCheckedByTheDialogThenByTheLoad() {
-        h_->OpenProfile();
-        const auto before = Snapshot(h_->Drawing(), kPanels);
-        std::vector<std::string> prompts;
-        bool stayedOpen = true;
-        bool closed = false;
-        h_->ChooseWithDialog(kOpen, [&](QDialog* dialog) {
             for (const char* typed : {"25", "-2"}) {
                 h_->TypeInto(dialog->findChild<QLineEdit*>(), QString::fromUtf8(typed));
                 h_->Click(h_->Button("OK", dialog));
-                stayedOpen = stayedOpen && dialog->isVisible();
             }
             prompts = h_->TakeMessages();
-            // 20 is in the dialog's range; the load refuses it for 10 hits per channel.
-            h_->TypeInto(dialog->findChild<QLineEdit*>(), QStringLiteral("20"));
-            h_->Click(h_->Button("OK", dialog));
-            closed = !dialog->isVisible();
-            if (!closed) {
-                dialog->reject();
-            }
-        });
-        QVERIFY(stayedOpen && closed);
-        QCOMPARE(prompts, (std::vector<std::string>{"Please enter an integer between 1 and 20.",
-                                                    "Please enter a positive integer."}));
-        QVERIFY(Snapshot(h_->Drawing(), kPanels) == before);
-    }
-
-    void messageBoxGivesTheKeyboardBackToTheMainWindow() {
-        karvelo::MessageBoxSink boxes(&h_->Window());
-        const karvelo::ScopedMessageSink scope(&boxes);
-        QString shownText;
-        h_->ChooseWithDialog(kOpen, [&](QDialog* dialog) {
-            h_->TypeInto(dialog->findChild<QLineEdit*>(), QStringLiteral("3"));
+            // 20 is in the dialog's range; the load refuses it for 10 hits per channel in a
+            // message box over the dialog, which then closes.
+            karvelo::MessageBoxSink boxes(&h_->Window());
+            const karvelo::ScopedMessageSink scope(&boxes);
             WhenDialogOpens([&](QDialog* box) {
-                shownText = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+                boxText = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
                 QVERIFY(box->parentWidget() == dialog);
                 h_->Click(h_->Button("OK", box));
             });
+            h_->TypeInto(dialog->findChild<QLineEdit*>(), QStringLiteral("20"));
             h_->Click(h_->Button("OK", dialog));
-        });
-        QCOMPARE(shownText, QStringLiteral("Invalid number of hits."));
-        QTRY_VERIFY(QApplication::activeWindow() == &h_->Window());
-        // Ctrl+O reaches the window again.
-        bool reopened = false;
-        WhenDialogOpens([&](QDialog* dialog) {
-            reopened = true;
-            dialog->reject();
+            closed = !dialog->isVisible();
         });
         QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(reopened);
+        QCOMPARE(offered, QStringLiteral("2"));
+        QVERIFY(closed);
+        QCOMPARE(prompts, (std::vector<std::string>{"Please enter an integer between 1 and 20.",
+                                                    "Please enter a positive integer."}));
+        QCOMPARE(boxText, QStringLiteral("Invalid number of hits."));
+        // The main window has the keyboard back.
+        QTRY_VERIFY(QApplication::activeWindow() == &h_->Window());
     }
 
     void progressBoxShowsItsTextBeforeTheRunReturnsToTheEventLoop() {
@@ -191,7 +153,7 @@ class WindowTest : public QObject {
         progress.Open();
         // No event is processed from here on, as while a run computes: what the window
         // system holds of the box is what the user sees.
-        QWidget* box = OpenProgressBox();
+        QWidget* box = TopLevel<karvelo::ProgressDialog>();
         QVERIFY(box != nullptr);
         const QImage shown = box->screen()->grabWindow(box->winId()).toImage();
         QCOMPARE(shown.size(), box->size());
@@ -207,7 +169,7 @@ class WindowTest : public QObject {
         }
         QVERIFY2(ink > 100 && paper > 10 * ink, qPrintable(QString("%1 %2").arg(ink).arg(paper)));
         progress.Close();
-        QVERIFY(OpenProgressBox() == nullptr);
+        QVERIFY(TopLevel<karvelo::ProgressDialog>() == nullptr);
     }
 
     void textsHaveRoomInTheirControls() {
