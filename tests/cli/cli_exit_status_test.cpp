@@ -1,10 +1,12 @@
-// karvelo-cli reports every output it could not deliver: exit status and message.
+// karvelo-cli reports every output it could not deliver and every load it refused: exit
+// status and message.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
 #include "cli/run_cli.h"
+#include "fakes/sine_recording.h"
 #include "fakes/temp_file.h"
 
 namespace karvelo {
@@ -14,6 +16,8 @@ using testing::RunCli;
 
 TEST(CliExitStatus, RefusedOutputsOptionsAndValues) {
     const std::string file = testing::TempFile("exit-status.txt");
+    const std::string recording = testing::TempFile("exit-status-hit.txt");
+    testing::WriteSineRecording(recording, {});
     constexpr int kDone = 0;
     constexpr int kFailed = 1;
     constexpr int kUsage = 2;
@@ -44,13 +48,24 @@ TEST(CliExitStatus, RefusedOutputsOptionsAndValues) {
         {"analyse --thickness 1e39", kUsage, "", "karvelo-cli: --thickness needs a number", false},
         {"analyse --mode profile --pick 400,450 --pick-ok --pick 500,460 --pick-ok", kDone,
          "band 0 3000", "", false},
+        // The refusals themselves are the loader's; a refusal is all that is printed, both
+        // lines of it for a file.
+        {"--hits 3 info", kUsage, "", "Invalid number of hits.\n", false},
+        {"--hits 25 info", kUsage, "", "Please enter an integer between 1 and 20.\n", false},
+        {"--hits x info", kUsage, "", "Please enter an integer between 1 and 20.\n", false},
+        {"--files " + recording + " --channels 2 info", kUsage, "",
+         "Cannot read file.\n" + recording +
+             ": the files have one channel, so there is no channel 2\n",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
         std::filesystem::remove(file);
         const auto r = RunCli(c.args);
         EXPECT_EQ(r.status, c.status) << r.out << r.err;
-        if (!c.out.empty()) {
+        if (c.out.empty()) {
+            EXPECT_EQ(r.out, "");
+        } else {
             EXPECT_NE(r.out.find(c.out + "\n"), std::string::npos) << r.out;
         }
         EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << r.err;
