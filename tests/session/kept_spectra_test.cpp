@@ -55,7 +55,7 @@ class KeptSpectraTest : public SessionTest {
         out.amplitudes.assign(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end());
         return out;
     }
-    std::string path_ = TempPath("kept_picks.txt");
+    std::string path_ = TempFile("kept_picks.txt");
 };
 
 TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
