@@ -31,14 +31,12 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     const auto r = RunCli("grid --name-pattern 'grid-([A-Z])-0*([0-9]+)' --files " + files +
                           "--fmin 1000 --fmax 20000 --csv " + csv);
     ASSERT_EQ(r.status, 0) << r.out << r.err;
-    const std::string script =
-        "python3 -c \"import csv,sys; rows=list(csv.reader(open(sys.argv[1], newline='')));"
-        " print(';'.join(','.join(row) for row in rows))\" ";
-    const std::string line = Output(script + csv);
+    const std::string table = ReadWholeFile(csv);
     double g1 = 0, g2 = 0, h1 = 0, h2 = 0, h3 = 0;
-    ASSERT_EQ(
-        std::sscanf(line.c_str(), "row,1,2,3;G,%lf,%lf,;H,%lf,%lf,%lf", &g1, &g2, &h1, &h2, &h3), 5)
-        << line;
+    ASSERT_EQ(std::sscanf(table.c_str(), "row,1,2,3\r\nG,%lf,%lf,\r\nH,%lf,%lf,%lf\r\n", &g1, &g2,
+                          &h1, &h2, &h3),
+              5)
+        << table;
     for (const double cell : {g1, g2, h1, h2}) {
         EXPECT_NEAR(cell, 5000.0, 250.0);
     }
@@ -52,7 +50,6 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     EXPECT_EQ(odd.status, 2);
     EXPECT_EQ(odd.err.rfind("Cannot read file.\n", 0), 0u) << odd.err;
     EXPECT_NE(odd.err.find("grid-notes.txt: the name gives no grid position"), std::string::npos);
-    EXPECT_EQ(RunCli("grid --files x.txt --name-pattern '([A-Z])'").status, 2);  // one group
 }
 
 }  // namespace

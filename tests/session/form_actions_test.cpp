@@ -6,10 +6,6 @@
 namespace karvelo::testing {
 namespace {
 
-constexpr AnalysisStatic kAllStatics[] = {AnalysisStatic::Frequency, AnalysisStatic::Derived,
-                                          AnalysisStatic::DerivedCaption, AnalysisStatic::Quality,
-                                          AnalysisStatic::QualityCaption};
-
 TEST_F(SessionTest, BeforeAnyLoadActionsOnlyClearTheSurface) {
     controls_.widgets.TraceNumber = 7;
     session_.OnSpectrumSettings();
@@ -45,7 +41,7 @@ TEST_F(SessionTest, LoadLowersOnlyABandAboveTheTopAndDefaultBandWidensIt) {
 }
 
 TEST_F(SessionTest, PointAndTraceAreCorrectedIntoTheProfile) {
-    Open(kBothChannels, 1);  // 2 traces per point, 10 points
+    Open();  // 2 traces per point, 10 points
     controls_.widgets.TraceNumber = 7;
     controls_.widgets.PointNumber = 25;
     session_.OnSpectrumSettings();
@@ -58,27 +54,44 @@ TEST_F(SessionTest, PointAndTraceAreCorrectedIntoTheProfile) {
     EXPECT_EQ(controls_.widgets.PointNumber, 9u);
 }
 
-TEST_F(SessionTest, ClicksShowTheStaticsAndTheNextRunHidesThem) {
+// A press on the spectrum shows the clicked values; the quality is collected in the
+// product mode only, the next run hides every value and a new load drops the quality.
+TEST_F(SessionTest, ClicksShowTheValuesAndCollectTheQualityInTheProductModeOnly) {
     controls_.widgets.VelocityOrThickness = 3780.0f;
     Open();
-    session_.OnLButtonDown(225, 400);  // left frame edge: bin 0, 0 Hz
-    EXPECT_TRUE(StaticShown(AnalysisStatic::Frequency));
-    EXPECT_EQ(controls_.widgets.ClickFrequency, 0.0);
-    EXPECT_FALSE(StaticShown(AnalysisStatic::Derived));  // no thickness for 0 Hz
+    constexpr int kPeakX = 433;  // the dominant peak of point 0, 1559 Hz
+    session_.OnLButtonDown(kPeakX, 400);
+    EXPECT_GT(controls_.widgets.ClickFrequency, 1500.0);
+    EXPECT_GT(controls_.widgets.DerivedValue, 1.0f);
+    EXPECT_TRUE(analysis_.IsShown(AnalysisStatic::Frequency));
+    EXPECT_TRUE(analysis_.IsShown(AnalysisStatic::Derived));
+    EXPECT_FALSE(analysis_.IsShown(AnalysisStatic::Quality));  // display off
 
-    session_.OnLButtonDown(425, 400);  // middle: 1504 Hz
-    EXPECT_DOUBLE_EQ(controls_.widgets.ClickFrequency, 1504.0);
-    EXPECT_FLOAT_EQ(controls_.widgets.DerivedValue, static_cast<float>(3780.0 / (2 * 1504.0)));
-    EXPECT_TRUE(StaticShown(AnalysisStatic::Derived));
-    EXPECT_FALSE(StaticShown(AnalysisStatic::Quality));  // display off
+    session_.ToggleQualityDisplay();
+    session_.OnLButtonDown(kPeakX, 400);
+    EXPECT_TRUE(analysis_.IsShown(AnalysisStatic::Quality));
+    EXPECT_GT(controls_.widgets.QualityValue, 1.0f);
+    EXPECT_EQ(QualityCount, 0);
+    controls_.widgets.SpectrumMode = kSpectrumProduct;
+    session_.OnSpectrumSettings();
+    session_.OnLButtonDown(kPeakX, 400);
+    EXPECT_EQ(QualityCount, 1);
+    session_.ToggleQualityDisplay();  // off: shown no more, stored no more
+    session_.OnLButtonDown(kPeakX, 400);
+    EXPECT_FALSE(analysis_.IsShown(AnalysisStatic::Quality));
+    EXPECT_EQ(QualityCount, 1);
 
     session_.OnViewMode();
-    for (AnalysisStatic which : kAllStatics) {
-        EXPECT_FALSE(StaticShown(which));
+    for (AnalysisStatic which :
+         {AnalysisStatic::Frequency, AnalysisStatic::Derived, AnalysisStatic::DerivedCaption,
+          AnalysisStatic::Quality, AnalysisStatic::QualityCaption}) {
+        EXPECT_FALSE(analysis_.IsShown(which));
     }
     session_.OnLButtonDown(700, 400);  // right of the frame: nothing shown, panel redrawn
-    EXPECT_FALSE(StaticShown(AnalysisStatic::Frequency));
+    EXPECT_FALSE(analysis_.IsShown(AnalysisStatic::Frequency));
     EXPECT_GT(InkIn(226, 371, 624, 619), 0);
+    Open();
+    EXPECT_EQ(QualityCount, 0);
 }
 
 // Which actions show the progress box, refresh the list, enable the export and keep the
@@ -124,7 +137,6 @@ TEST_F(SessionTest, ContrastSteps) {
     Open();
     controls_.widgets.SpectrumMode = kProfileSpectrum;
     session_.OnProfileSpectrum();
-    EXPECT_EQ(controls_.contrastBar, 0);
     struct Step {
         int from;
         ScrollCode code;
@@ -145,24 +157,11 @@ TEST_F(SessionTest, ContrastSteps) {
     }
 }
 
-TEST_F(SessionTest, RefusedBandDrawsTracesOnlyAndChangesNothingElse) {
+// The export holds the shown band; a refused band draws the traces only, leaves the
+// typed band for the user to fix and nothing to export.
+TEST_F(SessionTest, SpectrumFileHoldsTheShownBandAndARefusedBandDrawsTracesOnly) {
     Open();
-    const std::uint32_t shown = ShownBinCount;
-    controls_.widgets.FMin = 3000;
-    controls_.widgets.FMax = 100;
-    session_.OnSpectrumSettings();
-    EXPECT_EQ(messages_.messages, std::vector<std::string>{"Invalid value entered."});
-    EXPECT_TRUE(analysis_.peakLines.empty());
-    EXPECT_FALSE(analysis_.exportEnabled);
-    EXPECT_GT(InkIn(225, 60, 1125, 310), 0);
-    EXPECT_EQ(InkIn(175, 320, 675, 670), 0);  // no spectrum panel
-    EXPECT_EQ(ShownBinCount, shown);
-    EXPECT_EQ(controls_.widgets.FMin, 3000);  // the typed band is left for the user to fix
-}
-
-TEST_F(SessionTest, SpectrumFileHoldsTheShownBand) {
-    Open();
-    const std::string path = TempPath("spectre_data.txt");
+    const std::string path = TempFile("spectre_data.txt");
     chooser_.SetPath(path);
     controls_.widgets.FMin = 100;
     session_.OnSpectrumSettings();
@@ -171,29 +170,17 @@ TEST_F(SessionTest, SpectrumFileHoldsTheShownBand) {
     ASSERT_EQ(lines.size(), 186u);  // 94 .. 3008 Hz
     EXPECT_EQ(lines.front().rfind("94  ", 0), 0u);
     EXPECT_EQ(lines.back().rfind("3008  ", 0), 0u);
-}
 
-TEST_F(SessionTest, QualityIsCollectedInTheProductModeOnly) {
-    Open();
-    session_.ToggleQualityDisplay();
-    // The dominant peak of point 0 lies at 1559 Hz, bin 99.
-    const int peakX = SpectrumX(1559.3, 3008) + 1;
-    session_.OnLButtonDown(peakX, 400);
-    EXPECT_TRUE(StaticShown(AnalysisStatic::Quality));
-    EXPECT_GT(controls_.widgets.QualityValue, 1.0f);
-    EXPECT_EQ(QualityCount, 0);
-
-    controls_.widgets.SpectrumMode = kSpectrumProduct;
+    controls_.widgets.FMin = 3000;
+    controls_.widgets.FMax = 100;
     session_.OnSpectrumSettings();
-    session_.OnLButtonDown(peakX, 400);
-    EXPECT_EQ(QualityCount, 1);
-    session_.ToggleQualityDisplay();  // off: shown no more, stored no more
-    session_.OnLButtonDown(peakX, 400);
-    EXPECT_FALSE(StaticShown(AnalysisStatic::Quality));
-    EXPECT_EQ(QualityCount, 1);
-
-    Open();  // a new load drops collected values
-    EXPECT_EQ(QualityCount, 0);
+    EXPECT_EQ(messages_.messages, std::vector<std::string>{"Invalid value entered."});
+    EXPECT_TRUE(analysis_.peakLines.empty());
+    EXPECT_FALSE(analysis_.exportEnabled);
+    EXPECT_GT(InkIn(225, 60, 1125, 310), 0);
+    EXPECT_EQ(InkIn(175, 320, 675, 670), 0);  // no spectrum panel
+    EXPECT_EQ(ShownBinCount, lines.size());
+    EXPECT_EQ(controls_.widgets.FMin, 3000);
 }
 
 }  // namespace

@@ -11,8 +11,6 @@
 namespace karvelo::testing {
 namespace {
 
-using Step = std::function<void(FormSession&, FakeFormControls&)>;
-
 struct Outcome {
     std::vector<std::uint32_t> pixels;
     std::vector<std::string> pickFile;
@@ -24,7 +22,7 @@ class KeptSpectraTest : public SessionTest {
   protected:
     // Opens, draws the map, saves two pick lines and picks two more; then `step` runs,
     // with the point spectra of the map run kept or forgotten.
-    Outcome Run(const Step& step, bool forget) {
+    Outcome Run(const std::function<void()>& step, bool forget) {
         ResetAll();
         controls_ = FakeFormControls{};
         session_.InitialUpdate();
@@ -46,7 +44,7 @@ class KeptSpectraTest : public SessionTest {
         if (forget) {
             ForgetProfileSpectra();
         }
-        step(session_, controls_);
+        step();
         Outcome out;
         out.pixels.assign(surface_.Data(), surface_.Data() + surface_.Width() * surface_.Height());
         out.pickFile = ReadLines(path_);
@@ -55,49 +53,45 @@ class KeptSpectraTest : public SessionTest {
         out.amplitudes.assign(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end());
         return out;
     }
-    std::string path_ = TempPath("kept_picks.txt");
+    std::string path_ = TempFile("kept_picks.txt");
 };
 
 TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
     struct Case {
         const char* name;
-        Step step;
+        std::function<void()> step;
     };
     const Case cases[] = {
-        {"contrast step", [](FormSession& session,
-                             FakeFormControls&) { session.OnHScroll(ScrollCode::LineRight, 0); }},
-        {"contrast to the top",
-         [](FormSession& session, FakeFormControls&) {
-             session.OnHScroll(ScrollCode::ThumbPosition, 100);
-         }},
+        {"contrast step", [this] { session_.OnHScroll(ScrollCode::LineRight, 0); }},
+        {"contrast to the top", [this] { session_.OnHScroll(ScrollCode::ThumbPosition, 100); }},
         {"narrower band",
-         [](FormSession& session, FakeFormControls& controls) {
-             controls.widgets.FMin = 500;
-             controls.widgets.FMax = 2000;
-             session.OnProfileSpectrum();
+         [this] {
+             controls_.widgets.FMin = 500;
+             controls_.widgets.FMax = 2000;
+             session_.OnProfileSpectrum();
          }},
         {"detrend",
-         [](FormSession& session, FakeFormControls& controls) {
-             controls.widgets.Detrend = 1;
-             session.OnProfileSpectrum();
+         [this] {
+             controls_.widgets.Detrend = 1;
+             session_.OnProfileSpectrum();
          }},
         {"a sample changed in the image",
-         [](FormSession& session, FakeFormControls&) {
+         [this] {
              const std::size_t offset = SampleOffset(7, 300);
              WriteU32(ProfileImage, offset, ReadU32(ProfileImage, offset) + 4096);
-             session.OnProfileSpectrum();
+             session_.OnProfileSpectrum();
          }},
         {"a point's spectrum, then the map again",
-         [](FormSession& session, FakeFormControls& controls) {
-             controls.widgets.SpectrumMode = kSpectrumProduct;
-             session.OnSpectrumSettings();
-             controls.widgets.SpectrumMode = kProfileSpectrum;
-             session.OnProfileSpectrum();
+         [this] {
+             controls_.widgets.SpectrumMode = kSpectrumProduct;
+             session_.OnSpectrumSettings();
+             controls_.widgets.SpectrumMode = kProfileSpectrum;
+             session_.OnProfileSpectrum();
          }},
         {"one channel",
-         [](FormSession& session, FakeFormControls&) {
-             session.OnFileOpen([] { LoadProfile(0, kChannel1, 1); });
-             session.OnProfileSpectrum();
+         [this] {
+             session_.OnFileOpen([] { LoadProfile(0, kChannel1, 1); });
+             session_.OnProfileSpectrum();
          }},
     };
     for (const Case& c : cases) {

@@ -8,11 +8,6 @@ namespace {
 
 class PickingTest : public SessionTest {
   protected:
-    void ShowProfileSpectrum() {
-        Open();
-        controls_.widgets.SpectrumMode = kProfileSpectrum;
-        session_.OnProfileSpectrum();
-    }
     void PickTwoLines() {
         for (int x : {400, 500, 600}) {
             session_.OnLButtonDown(x, 450);
@@ -25,25 +20,14 @@ class PickingTest : public SessionTest {
     }
 };
 
-TEST_F(PickingTest, PicksOnlyInTheProfileSpectrum) {
+TEST_F(PickingTest, PicksOnTheMapOnlyAreSavedAndEveryMapRunRewritesThem) {
     Open();
-    session_.OnLButtonDown(700, 400);
-    EXPECT_EQ(PickLineCount, 0u);
-
     controls_.widgets.SpectrumMode = kProfileSpectrum;
     session_.OnProfileSpectrum();
-    session_.OnLButtonDown(700, 400);
-    ASSERT_EQ(PickLineCount, 1u);
-    EXPECT_EQ(PickLines[0].Picks[0], (Pick{681, 400}));  // snapped to point 4
-    session_.OnRButtonDown(700, 400);                    // no visible effect
-    session_.OnLButtonDown(700, 300);                    // outside the map frame
-    EXPECT_EQ(PickLines[0].PointCount, 1u);
-}
-
-TEST_F(PickingTest, SavingRedrawsAndWritesTheFileAndEveryMapRunRewritesIt) {
-    ShowProfileSpectrum();
     PickTwoLines();
-    const std::string path = TempPath("pick_data.txt");
+    ASSERT_EQ(PickLineCount, 2u);
+    EXPECT_EQ(PickLines[1].Picks[0], (Pick{681, 500}));  // snapped to point 4
+    const std::string path = TempFile("pick_data.txt");
     chooser_.SetPath(path);
     session_.OnSavePicks();
     const auto lines = ReadLines(path);
@@ -60,9 +44,11 @@ TEST_F(PickingTest, SavingRedrawsAndWritesTheFileAndEveryMapRunRewritesIt) {
     ASSERT_EQ(rewritten.size(), 7u);
     EXPECT_EQ(rewritten[0].substr(0, 3), lines[0].substr(0, 3));  // same point number
 
-    // With another spectrum mode shown no map run writes the file: the picks are kept.
+    // With another spectrum mode shown presses pick nothing and no map run writes the
+    // file: the picks are kept.
     controls_.widgets.SpectrumMode = kSingleTrace;
     session_.OnSpectrumSettings();
+    session_.OnLButtonDown(700, 400);
     session_.OnSavePicks();
     EXPECT_EQ(messages_.messages,
               std::vector<std::string>{"Cannot open or create file.Error code = 11"});

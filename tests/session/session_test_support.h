@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -43,9 +41,9 @@ class SessionTest : public ::testing::Test {
         QualityDisplayOn = false;
     }
 
-    // File > Open with the open dialog's values.
-    void Open(int channelMode = kBothChannels, std::uint32_t hits = 1) {
-        session_.OnFileOpen([&] { LoadProfile(0, channelMode, hits); });
+    // File > Open of the first built-in profile, both channels, one hit a point.
+    void Open() {
+        session_.OnFileOpen([] { LoadProfile(0, kBothChannels, 1); });
     }
 
     // The number of non-white pixels inside a rectangle of the surface.
@@ -59,7 +57,6 @@ class SessionTest : public ::testing::Test {
         return ink;
     }
 
-    static std::string TempPath(const std::string& name) { return TempFile(name); }
     static std::vector<std::string> ReadLines(const std::string& path) {
         std::ifstream file(path);
         std::vector<std::string> lines;
@@ -69,8 +66,6 @@ class SessionTest : public ::testing::Test {
         return lines;
     }
 
-    bool StaticShown(AnalysisStatic which) const { return analysis_.IsShown(which); }
-
     Surface surface_;
     FakeFormControls controls_;
     RecordingAnalysisControls analysis_;
@@ -79,10 +74,5 @@ class SessionTest : public ::testing::Test {
     RecordingMessageSink messages_;
     FormSession session_;
 };
-
-// Spectrum panel frame: x 225..625 over the band, y 370..620.
-inline int SpectrumX(double frequency, double bandTop) {
-    return 225 + static_cast<int>(frequency / bandTop * 400.0);
-}
 
 }  // namespace karvelo::testing
