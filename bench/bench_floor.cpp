@@ -109,35 +109,52 @@ struct Floor {
         }
     }
 
-    // The trace panel of point 1: two traces over a 1000 x 350 frame at (175, 10).
+    // The trace panel of point 1: two traces over a 1000 x 350 frame at (175, 10). The
+    // density image blends each row from the first trace's grey to the second's, which
+    // is one column wide.
     void TracePanel(bool density) {
         constexpr int left = 175, top = 10, width = 1000, height = 350;
         const int step = width / 2;
+        const std::uint8_t* words[2] = {RecordSamples(ProfileImage, 0),
+                                        RecordSamples(ProfileImage, 1)};
+        const auto sample = [&](std::size_t t, std::size_t i) {
+            std::int32_t v;
+            std::memcpy(&v, words[t] + 4 * i, 4);
+            return v;
+        };
+        const auto grey = [](std::int32_t v) {
+            return static_cast<int>(
+                std::clamp((static_cast<double>(v) + 3.0e6) * 255.0 / 6.0e6, 0.0, 255.0));
+        };
+        const int centre = left + step / 2;
+        if (density) {
+            for (std::size_t i = 0; i < samples; ++i) {
+                const int y = top + static_cast<int>(i * height / samples);
+                if (i + 1 < samples && top + static_cast<int>((i + 1) * height / samples) == y) {
+                    continue;
+                }
+                const int c0 = grey(sample(0, i));
+                const int c1 = grey(sample(1, i));
+                std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * kWidth;
+                for (int j = 0; j < step; ++j) {
+                    row[centre + j] =
+                        greyWords[static_cast<std::size_t>((c0 * (step - j) + c1 * j) / step)];
+                }
+                row[centre + step] = greyWords[static_cast<std::size_t>(c1)];
+            }
+            return;
+        }
         for (std::size_t t = 0; t < 2; ++t) {
-            const std::uint8_t* words = RecordSamples(ProfileImage, t);
-            const int centre = left + step / 2 + static_cast<int>(t) * step;
+            const int x0 = centre + static_cast<int>(t) * step;
             int px = 0, py = 0;
             for (std::size_t i = 0; i < samples; ++i) {
-                std::int32_t v;
-                std::memcpy(&v, words + 4 * i, 4);
                 const int y = top + static_cast<int>(i * height / samples);
-                const bool sameRowNext =
-                    i + 1 < samples && top + static_cast<int>((i + 1) * height / samples) == y;
-                if (density && !sameRowNext) {
-                    const auto c = static_cast<std::size_t>(
-                        std::clamp((static_cast<double>(v) + 3.0e6) * 255.0 / 6.0e6, 0.0, 255.0));
-                    std::uint32_t* row = pixels.data() + static_cast<std::size_t>(y) * kWidth;
-                    for (int j = 0; j < step; ++j) {
-                        row[centre + j < kWidth ? centre + j : kWidth - 1] = greyWords[c];
-                    }
-                } else if (!density) {
-                    const int x = centre + static_cast<int>(v * step / 6.0e6);
-                    if (i > 0) {
-                        Line(px, py, x, y);
-                    }
-                    px = x;
-                    py = y;
+                const int x = x0 + static_cast<int>(sample(t, i) * step / 6.0e6);
+                if (i > 0) {
+                    Line(px, py, x, y);
                 }
+                px = x;
+                py = y;
             }
         }
     }

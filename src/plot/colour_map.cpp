@@ -5,25 +5,13 @@
 
 #include "plot/axis_ticks.h"
 #include "plot/palette.h"
+#include "plot/palette_words.h"
 #include "plot/series_modes.h"
 #include "plot/series_values.h"
 
 namespace karvelo {
 
 namespace {
-
-// Palette 2 as the surface's pixel words, converted once.
-const std::array<std::uint32_t, kSpectrumMaxIndex + 1>& SpectrumPixelWords() {
-    static const auto words = [] {
-        std::array<std::uint32_t, kSpectrumMaxIndex + 1> table{};
-        const std::span<const Colour> colours = PaletteTable(kSpectrumPalette);
-        for (std::size_t i = 0; i < table.size(); ++i) {
-            table[i] = Surface::ToRgb32(colours[i]);
-        }
-        return table;
-    }();
-    return words;
-}
 
 // The palette index of each value (ColourScale::IndexFor without its branches, in a
 // loop the compiler can widen).
@@ -72,7 +60,7 @@ class PendingColumns {
         if (columns_ == 0) {
             return;
         }
-        const auto& words = SpectrumPixelWords();
+        const std::span<const std::uint32_t> words = PaletteWords(kSpectrumPalette);
         const std::size_t count = rows_.size();
         const int height = surface_->Height();
         const auto width = static_cast<std::size_t>(surface_->Width());

@@ -1,11 +1,13 @@
 // The trace panel's modes: wiggle curves and the grey density image, one series per
 // trace of the current measuring point.
+#include <algorithm>
 #include <span>
 #include <vector>
 
 #include "plot/axis_mapping.h"
 #include "plot/axis_ticks.h"
 #include "plot/palette.h"
+#include "plot/palette_words.h"
 #include "plot/series_modes.h"
 #include "plot/series_values.h"
 #include "profile/profile_image.h"
@@ -29,6 +31,12 @@ int BeginTrace(const SeriesContext& context, std::uint32_t k) {
                     IntegerLabel(static_cast<std::int64_t>(context.layout.LabelStep) * k));
     }
     return centre;
+}
+
+// The grey index j pixels right of a trace's centre on the way to the next trace's:
+// truncate(c + (cNext - c) * j / step); the numerator is never negative.
+int Blend(int c, int cNext, int j, int step) {
+    return (c * (step - j) + cNext * j) / step;
 }
 
 }  // namespace
@@ -82,6 +90,9 @@ void DrawDensity(const SeriesContext& context, const std::uint8_t* series, std::
              : ReadSeries(data.NextTrace, data.Rows, context.format, context.valueCount);
 
     const std::span<const int> rows = context.axisPixels;
+    const std::span<const std::uint32_t> words = PaletteWords(kGreyPalette);
+    const int width = last ? 1 : std::max(step, 1);
+    const bool columnsInside = centre >= 0 && centre + width <= surface.Width();
     for (std::size_t i = 0; i < values.size(); ++i) {
         // A later sample on the same row paints the same pixels and wins.
         if (i + 1 < values.size() && rows[i + 1] == rows[i]) {
@@ -89,15 +100,34 @@ void DrawDensity(const SeriesContext& context, const std::uint8_t* series, std::
         }
         const int y = rows[i];
         const int c = scale.IndexFor(values[i]);
-        surface.SetPixel(centre, y, greys[static_cast<std::size_t>(c)]);
-        if (last) {
+        const int cNext = last ? c : scale.IndexFor(next[i]);
+        if (!columnsInside || y < 0 || y >= surface.Height()) {
+            surface.SetPixel(centre, y, greys[static_cast<std::size_t>(c)]);
+            for (int j = 1; j < width; ++j) {
+                surface.SetPixel(centre + j, y,
+                                 greys[static_cast<std::size_t>(Blend(c, cNext, j, step))]);
+            }
             continue;
         }
-        const int cNext = scale.IndexFor(next[i]);
-        for (int j = 1; j < step; ++j) {
-            // truncate(c + (cNext - c) * j / step); the numerator is never negative.
-            const int cj = (c * (step - j) + cNext * j) / step;
-            surface.SetPixel(centre + j, y, greys[static_cast<std::size_t>(cj)]);
+        // The whole row lies inside the buffer: its pixels are written where they lie,
+        // and the blend's quotient is carried from pixel to pixel instead of divided.
+        std::uint32_t* pixel = surface.Data() + static_cast<std::size_t>(y) * surface.Width() +
+                               static_cast<std::size_t>(centre);
+        pixel[0] = words[static_cast<std::size_t>(c)];
+        int quotient = c;
+        int remainder = 0;
+        const int delta = cNext - c;
+        for (int j = 1; j < width; ++j) {
+            remainder += delta;
+            while (remainder >= step) {
+                remainder -= step;
+                ++quotient;
+            }
+            while (remainder < 0) {
+                remainder += step;
+                --quotient;
+            }
+            pixel[j] = words[static_cast<std::size_t>(quotient)];
         }
     }
 }
