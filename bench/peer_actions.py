@@ -2,17 +2,22 @@
 """Peer comparison: the form's actions as a numpy programmer who knows the library writes them.
 
 Reads the profile image that `karvelo-cli dump-image` wrote and, for each action the C++
-benchmark bench_actions measures, does the same computation and draws the same kinds of
-pixels into a 1280 x 720 numpy RGB32 array: frames and ticks, wiggle lines or the grey
-density image, the spectrum curve, the profile-spectrum map in palette 2 with its colour
-bar, and labels blitted from glyphs rendered once at start. The work is batched over the
-traces: one fivefold resampling through positions found once, one scipy.fft.rfft over all
-traces of the action, a separable bilinear interpolation, pixels written by fancy
-indexing. No figure library is involved.
+benchmark bench_actions measures, does the same computation and draws the same picture
+into a 1280 x 720 numpy RGB32 array, by the program's own pixel rules: the panels and
+their frames, ticks and label positions, the line rule (end point left out, minor offset
+rounded half away from the start), wiggle curves, the grey density image, the spectrum
+curve, the profile-spectrum map in palette 2 with its colour bar and contrast clip, and
+single precision where the program keeps it. Labels are blitted from glyphs rendered
+once at start, inside the boxes where the program writes its text. The work is batched
+over the traces: one fivefold resampling through positions found once, one
+scipy.fft.rfft over all traces of the action, a separable bilinear interpolation,
+pixels written by slices and fancy indexing. No figure library is involved.
 
 Prints one line per action: NAME MIN_MS MEDIAN_MS.
 
     python3 bench/peer_actions.py IMAGE [--repeat N]
+
+bench/check_peer_pictures.py compares these pictures with karvelo-cli's --png output.
 """
 
 import argparse
@@ -35,8 +40,25 @@ INSET = 50
 TICK = 10
 TICK_SPACING = 50
 LABEL_OFFSET = 25
+AXIS_LABEL_RAISE = 15
+CAPTION_MARGIN = 5
+Y_CAPTION_TOP = 10
+CURVE_LABEL_STEP = 50
 BAND_HZ = (0, 3000)
 MATRIX_ROWS, MIN_COLUMNS = 800, 500
+RESAMPLE = 5
+SPECTRUM_MAX_INDEX, GREY_MAX_INDEX = 1275, 255
+BAR_LEFT, BAR_TOP, BAR_COLUMNS, BAR_HEIGHT = 45, 490, 200, 25
+
+# Panels: left, top, width, height.
+TRACE_PANEL = (175, 10, 1000, 350)
+SPECTRUM_PANEL = (175, 320, 500, 350)
+MAP_PANEL = (275, 320, 900, 350)
+CORRELATION_PANEL = (175, 20, 500, 350)
+
+# Glyph cells of the peer's own labels: narrower and lower than any character of the
+# program's font, so every label stays inside the box the program's text takes.
+GLYPH_WIDTH, GLYPH_HEIGHT, GLYPH_TOP = 4, 7, 3
 
 
 def read_profile(path):
@@ -49,47 +71,72 @@ def read_profile(path):
     return np.ascontiguousarray(words).view("<i4").astype(np.float64), interval
 
 
+def rgb32(r, g, b):
+    return (0xFF000000 | (np.asarray(r) << 16) | (np.asarray(g) << 8) | np.asarray(b)).astype(
+        np.uint32)
+
+
 def palette2():
-    level = np.arange(1276)
+    """Black, blue, cyan, green, yellow, red: five ramps of 255 steps."""
+    level = np.arange(SPECTRUM_MAX_INDEX + 1)
     r = np.select([level <= 765, level <= 1020], [0, level - 765], 255)
-    g = np.select([level <= 255, level <= 510, level <= 1020], [0, level - 255, 255],
-                  1275 - level)
+    g = np.select([level <= 255, level <= 510, level <= 765], [0, level - 255, 255],
+                  np.where(level <= 1020, 255, 1275 - level))
     b = np.select([level <= 255, level <= 510, level <= 765], [level, 255, 765 - level], 0)
-    return (0xFF000000 | (r << 16) | (g << 8) | b).astype(np.uint32)
+    return rgb32(r, g, b)
 
 
 def greys():
-    level = 255 - np.arange(256)
-    return (0xFF000000 | (level << 16) | (level << 8) | level).astype(np.uint32)
+    level = GREY_MAX_INDEX - np.arange(GREY_MAX_INDEX + 1)
+    return rgb32(level, level, level)
 
 
 def glyphs():
-    """One 7 x 12 bitmap per character the labels use, rendered once."""
+    """One GLYPH_WIDTH x GLYPH_HEIGHT bitmap per byte, rendered once (its last column
+    stays blank as the gap to the next character)."""
     rng = np.random.default_rng(7)
-    chars = "0123456789.,-+e()ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz ;"
-    return {c: rng.random((12, 7)) < 0.35 for c in chars}
+    table = rng.random((256, GLYPH_HEIGHT, GLYPH_WIDTH)) < 0.4
+    table[:, :, -1] = False
+    table[ord(" ")] = False
+    return table
+
+
+def exponent_label(value, decimals):
+    """printf's %.*e with at least three exponent digits, as the program writes it."""
+    mantissa, exponent = f"{value:.{decimals}e}".split("e")
+    return f"{mantissa}e{exponent[0]}{int(exponent[1:]):03d}"
 
 
 class Canvas:
     def __init__(self):
         self.pixels = np.empty((HEIGHT, WIDTH), dtype=np.uint32)
         self.glyphs = glyphs()
+        self.labels = []  # (x, y, text) of every label of the current picture
 
     def clear(self):
         self.pixels.fill(WHITE)
+        self.labels.clear()
 
     def text(self, x, y, label):
-        for c in label:
-            glyph = self.glyphs.get(c)
-            if glyph is not None and 0 <= x and x + 7 <= WIDTH and 0 <= y and y + 12 <= HEIGHT:
-                self.pixels[y:y + 12, x:x + 7][glyph] = BLACK
-            x += 7
+        self.labels.append((x, y, label))
+        codes = np.frombuffer(label.encode(), dtype=np.uint8)
+        if codes.size == 0:
+            return
+        # The label's strip as one bitmap: its glyphs side by side.
+        strip = self.glyphs[codes].transpose(1, 0, 2).reshape(GLYPH_HEIGHT, -1)
+        top = y + GLYPH_TOP
+        ys, xs = np.nonzero(strip)
+        ys, xs = ys + top, xs + x
+        inside = (xs >= 0) & (xs < WIDTH) & (ys >= 0) & (ys < HEIGHT)
+        self.pixels[ys[inside], xs[inside]] = BLACK
 
-    def polyline(self, xs, ys):
-        """The program's line rule for every segment at once: along the major axis each
-        pixel from the start to just before the end, minor offset rounded half away."""
-        x0, y0 = xs[:-1].astype(np.int64), ys[:-1].astype(np.int64)
-        dx, dy = np.diff(xs).astype(np.int64), np.diff(ys).astype(np.int64)
+    def segments(self, x0, y0, x1, y1):
+        """The program's line rule for many segments at once: along the major axis every
+        pixel from the start to just before the end, the minor offset
+        (2 i |minor| + major) // (2 major) away from the start."""
+        x0, y0 = np.asarray(x0, dtype=np.int64), np.asarray(y0, dtype=np.int64)
+        dx = np.asarray(x1, dtype=np.int64) - x0
+        dy = np.asarray(y1, dtype=np.int64) - y0
         major = np.maximum(np.abs(dx), np.abs(dy))
         keep = major > 0
         x0, y0, dx, dy, major = x0[keep], y0[keep], dx[keep], dy[keep], major[keep]
@@ -98,32 +145,93 @@ class Canvas:
         xmaj = (np.abs(dx) >= np.abs(dy))[seg]
         length = major[seg]
         ddx, ddy = dx[seg], dy[seg]
-        off_x = np.sign(ddx) * ((2 * step * np.abs(ddx) + length) // (2 * length))
-        off_y = np.sign(ddy) * ((2 * step * np.abs(ddy) + length) // (2 * length))
+        off_x = np.where(ddx >= 0, 1, -1) * ((2 * step * np.abs(ddx) + length) // (2 * length))
+        off_y = np.where(ddy >= 0, 1, -1) * ((2 * step * np.abs(ddy) + length) // (2 * length))
         px = x0[seg] + np.where(xmaj, np.sign(ddx) * step, off_x)
         py = y0[seg] + np.where(xmaj, off_y, np.sign(ddy) * step)
         inside = (px >= 0) & (px < WIDTH) & (py >= 0) & (py < HEIGHT)
         self.pixels[py[inside], px[inside]] = BLACK
 
-    def frame(self, left, top, width, height):
+    def polyline(self, xs, ys):
+        self.segments(xs[:-1], ys[:-1], xs[1:], ys[1:])
+
+    def frame(self, panel):
+        """The frame rectangle (a closed line-to path paints each border pixel once)."""
+        left, top, width, height = panel
         l, t, r, b = left + INSET, top + INSET, left + width - INSET, top + height - INSET
-        self.polyline(np.array([l, r, r, l, l]), np.array([t, t, b, b, t]))
+        self.pixels[t, l:r + 1] = BLACK
+        self.pixels[b, l:r + 1] = BLACK
+        self.pixels[t:b + 1, l] = BLACK
+        self.pixels[t:b + 1, r] = BLACK
         return l, t, r, b
 
+    def captions(self, panel, x_caption, y_caption):
+        left, top, width, _ = panel
+        self.text(left + INSET, top + CAPTION_MARGIN, x_caption)
+        self.text(left + width - CAPTION_MARGIN, top + Y_CAPTION_TOP, y_caption)
 
-def top_ticks(canvas, left, top, right, count, label_of):
-    xs = np.linspace(left, right, count).astype(np.int64)
-    for k, x in enumerate(xs):
-        canvas.polyline(np.array([x, x]), np.array([top, top - TICK]))
-        canvas.text(int(x), top - INSET + LABEL_OFFSET - 12, label_of(k))
+    def top_ticks(self, panel, xs, labels):
+        """Ticks up from the frame's top edge (its pixel and the nine above), labelled
+        above them."""
+        left, top = panel[0], panel[1]
+        frame_top = top + INSET
+        xs = np.asarray(xs, dtype=np.int64)
+        self.pixels[frame_top - TICK + 1:frame_top + 1, xs] = BLACK
+        for x, label in zip(xs.tolist(), labels):
+            self.text(x, top + LABEL_OFFSET, label)
+
+    def right_ticks(self, panel, ys, label_ys, labels):
+        right = panel[0] + panel[2] - INSET
+        ys = np.asarray(ys, dtype=np.int64)
+        self.pixels[ys[:, None], np.arange(right, right + TICK)[None, :]] = BLACK
+        for y, label in zip(label_ys, labels):
+            self.text(right + LABEL_OFFSET, int(y), label)
+
+    def axis_ticks(self, panel, along_top, first, count, axis_step):
+        """The axis ticks: every 50 pixels along the top (curves) or down the right edge,
+        integer labels stepping by the whole part of the single-precision label step."""
+        extent = panel[2 if along_top else 3] - 2 * INSET
+        step = np.float32(0.0)
+        if extent > 0 and count >= 2:
+            step = (np.float32(count - 1) * np.float32(axis_step) * np.float32(TICK_SPACING)
+                    / np.float32(extent))
+        whole = int(step)
+        n = np.arange(extent // TICK_SPACING + 1)
+        labels = [str(int(first) + k * whole) for k in n.tolist()]
+        if along_top:
+            self.top_ticks(panel, panel[0] + INSET + n * TICK_SPACING, labels)
+        else:
+            ys = panel[1] + INSET + n * TICK_SPACING
+            self.right_ticks(panel, ys, ys - AXIS_LABEL_RAISE, labels)
+
+    def curve(self, panel, axis, values):
+        """A curve plot: axis values to the right, values up; its value ticks every 50
+        pixels up the right edge."""
+        l, t, r, b = self.frame(panel)
+        plot_width, plot_height = r - l, b - t
+        self.captions(panel, *CURVE_CAPTIONS[panel])
+        first = axis[0]
+        self.axis_ticks(panel, True, first, axis.size, AXIS_STEPS[panel])
+        vmin, vmax = values.min(), values.max()
+        n = np.arange(plot_height // TICK_SPACING + 1)
+        ys = b - n * TICK_SPACING
+        self.right_ticks(panel, ys, ys, [
+            exponent_label(vmin + k * CURVE_LABEL_STEP * (vmax - vmin) / plot_height, 3)
+            for k in n.tolist()])
+        # The bottom and left frame edges drawn again: the same pixels.
+        span = axis.max() - first
+        xs = (l + (axis - first) * plot_width / span).astype(np.int64)
+        vspan = vmax - vmin
+        if vspan == 0.0:
+            ys = np.full(values.size, b - plot_height // 2, dtype=np.int64)
+        else:
+            ys = (b + (values - vmin) * -plot_height / vspan).astype(np.int64)
+        self.polyline(xs, ys)
 
 
-def right_ticks(canvas, right, top, bottom, lo, hi):
-    count = (bottom - top) // TICK_SPACING + 1
-    for n in range(count):
-        y = bottom - n * TICK_SPACING
-        canvas.polyline(np.array([right, right + TICK]), np.array([y, y]))
-        canvas.text(right + LABEL_OFFSET, y, f"{lo + n * (hi - lo) / max(count - 1, 1):.2e}")
+CURVE_CAPTIONS = {SPECTRUM_PANEL: ("Frequency,Hz.", "Amplitude"),
+                  CORRELATION_PANEL: ("Time, mks.", "Amplitude")}
+AXIS_STEPS = {}
 
 
 class Peer:
@@ -133,51 +241,77 @@ class Peer:
         self.canvas = Canvas()
         self.palette = palette2()
         self.greys = greys()
+        self.sample_min, self.sample_max = records.min(), records.max()
         samples = records.shape[1]
-        n = 5 * samples
-        t = np.arange(samples) * float(interval)
-        fine = np.arange(n) * ((t[-1] - t[0]) / (n - 1))
-        self.cell = np.minimum(np.searchsorted(t, fine, side="left") - 1, samples - 2)
-        self.cell = np.maximum(self.cell, 0)
-        self.frac = (fine - t[self.cell]) / float(interval)
-        self.df = 500000.0 / (samples // 2 * interval)
-        self.freqs = np.floor(np.arange(n // 2 + 1) * self.df)
-        self.last = int(np.searchsorted(self.freqs, BAND_HZ[1]))
         self.samples = samples
+        # The resampling positions, found once: each fine time's interval and offset.
+        n = RESAMPLE * samples
+        knots = np.arange(samples) * float(interval)
+        fine = np.arange(n) * ((knots[-1] - knots[0]) / (n - 1)) + knots[0]
+        self.cell = np.clip(np.searchsorted(knots, fine, side="left") - 1, 0, samples - 2)
+        self.offset = fine - knots[self.cell]
+        self.df = 500000.0 / (samples // 2 * interval)
+        self.bins = n // 2 + 1
+        self.freqs = np.floor(np.arange(self.bins) * self.df)
+        self.first_bin, self.last_bin = self.band(self.freqs, *BAND_HZ)
+        self.grid = np.empty((3, MATRIX_ROWS, max(MIN_COLUMNS, self.last_bin - self.first_bin
+                                                  + 1)))
+        AXIS_STEPS[SPECTRUM_PANEL] = np.float32(self.df)
+        AXIS_STEPS[CORRELATION_PANEL] = np.float32(interval)
+
+    @staticmethod
+    def band(freqs, fmin, fmax):
+        first = int(np.searchsorted(freqs, fmin, side="left"))
+        if first == freqs.size:
+            first = freqs.size - 1
+        elif freqs[first] > fmin and first > 0:
+            first -= 1
+        last = min(int(np.searchsorted(freqs, fmax, side="left")), freqs.size - 1)
+        return first, last
 
     def spectra(self, traces):
-        """Amplitude spectra of traces (rows): fivefold resampling, one batched rfft."""
-        left = traces[:, self.cell]
-        fine = left + self.frac * (traces[:, self.cell + 1] - left)
-        return np.abs(scipy.fft.rfft(fine, axis=1))
+        """Amplitude spectra of traces (rows): fivefold linear resampling, one rfft."""
+        slope = np.diff(traces, axis=1) / float(self.interval)
+        fine = traces[:, self.cell] + self.offset * slope[:, self.cell]
+        transform = scipy.fft.rfft(fine, axis=1)
+        return np.sqrt(transform.real * transform.real + transform.imag * transform.imag)
 
     def trace_panel(self, traces, density):
         c = self.canvas
-        left, top, right, bottom = c.frame(175, 10, 1000, 350)
-        step = (right - left) // traces.shape[0]
-        rows = top + (np.arange(self.samples) * (bottom - top)) // (self.samples - 1)
-        top_ticks(c, left + step // 2, top, left + step // 2 + step * (traces.shape[0] - 1),
-                  traces.shape[0], str)
-        right_ticks(c, right, top, bottom, 0, (self.samples - 1) * self.interval)
-        centres = left + step // 2 + step * np.arange(traces.shape[0])
+        panel = TRACE_PANEL
+        left, top, right, bottom = c.frame(panel)
+        c.captions(panel, "Trace number", "Time, mks.")
+        times = np.arange(self.samples) * float(self.interval)
+        rows = (top + (times - times[0]) * (bottom - top) / (times[-1] - times[0])).astype(
+            np.int64)
+        c.axis_ticks(panel, False, times[0], self.samples, np.float32(self.interval))
+        count = traces.shape[0]
+        step = int((right - left) / count)
+        centres = left + step // 2 + step * np.arange(count)
+        c.top_ticks(panel, centres, [str(k) for k in range(count)])
         if density:
-            lo, hi = self.records.min(), self.records.max()
-            idx = np.clip(((traces - lo) * 255 / (hi - lo)).astype(np.int64), 0, 255)
-            last_of_row = np.append(rows[1:] != rows[:-1], True)
-            ys, idx = rows[last_of_row], idx[:, last_of_row]
+            # Only the last sample of each pixel row shows.
+            shown = np.append(rows[1:] != rows[:-1], True)
+            ys = rows[shown]
+            scaled = (traces[:, shown] - self.sample_min) * GREY_MAX_INDEX / (
+                self.sample_max - self.sample_min)
+            index = np.where(scaled > 0, np.minimum(scaled, GREY_MAX_INDEX), 0).astype(np.int64)
+            # Between two centres each row runs from one trace's grey to the next's.
             j = np.arange(step)
-            for k in range(traces.shape[0]):
-                nxt = idx[k + 1] if k + 1 < traces.shape[0] else None
-                if nxt is None:
-                    c.pixels[ys, centres[k]] = self.greys[idx[k]]
-                    continue
-                band = (idx[k][:, None] * (step - j) + nxt[:, None] * j) // step
-                c.pixels[ys, centres[k]:centres[k] + step] = self.greys[band]
+            band = (index[:-1, :, None] * (step - j) + index[1:, :, None] * j) // step
+            band = band.transpose(1, 0, 2).reshape(ys.size, -1)
+            c.pixels[ys, centres[0]:centres[0] + band.shape[1]] = self.greys[band]
+            c.pixels[ys, centres[-1]] = self.greys[index[-1]]
         else:
             span = np.ptp(traces[0])
-            for k in range(traces.shape[0]):
-                xs = (centres[k] + traces[k] * step / span).astype(np.int64)
-                c.polyline(xs, rows)
+            c.pixels[top, left:left + count * step] = BLACK
+            c.pixels[top:bottom, centres] = BLACK
+            if span == 0.0:
+                xs = np.broadcast_to(centres[:, None], traces.shape).astype(np.int64)
+            else:
+                xs = (centres[:, None] + traces * step / span).astype(np.int64)
+            ys = np.broadcast_to(rows, traces.shape)
+            c.segments(xs[:, :-1], ys[:, :-1], xs[:, 1:], ys[:, 1:])
 
     def product_spectrum(self, point, per_point, density):
         self.canvas.clear()
@@ -185,69 +319,107 @@ class Peer:
         self.trace_panel(traces, density)
         amplitudes = self.spectra(traces)
         factors = (amplitudes / amplitudes.max(axis=1, keepdims=True)).astype(np.float32)
-        spectrum = np.prod(factors, axis=0, dtype=np.float32)
+        spectrum = factors[0]
+        for factor in factors[1:]:
+            spectrum = factor * spectrum
         peaks = scipy.signal.argrelmax(spectrum)[0]
-        _ = [f"{int(self.freqs[i])} {spectrum[i]:.3e}" for i in peaks if i <= self.last]
-        band = spectrum[:self.last + 1]
-        c = self.canvas
-        left, top, right, bottom = c.frame(175, 320, 500, 350)
-        xs = left + ((self.freqs[:self.last + 1] - self.freqs[0]) * (right - left)
-                     / (self.freqs[self.last] - self.freqs[0])).astype(np.int64)
-        ys = bottom - ((band - band.min()) * (bottom - top) / np.ptp(band)).astype(np.int64)
-        c.polyline(xs, ys)
-        right_ticks(c, right, top, bottom, float(band.min()), float(band.max()))
+        _ = [f"({int(self.freqs[i])};{exponent_label(spectrum[i], 3)})" for i in peaks
+             if self.first_bin <= i <= self.last_bin]
+        band = spectrum[self.first_bin:self.last_bin + 1].astype(np.float64)
+        self.canvas.curve(SPECTRUM_PANEL, self.freqs[self.first_bin:self.last_bin + 1], band)
 
-    def profile_map(self, per_point, contrast):
-        self.canvas.clear()
-        self.trace_panel(self.records[:per_point], False)
+    def profile_map(self, point, per_point, contrast):
+        c = self.canvas
+        c.clear()
+        self.trace_panel(self.records[point * per_point:(point + 1) * per_point], False)
         points = self.records.shape[0] // per_point
-        amplitudes = self.spectra(self.records)
-        rows = amplitudes.reshape(points, per_point, -1).prod(axis=1)[:, :self.last + 1]
-        band = (rows / rows.max(axis=1, keepdims=True)).astype(np.float32).astype(np.float64)
-        lo, hi = band.min(), band.max()
+        amplitudes = self.spectra(self.records[:points * per_point])
+        grouped = amplitudes.reshape(points, per_point, -1)
+        product = grouped[:, 0]
+        for t in range(1, per_point):
+            product = product * grouped[:, t]
+        product = product[:, self.first_bin:self.last_bin + 1]
+        # Each point's band spectrum over its largest value, in single precision.
+        band = (product / product.max(axis=1, keepdims=True)).astype(np.float32)
+        low, high = band.min(), band.max()
+        band = band.astype(np.float64)
         count = band.shape[1]
         cols = max(MIN_COLUMNS, count)
-        # Separable bilinear: along the frequencies on the point rows, then along the points.
-        freqs = self.freqs[:count]
-        x = freqs[0] + np.arange(cols) * ((freqs[-1] - freqs[0]) / (cols - 1))
+        # Bilinear over (frequency, point) on the grid the program evaluates.
+        freqs = self.freqs[self.first_bin:self.last_bin + 1]
+        dx = (freqs[-1] - freqs[0]) / (cols - 1)
+        x = np.arange(cols) * dx + freqs[0]
         ix = np.clip(np.searchsorted(freqs, x, side="left") - 1, 0, count - 2)
-        t = (x - freqs[ix]) / (freqs[ix + 1] - freqs[ix])
-        across = band[:, ix] * (1 - t) + band[:, ix + 1] * t
-        y = np.arange(MATRIX_ROWS) * ((points - 1) / (MATRIX_ROWS - 1))
-        iy = np.minimum(y.astype(np.int64), points - 2)
-        u = (y - iy)[:, None]
-        matrix = across[iy] * (1 - u)
-        matrix += across[iy + 1] * u
-        if contrast > 0:
-            np.clip(matrix, lo, hi - (hi - lo) * contrast, out=matrix)
+        t = (x - freqs[ix]) * (1.0 / (freqs[ix + 1] - freqs[ix]))
+        dy = (points - 1) / (MATRIX_ROWS - 1)
+        y = np.arange(MATRIX_ROWS) * dy
+        iy = np.clip(np.searchsorted(np.arange(points, dtype=np.float64), y, side="left") - 1,
+                     0, points - 2)
+        u = (y - iy) * (1.0 / 1.0)
+        # Each term weight * value as the program sums them, a row of the grid per row
+        # of the matrix, in buffers kept from run to run as the program keeps its own.
+        at, next_at = band[:, ix], band[:, ix + 1]
+        matrix, weight, value = self.grid
+        np.multiply.outer(1 - u, 1 - t, out=matrix)
+        matrix *= np.take(at, iy, axis=0, out=value)
+        for row_weights, column_weights, values, rows in (
+                (1 - u, t, next_at, iy), (u, t, next_at, iy + 1), (u, 1 - t, at, iy + 1)):
+            np.multiply.outer(row_weights, column_weights, out=weight)
+            weight *= np.take(values, rows, axis=0, out=value)
+            matrix += weight
+        column_hz = np.floor(x)
+        saturated = False
+        if contrast is not None:
+            # The clip in single precision; the floor wins where both limits apply.
+            contrast = np.float32(contrast)
+            clip = low if contrast >= 1 else np.float32(high - (high - low) * contrast)
+            np.minimum(matrix, float(clip), out=matrix)
+            np.maximum(matrix, float(low), out=matrix)
+            saturated = high > low and clip <= low
+        # The colour bar, then the map.
+        bar_index = np.arange(BAR_COLUMNS) * SPECTRUM_MAX_INDEX // BAR_COLUMNS
+        bar_index[-1] = SPECTRUM_MAX_INDEX
+        c.pixels[BAR_TOP:BAR_TOP + BAR_HEIGHT, BAR_LEFT:BAR_LEFT + BAR_COLUMNS] = \
+            self.palette[bar_index]
         mlo, mhi = matrix.min(), matrix.max()
-        c = self.canvas
-        left, top, right, bottom = c.frame(275, 320, 900, 350)
-        ys = top + ((x - x[0]) * (bottom - top) / (x[-1] - x[0])).astype(np.int64)
-        last_of_row = np.append(ys[1:] != ys[:-1], True)
-        # Only the columns that end up on a pixel row get a palette index.
-        shown = matrix[:, last_of_row].T
-        index = ((shown - mlo) * (1275 / (mhi - mlo))).astype(np.int32)
-        np.clip(index, 0, 1275, out=index)
-        c.pixels[ys[last_of_row], left:left + MATRIX_ROWS] = self.palette[index]
-        bar = self.palette[np.arange(200) * 1275 // 199]
-        c.pixels[490:515, 45:245] = bar[None, :]
-        per_label = round(MATRIX_ROWS / max(points - 1, 1))
-        top_ticks(c, left, top, left + per_label * (points - 1), points, str)
-        right_ticks(c, right, top, bottom, x[0], x[-1])
+        panel = MAP_PANEL
+        left, top, right, bottom = c.frame(panel)
+        c.captions(panel, "Point number", "Frequency,Hz.")
+        axis_step = np.float32(column_hz[-1] - column_hz[0]) / np.float32(cols - 1)
+        c.axis_ticks(panel, False, column_hz[0], cols, axis_step)
+        ys = (top + (column_hz - column_hz[0]) * (bottom - top)
+              / (column_hz.max() - column_hz[0])).astype(np.int64)
+        if mhi == mlo:
+            index = np.full(matrix.shape, SPECTRUM_MAX_INDEX if saturated
+                            else SPECTRUM_MAX_INDEX // 2, dtype=np.int64)
+        else:
+            scaled = np.subtract(matrix, mlo, out=weight)
+            scaled *= SPECTRUM_MAX_INDEX
+            scaled /= mhi - mlo
+            np.clip(scaled, 0, SPECTRUM_MAX_INDEX, out=scaled)
+            index = scaled.astype(np.uint16)
+        per_label = 1
+        if points >= 2:
+            per_label = max(1, int(np.floor(MATRIX_ROWS / (points - 1) + 0.5)))
+        rows_with_tick = np.arange(0, MATRIX_ROWS, per_label)
+        c.top_ticks(panel, left + rows_with_tick,
+                    [str(k // per_label) for k in rows_with_tick.tolist()])
+        # One pixel column per matrix row, over its tick; the last column on a pixel row
+        # shows.
+        shown = np.append(ys[1:] != ys[:-1], True)
+        c.pixels[ys[shown], left:left + MATRIX_ROWS] = self.palette[index[:, shown].T]
 
     def correlation(self):
         a, b = self.records[0], self.records[1]
         n = a.size
-        corr = scipy.signal.correlate(a - a.mean(), b - b.mean(), mode="full")
-        corr /= n * a.std() * b.std()
+        da, db = a - a.sum() / n, b - b.sum() / n
+        scale = np.sqrt(np.cumsum(da * da)[-1] / n) * np.sqrt(np.cumsum(db * db)[-1] / n)
+        corr = np.correlate(db, da, mode="full") / n / scale
         c = self.canvas
         c.clear()
-        left, top, right, bottom = c.frame(0, 0, 775, 400)
-        xs = left + (np.arange(corr.size) * (right - left)) // (corr.size - 1)
-        ys = bottom - ((corr - corr.min()) * (bottom - top) / np.ptp(corr)).astype(np.int64)
-        c.polyline(xs, ys)
-        right_ticks(c, right, top, bottom, float(corr.min()), float(corr.max()))
+        lags = (np.arange(corr.size) - (n - 1)) * self.interval
+        c.curve(CORRELATION_PANEL, lags.astype(np.float64),
+                corr.astype(np.float32).astype(np.float64))
 
 
 def timings_ms(action, repeat):
@@ -260,6 +432,23 @@ def timings_ms(action, repeat):
     return min(times), statistics.median(times)
 
 
+# The benchmarked form state: point 3 (0-based), both channels, one hit per point; the
+# contrast step moves the bar from 50 to 60.
+POINT = 3
+PER_POINT = 2
+CONTRAST_STEP = 0.6
+
+
+def actions(peer):
+    return {
+        "SpectrumSettingsProductWiggle": lambda: peer.product_spectrum(POINT, PER_POINT, False),
+        "SpectrumSettingsProductDensity": lambda: peer.product_spectrum(POINT, PER_POINT, True),
+        "ProfileSpectrum": lambda: peer.profile_map(POINT, PER_POINT, None),
+        "ContrastStep": lambda: peer.profile_map(POINT, PER_POINT, CONTRAST_STEP),
+        "CorrelationFullRange": peer.correlation,
+    }
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("image")
@@ -267,15 +456,7 @@ def main():
     args = parser.parse_args()
     records, interval = read_profile(args.image)
     peer = Peer(records, interval)
-    per_point = 2  # both channels, one hit per point
-    actions = {
-        "SpectrumSettingsProductWiggle": lambda: peer.product_spectrum(2, per_point, False),
-        "SpectrumSettingsProductDensity": lambda: peer.product_spectrum(2, per_point, True),
-        "ProfileSpectrum": lambda: peer.profile_map(per_point, 0.0),
-        "ContrastStep": lambda: peer.profile_map(per_point, 0.5),
-        "CorrelationFullRange": peer.correlation,
-    }
-    for name, action in actions.items():
+    for name, action in actions(peer).items():
         low, median = timings_ms(action, args.repeat)
         print(f"{name} {low:.3f} {median:.3f}")
     sys.stdout.flush()
