@@ -254,7 +254,7 @@ class Peer:
         self.bins = n // 2 + 1
         self.freqs = np.floor(np.arange(self.bins) * self.df)
         self.first_bin, self.last_bin = self.band(self.freqs, *BAND_HZ)
-        self.grid = np.empty((3, MATRIX_ROWS, max(MIN_COLUMNS, self.last_bin - self.first_bin
+        self.grid = np.empty((2, MATRIX_ROWS, max(MIN_COLUMNS, self.last_bin - self.first_bin
                                                   + 1)))
         AXIS_STEPS[SPECTRUM_PANEL] = np.float32(self.df)
         AXIS_STEPS[CORRELATION_PANEL] = np.float32(interval)
@@ -297,10 +297,11 @@ class Peer:
                 self.sample_max - self.sample_min)
             index = np.where(scaled > 0, np.minimum(scaled, GREY_MAX_INDEX), 0).astype(np.int64)
             # Between two centres each row runs from one trace's grey to the next's.
-            j = np.arange(step)
-            band = (index[:-1, :, None] * (step - j) + index[1:, :, None] * j) // step
-            band = band.transpose(1, 0, 2).reshape(ys.size, -1)
-            c.pixels[ys, centres[0]:centres[0] + band.shape[1]] = self.greys[band]
+            if count > 1:
+                j = np.arange(step)
+                band = (index[:-1, :, None] * (step - j) + index[1:, :, None] * j) // step
+                band = band.transpose(1, 0, 2).reshape(ys.size, -1)
+                c.pixels[ys, centres[0]:centres[0] + band.shape[1]] = self.greys[band]
             c.pixels[ys, centres[-1]] = self.greys[index[-1]]
         else:
             span = np.ptp(traces[0])
@@ -356,17 +357,21 @@ class Peer:
         iy = np.clip(np.searchsorted(np.arange(points, dtype=np.float64), y, side="left") - 1,
                      0, points - 2)
         u = (y - iy) * (1.0 / 1.0)
-        # Each term weight * value as the program sums them, a row of the grid per row
-        # of the matrix, in buffers kept from run to run as the program keeps its own.
+        # Each term weight * value, summed in the program's order, in buffers kept from
+        # run to run as the program keeps its own. The matrix rows between two points
+        # share their two point rows, so each block takes one broadcast row.
         at, next_at = band[:, ix], band[:, ix + 1]
-        matrix, weight, value = self.grid
-        np.multiply.outer(1 - u, 1 - t, out=matrix)
-        matrix *= np.take(at, iy, axis=0, out=value)
-        for row_weights, column_weights, values, rows in (
-                (1 - u, t, next_at, iy), (u, t, next_at, iy + 1), (u, 1 - t, at, iy + 1)):
-            np.multiply.outer(row_weights, column_weights, out=weight)
-            weight *= np.take(values, rows, axis=0, out=value)
-            matrix += weight
+        blocks = np.searchsorted(iy, np.arange(points)).tolist()
+        matrix, weight = self.grid
+        terms = ((1 - u, 1 - t, at, 0), (1 - u, t, next_at, 0), (u, t, next_at, 1),
+                 (u, 1 - t, at, 1))
+        for n, (row_weights, column_weights, values, shift) in enumerate(terms):
+            target = weight if n else matrix
+            np.multiply.outer(row_weights, column_weights, out=target)
+            for j in range(points - 1):
+                target[blocks[j]:blocks[j + 1]] *= values[j + shift]
+            if n:
+                matrix += weight
         column_hz = np.floor(x)
         saturated = False
         if contrast is not None:
