@@ -173,7 +173,7 @@ class Canvas:
     def top_ticks(self, panel, xs, labels):
         """Ticks up from the frame's top edge (its pixel and the nine above), labelled
         above them."""
-        left, top = panel[0], panel[1]
+        top = panel[1]
         frame_top = top + INSET
         xs = np.asarray(xs, dtype=np.int64)
         self.pixels[frame_top - TICK + 1:frame_top + 1, xs] = BLACK
@@ -204,14 +204,14 @@ class Canvas:
             ys = panel[1] + INSET + n * TICK_SPACING
             self.right_ticks(panel, ys, ys - AXIS_LABEL_RAISE, labels)
 
-    def curve(self, panel, axis, values):
+    def curve(self, panel, captions, axis_step, axis, values):
         """A curve plot: axis values to the right, values up; its value ticks every 50
         pixels up the right edge."""
         l, t, r, b = self.frame(panel)
         plot_width, plot_height = r - l, b - t
-        self.captions(panel, *CURVE_CAPTIONS[panel])
+        self.captions(panel, *captions)
         first = axis[0]
-        self.axis_ticks(panel, True, first, axis.size, AXIS_STEPS[panel])
+        self.axis_ticks(panel, True, first, axis.size, axis_step)
         vmin, vmax = values.min(), values.max()
         n = np.arange(plot_height // TICK_SPACING + 1)
         ys = b - n * TICK_SPACING
@@ -227,11 +227,6 @@ class Canvas:
         else:
             ys = (b + (values - vmin) * -plot_height / vspan).astype(np.int64)
         self.polyline(xs, ys)
-
-
-CURVE_CAPTIONS = {SPECTRUM_PANEL: ("Frequency,Hz.", "Amplitude"),
-                  CORRELATION_PANEL: ("Time, mks.", "Amplitude")}
-AXIS_STEPS = {}
 
 
 class Peer:
@@ -256,8 +251,6 @@ class Peer:
         self.first_bin, self.last_bin = self.band(self.freqs, *BAND_HZ)
         self.grid = np.empty((2, MATRIX_ROWS, max(MIN_COLUMNS, self.last_bin - self.first_bin
                                                   + 1)))
-        AXIS_STEPS[SPECTRUM_PANEL] = np.float32(self.df)
-        AXIS_STEPS[CORRELATION_PANEL] = np.float32(interval)
 
     @staticmethod
     def band(freqs, fmin, fmax):
@@ -327,7 +320,8 @@ class Peer:
         _ = [f"({int(self.freqs[i])};{exponent_label(spectrum[i], 3)})" for i in peaks
              if self.first_bin <= i <= self.last_bin]
         band = spectrum[self.first_bin:self.last_bin + 1].astype(np.float64)
-        self.canvas.curve(SPECTRUM_PANEL, self.freqs[self.first_bin:self.last_bin + 1], band)
+        self.canvas.curve(SPECTRUM_PANEL, ("Frequency,Hz.", "Amplitude"), np.float32(self.df),
+                          self.freqs[self.first_bin:self.last_bin + 1], band)
 
     def profile_map(self, point, per_point, contrast):
         c = self.canvas
@@ -423,7 +417,8 @@ class Peer:
         c = self.canvas
         c.clear()
         lags = (np.arange(corr.size) - (n - 1)) * self.interval
-        c.curve(CORRELATION_PANEL, lags.astype(np.float64),
+        c.curve(CORRELATION_PANEL, ("Time, mks.", "Amplitude"), np.float32(self.interval),
+                lags.astype(np.float64),
                 corr.astype(np.float32).astype(np.float64))
 
 
