@@ -7,8 +7,9 @@ differ outside the label boxes. A label box is where a label's text can put ink:
 its anchor (the top-left corner the program hands to its text painter) across the sum
 of the characters' advances in the program's font (DejaVu Sans at 11 pixels, read from
 the font file's metrics) and down the font's ascent and descent, with one pixel more on
-the left, where the antialiased stem of a first letter such as 'T' reaches. Both sides write the same labels at the same
-anchors, so the union of their boxes is the set of the peer's boxes.
+the left, where the antialiased stem of a first letter such as 'T' reaches. Both sides
+write the same labels at the same anchors, so the union of their boxes is the set of
+the peer's boxes.
 
 Prints one line per action: NAME DIFFERING_PIXELS; exits 1 when any count is not 0.
 
