@@ -65,6 +65,7 @@ void BM_ProfileSpectrum(benchmark::State& state) {
     Bench& b = Form();
     b.controls.widgets.SpectrumMode = kProfileSpectrum;
     b.controls.widgets.ViewMode = 0;
+    b.controls.widgets.PointNumber = 3;  // the point the peer's pictures show
     for (auto _ : state) {
         ForgetProfileSpectra();
         b.session.OnProfileSpectrum();
@@ -76,6 +77,7 @@ void BM_ContrastStep(benchmark::State& state) {
     Bench& b = Form();
     b.controls.widgets.SpectrumMode = kProfileSpectrum;
     b.controls.widgets.ViewMode = 0;
+    b.controls.widgets.PointNumber = 3;
     b.session.OnProfileSpectrum();
     for (auto _ : state) {
         b.controls.contrastBar = 50;

@@ -265,10 +265,11 @@ class Peer:
         return first, last
 
     def spectra(self, traces):
-        """Amplitude spectra of traces (rows): fivefold linear resampling, one rfft."""
+        """Amplitude spectra of traces (rows): fivefold linear resampling, one rfft. A batch
+        of 8 traces or more is transformed on two workers, as the program uses two threads."""
         slope = np.diff(traces, axis=1) / float(self.interval)
         fine = traces[:, self.cell] + self.offset * slope[:, self.cell]
-        transform = scipy.fft.rfft(fine, axis=1)
+        transform = scipy.fft.rfft(fine, axis=1, workers=2 if traces.shape[0] >= 8 else 1)
         return np.sqrt(transform.real * transform.real + transform.imag * transform.imag)
 
     def trace_panel(self, traces, density):
