@@ -14,10 +14,6 @@ namespace {
 
 using testing::AxisWords;
 
-Colour Grey(int level) {
-    return Rgb(level, level, level);
-}
-
 class SeriesModesTest : public testing::PlotTest {
   protected:
     // Draws the traces (one sample per row of values) on the trace panel, the samples
@@ -40,41 +36,34 @@ class SeriesModesTest : public testing::PlotTest {
 };
 
 TEST_F(SeriesModesTest, DensityGreysFromTheSmallestSampleWhiteToTheLargestBlack) {
+    struct Grey {
+        int x, y, level;
+    };
     struct Case {
         const char* name;
         std::vector<std::vector<float>> traces;
-        float low, high;
-        std::vector<std::pair<int, int>> at;  // (x, y) of the expected greys, in order
-        std::vector<int> greys;
+        std::vector<Grey> greys;
+        float low = 0.0f, high = 1.0f;
     };
     const Case cases[] = {
-        {"one trace",
-         {{1.0f, 0.5f, 0.0f}},
-         0.0f,
-         1.0f,
-         {{675, 60}, {675, 185}, {675, 310}},
-         {0, 128, 255}},
-        {"outside the range", {{-3.0f, 7.0f}}, 0.0f, 1.0f, {{675, 60}, {675, 310}}, {255, 0}},
+        {"one trace", {{1.0f, 0.5f, 0.0f}}, {{675, 60, 0}, {675, 185, 128}, {675, 310, 255}}},
+        {"outside the range", {{-3.0f, 7.0f}}, {{675, 60, 255}, {675, 310, 0}}},
         {"columns between two centres",
          {{1.0f, 1.0f}, {0.5f, 0.5f}},
-         0.0f,
-         1.0f,
-         {{450, 310}, {451, 310}, {675, 310}, {899, 310}, {900, 310}},
-         {0, 1, 64, 128, 128}},
+         {{450, 310, 0}, {451, 310, 1}, {675, 310, 64}, {899, 310, 128}, {900, 310, 128}}},
         {"no range",
          {{0.2f, 0.3f, 4.0f}, {0.2f, 0.2f, 0.2f}},
+         {{450, 60, 128}, {675, 185, 128}, {900, 310, 128}},
          0.2f,
-         0.2f,
-         {{450, 60}, {675, 185}, {900, 310}},
-         {128, 128, 128}},
-        {"single sample", {{1.0f}}, 0.0f, 1.0f, {{675, 185}}, {0}},
+         0.2f},
+        {"single sample", {{1.0f}}, {{675, 185, 0}}},
     };
     for (const Case& c : cases) {
         Clear();
         Draw(PlotMode::Density, c.traces, c.low, c.high);
-        for (std::size_t k = 0; k < c.at.size(); ++k) {
-            EXPECT_EQ(surface.PixelAt(c.at[k].first, c.at[k].second), Grey(c.greys[k]))
-                << c.name << " at " << c.at[k].first << "," << c.at[k].second;
+        for (const Grey& g : c.greys) {
+            EXPECT_EQ(surface.PixelAt(g.x, g.y), Rgb(g.level, g.level, g.level))
+                << c.name << " at " << g.x << "," << g.y;
         }
     }
     EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);  // a single trace is one column wide
