@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "plot/plot_panels.h"
-#include "plot/point_columns.h"
 #include "plot_test_support.h"
 
 namespace karvelo {
@@ -38,18 +37,16 @@ class DrawPlotTest : public testing::PlotTest {
 
     // The frame's four edges in black, nothing just below it or left of it.
     void ExpectFrame(const PlotLayout& l) const {
-        const int width = l.FrameRight() - l.FrameLeft() + 1;
-        const int height = l.FrameBottom() - l.FrameTop() + 1;
-        for (const int y : {l.FrameTop(), l.FrameBottom()}) {
-            EXPECT_EQ(PaintedIn(l.FrameLeft(), y, l.FrameRight(), y), width) << y;
+        const int left = l.FrameLeft(), right = l.FrameRight();
+        const int top = l.FrameTop(), bottom = l.FrameBottom();
+        for (const int y : {top, bottom}) {
+            EXPECT_EQ(PaintedIn(left, y, right, y), right - left + 1) << y;
         }
-        for (const int x : {l.FrameLeft(), l.FrameRight()}) {
-            EXPECT_EQ(PaintedIn(x, l.FrameTop(), x, l.FrameBottom()), height) << x;
+        for (const int x : {left, right}) {
+            EXPECT_EQ(PaintedIn(x, top, x, bottom), bottom - top + 1) << x;
         }
-        EXPECT_EQ(
-            PaintedIn(l.FrameLeft(), l.FrameBottom() + 1, l.FrameRight(), l.FrameBottom() + 1), 0);
-        EXPECT_EQ(PaintedIn(l.FrameLeft() - 1, l.FrameTop(), l.FrameLeft() - 1, l.FrameBottom()),
-                  0);
+        EXPECT_EQ(PaintedIn(left, bottom + 1, right, bottom + 1), 0);
+        EXPECT_EQ(PaintedIn(left - 1, top, left - 1, bottom), 0);
     }
 };
 

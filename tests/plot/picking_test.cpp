@@ -6,7 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "analysis/analysis_buffers.h"
@@ -110,8 +110,6 @@ class PickFileTest : public testing::PlotTest {
             }
         }
         ProfileSpectrumGrid[799 * kMatrixRowStride + 4] = 1234567.0;
-        path_ = testing::TempFile("pick_file_test.txt");
-        std::filesystem::remove(path_);
     }
 
     void TearDown() override {
@@ -131,15 +129,13 @@ class PickFileTest : public testing::PlotTest {
 
     std::string FileText() const {
         std::ifstream in(path_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     // The pipeline's run of the profile-spectrum mode, as far as the pick file goes.
     static void MapRun() { ExportProfilePicks(ProfileMapLayout(500.0f), kColumns); }
 
-    std::string path_;
+    const std::string path_ = testing::TempFile("pick_file_test.txt");
 };
 
 TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewritesTheFile) {
@@ -162,15 +158,14 @@ TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
         {"no name", ""},
         {"cannot open", ::testing::TempDir() + "no/such/dir/picks.txt"},
     };
+    const std::vector<std::string> cannotSave = {"Cannot open or create file.Error code = 11"};
     for (const auto& [what, path] : cases) {
         ResetPickStore();
         StoreTwoClosedLines();
         sink.messages.clear();
         PresetSaveFileChooser chooser(path);
         EXPECT_EQ(SavePicks(chooser, MapRun), PickSaveResult::NotWritten) << what;
-        EXPECT_EQ(sink.messages,
-                  std::vector<std::string>{"Cannot open or create file.Error code = 11"})
-            << what;
+        EXPECT_EQ(sink.messages, cannotSave) << what;
         EXPECT_EQ(PickLineCount, 2U) << what;
         EXPECT_TRUE(PicksReadyToSave()) << what;
     }

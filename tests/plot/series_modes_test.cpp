@@ -1,11 +1,10 @@
-// The series modes: wiggle curves and the grey density image on the trace panel, and the
-// spectrum curve (frequency to the right, amplitude upwards).
+// The series modes: the grey density image on the trace panel and the spectrum curve
+// (frequency to the right, amplitude upwards).
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "plot/draw_plot.h"
-#include "plot/palette.h"
 #include "plot/plot_panels.h"
 #include "plot_test_support.h"
 
@@ -16,17 +15,6 @@ using testing::AxisWords;
 
 class SeriesModesTest : public testing::PlotTest {
   protected:
-    // Draws the traces (one sample per row of values) on the trace panel, the samples
-    // 1 us apart; density scaled from low (white) to high (black).
-    void Draw(PlotMode mode, const std::vector<std::vector<float>>& traces, float low = 0.0f,
-              float high = 1.0f) {
-        PlotData data;
-        data.RangeMin = EncodeSample(kFormatIeeeFloat, low);
-        data.RangeMax = EncodeSample(kFormatIeeeFloat, high);
-        DrawSeries(TracePanelLayout(2048, 1), mode, traces, AxisWords(0, 1, traces[0].size()),
-                   data);
-    }
-
     // The spectrum panel without its frame, bins 100 Hz apart from 1000 Hz.
     void DrawSpectrum(const std::vector<float>& spectrum) {
         PlotLayout layout = SpectrumPanelLayout(100.0f);
@@ -60,7 +48,12 @@ TEST_F(SeriesModesTest, DensityGreysFromTheSmallestSampleWhiteToTheLargestBlack)
     };
     for (const Case& c : cases) {
         Clear();
-        Draw(PlotMode::Density, c.traces, c.low, c.high);
+        PlotData data;  // density scaled from low (white) to high (black)
+        data.RangeMin = EncodeSample(kFormatIeeeFloat, c.low);
+        data.RangeMax = EncodeSample(kFormatIeeeFloat, c.high);
+        // On the trace panel, one sample per row of values, the samples 1 us apart.
+        DrawSeries(TracePanelLayout(2048, 1), PlotMode::Density, c.traces,
+                   AxisWords(0, 1, c.traces[0].size()), data);
         for (const Grey& g : c.greys) {
             EXPECT_EQ(surface.PixelAt(g.x, g.y), Rgb(g.level, g.level, g.level))
                 << c.name << " at " << g.x << "," << g.y;
