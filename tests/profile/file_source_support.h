@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <segyio/segy.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/recording_message_sink.h"
@@ -21,6 +23,24 @@ namespace karvelo::testing {
 // The sample formula every written file follows: small integers, exact in every format.
 inline double FormulaSample(std::size_t record, std::size_t sample) {
     return static_cast<double>(static_cast<int>((record * 37 + sample * 11) % 201) - 100);
+}
+
+// A text recording of `samples` lines `stepSeconds` apart: the time, then columns - 1
+// values equal to the time in microseconds.
+inline std::string Ramp(std::size_t samples, double stepSeconds, std::size_t columns = 2) {
+    std::string text;
+    for (std::size_t s = 0; s < samples; ++s) {
+        const double time = static_cast<double>(s) * stepSeconds;
+        char number[32];
+        std::snprintf(number, sizeof number, "%.9g", time);
+        text += number;
+        for (std::size_t c = 1; c < columns; ++c) {
+            std::snprintf(number, sizeof number, "\t%.9g", time * 1e6);
+            text += number;
+        }
+        text += "\n";
+    }
+    return text;
 }
 
 inline std::string WriteTextFile(const std::string& name, const std::string& content) {
@@ -76,24 +96,12 @@ inline std::string WriteSegyFile(const std::string& name, int format, bool lsb, 
 }
 
 // Everything a load changes, to compare before and after a refusal.
-struct LoadedState {
-    std::vector<std::uint8_t> image;
-    std::uint32_t hits, traces, points, max, min;
-    TimeUnit unit;
-    bool completed;
-
-    static LoadedState Take() {
-        return {std::vector<std::uint8_t>(ProfileImage.bytes.begin(), ProfileImage.bytes.end()),
-                HitsPerPoint,
-                TracesPerPoint,
-                PointCount,
-                SampleMax,
-                SampleMin,
-                ProfileTimeUnit,
-                LoadCompleted};
-    }
-    bool operator==(const LoadedState&) const = default;
-};
+inline auto LoadedState() {
+    return std::make_tuple(
+        std::vector<std::uint8_t>(ProfileImage.bytes.begin(), ProfileImage.bytes.end()),
+        HitsPerPoint, TracesPerPoint, PointCount, SampleMax, SampleMin, ProfileTimeUnit,
+        LoadCompleted);
+}
 
 class FileSourceTest : public ::testing::Test {
   protected:

@@ -62,14 +62,14 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
 TEST_F(ProfileLoaderTest, RefusedHitsKeepThePreviousProfile) {
     ASSERT_TRUE(LoadProfile(0, kChannel1, 2));
     LoadCompleted = false;
-    const auto before = testing::LoadedState::Take();
+    const auto before = testing::LoadedState();
     for (std::uint32_t hits : {3u, 11u, 20u, 0u}) {
         sink_.messages.clear();
         EXPECT_FALSE(LoadProfile(0, kBothChannels, hits)) << hits;
         EXPECT_EQ(sink_.messages, std::vector<std::string>{"Invalid number of hits."});
     }
     EXPECT_FALSE(LoadProfile(1, kBothChannels, 2));  // the 2-record profile has one hit
-    EXPECT_TRUE(testing::LoadedState::Take() == before);
+    EXPECT_TRUE(testing::LoadedState() == before);
     EXPECT_EQ(LoadBusy, 0u);
 }
 

@@ -77,17 +77,6 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
     }
 }
 
-// A ramp whose value is its time in microseconds.
-std::string Ramp(int samples, double stepSeconds) {
-    std::string text;
-    for (int s = 0; s < samples; ++s) {
-        char line[64];
-        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", s * stepSeconds, s * stepSeconds * 1e6);
-        text += line;
-    }
-    return text;
-}
-
 TEST_F(FileSourceTest, LoadOptionsResampleOrCutTheRecording) {
     // 1.6 us steps resampled linearly onto 2 us keep the ramp; 2100 samples keep the first 2048.
     ASSERT_TRUE(LoadProfileFiles({WriteTextFile("ramp.txt", Ramp(101, 1.6e-6))}, kChannel1, 1,
@@ -117,11 +106,8 @@ TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
         .write(reinterpret_cast<const char*>(ProfileImage.bytes.data()), kImageBytes);
     ASSERT_TRUE(LoadProfileFiles({image}, kBothChannels, 1, {}));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
-    std::string text;
-    for (int s = 0; s < 1000; ++s) {
-        text += std::to_string(s * 5e-6) + " " + std::to_string(s % 7) + "\n";
-    }
-    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("thousand.txt", text)}, kBothChannels, 1, {}));
+    ASSERT_TRUE(
+        LoadProfileFiles({WriteTextFile("thousand.txt", Ramp(1000, 5e-6))}, kBothChannels, 1, {}));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
 }
 
