@@ -1,7 +1,5 @@
 // SEG-Y files written by segyio in every sample format and byte order load the samples
 // of their formula; several files join in order; a saved profile opens to the same samples.
-#include <filesystem>
-
 #include "profile/file_source_support.h"
 #include "profile/segy_save.h"
 
