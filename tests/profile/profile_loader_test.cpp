@@ -10,18 +10,13 @@
 namespace karvelo {
 namespace {
 
-class ProfileLoaderTest : public ::testing::Test {
+class ProfileLoaderTest : public testing::FileSourceTest {
   protected:
-    void SetUp() override { ResetProfileStore(); }
-    void TearDown() override { ResetProfileStore(); }
-
     // Whether record k of ProfileImage holds the samples of source record `source`.
     static bool SameRecord(std::size_t k, std::size_t source) {
         return std::memcmp(ProfileImage.bytes.data() + SampleOffset(k, 0),
                            kBuiltInProfile1Samples[source], 2048 * 4) == 0;
     }
-
-    testing::RecordingMessageSink sink_;
 };
 
 TEST_F(ProfileLoaderTest, ChannelLayouts) {
