@@ -19,6 +19,9 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
     std::filesystem::copy_file(segy, truncated, std::filesystem::copy_options::overwrite_existing);
     std::filesystem::resize_file(truncated, std::filesystem::file_size(segy) - 10);
     const std::string many = WriteSegyFile("many.sgy", SEGY_IEEE_FLOAT_4_BYTE, false, 1001, 4, 4);
+    const auto afterGood = [&good](const std::string& name, const std::string& content) {
+        return std::vector<std::string>{good, WriteTextFile(name, content)};
+    };
     const std::string whole = "is not a whole number of microseconds from 1 to 65535";
     const struct {
         std::vector<std::string> files;
@@ -41,14 +44,10 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
          "line 3: time step 1.5e-06 s differs from the mean step 1e-06 s by more than 1 %"},
         {Text("nan.txt", "0 1\n1e-6 nan\n"), 8, "line 2: a value is not a finite number"},
         {Text("one.txt", "0 1\n"), 8, "line 1: only 1 sample, at least 2 are needed"},
-        {{good, WriteTextFile("short.txt", Ramp(99, 5e-6))},
-         8,
-         "99 samples where " + good + " has 100"},
-        {{good, WriteTextFile("other.txt", Ramp(100, 6e-6))},
-         8,
+        {afterGood("short.txt", Ramp(99, 5e-6)), 8, "99 samples where " + good + " has 100"},
+        {afterGood("other.txt", Ramp(100, 6e-6)), 8,
          "sample interval 6e-06 s where " + good + " has 5e-06 s"},
-        {{good, WriteTextFile("wide.txt", Ramp(100, 5e-6, 3))},
-         8,
+        {afterGood("wide.txt", Ramp(100, 5e-6, 3)), 8,
          "line 1: 3 columns where " + good + " has 2"},
         {{truncated}, 8, "truncated: ends inside trace 3 (486 of 496 bytes)"},
         {{good, segy}, 8, "is a SEG-Y file but " + good + " is a text recording"},

@@ -35,23 +35,23 @@ TEST(SetUpProfile, ExtremesAreSampleWordsOfTheWholeProfile) {
     struct Case {
         const char* name;
         std::uint16_t format;
-        std::vector<std::vector<std::uint32_t>> words;
         std::uint32_t max, min;
+        std::vector<std::vector<std::uint32_t>> words;
     };
     const Case cases[] = {
         {"integers",
          kFormatInt32,
-         {{Int(5), Int(-7), Int(3)}, {Int(12), Int(0), Int(-2)}},
          Int(12),
-         Int(-7)},
-        {"all negative", kFormatInt32, {{Int(-50), Int(-7), Int(-30)}}, Int(-7), Int(-50)},
+         Int(-7),
+         {{Int(5), Int(-7), Int(3)}, {Int(12), Int(0), Int(-2)}}},
+        {"all negative", kFormatInt32, Int(-7), Int(-50), {{Int(-50), Int(-7), Int(-30)}}},
         {"NaN never replaces an extreme",
          kFormatIeeeFloat,
-         {{Float(1.5f), Float(nan), Float(-2.0f), Float(nan)}},
          Float(1.5f),
-         Float(-2.0f)},
-        {"unsigned", kFormatUInt32, {{0xFFFFFFFFu, 4u, 9u}}, 0xFFFFFFFFu, 4u},
-        {"unknown format", 5, {{0x12345678u, 0x7FFFFFFFu}}, 0u, 0u},
+         Float(-2.0f),
+         {{Float(1.5f), Float(nan), Float(-2.0f), Float(nan)}}},
+        {"unsigned", kFormatUInt32, 0xFFFFFFFFu, 4u, {{0xFFFFFFFFu, 4u, 9u}}},
+        {"unknown format", 5, 0u, 0u, {{0x12345678u, 0x7FFFFFFFu}}},
     };
     for (const Case& c : cases) {
         MakeProfile(c.format, c.words);
