@@ -29,13 +29,12 @@ inline double FormulaSample(std::size_t record, std::size_t sample) {
 // values equal to the time in microseconds.
 inline std::string Ramp(std::size_t samples, double stepSeconds, std::size_t columns = 2) {
     std::string text;
+    char number[32];
     for (std::size_t s = 0; s < samples; ++s) {
         const double time = static_cast<double>(s) * stepSeconds;
-        char number[32];
-        std::snprintf(number, sizeof number, "%.9g", time);
-        text += number;
-        for (std::size_t c = 1; c < columns; ++c) {
-            std::snprintf(number, sizeof number, "\t%.9g", time * 1e6);
+        for (std::size_t c = 0; c < columns; ++c) {
+            std::snprintf(number, sizeof number, c == 0 ? "%.9g" : "\t%.9g",
+                          c == 0 ? time : time * 1e6);
             text += number;
         }
         text += "\n";
@@ -47,6 +46,11 @@ inline std::string WriteTextFile(const std::string& name, const std::string& con
     const std::string path = TempFile(name);
     std::ofstream(path, std::ios::binary) << content;
     return path;
+}
+
+// One file of the given content, as the list of files a load takes.
+inline std::vector<std::string> Text(const std::string& name, const std::string& content) {
+    return {WriteTextFile(name, content)};
 }
 
 // A SEG-Y file through segyio: `format` a SEGY_FORMAT code, lsb for little-endian;

@@ -7,11 +7,6 @@
 namespace karvelo::testing {
 namespace {
 
-// One file of the given text.
-std::vector<std::string> Text(const std::string& name, const std::string& content) {
-    return {WriteTextFile(name, content)};
-}
-
 TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
     const std::string good = WriteTextFile("good.txt", Ramp(100, 5e-6));
     const std::string segy = WriteSegyFile("full.sgy", SEGY_IEEE_FLOAT_4_BYTE, false, 3, 64, 4);

@@ -41,7 +41,6 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
         EXPECT_EQ(TraceCount(), records);
         EXPECT_EQ(TracesPerPoint, c.tracesPerPoint);
         EXPECT_EQ(PointCount, c.points);
-        EXPECT_EQ(HitsPerPoint, c.hits);
         EXPECT_TRUE(LoadCompleted);
         for (std::size_t k = 0; k < records; ++k) {
             const std::size_t source = c.mode == kBothChannels ? k : 2 * k + (c.mode == kChannel2);

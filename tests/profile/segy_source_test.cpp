@@ -22,14 +22,12 @@ TEST_F(FileSourceTest, EverySegyFormatAndByteOrderLoadsAndFilesJoinInTheOrderGiv
         for (const bool lsb : {false, true}) {
             SCOPED_TRACE(std::string(c.name) +
                          (lsb ? " little-endian first" : " big-endian first"));
-            // Six records of two channels (sequence numbers in pairs), in two files of
-            // either byte order; channel 2 keeps records 1, 3 and 5 of the joined six.
+            // Two channels (sequence numbers in pairs) in two files of either byte order.
             const std::string name(c.name);
             const std::string a = WriteSegyFile(name + "-a.sgy", c.format, lsb, 4, 300, 8, 2);
             const std::string b = WriteSegyFile(name + "-b.sgy", c.format, !lsb, 2, 300, 8, 2, 4);
             ASSERT_TRUE(LoadProfileFiles({a, b}, kChannel2, 1, {})) << sink_.messages.at(0);
-            EXPECT_EQ(TraceCount(), 3);
-            EXPECT_EQ(SampleInterval(), 8);
+            EXPECT_EQ(TraceCount(), 3);  // records 1, 3 and 5 of the joined six
             EXPECT_EQ(SampleFormat(), c.programFormat);
             for (std::size_t k = 0; k < 3; ++k) {
                 for (std::size_t s = 0; s < 300; ++s) {

@@ -9,20 +9,12 @@
 namespace karvelo {
 namespace {
 
-std::uint32_t Int(std::int32_t v) {
-    return static_cast<std::uint32_t>(v);
-}
-std::uint32_t Float(float v) {
-    return std::bit_cast<std::uint32_t>(v);
-}
-
 // A profile of `words` per record in ProfileImage.
 void MakeProfile(std::uint16_t format, const std::vector<std::vector<std::uint32_t>>& words) {
     ResetProfileStore();
     WriteU16(ProfileImage, kTraceCountOffset, static_cast<std::uint16_t>(words.size()));
     WriteU16(ProfileImage, kSampleFormatOffset, format);
-    WriteU16(ProfileImage, kSamplesPerTraceOffset,
-             static_cast<std::uint16_t>(words.empty() ? 0 : words[0].size()));
+    WriteU16(ProfileImage, kSamplesPerTraceOffset, static_cast<std::uint16_t>(words[0].size()));
     for (std::size_t r = 0; r < words.size(); ++r) {
         for (std::size_t s = 0; s < words[r].size(); ++s) {
             WriteU32(ProfileImage, SampleOffset(r, s), words[r][s]);
@@ -31,6 +23,8 @@ void MakeProfile(std::uint16_t format, const std::vector<std::vector<std::uint32
 }
 
 TEST(SetUpProfile, ExtremesAreSampleWordsOfTheWholeProfile) {
+    const auto Int = [](std::int32_t v) { return static_cast<std::uint32_t>(v); };
+    const auto Float = [](float v) { return std::bit_cast<std::uint32_t>(v); };
     const float nan = std::numeric_limits<float>::quiet_NaN();
     struct Case {
         const char* name;

@@ -78,7 +78,7 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
 
 TEST_F(FileSourceTest, LoadOptionsResampleOrCutTheRecording) {
     // 1.6 us steps resampled linearly onto 2 us keep the ramp; 2100 samples keep the first 2048.
-    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("ramp.txt", Ramp(101, 1.6e-6))}, kChannel1, 1,
+    ASSERT_TRUE(LoadProfileFiles(Text("ramp.txt", Ramp(101, 1.6e-6)), kChannel1, 1,
                                  {.WholeMicroseconds = true}));
     EXPECT_EQ(SampleInterval(), 2);
     EXPECT_EQ(SamplesPerTrace(), 81);  // 160 us span in 2 us steps
@@ -87,8 +87,8 @@ TEST_F(FileSourceTest, LoadOptionsResampleOrCutTheRecording) {
     }
     EXPECT_EQ(sink_.messages,
               std::vector<std::string>{"Resampled from 1.6 us to 2 us (101 -> 81 samples)."});
-    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("long.txt", Ramp(2100, 1e-5))}, kChannel1, 1,
-                                 {.FirstSamples = true}));
+    ASSERT_TRUE(
+        LoadProfileFiles(Text("long.txt", Ramp(2100, 1e-5)), kChannel1, 1, {.FirstSamples = true}));
     EXPECT_EQ(SamplesPerTrace(), 2048);
     EXPECT_EQ(SampleInterval(), 10);
     EXPECT_EQ(ProfileSample(0, 2047), 20470.0);
@@ -100,13 +100,10 @@ TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
     ASSERT_TRUE(LoadProfile(0, kBothChannels, 1));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
     WriteU16(ProfileImage, kSamplesPerTraceOffset, 1000);
-    const std::string image = TempFile("short-image.bin");
-    std::ofstream(image, std::ios::binary)
-        .write(reinterpret_cast<const char*>(ProfileImage.bytes.data()), kImageBytes);
-    ASSERT_TRUE(LoadProfileFiles({image}, kBothChannels, 1, {}));
+    const std::string image(ProfileImage.bytes.begin(), ProfileImage.bytes.begin() + kImageBytes);
+    ASSERT_TRUE(LoadProfileFiles(Text("short-image.bin", image), kBothChannels, 1, {}));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
-    ASSERT_TRUE(
-        LoadProfileFiles({WriteTextFile("thousand.txt", Ramp(1000, 5e-6))}, kBothChannels, 1, {}));
+    ASSERT_TRUE(LoadProfileFiles(Text("thousand.txt", Ramp(1000, 5e-6)), kBothChannels, 1, {}));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
 }
 
