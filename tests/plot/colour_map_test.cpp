@@ -39,35 +39,23 @@ TEST(PaletteColour, AnchorColoursOfEveryPalette) {
     }
 }
 
-class ColourMapTest : public testing::PlotTest {
-  protected:
-    // The map of rows x columns matrix values(row, column), the columns at the axis
-    // frequencies (by default 0, 100 and 200 Hz, drawn on rows 370, 495 and 620).
-    template <typename Value>
-    void Draw(std::uint32_t rows, Value value, std::int32_t columnsPerLabel = 1,
-              const std::vector<std::uint32_t>& axis = AxisWords(0, 100, 3)) {
-        const std::size_t columns = axis.size();
-        matrix_.assign(rows * columns, 0.0);
-        for (std::uint32_t k = 0; k < rows; ++k) {
-            for (std::size_t j = 0; j < columns; ++j) {
-                matrix_[k * columns + j] = value(k, j);
-            }
-        }
-        PlotData data;
-        data.Rows = matrix_.data();
-        data.RowsMax = *std::max_element(matrix_.begin(), matrix_.end());
-        data.RowsMin = *std::min_element(matrix_.begin(), matrix_.end());
-        data.ColumnsPerLabel = columnsPerLabel;
-        const auto* first = reinterpret_cast<const std::uint8_t*>(matrix_.data());
-        DrawPlot(surface, ProfileMapLayout(100.0f), PlotMode::ColourMap,
-                 {first, columns * sizeof(double), kFormatDoubleRows, rows}, axis, data);
-    }
-
-    std::vector<double> matrix_;
-};
+using ColourMapTest = testing::PlotTest;
 
 TEST_F(ColourMapTest, RowsAreColumnsFromBlackAtTheSmallestToRedAtTheLargest) {
-    Draw(800, [](std::uint32_t k, std::size_t j) { return k + 1000.0 * static_cast<double>(j); });
+    // 800 rows of 3 columns, value row + 1000 * column, the columns at 0, 100 and 200 Hz
+    // (drawn on rows 370, 495 and 620).
+    std::vector<double> matrix(800 * 3);
+    for (std::size_t i = 0; i < matrix.size(); ++i) {
+        matrix[i] = static_cast<double>(i / 3) + 1000.0 * static_cast<double>(i % 3);
+    }
+    PlotData data;
+    data.Rows = matrix.data();
+    data.RowsMax = 2799.0;
+    data.RowsMin = 0.0;
+    DrawPlot(surface, ProfileMapLayout(100.0f), PlotMode::ColourMap,
+             {reinterpret_cast<const std::uint8_t*>(matrix.data()), 3 * sizeof(double),
+              kFormatDoubleRows, 800},
+             AxisWords(0, 100, 3), data);
     EXPECT_EQ(surface.PixelAt(325, 370), PaletteColour(kSpectrumPalette, 0));
     EXPECT_EQ(surface.PixelAt(1124, 620), PaletteColour(kSpectrumPalette, 1275));
     // Row 400, column 1: (400 + 1000) * 1275 / 2799.

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "plot/plot_panels.h"
-#include "plot/point_columns.h"
 #include "plot_test_support.h"
 
 namespace karvelo {
@@ -35,44 +34,21 @@ class DrawPlotTest : public testing::PlotTest {
         }
         return ticks;
     }
-    std::vector<int> TopTicks(const PlotLayout& layout) const { return Ticks(layout, true); }
-    std::vector<int> RightTicks(const PlotLayout& layout) const { return Ticks(layout, false); }
 
     // The frame's four edges in black, nothing just below it or left of it.
     void ExpectFrame(const PlotLayout& l) const {
-        const int width = l.FrameRight() - l.FrameLeft() + 1;
-        const int height = l.FrameBottom() - l.FrameTop() + 1;
-        for (const int y : {l.FrameTop(), l.FrameBottom()}) {
-            EXPECT_EQ(PaintedIn(l.FrameLeft(), y, l.FrameRight(), y), width) << y;
+        const int left = l.FrameLeft(), right = l.FrameRight();
+        const int top = l.FrameTop(), bottom = l.FrameBottom();
+        for (const int y : {top, bottom}) {
+            EXPECT_EQ(PaintedIn(left, y, right, y), right - left + 1) << y;
         }
-        for (const int x : {l.FrameLeft(), l.FrameRight()}) {
-            EXPECT_EQ(PaintedIn(x, l.FrameTop(), x, l.FrameBottom()), height) << x;
+        for (const int x : {left, right}) {
+            EXPECT_EQ(PaintedIn(x, top, x, bottom), bottom - top + 1) << x;
         }
-        EXPECT_EQ(
-            PaintedIn(l.FrameLeft(), l.FrameBottom() + 1, l.FrameRight(), l.FrameBottom() + 1), 0);
-        EXPECT_EQ(PaintedIn(l.FrameLeft() - 1, l.FrameTop(), l.FrameLeft() - 1, l.FrameBottom()),
-                  0);
+        EXPECT_EQ(PaintedIn(left, bottom + 1, right, bottom + 1), 0);
+        EXPECT_EQ(PaintedIn(left - 1, top, left - 1, bottom), 0);
     }
 };
-
-// first, first + step, ... (count of them).
-std::vector<int> Steps(int first, int step, int count) {
-    std::vector<int> values;
-    for (int n = 0; n < count; ++n) {
-        values.push_back(first + step * n);
-    }
-    return values;
-}
-
-// Labels along row y at x = first, first + step, ...
-std::vector<RecordedText> Labels(int first, int step, int y,
-                                 const std::vector<std::string>& texts) {
-    std::vector<RecordedText> labels;
-    for (std::size_t n = 0; n < texts.size(); ++n) {
-        labels.push_back({first + step * static_cast<int>(n), y, texts[n]});
-    }
-    return labels;
-}
 
 TEST_F(DrawPlotTest, SpectrumPanelHasNineFrequencyTicksAndSixAmplitudeTicks) {
     const PlotLayout layout = SpectrumPanelLayout(5.0f);
@@ -82,11 +58,13 @@ TEST_F(DrawPlotTest, SpectrumPanelHasNineFrequencyTicksAndSixAmplitudeTicks) {
     }
     DrawSeries(layout, PlotMode::Curve, {spectrum}, AxisWords(1000, 5, 401));
     ExpectFrame(layout);
-    EXPECT_EQ(TopTicks(layout), Steps(225, 50, 9));
-    EXPECT_EQ(RightTicks(layout), Steps(370, 50, 6));
-    EXPECT_EQ(painter.TextsOnRow(345),
-              Labels(225, 50, 345,
-                     {"1000", "1250", "1500", "1750", "2000", "2250", "2500", "2750", "3000"}));
+    EXPECT_EQ(Ticks(layout, true), (std::vector<int>{225, 275, 325, 375, 425, 475, 525, 575, 625}));
+    EXPECT_EQ(Ticks(layout, false), (std::vector<int>{370, 420, 470, 520, 570, 620}));
+    const std::vector<RecordedText> labels = painter.TextsOnRow(345);
+    ASSERT_EQ(labels.size(), 9u);
+    for (int n = 0; n < 9; ++n) {
+        EXPECT_EQ(labels[n], (RecordedText{225 + 50 * n, 345, std::to_string(1000 + 250 * n)}));
+    }
     EXPECT_EQ(painter.TextAt(650, 620), "0.000e+000");
     EXPECT_EQ(painter.TextAt(650, 570), "2.000e-001");
     EXPECT_EQ(painter.TextAt(650, 370), "1.000e+000");

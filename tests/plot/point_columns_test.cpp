@@ -27,40 +27,31 @@ TEST(RoundHalfUp, HalvesGoUpAndNegativeOrNotANumberReportsErrorTwo) {
     EXPECT_EQ(sink.messages, (std::vector<std::string>{error, error}));
 }
 
-TEST(ColumnsPerPoint, RoundsTheSpacingAndNeverFallsBelowOneColumn) {
+TEST(PointColumns, SpacingIsRoundedAndPressesSnapToTheNearestPointColumn) {
     struct Case {
         std::uint32_t points;
-        int columns;
-    };
-    for (const Case c : {Case{10, 89}, Case{2, 800}, Case{9, 100}, Case{7, 133}, Case{1, 1},
-                         Case{0, 1}, Case{1601, 1}, Case{2000, 1}}) {
-        RecordingMessageSink sink;
-        EXPECT_EQ(ColumnsPerPoint(800, c.points), c.columns) << c.points << " points";
-        EXPECT_TRUE(sink.messages.empty());
-    }
-}
-
-TEST(PointColumns, SnapsToTheNearestPointColumn) {
-    struct Case {
-        std::uint32_t points;
+        int spacing;
         int x;
         int snapped;
     };
     const Case cases[] = {
-        {10, 700, 681},                   // columns 325, 414, 503, 592, 681, 770 ...
-        {10, 726, 770},                   // strictly nearer to the right-hand column
-        {10, 725, 681},                   // 44 to the left, 45 to the right
-        {9, 375, 325},                    // exactly half-way between 325 and 425: the left column
-        {9, 376, 425},   {10, 325, 325},  // on the first column
-        {10, 300, 325},                   // left of the first column
-        {7, 1123, 1123},                  // on the last column (325 + 6 * 133)
-        {7, 1124, 1124},                  // right of the last column: kept
-        {1, 325, 325},                    // a single point on the frame's left edge
-        {1, 600, 600},   {0, 600, 600},
+        {10, 89, 700, 681},                          // columns 325, 414, 503, 592, 681, 770 ...
+        {10, 89, 726, 770},                          // strictly nearer to the right-hand column
+        {10, 89, 725, 681},                          // 44 to the left, 45 to the right
+        {9, 100, 375, 325},   {9, 100, 376, 425},    // half-way from 325 to 425 goes left
+        {10, 89, 325, 325},   {10, 89, 300, 325},    // on or left of the first column
+        {7, 133, 1123, 1123}, {7, 133, 1124, 1124},  // on or right of the last column: kept
+        {2, 800, 1124, 1125},                        // the frame's two edges
+        {1601, 1, 600, 600},  {2000, 1, 600, 600},   // never below one column
+        {1, 1, 325, 325},     {1, 1, 600, 600},      // a single point: presses are kept
+        {0, 1, 600, 600},
     };
     for (const Case& c : cases) {
+        RecordingMessageSink sink;
         const PointColumns columns{325, ColumnsPerPoint(800, c.points), c.points};
+        EXPECT_EQ(columns.Spacing, c.spacing) << c.points << " points";
         EXPECT_EQ(columns.Snap(c.x), c.snapped) << c.points << " points, x " << c.x;
+        EXPECT_TRUE(sink.messages.empty());
     }
 }
 

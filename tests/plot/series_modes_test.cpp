@@ -1,11 +1,10 @@
-// The series modes: wiggle curves and the grey density image on the trace panel, and the
-// spectrum curve (frequency to the right, amplitude upwards).
+// The series modes: the grey density image on the trace panel and the spectrum curve
+// (frequency to the right, amplitude upwards).
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "plot/draw_plot.h"
-#include "plot/palette.h"
 #include "plot/plot_panels.h"
 #include "plot_test_support.h"
 
@@ -14,23 +13,8 @@ namespace {
 
 using testing::AxisWords;
 
-Colour Grey(int level) {
-    return Rgb(level, level, level);
-}
-
 class SeriesModesTest : public testing::PlotTest {
   protected:
-    // Draws the traces (one sample per row of values) on the trace panel, the samples
-    // 1 us apart; density scaled from low (white) to high (black).
-    void Draw(PlotMode mode, const std::vector<std::vector<float>>& traces, float low = 0.0f,
-              float high = 1.0f) {
-        PlotData data;
-        data.RangeMin = EncodeSample(kFormatIeeeFloat, low);
-        data.RangeMax = EncodeSample(kFormatIeeeFloat, high);
-        DrawSeries(TracePanelLayout(2048, 1), mode, traces, AxisWords(0, 1, traces[0].size()),
-                   data);
-    }
-
     // The spectrum panel without its frame, bins 100 Hz apart from 1000 Hz.
     void DrawSpectrum(const std::vector<float>& spectrum) {
         PlotLayout layout = SpectrumPanelLayout(100.0f);
@@ -40,41 +24,39 @@ class SeriesModesTest : public testing::PlotTest {
 };
 
 TEST_F(SeriesModesTest, DensityGreysFromTheSmallestSampleWhiteToTheLargestBlack) {
+    struct Grey {
+        int x, y, level;
+    };
     struct Case {
         const char* name;
         std::vector<std::vector<float>> traces;
-        float low, high;
-        std::vector<std::pair<int, int>> at;  // (x, y) of the expected greys, in order
-        std::vector<int> greys;
+        std::vector<Grey> greys;
+        float low = 0.0f, high = 1.0f;
     };
     const Case cases[] = {
-        {"one trace",
-         {{1.0f, 0.5f, 0.0f}},
-         0.0f,
-         1.0f,
-         {{675, 60}, {675, 185}, {675, 310}},
-         {0, 128, 255}},
-        {"outside the range", {{-3.0f, 7.0f}}, 0.0f, 1.0f, {{675, 60}, {675, 310}}, {255, 0}},
+        {"one trace", {{1.0f, 0.5f, 0.0f}}, {{675, 60, 0}, {675, 185, 128}, {675, 310, 255}}},
+        {"outside the range", {{-3.0f, 7.0f}}, {{675, 60, 255}, {675, 310, 0}}},
         {"columns between two centres",
          {{1.0f, 1.0f}, {0.5f, 0.5f}},
-         0.0f,
-         1.0f,
-         {{450, 310}, {451, 310}, {675, 310}, {899, 310}, {900, 310}},
-         {0, 1, 64, 128, 128}},
+         {{450, 310, 0}, {451, 310, 1}, {675, 310, 64}, {899, 310, 128}, {900, 310, 128}}},
         {"no range",
          {{0.2f, 0.3f, 4.0f}, {0.2f, 0.2f, 0.2f}},
+         {{450, 60, 128}, {675, 185, 128}, {900, 310, 128}},
          0.2f,
-         0.2f,
-         {{450, 60}, {675, 185}, {900, 310}},
-         {128, 128, 128}},
-        {"single sample", {{1.0f}}, 0.0f, 1.0f, {{675, 185}}, {0}},
+         0.2f},
+        {"single sample", {{1.0f}}, {{675, 185, 0}}},
     };
     for (const Case& c : cases) {
         Clear();
-        Draw(PlotMode::Density, c.traces, c.low, c.high);
-        for (std::size_t k = 0; k < c.at.size(); ++k) {
-            EXPECT_EQ(surface.PixelAt(c.at[k].first, c.at[k].second), Grey(c.greys[k]))
-                << c.name << " at " << c.at[k].first << "," << c.at[k].second;
+        PlotData data;  // density scaled from low (white) to high (black)
+        data.RangeMin = EncodeSample(kFormatIeeeFloat, c.low);
+        data.RangeMax = EncodeSample(kFormatIeeeFloat, c.high);
+        // On the trace panel, one sample per row of values, the samples 1 us apart.
+        DrawSeries(TracePanelLayout(2048, 1), PlotMode::Density, c.traces,
+                   AxisWords(0, 1, c.traces[0].size()), data);
+        for (const Grey& g : c.greys) {
+            EXPECT_EQ(surface.PixelAt(g.x, g.y), Rgb(g.level, g.level, g.level))
+                << c.name << " at " << g.x << "," << g.y;
         }
     }
     EXPECT_EQ(PaintedIn(226, 61, 1124, 309), 1);  // a single trace is one column wide

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 #include <segyio/segy.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/recording_message_sink.h"
@@ -23,10 +25,32 @@ inline double FormulaSample(std::size_t record, std::size_t sample) {
     return static_cast<double>(static_cast<int>((record * 37 + sample * 11) % 201) - 100);
 }
 
+// A text recording of `samples` lines `stepSeconds` apart: the time, then columns - 1
+// values equal to the time in microseconds.
+inline std::string Ramp(std::size_t samples, double stepSeconds, std::size_t columns = 2) {
+    std::string text;
+    char number[32];
+    for (std::size_t s = 0; s < samples; ++s) {
+        const double time = static_cast<double>(s) * stepSeconds;
+        for (std::size_t c = 0; c < columns; ++c) {
+            std::snprintf(number, sizeof number, c == 0 ? "%.9g" : "\t%.9g",
+                          c == 0 ? time : time * 1e6);
+            text += number;
+        }
+        text += "\n";
+    }
+    return text;
+}
+
 inline std::string WriteTextFile(const std::string& name, const std::string& content) {
     const std::string path = TempFile(name);
     std::ofstream(path, std::ios::binary) << content;
     return path;
+}
+
+// One file of the given content, as the list of files a load takes.
+inline std::vector<std::string> Text(const std::string& name, const std::string& content) {
+    return {WriteTextFile(name, content)};
 }
 
 // A SEG-Y file through segyio: `format` a SEGY_FORMAT code, lsb for little-endian;
@@ -76,24 +100,12 @@ inline std::string WriteSegyFile(const std::string& name, int format, bool lsb, 
 }
 
 // Everything a load changes, to compare before and after a refusal.
-struct LoadedState {
-    std::vector<std::uint8_t> image;
-    std::uint32_t hits, traces, points, max, min;
-    TimeUnit unit;
-    bool completed;
-
-    static LoadedState Take() {
-        return {std::vector<std::uint8_t>(ProfileImage.bytes.begin(), ProfileImage.bytes.end()),
-                HitsPerPoint,
-                TracesPerPoint,
-                PointCount,
-                SampleMax,
-                SampleMin,
-                ProfileTimeUnit,
-                LoadCompleted};
-    }
-    bool operator==(const LoadedState&) const = default;
-};
+inline auto LoadedState() {
+    return std::make_tuple(
+        std::vector<std::uint8_t>(ProfileImage.bytes.begin(), ProfileImage.bytes.end()),
+        HitsPerPoint, TracesPerPoint, PointCount, SampleMax, SampleMin, ProfileTimeUnit,
+        LoadCompleted);
+}
 
 class FileSourceTest : public ::testing::Test {
   protected:

@@ -1,6 +1,5 @@
 // Every refusal of files from disk: its error code, its two-line message, and the
 // previously loaded profile left exactly as it was.
-#include <cstdio>
 #include <filesystem>
 
 #include "profile/file_source_support.h"
@@ -8,33 +7,16 @@
 namespace karvelo::testing {
 namespace {
 
-std::string Lines(std::size_t samples, double stepSeconds, std::size_t columns = 2) {
-    std::string text;
-    for (std::size_t s = 0; s < samples; ++s) {
-        char time[32];
-        std::snprintf(time, sizeof time, "%.9g", static_cast<double>(s) * stepSeconds);
-        text += time;
-        for (std::size_t c = 1; c < columns; ++c) {
-            text += '\t';
-            text += std::to_string(FormulaSample(c, s));
-        }
-        text += "\n";
-    }
-    return text;
-}
-
-// One file of the given text.
-std::vector<std::string> Text(const std::string& name, const std::string& content) {
-    return {WriteTextFile(name, content)};
-}
-
 TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
-    const std::string good = WriteTextFile("good.txt", Lines(100, 5e-6));
+    const std::string good = WriteTextFile("good.txt", Ramp(100, 5e-6));
     const std::string segy = WriteSegyFile("full.sgy", SEGY_IEEE_FLOAT_4_BYTE, false, 3, 64, 4);
     const std::string truncated = TempFile("truncated.sgy");
     std::filesystem::copy_file(segy, truncated, std::filesystem::copy_options::overwrite_existing);
     std::filesystem::resize_file(truncated, std::filesystem::file_size(segy) - 10);
     const std::string many = WriteSegyFile("many.sgy", SEGY_IEEE_FLOAT_4_BYTE, false, 1001, 4, 4);
+    const auto afterGood = [&good](const std::string& name, const std::string& content) {
+        return std::vector<std::string>{good, WriteTextFile(name, content)};
+    };
     const std::string whole = "is not a whole number of microseconds from 1 to 65535";
     const struct {
         std::vector<std::string> files;
@@ -43,9 +25,9 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
         int channelMode = kChannel1;
     } cases[] = {
         {{many}, 4, "1001 traces, more than the 1000 a profile holds"},
-        {Text("long.txt", Lines(2049, 5e-6)), 5, "2049 samples per trace, more than 2048"},
-        {Text("frac.txt", Lines(50, 1.6e-6)), 8, "sample interval 1.6 us " + whole},
-        {Text("slow.txt", Lines(50, 0.07)), 8, "sample interval 70000 us " + whole},
+        {Text("long.txt", Ramp(2049, 5e-6)), 5, "2049 samples per trace, more than 2048"},
+        {Text("frac.txt", Ramp(50, 1.6e-6)), 8, "sample interval 1.6 us " + whole},
+        {Text("slow.txt", Ramp(50, 0.07)), 8, "sample interval 70000 us " + whole},
         {{TempFile("missing.txt")}, 6, "No such file or directory"},
         {Text("words.txt", "time amplitude\nnone\n"), 8, "no lines of numbers found"},
         {Text("ragged.txt", "0 1\n1e-6 2\n2e-6\n"), 8,
@@ -57,14 +39,10 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
          "line 3: time step 1.5e-06 s differs from the mean step 1e-06 s by more than 1 %"},
         {Text("nan.txt", "0 1\n1e-6 nan\n"), 8, "line 2: a value is not a finite number"},
         {Text("one.txt", "0 1\n"), 8, "line 1: only 1 sample, at least 2 are needed"},
-        {{good, WriteTextFile("short.txt", Lines(99, 5e-6))},
-         8,
-         "99 samples where " + good + " has 100"},
-        {{good, WriteTextFile("other.txt", Lines(100, 6e-6))},
-         8,
+        {afterGood("short.txt", Ramp(99, 5e-6)), 8, "99 samples where " + good + " has 100"},
+        {afterGood("other.txt", Ramp(100, 6e-6)), 8,
          "sample interval 6e-06 s where " + good + " has 5e-06 s"},
-        {{good, WriteTextFile("wide.txt", Lines(100, 5e-6, 3))},
-         8,
+        {afterGood("wide.txt", Ramp(100, 5e-6, 3)), 8,
          "line 1: 3 columns where " + good + " has 2"},
         {{truncated}, 8, "truncated: ends inside trace 3 (486 of 496 bytes)"},
         {{good, segy}, 8, "is a SEG-Y file but " + good + " is a text recording"},
@@ -76,7 +54,7 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
         ResetProfileStore();
         ASSERT_TRUE(LoadProfile(0, kChannel1, 2));
         LoadCompleted = false;
-        const LoadedState before = LoadedState::Take();
+        const auto before = LoadedState();
         sink_.messages.clear();
         EXPECT_FALSE(LoadProfileFiles(c.files, c.channelMode, 1, {}));
         ASSERT_EQ(sink_.messages.size(), 1u);
@@ -85,7 +63,7 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
         EXPECT_EQ(message.substr(0, table.size() + 1), table + "\n") << message;
         EXPECT_NE(message.find("\n" + c.files.back()), std::string::npos) << message;
         EXPECT_TRUE(message.ends_with(c.reason)) << message;
-        EXPECT_TRUE(LoadedState::Take() == before);
+        EXPECT_TRUE(LoadedState() == before);
     }
 }
 

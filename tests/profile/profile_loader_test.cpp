@@ -10,50 +10,42 @@
 namespace karvelo {
 namespace {
 
-class ProfileLoaderTest : public ::testing::Test {
+class ProfileLoaderTest : public testing::FileSourceTest {
   protected:
-    void SetUp() override { ResetProfileStore(); }
-    void TearDown() override { ResetProfileStore(); }
-
-    // Whether record k of ProfileImage holds the samples of source record `source`.
+    // Whether record k of ProfileImage is source record `source`, trace header and all,
+    // holding the samples of the built-in profile.
     static bool SameRecord(std::size_t k, std::size_t source) {
-        return std::memcmp(ProfileImage.bytes.data() + SampleOffset(k, 0),
+        return std::memcmp(ProfileImage.bytes.data() + RecordOffset(k),
+                           SourceImage.bytes.data() + RecordOffset(source),
+                           kTraceRecordBytes) == 0 &&
+               std::memcmp(ProfileImage.bytes.data() + SampleOffset(k, 0),
                            kBuiltInProfile1Samples[source], 2048 * 4) == 0;
     }
-
-    testing::RecordingMessageSink sink_;
 };
 
 TEST_F(ProfileLoaderTest, ChannelLayouts) {
     struct Case {
         int mode;
         std::uint32_t hits;
-        std::uint16_t records;
         std::uint32_t tracesPerPoint;
         std::uint32_t points;
     };
     const Case cases[] = {
-        {kChannel1, 1, 10, 1, 10},  {kChannel1, 5, 10, 5, 2},      {kChannel2, 2, 10, 2, 5},
-        {kChannel2, 10, 10, 10, 1}, {kBothChannels, 1, 20, 2, 10}, {kBothChannels, 5, 20, 10, 2},
+        {kChannel1, 1, 1, 10},  {kChannel1, 5, 5, 2},      {kChannel2, 2, 2, 5},
+        {kChannel2, 10, 10, 1}, {kBothChannels, 1, 2, 10}, {kBothChannels, 5, 10, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " hits " << c.hits);
         ASSERT_TRUE(LoadProfile(0, c.mode, c.hits));
-        EXPECT_EQ(TraceCount(), c.records);
+        const std::size_t records = c.tracesPerPoint * c.points;
+        EXPECT_EQ(TraceCount(), records);
         EXPECT_EQ(TracesPerPoint, c.tracesPerPoint);
         EXPECT_EQ(PointCount, c.points);
-        EXPECT_EQ(HitsPerPoint, c.hits);
         EXPECT_TRUE(LoadCompleted);
-        for (std::size_t k = 0; k < c.records; ++k) {
+        for (std::size_t k = 0; k < records; ++k) {
             const std::size_t source = c.mode == kBothChannels ? k : 2 * k + (c.mode == kChannel2);
             EXPECT_TRUE(SameRecord(k, source)) << "record " << k;
         }
-        // The kept records carry their whole trace header along.
-        const std::size_t firstSource = c.mode == kChannel2 ? 1 : 0;
-        EXPECT_EQ(
-            std::memcmp(ProfileImage.bytes.data() + RecordOffset(0),
-                        SourceImage.bytes.data() + RecordOffset(firstSource), kTraceRecordBytes),
-            0);
         LoadCompleted = false;
     }
     EXPECT_TRUE(sink_.messages.empty());
@@ -62,14 +54,14 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
 TEST_F(ProfileLoaderTest, RefusedHitsKeepThePreviousProfile) {
     ASSERT_TRUE(LoadProfile(0, kChannel1, 2));
     LoadCompleted = false;
-    const auto before = testing::LoadedState::Take();
+    const auto before = testing::LoadedState();
     for (std::uint32_t hits : {3u, 11u, 20u, 0u}) {
         sink_.messages.clear();
         EXPECT_FALSE(LoadProfile(0, kBothChannels, hits)) << hits;
         EXPECT_EQ(sink_.messages, std::vector<std::string>{"Invalid number of hits."});
     }
     EXPECT_FALSE(LoadProfile(1, kBothChannels, 2));  // the 2-record profile has one hit
-    EXPECT_TRUE(testing::LoadedState::Take() == before);
+    EXPECT_TRUE(testing::LoadedState() == before);
     EXPECT_EQ(LoadBusy, 0u);
 }
 

@@ -11,18 +11,17 @@ namespace {
 
 struct TextVariant {
     const char* name;
-    const char* header;  // lines before the data
+    const char* header;  // a byte order mark or lines before the data
     const char* separator;
     bool decimalComma;
     bool twoChannels;
     const char* lineEnd;
-    bool byteOrderMark;
     const char* tail;  // after the last data line
 };
 
 // Formula recording: 64 samples at 5 us, amplitude FormulaSample / 1000.
 std::string Recording(const TextVariant& v, std::size_t hit) {
-    std::string text = std::string(v.byteOrderMark ? "\xEF\xBB\xBF" : "") + v.header;
+    std::string text = v.header;
     for (std::size_t s = 0; s < 64; ++s) {
         char line[128];
         std::snprintf(line, sizeof line, "%.6E%s%.6E%s%.6E", (s + 1) * 5e-6, v.separator,
@@ -42,16 +41,16 @@ std::string Recording(const TextVariant& v, std::size_t hit) {
 
 TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
     const TextVariant variants[] = {
-        {"tab", "", "\t", false, false, "\n", false, "\n"},
-        {"space", "", "   ", false, false, "\n", false, ""},
-        {"comma", "", ",", false, true, "\n", false, "\n"},
-        {"comma_space", "", ", ", false, false, "\n", false, "\n"},
-        {"semicolon", "", ";", false, true, "\n", false, "\n"},
-        {"semicolon_decimal_comma", "", ";", true, true, "\r\n", false, "\r\n"},
-        {"tab_decimal_comma", "", "\t", true, false, "\n", false, "\n"},
+        {"tab", "", "\t", false, false, "\n", "\n"},
+        {"space", "", "   ", false, false, "\n", ""},
+        {"comma", "", ",", false, true, "\n", "\n"},
+        {"comma_space", "", ", ", false, false, "\n", "\n"},
+        {"semicolon", "", ";", false, true, "\n", "\n"},
+        {"semicolon_decimal_comma", "", ";", true, true, "\r\n", "\r\n"},
+        {"tab_decimal_comma", "", "\t", true, false, "\n", "\n"},
         {"instrument_header", "Device: IE-2\nTime [s]\tCh1 [V]\n\n", "\t", false, false, "\n",
-         false, "\n\n"},
-        {"crlf_bom", "Time,A,B\r\n", ",", false, true, "\r\n", true, "\r\n"},
+         "\n\n"},
+        {"crlf_bom", "\xEF\xBB\xBFTime,A,B\r\n", ",", false, true, "\r\n", "\r\n"},
     };
     for (const TextVariant& v : variants) {
         SCOPED_TRACE(v.name);
@@ -77,20 +76,9 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
     }
 }
 
-// A ramp whose value is its time in microseconds.
-std::string Ramp(int samples, double stepSeconds) {
-    std::string text;
-    for (int s = 0; s < samples; ++s) {
-        char line[64];
-        std::snprintf(line, sizeof line, "%.9g\t%.9g\n", s * stepSeconds, s * stepSeconds * 1e6);
-        text += line;
-    }
-    return text;
-}
-
 TEST_F(FileSourceTest, LoadOptionsResampleOrCutTheRecording) {
     // 1.6 us steps resampled linearly onto 2 us keep the ramp; 2100 samples keep the first 2048.
-    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("ramp.txt", Ramp(101, 1.6e-6))}, kChannel1, 1,
+    ASSERT_TRUE(LoadProfileFiles(Text("ramp.txt", Ramp(101, 1.6e-6)), kChannel1, 1,
                                  {.WholeMicroseconds = true}));
     EXPECT_EQ(SampleInterval(), 2);
     EXPECT_EQ(SamplesPerTrace(), 81);  // 160 us span in 2 us steps
@@ -99,8 +87,8 @@ TEST_F(FileSourceTest, LoadOptionsResampleOrCutTheRecording) {
     }
     EXPECT_EQ(sink_.messages,
               std::vector<std::string>{"Resampled from 1.6 us to 2 us (101 -> 81 samples)."});
-    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("long.txt", Ramp(2100, 1e-5))}, kChannel1, 1,
-                                 {.FirstSamples = true}));
+    ASSERT_TRUE(
+        LoadProfileFiles(Text("long.txt", Ramp(2100, 1e-5)), kChannel1, 1, {.FirstSamples = true}));
     EXPECT_EQ(SamplesPerTrace(), 2048);
     EXPECT_EQ(SampleInterval(), 10);
     EXPECT_EQ(ProfileSample(0, 2047), 20470.0);
@@ -112,16 +100,10 @@ TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
     ASSERT_TRUE(LoadProfile(0, kBothChannels, 1));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
     WriteU16(ProfileImage, kSamplesPerTraceOffset, 1000);
-    const std::string image = TempFile("short-image.bin");
-    std::ofstream(image, std::ios::binary)
-        .write(reinterpret_cast<const char*>(ProfileImage.bytes.data()), kImageBytes);
-    ASSERT_TRUE(LoadProfileFiles({image}, kBothChannels, 1, {}));
+    const std::string image(ProfileImage.bytes.begin(), ProfileImage.bytes.begin() + kImageBytes);
+    ASSERT_TRUE(LoadProfileFiles(Text("short-image.bin", image), kBothChannels, 1, {}));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
-    std::string text;
-    for (int s = 0; s < 1000; ++s) {
-        text += std::to_string(s * 5e-6) + " " + std::to_string(s % 7) + "\n";
-    }
-    ASSERT_TRUE(LoadProfileFiles({WriteTextFile("thousand.txt", text)}, kBothChannels, 1, {}));
+    ASSERT_TRUE(LoadProfileFiles(Text("thousand.txt", Ramp(1000, 5e-6)), kBothChannels, 1, {}));
     EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
 }
 
