@@ -15,14 +15,6 @@
 namespace karvelo {
 namespace {
 
-TEST(NormaliseSpectrumTest, FactorsPeakAtOne) {
-    std::vector<float> out(4, -1.0f);
-    NormaliseSpectrum(std::vector<double>{1.0, 4.0, 2.0, 4.0}, out, true);
-    EXPECT_EQ(out, (std::vector<float>{0.25f, 1.0f, 0.5f, 1.0f}));
-    NormaliseSpectrum(std::vector<double>{2.0, 2.0, 1.0, 0.0}, out, false);
-    EXPECT_EQ(out, (std::vector<float>{0.25f, 1.0f, 0.25f, 0.0f}));
-}
-
 // Profiles of 64-sample traces, 10 us apart (spectrum of 161 bins).
 class SpectrumModesTest : public testing::AnalysisTest {
   protected:
