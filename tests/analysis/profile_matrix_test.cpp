@@ -64,10 +64,7 @@ TEST_F(ProfileMatrixTest, BilinearDataIsInterpolatedExactlyOnTheGrid) {
     EXPECT_NEAR(Grid(kMatrixRows - 1, 499), 3.008 + 8.0, 1e-5);
     // The axis now holds the columns: 0 .. 3008 Hz in steps of 6.03 Hz, truncated.
     EXPECT_EQ(BinFrequencies[499], 3008u);
-    for (std::size_t k = 1; k < 500; ++k) {
-        const std::uint32_t step = BinFrequencies[k] - BinFrequencies[k - 1];
-        EXPECT_TRUE(step == 6 || step == 7) << k << ": " << step;
-    }
+    EXPECT_EQ(BinFrequencies[1], 6u);
 
     // A single point gives one row, evaluated along the frequencies only.
     WritePointSpectra(1);
