@@ -33,11 +33,9 @@ TEST_F(SpectrumModesTest, EachModeTransformsItsTracesOfThePoint) {
     WriteTrace(2, Sine(3.0, 1.0, kSamples));
     WriteTrace(3, [](std::size_t) { return 5.0; });
     ASSERT_TRUE(ComputeSpectra(NewRequest(kSingleTrace, 2, 1)));
-    std::vector<float> constant(kBins, 0.0f);
-    constant[0] = 1.0f;
-    for (std::size_t i = 0; i < kBins; ++i) {
-        EXPECT_NEAR(SelectionSpectrum[i], constant[i], 1e-6f) << i;
-    }
+    EXPECT_EQ(SelectionSpectrum[0], 1.0f);
+    EXPECT_LT(*std::max_element(SelectionSpectrum.begin() + 1, SelectionSpectrum.begin() + kBins),
+              1e-6f);
     EXPECT_TRUE(std::equal(SelectionSpectrum.begin(), SelectionSpectrum.begin() + kBins,
                            SpectrumRows.begin()));
     WriteTrace(0, Sine(3.0, 1.0, kSamples));
