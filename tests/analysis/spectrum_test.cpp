@@ -97,22 +97,6 @@ TEST_F(SpectrumModesTest, RefusedSelectionsReportErrorAndLeaveTheSpectrumAlone) 
     }
 }
 
-TEST_F(SpectrumModesTest, ProfileSpectrumIsTheProductOfRawSpectraPerPoint) {
-    // Constant traces: the raw spectrum of a constant c is 5 N c at bin 0, zero elsewhere.
-    WriteProfile(4, 10, kSamples, 2);
-    const double levels[] = {1.0, 2.0, 0.5, 3.0};
-    for (std::size_t r = 0; r < 4; ++r) {
-        WriteTrace(r, [&](std::size_t) { return levels[r]; });
-    }
-    ASSERT_TRUE(ComputeSpectra(NewRequest(kProfileSpectrum, 1)));
-    const double n = kResampleFactor * kSamples;
-    for (std::size_t j = 0; j < 2; ++j) {
-        const double* row = ProfileSpectrumGrid.data() + j * kMatrixRowStride;
-        EXPECT_NEAR(row[0], n * levels[2 * j] * n * levels[2 * j + 1], 1e-6) << j;
-        EXPECT_NEAR(*std::max_element(row + 1, row + kBins), 0.0, 1e-6) << j;
-    }
-}
-
 constexpr double kSentinel = -7.0;
 
 // A trace with no symmetry of its own: a decaying chirp.
