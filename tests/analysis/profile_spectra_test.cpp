@@ -64,13 +64,9 @@ TEST_F(ProfileSpectraTest, RowsAndLastBuffersAreThoseOfOneTraceAtATime) {
             ResetAll();
             WriteLine(points);
             ASSERT_TRUE(ComputeProfileSpectra(detrend));
-            std::vector<std::vector<double>> rows;
-            for (std::uint32_t j = 0; j < points; ++j) {
-                rows.push_back(Row(j));
-            }
             const std::vector<std::vector<double>> last = LastBuffers();
             for (std::uint32_t j = 0; j < points; ++j) {
-                EXPECT_TRUE(rows[j] == PointOneByOne(j, detrend)) << points << " point " << j;
+                EXPECT_TRUE(Row(j) == PointOneByOne(j, detrend)) << points << " point " << j;
             }
             // The last trace one by one leaves the buffers as the two threads left them.
             EXPECT_TRUE(last == LastBuffers());
