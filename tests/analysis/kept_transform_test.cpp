@@ -171,14 +171,12 @@ void TransformConstant(std::size_t n) {
     EXPECT_NEAR(magnitudes[0], static_cast<double>(n), 1e-9);
 }
 
-TEST(FftwWisdomTest, CacheFileFollowsTheXdgRules) {
+// An absolute XDG_CACHE_HOME holds the file (the next test); any other falls back to HOME.
+TEST(FftwWisdomTest, WithoutAnAbsoluteXdgCacheTheFileLiesUnderHome) {
     ScopedEnvironment home("HOME", "/home/someone");
-    for (const auto& [xdg, file] :
-         {std::pair{"/var/cache/someone", "/var/cache/someone/karvelo/fftw-wisdom"},
-          std::pair{"", "/home/someone/.cache/karvelo/fftw-wisdom"},
-          std::pair{"relative/cache", "/home/someone/.cache/karvelo/fftw-wisdom"}}) {
+    for (const char* xdg : {"", "relative/cache"}) {
         ScopedEnvironment cache("XDG_CACHE_HOME", xdg);
-        EXPECT_EQ(FftwWisdomPath(), fs::path(file)) << xdg;
+        EXPECT_EQ(FftwWisdomPath(), fs::path("/home/someone/.cache/karvelo/fftw-wisdom")) << xdg;
     }
     ScopedEnvironment noXdg("XDG_CACHE_HOME", nullptr);
     ScopedEnvironment noHome("HOME", nullptr);
