@@ -81,26 +81,25 @@ TEST_F(BandTest, SelectsTheBinAtOrJustBelowEachLimitOrRefusesTheBand) {
     }
 }
 
-TEST_F(BandTest, CutMovesTheBandToTheStartOfEveryBufferInUse) {
-    std::iota(SpectrumRows.begin(), SpectrumRows.begin() + 5121, 0.0f);
-    for (std::size_t j = 0; j < 3; ++j) {
-        double* row = ProfileSpectrumGrid.data() + j * kMatrixRowStride;
-        std::iota(row, row + 5121, 1000.0 * j);
+TEST_F(BandTest, CutMovesTheBandToTheStartOfTheBuffersOfItsMode) {
+    for (const std::int32_t mode : {kSingleTrace, kProfileSpectrum}) {
+        SCOPED_TRACE(mode);
+        const bool profile = mode == kProfileSpectrum;
+        FillBinFrequencies(axis_);
+        std::iota(SpectrumRows.begin(), SpectrumRows.begin() + 5121, 0.0f);
+        for (std::size_t j = 0; j < 4; ++j) {
+            double* row = ProfileSpectrumGrid.data() + j * kMatrixRowStride;
+            std::iota(row, row + 5121, 1000.0 * j);
+        }
+        CutBand(mode, BandBins{6, 191}, 3);
+        EXPECT_EQ(BinFrequencies[0], 94u);
+        EXPECT_EQ(BinFrequencies[185], 3008u);
+        EXPECT_EQ(SpectrumRows[185], profile ? 185.0f : 191.0f);
+        for (std::size_t j = 0; j < 4; ++j) {  // row 3 lies past the points
+            const double moved = profile && j < 3 ? 6.0 : 0.0;
+            EXPECT_EQ(ProfileSpectrumGrid[j * kMatrixRowStride + 185], 1000.0 * j + 185 + moved);
+        }
     }
-    CutBand(kSingleTrace, BandBins{6, 191}, 3);
-    EXPECT_EQ(BinFrequencies[185], 3008u);
-    EXPECT_EQ(SpectrumRows[0], 6.0f);
-    EXPECT_EQ(SpectrumRows[185], 191.0f);
-    EXPECT_EQ(ProfileSpectrumGrid[0], 0.0);  // the profile rows belong to the profile mode
-
-    FillBinFrequencies(axis_);
-    CutBand(kProfileSpectrum, BandBins{6, 191}, 3);
-    EXPECT_EQ(BinFrequencies[0], 94u);
-    for (std::size_t j = 0; j < 3; ++j) {
-        EXPECT_EQ(ProfileSpectrumGrid[j * kMatrixRowStride], 1000.0 * j + 6) << j;
-        EXPECT_EQ(ProfileSpectrumGrid[j * kMatrixRowStride + 185], 1000.0 * j + 191) << j;
-    }
-    EXPECT_EQ(ProfileSpectrumGrid[3 * kMatrixRowStride], 0.0);
 }
 
 }  // namespace

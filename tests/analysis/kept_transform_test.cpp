@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,17 +80,6 @@ TEST(KeptTransformTest, ResamplingEqualsTheLinearSplineForEveryGeometryAndTrace)
             ASSERT_EQ(bulk[m], alglib::spline1dcalc(spline, static_cast<double>(m) * step - step));
         }
     }
-    // Refusals write nothing.
-    std::vector<double> nan = Signal(16, 3.0, 0.0);
-    nan[7] = std::numeric_limits<double>::quiet_NaN();
-    std::vector<double> out(80, 1.0);
-    EXPECT_FALSE(ResampleFivefold(nan, 10, out));
-    EXPECT_FALSE(ResampleFivefold(std::span(nan).first(1), 31, out));
-    EXPECT_FALSE(ResampleFivefold(std::span(nan).first(3), 0, out));
-    EXPECT_FALSE(ResampleFivefold(std::span(nan).first(3), 31, std::span(out).first(14)));
-    EXPECT_FALSE(ComputeMagnitudes(std::vector<double>(8, 1.0), std::span(out).first(4)));
-    EXPECT_FALSE(ComputeMagnitudes(std::vector<double>{}, out));
-    EXPECT_EQ(out, std::vector<double>(80, 1.0));
 }
 
 TEST(KeptTransformTest, BilinearGridEqualsSpline2dcalc) {
@@ -183,14 +171,12 @@ void TransformConstant(std::size_t n) {
     EXPECT_NEAR(magnitudes[0], static_cast<double>(n), 1e-9);
 }
 
-TEST(FftwWisdomTest, CacheFileFollowsTheXdgRules) {
+// An absolute XDG_CACHE_HOME holds the file (the next test); any other falls back to HOME.
+TEST(FftwWisdomTest, WithoutAnAbsoluteXdgCacheTheFileLiesUnderHome) {
     ScopedEnvironment home("HOME", "/home/someone");
-    for (const auto& [xdg, file] :
-         {std::pair{"/var/cache/someone", "/var/cache/someone/karvelo/fftw-wisdom"},
-          std::pair{"", "/home/someone/.cache/karvelo/fftw-wisdom"},
-          std::pair{"relative/cache", "/home/someone/.cache/karvelo/fftw-wisdom"}}) {
+    for (const char* xdg : {"", "relative/cache"}) {
         ScopedEnvironment cache("XDG_CACHE_HOME", xdg);
-        EXPECT_EQ(FftwWisdomPath(), fs::path(file)) << xdg;
+        EXPECT_EQ(FftwWisdomPath(), fs::path("/home/someone/.cache/karvelo/fftw-wisdom")) << xdg;
     }
     ScopedEnvironment noXdg("XDG_CACHE_HOME", nullptr);
     ScopedEnvironment noHome("HOME", nullptr);

@@ -44,6 +44,13 @@ class ProfileSpectraTest : public AnalysisTest {
         return product;
     }
 
+    // The samples, the resampled trace and the spectrum the last transform left.
+    static std::vector<std::vector<double>> LastBuffers() {
+        return {{TraceSamples.begin(), TraceSamples.end()},
+                {ResampledTrace.begin(), ResampledTrace.end()},
+                {AmplitudeSpectrum.begin(), AmplitudeSpectrum.end()}};
+    }
+
     static std::vector<double> Row(std::uint32_t j) {
         const auto first = ProfileSpectrumGrid.begin() + std::size_t{j} * kMatrixRowStride;
         return {first, first + Bins()};
@@ -57,22 +64,12 @@ TEST_F(ProfileSpectraTest, RowsAndLastBuffersAreThoseOfOneTraceAtATime) {
             ResetAll();
             WriteLine(points);
             ASSERT_TRUE(ComputeProfileSpectra(detrend));
-            std::vector<std::vector<double>> rows;
+            const std::vector<std::vector<double>> last = LastBuffers();
             for (std::uint32_t j = 0; j < points; ++j) {
-                rows.push_back(Row(j));
-            }
-            const std::vector<double> samples(TraceSamples.begin(), TraceSamples.end());
-            const std::vector<double> resampled(ResampledTrace.begin(), ResampledTrace.end());
-            const std::vector<double> spectrum(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end());
-            for (std::uint32_t j = 0; j < points; ++j) {
-                EXPECT_TRUE(rows[j] == PointOneByOne(j, detrend)) << points << " point " << j;
+                EXPECT_TRUE(Row(j) == PointOneByOne(j, detrend)) << points << " point " << j;
             }
             // The last trace one by one leaves the buffers as the two threads left them.
-            EXPECT_TRUE(samples == std::vector<double>(TraceSamples.begin(), TraceSamples.end()));
-            EXPECT_TRUE(resampled ==
-                        std::vector<double>(ResampledTrace.begin(), ResampledTrace.end()));
-            EXPECT_TRUE(spectrum ==
-                        std::vector<double>(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end()));
+            EXPECT_TRUE(last == LastBuffers());
         }
     }
 }
@@ -89,7 +86,7 @@ TEST_F(ProfileSpectraTest, ARefusedTraceLeavesEarlierRowsNewAndLaterRowsOld) {
         const std::size_t messages = sink_.messages.size();
         EXPECT_FALSE(ComputeProfileSpectra(false));
         EXPECT_EQ(sink_.messages.size(), messages + 1);  // one error, not one per thread
-        const std::vector<double> spectrum(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end());
+        const std::vector<double> spectrum = LastBuffers()[2];
         const std::uint32_t refusedPoint = static_cast<std::uint32_t>(refused / kHits);
         for (std::uint32_t j = 0; j < points; ++j) {
             const std::vector<double> row = Row(j);
@@ -103,9 +100,7 @@ TEST_F(ProfileSpectraTest, ARefusedTraceLeavesEarlierRowsNewAndLaterRowsOld) {
         // The spectrum of the trace before the refused one, as one thread leaves it.
         LoadTraceSamples(refused - 1, SamplesPerTrace());
         ASSERT_TRUE(TransformTraceSamples(SamplesPerTrace(), SampleInterval()));
-        EXPECT_TRUE(spectrum ==
-                    std::vector<double>(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end()))
-            << refused;
+        EXPECT_TRUE(spectrum == LastBuffers()[2]) << refused;
     }
 }
 

@@ -59,7 +59,9 @@ TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
         std::uint32_t iMin, clicked;
         double quality;  // 0: none
         bool displayOn = true;
+        bool full = false;  // the table holds the most values it can
     };
+    constexpr auto kFull = static_cast<std::int32_t>(kMaxQualityRecords);
     const Case cases[] = {
         {"clean peak", kCleanPeak, 0, 3, 300.0 / (400.0 - 200.0)},
         {"band starting above zero", kCleanPeak, 2, 3, 1.5},
@@ -73,10 +75,15 @@ TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
         {"band ends above the right edge", {0.1f, 0.5f, 1.0f, 0.8f}, 0, 2, 0.0},
         {"rises again on the left", {0.1f, 0.9f, 0.8f, 1.0f, 0.5f, 0.1f}, 0, 3, 0.0},
         {"rises again on the right", {0.1f, 0.5f, 1.0f, 0.8f, 0.9f, 0.1f}, 0, 2, 0.0},
+        {"table full: refused but shown", kCleanPeak, 0, 3, 1.5, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QualityCount = 0;
+        for (std::uint32_t k = 0; c.full && k < kMaxQualityRecords; ++k) {
+            StoreQuality(k, 100.0, 2.0);
+        }
+        sink_.messages.clear();
         request_.QualityValue = -1.0f;
         QualityDisplayOn = c.displayOn;
         controls_.ShowStatic(AnalysisStatic::Quality, false);
@@ -87,25 +94,15 @@ TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
         EXPECT_EQ(controls_.IsShown(AnalysisStatic::Quality), shown);
         EXPECT_EQ(controls_.IsShown(AnalysisStatic::QualityCaption), shown);
         EXPECT_FLOAT_EQ(request_.QualityValue, shown ? static_cast<float>(c.quality) : -1.0f);
-        ASSERT_EQ(QualityCount, shown ? 1 : 0);
-        if (shown) {
+        EXPECT_EQ(sink_.messages, c.full ? std::vector<std::string>{"Cannot save quality value."}
+                                         : std::vector<std::string>{});
+        ASSERT_EQ(QualityCount, c.full ? kFull : shown ? 1 : 0);
+        if (shown && !c.full) {
             EXPECT_EQ(QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
             EXPECT_EQ(QualityRecords[0].PeakFrequency, 300.0);
             EXPECT_DOUBLE_EQ(QualityRecords[0].Quality, c.quality);
         }
     }
-}
-
-TEST_F(QualityTest, TheThousandAndFirstValueIsRefusedButShown) {
-    for (std::uint32_t k = 0; k < kMaxQualityRecords; ++k) {
-        StoreQuality(k, 100.0, 2.0);
-    }
-    PrepareSpectrum(kCleanPeak, 0);
-    Click(3);
-    EXPECT_EQ(QualityCount, static_cast<std::int32_t>(kMaxQualityRecords));
-    EXPECT_EQ(sink_.messages, (std::vector<std::string>{"Cannot save quality value."}));
-    EXPECT_TRUE(controls_.IsShown(AnalysisStatic::Quality));
-    EXPECT_FLOAT_EQ(request_.QualityValue, 1.5f);
 }
 
 // A written file empties the table; a cancelled or failed save keeps it.

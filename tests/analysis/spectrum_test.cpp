@@ -15,14 +15,6 @@
 namespace karvelo {
 namespace {
 
-TEST(NormaliseSpectrumTest, FactorsPeakAtOne) {
-    std::vector<float> out(4, -1.0f);
-    NormaliseSpectrum(std::vector<double>{1.0, 4.0, 2.0, 4.0}, out, true);
-    EXPECT_EQ(out, (std::vector<float>{0.25f, 1.0f, 0.5f, 1.0f}));
-    NormaliseSpectrum(std::vector<double>{2.0, 2.0, 1.0, 0.0}, out, false);
-    EXPECT_EQ(out, (std::vector<float>{0.25f, 1.0f, 0.25f, 0.0f}));
-}
-
 // Profiles of 64-sample traces, 10 us apart (spectrum of 161 bins).
 class SpectrumModesTest : public testing::AnalysisTest {
   protected:
@@ -41,23 +33,18 @@ TEST_F(SpectrumModesTest, EachModeTransformsItsTracesOfThePoint) {
     WriteTrace(2, Sine(3.0, 1.0, kSamples));
     WriteTrace(3, [](std::size_t) { return 5.0; });
     ASSERT_TRUE(ComputeSpectra(NewRequest(kSingleTrace, 2, 1)));
-    std::vector<float> constant(kBins, 0.0f);
-    constant[0] = 1.0f;
-    for (std::size_t i = 0; i < kBins; ++i) {
-        EXPECT_NEAR(SelectionSpectrum[i], constant[i], 1e-6f) << i;
-    }
+    EXPECT_EQ(SelectionSpectrum[0], 1.0f);
+    EXPECT_LT(*std::max_element(SelectionSpectrum.begin() + 1, SelectionSpectrum.begin() + kBins),
+              1e-6f);
     EXPECT_TRUE(std::equal(SelectionSpectrum.begin(), SelectionSpectrum.begin() + kBins,
                            SpectrumRows.begin()));
     WriteTrace(0, Sine(3.0, 1.0, kSamples));
     WriteTrace(1, Sine(3.0, -1.0, kSamples));
     ASSERT_TRUE(ComputeSpectra(NewRequest(kAveragedSpectrum, 1)));
     EXPECT_EQ(Selection(), std::vector<float>(kBins, 0.0f));
-}
 
-TEST_F(SpectrumModesTest, ProductStaysWithinZeroAndOneAndIsOneWhereEveryFactorPeaks) {
-    WriteProfile(2, 10, kSamples, 2);
-    WriteTrace(0, Sine(4.0, 1.0, kSamples));
-    WriteTrace(1, [](std::size_t s) { return 3.0 * Sine(4.0, 1.0, kSamples)(s) + 0.01 * (s % 3); });
+    // The product stays within 0 and 1 and is 1 where every factor peaks.
+    WriteTrace(1, [](std::size_t s) { return 3.0 * Sine(3.0, 1.0, kSamples)(s) + 0.01 * (s % 3); });
     ASSERT_TRUE(ComputeSpectra(NewRequest(kSingleTrace, 1, 0)));
     const std::vector<float> first = Selection();
     const auto peak = std::max_element(first.begin(), first.end()) - first.begin();
@@ -104,22 +91,6 @@ TEST_F(SpectrumModesTest, RefusedSelectionsReportErrorAndLeaveTheSpectrumAlone) 
         EXPECT_EQ(sink_.messages, std::vector<std::string>(3, "Invalid value entered."));
         EXPECT_EQ(SelectionSpectrum[0], 0.5f);
         EXPECT_EQ(SpectrumRows[0], 0.0f);
-    }
-}
-
-TEST_F(SpectrumModesTest, ProfileSpectrumIsTheProductOfRawSpectraPerPoint) {
-    // Constant traces: the raw spectrum of a constant c is 5 N c at bin 0, zero elsewhere.
-    WriteProfile(4, 10, kSamples, 2);
-    const double levels[] = {1.0, 2.0, 0.5, 3.0};
-    for (std::size_t r = 0; r < 4; ++r) {
-        WriteTrace(r, [&](std::size_t) { return levels[r]; });
-    }
-    ASSERT_TRUE(ComputeSpectra(NewRequest(kProfileSpectrum, 1)));
-    const double n = kResampleFactor * kSamples;
-    for (std::size_t j = 0; j < 2; ++j) {
-        const double* row = ProfileSpectrumGrid.data() + j * kMatrixRowStride;
-        EXPECT_NEAR(row[0], n * levels[2 * j] * n * levels[2 * j + 1], 1e-6) << j;
-        EXPECT_NEAR(*std::max_element(row + 1, row + kBins), 0.0, 1e-6) << j;
     }
 }
 
