@@ -104,5 +104,13 @@ TEST_F(ProfileSpectraTest, ARefusedTraceLeavesEarlierRowsNewAndLaterRowsOld) {
     }
 }
 
+TEST_F(ProfileSpectraTest, MorePointsThanTheMapServesAreRefusedBeforeAnyIsComputed) {
+    WriteLine(kMaxProfilePoints + 1);
+    std::fill(ProfileSpectrumGrid.begin(), ProfileSpectrumGrid.end(), kOld);
+    EXPECT_FALSE(ComputeProfileSpectra(false));
+    EXPECT_EQ(sink_.messages, std::vector<std::string>{"Invalid value entered."});
+    EXPECT_TRUE(Row(0) == std::vector<double>(Bins(), kOld));
+}
+
 }  // namespace
 }  // namespace karvelo::testing

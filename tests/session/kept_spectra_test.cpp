@@ -4,7 +4,6 @@
 
 #include <functional>
 
-#include "analysis/frequency_axis.h"
 #include "analysis/profile_spectra_memo.h"
 #include "session/session_test_support.h"
 
@@ -63,7 +62,6 @@ TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
     };
     const Case cases[] = {
         {"contrast step", [this] { session_.OnHScroll(ScrollCode::LineRight, 0); }},
-        {"contrast to the top", [this] { session_.OnHScroll(ScrollCode::ThumbPosition, 100); }},
         {"narrower band",
          [this] {
              controls_.widgets.FMin = 500;
@@ -103,27 +101,6 @@ TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
         EXPECT_TRUE(kept.pointSpectra == full.pointSpectra) << c.name;
         EXPECT_TRUE(kept.amplitudes == full.amplitudes) << c.name;
     }
-}
-
-TEST_F(KeptSpectraTest, KeptSpectraServeOnlyTheSameImageAndKey) {
-    Open();
-    controls_.widgets.SpectrumMode = kProfileSpectrum;
-    session_.OnProfileSpectrum();
-    const std::uint32_t bins =
-        MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit).BinCount;
-    const ProfileSpectraKey key{PointCount, TracesPerPoint, bins, false};
-    EXPECT_TRUE(RecallProfileSpectra(key));
-    const ProfileSpectraKey others[] = {{key.Points - 1, key.Traces, bins, false},
-                                        {key.Points, 1, bins, false},
-                                        {key.Points, key.Traces, bins - 1, false},
-                                        {key.Points, key.Traces, bins, true}};
-    for (const ProfileSpectraKey& other : others) {
-        EXPECT_FALSE(RecallProfileSpectra(other));
-    }
-    const std::size_t lastSample =
-        SampleOffset(PointCount * TracesPerPoint - 1, SamplesPerTrace() - 1);
-    WriteU32(ProfileImage, lastSample, ReadU32(ProfileImage, lastSample) ^ 1U);
-    EXPECT_FALSE(RecallProfileSpectra(key));
 }
 
 }  // namespace
