@@ -8,7 +8,6 @@
 
 #include <fftw3.h>
 
-#include "analysis/analysis_buffers.h"
 #include "analysis/fftw_wisdom.h"
 
 namespace karvelo {
@@ -114,13 +113,6 @@ bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitu
         magnitudes[k] = std::sqrt(re * re + im * im);
     }
     return true;
-}
-
-bool ComputeAmplitudeSpectrum(std::uint32_t n) {
-    if (n > kMaxResampled) {
-        return false;
-    }
-    return ComputeMagnitudes(std::span<const double>(ResampledTrace.data(), n), AmplitudeSpectrum);
 }
 
 }  // namespace karvelo

@@ -12,8 +12,4 @@ namespace karvelo {
 // n/2 + 1 values, or FFTW cannot plan the transform.
 bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitudes);
 
-// ResampledTrace[0 .. n) -> AmplitudeSpectrum[0 .. n/2]; n at most kMaxResampled.
-// Returns false, leaving the spectrum untouched, when n is out of range or FFTW fails.
-bool ComputeAmplitudeSpectrum(std::uint32_t n);
-
 }  // namespace karvelo

@@ -96,12 +96,4 @@ bool ResampleFivefold(std::span<const double> samples, std::uint32_t sampleInter
     return true;
 }
 
-bool ResampleTrace(std::uint32_t sampleCount, std::uint32_t sampleInterval) {
-    if (sampleCount > kMaxSamplesPerTrace) {
-        return false;
-    }
-    return ResampleFivefold(std::span<const double>(TraceSamples.data(), sampleCount),
-                            sampleInterval, ResampledTrace);
-}
-
 }  // namespace karvelo

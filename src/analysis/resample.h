@@ -17,8 +17,4 @@ inline constexpr std::size_t kMinTraceSamples = 2;
 bool ResampleFivefold(std::span<const double> samples, std::uint32_t sampleInterval,
                       std::span<double> out);
 
-// TraceSamples[0 .. N) -> ResampledTrace[0 .. 5N), with N = sampleCount at most
-// kMaxSamplesPerTrace; false as for ResampleFivefold.
-bool ResampleTrace(std::uint32_t sampleCount, std::uint32_t sampleInterval);
-
 }  // namespace karvelo

@@ -73,7 +73,7 @@ struct ProfileGeometry {
 // only when every trace was transformed.
 bool PointSpectrum(std::uint32_t j, const ProfileGeometry& g, const TraceWork& work,
                    std::span<double> row) {
-    std::array<double, kMaxSpectrumBins> product{};
+    std::array<double, kMaxSpectrumBins> product;  // every bin written by the first trace
     for (std::uint32_t t = 0; t < g.traces; ++t) {
         DecodeRecord(std::size_t{j} * g.traces + t, g.samples, work.samples);
         if (!TransformSamples(work, g.samples, g.interval, g.detrend)) {

@@ -33,12 +33,6 @@ int BeginTrace(const SeriesContext& context, std::uint32_t k) {
     return centre;
 }
 
-// The grey index j pixels right of a trace's centre on the way to the next trace's:
-// truncate(c + (cNext - c) * j / step); the numerator is never negative.
-int Blend(int c, int cNext, int j, int step) {
-    return (c * (step - j) + cNext * j) / step;
-}
-
 }  // namespace
 
 void DrawWiggle(const SeriesContext& context, const std::uint8_t* series, std::uint32_t k) {
@@ -101,33 +95,35 @@ void DrawDensity(const SeriesContext& context, const std::uint8_t* series, std::
         const int y = rows[i];
         const int c = scale.IndexFor(values[i]);
         const int cNext = last ? c : scale.IndexFor(next[i]);
-        if (!columnsInside || y < 0 || y >= surface.Height()) {
-            surface.SetPixel(centre, y, greys[static_cast<std::size_t>(c)]);
-            for (int j = 1; j < width; ++j) {
-                surface.SetPixel(centre + j, y,
-                                 greys[static_cast<std::size_t>(Blend(c, cNext, j, step))]);
-            }
-            continue;
-        }
-        // The whole row lies inside the buffer: its pixels are written where they lie,
-        // and the blend's quotient is carried from pixel to pixel instead of divided.
-        std::uint32_t* pixel = surface.Data() + static_cast<std::size_t>(y) * surface.Width() +
-                               static_cast<std::size_t>(centre);
-        pixel[0] = words[static_cast<std::size_t>(c)];
+        // Pixel j right of the centre takes truncate(c + (cNext - c) j / step) (the
+        // numerator is never negative), its quotient carried from pixel to pixel. A row
+        // inside the buffer is written where it lies; any other pixel by pixel, clipped.
+        const bool rowInside = columnsInside && y >= 0 && y < surface.Height();
+        std::uint32_t* pixel = rowInside ? surface.Data() +
+                                               static_cast<std::size_t>(y) * surface.Width() +
+                                               static_cast<std::size_t>(centre)
+                                         : nullptr;
         int quotient = c;
         int remainder = 0;
         const int delta = cNext - c;
-        for (int j = 1; j < width; ++j) {
-            remainder += delta;
-            while (remainder >= step) {
-                remainder -= step;
-                ++quotient;
+        for (int j = 0; j < width; ++j) {
+            if (j > 0) {
+                remainder += delta;
+                while (remainder >= step) {
+                    remainder -= step;
+                    ++quotient;
+                }
+                while (remainder < 0) {
+                    remainder += step;
+                    --quotient;
+                }
             }
-            while (remainder < 0) {
-                remainder += step;
-                --quotient;
+            const auto index = static_cast<std::size_t>(quotient);
+            if (pixel != nullptr) {
+                pixel[j] = words[index];
+            } else {
+                surface.SetPixel(centre + j, y, greys[index]);
             }
-            pixel[j] = words[static_cast<std::size_t>(quotient)];
         }
     }
 }
