@@ -1,13 +1,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QBuffer>
-#include <QImageWriter>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
+#include "app/surface_png.h"
 #include "cli/cli_session.h"
 #include "common/atomic_file.h"
 
@@ -43,17 +43,13 @@ LabelRenderer::LabelRenderer(Surface& surface) {
 LabelRenderer::~LabelRenderer() = default;
 
 bool WriteSurfacePng(Surface& surface, const std::string& path, std::ostream& err) {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(WrapSurface(surface))) {
-        err << "error: cannot write " << path << ": " << writer.errorString().toStdString() << '\n';
+    const std::optional<std::string> png = EncodeSurfacePng(surface);
+    if (!png) {
+        err << "error: cannot write " << path << ": out of memory\n";
         return false;
     }
     errno = 0;
-    if (!WriteFileAtomically(
-            path, std::span<const char>(png.constData(), static_cast<std::size_t>(png.size())))) {
+    if (!WriteFileAtomically(path, std::span<const char>(png->data(), png->size()))) {
         err << "error: cannot write " << path << ": " << std::strerror(errno) << '\n';
         return false;
     }
