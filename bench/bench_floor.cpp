@@ -272,14 +272,16 @@ void ProfileMap(benchmark::State& state, float contrast, bool reuseSpectra,
             }
         }
         const auto [mlo, mhi] = std::minmax_element(matrix.begin(), matrix.end());
-        const double mLow = *mlo, scale = 1275.0 / (*mhi - *mlo);
+        // The palette index divides (v - low) * 1275 by the range, as the picture needs:
+        // a multiplication by its reciprocal rounds some values to the next colour.
+        const double mLow = *mlo, range = *mhi - *mlo;
         // Map rows run right across x = 275 .. 1074, columns up from y = 670.
         for (std::size_t r = 0; r < kRows; ++r) {
             const double* m = matrix.data() + r * kCols;
             std::uint32_t* column = f.pixels.data() + 275 + r;
             for (std::size_t k = 0; k < kCols; ++k) {
                 const auto y = static_cast<std::size_t>(670 - k * 350 / kCols);
-                const auto c = static_cast<std::size_t>((m[k] - mLow) * scale);
+                const auto c = static_cast<std::size_t>((m[k] - mLow) * 1275.0 / range);
                 column[y * kWidth] = f.spectrumWords[std::min<std::size_t>(c, 1275)];
             }
         }

@@ -102,50 +102,50 @@ void DrawSpectrumPanel(AnalysisRequest& request, Surface& surface, const Frequen
                   std::span(BinFrequencies).first(count));
 }
 
-// The running extreme over one row: a value replaces it only when strictly greater
-// (RowMaximum) or smaller (RowMinimum), so NaN never does and of equal values the first
-// stays. Four interleaved running extremes, each starting from the one so far, reach
-// the same value without waiting on each other; they can differ from the single one
-// only in the sign of a zero extreme, so a zero result is found again in order.
-template <typename Better>
-double RowExtreme(const double* row, std::size_t count, double start, Better better) {
-    double lanes[4] = {start, start, start, start};
+// The running extremes over one row: a value replaces the maximum only when strictly
+// greater, the minimum only when strictly smaller, so NaN never does and of equal values
+// the first stays. Four interleaved running extremes of each kind, each starting from the
+// one so far, reach the same values without waiting on each other, in one pass over the
+// row; they can differ from the single one only in the sign of a zero extreme, so a zero
+// result is found again in order.
+struct Extremes {
+    double max;
+    double min;
+};
+
+Extremes RowExtremes(const double* row, std::size_t count, Extremes start) {
+    double highs[4] = {start.max, start.max, start.max, start.max};
+    double lows[4] = {start.min, start.min, start.min, start.min};
     std::size_t c = 0;
     for (; c + 4 <= count; c += 4) {
         for (std::size_t lane = 0; lane < 4; ++lane) {
-            if (better(row[c + lane], lanes[lane])) {
-                lanes[lane] = row[c + lane];
-            }
+            const double v = row[c + lane];
+            highs[lane] = v > highs[lane] ? v : highs[lane];
+            lows[lane] = v < lows[lane] ? v : lows[lane];
         }
     }
     for (; c < count; ++c) {
-        if (better(row[c], lanes[0])) {
-            lanes[0] = row[c];
-        }
+        highs[0] = row[c] > highs[0] ? row[c] : highs[0];
+        lows[0] = row[c] < lows[0] ? row[c] : lows[0];
     }
-    double extreme = lanes[0];
+    Extremes result{highs[0], lows[0]};
     for (std::size_t lane = 1; lane < 4; ++lane) {
-        if (better(lanes[lane], extreme)) {
-            extreme = lanes[lane];
-        }
+        result.max = highs[lane] > result.max ? highs[lane] : result.max;
+        result.min = lows[lane] < result.min ? lows[lane] : result.min;
     }
-    if (extreme == 0.0) {
-        extreme = start;
+    if (result.max == 0.0) {
+        result.max = start.max;
         for (std::size_t k = 0; k < count; ++k) {
-            if (better(row[k], extreme)) {
-                extreme = row[k];
-            }
+            result.max = row[k] > result.max ? row[k] : result.max;
         }
     }
-    return extreme;
-}
-
-double RowMaximum(const double* row, std::size_t count, double start) {
-    return RowExtreme(row, count, start, [](double v, double e) { return v > e; });
-}
-
-double RowMinimum(const double* row, std::size_t count, double start) {
-    return RowExtreme(row, count, start, [](double v, double e) { return v < e; });
+    if (result.min == 0.0) {
+        result.min = start.min;
+        for (std::size_t k = 0; k < count; ++k) {
+            result.min = row[k] < result.min ? row[k] : result.min;
+        }
+    }
+    return result;
 }
 
 }  // namespace
@@ -243,15 +243,12 @@ void MatrixRange(int kind, int rows, int cols, int stride, PlotData& data) {
         }
         case 4: {
             const double* values = data.Rows;
-            double max = values[0];
-            double min = max;
+            Extremes extremes{values[0], values[0]};
             for (int r = 0; !empty && r < rows; ++r) {
-                const double* line = values + row(r) * row(stride);
-                max = RowMaximum(line, row(cols), max);
-                min = RowMinimum(line, row(cols), min);
+                extremes = RowExtremes(values + row(r) * row(stride), row(cols), extremes);
             }
-            data.RowsMax = max;
-            data.RowsMin = min;
+            data.RowsMax = extremes.max;
+            data.RowsMin = extremes.min;
             break;
         }
         default:

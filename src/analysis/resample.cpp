@@ -10,12 +10,13 @@ namespace karvelo {
 namespace {
 
 // Where each of the 5N resampled times falls: the interval of the sample times it lies
-// in and its distance from that interval's start. It depends only on N and the sample
-// interval, the same for every trace of a profile, so it is found once and kept.
+// in and its distance from that interval's start. The times ascend, so interval l holds
+// the times first[l] .. first[l + 1] - 1. It depends only on N and the sample interval,
+// the same for every trace of a profile, so it is found once and kept.
 struct ResampleGrid {
     std::size_t count = 0;
     std::uint32_t interval = 0;
-    std::vector<std::uint32_t> cell;
+    std::vector<std::uint32_t> first;
     std::vector<double> offset;
 };
 
@@ -38,7 +39,7 @@ ResampleGrid& GridFor(std::size_t count, std::uint32_t interval) {
     const std::size_t intervals = count - 1;
     const double start = knots[0];
     const double step = (knots[count - 1] - start) / static_cast<double>(resampled - 1);
-    grid.cell.resize(resampled);
+    grid.first.assign(intervals + 1, 0);
     grid.offset.resize(resampled);
     // The times ascend, so the interval search walks on from the last one; it ends
     // where the spline's own search (the l with knots[l] < t <= knots[l + 1]) would.
@@ -47,10 +48,11 @@ ResampleGrid& GridFor(std::size_t count, std::uint32_t interval) {
         const double t = static_cast<double>(m) * step + start;
         while (l + 1 < intervals && knots[l + 1] < t) {
             ++l;
+            grid.first[l] = static_cast<std::uint32_t>(m);
         }
-        grid.cell[m] = static_cast<std::uint32_t>(l);
         grid.offset[m] = t - knots[l];
     }
+    grid.first[intervals] = static_cast<std::uint32_t>(resampled);
     grid.count = count;
     grid.interval = interval;
     return grid;
@@ -75,23 +77,19 @@ bool ResampleFivefold(std::span<const double> samples, std::uint32_t sampleInter
     // s_l = (y_(l+1) - y_l) / (x_(l+1) - x_l). The distance t is never negative, so the
     // zero terms leave just s_l + 0, which is stored with the slope.
     // The grid is made by the first trace of a length and only read after that, so
-    // traces of one profile may be resampled on several threads; each has its slopes.
+    // traces of one profile may be resampled on several threads.
     const ResampleGrid& grid = GridFor(count, sampleInterval);
-    thread_local std::vector<double> slopes;
-    slopes.resize(count - 1);
     const double* y = samples.data();
-    double* slope = slopes.data();
+    const std::uint32_t* first = grid.first.data();
+    const double* offset = grid.offset.data();
+    double* target = out.data();
     for (std::size_t i = 0; i + 1 < count; ++i) {
         const double width =
             static_cast<double>(i + 1) * sampleInterval - static_cast<double>(i) * sampleInterval;
-        slope[i] = (y[i + 1] - y[i]) / width + 0.0;
-    }
-    const std::uint32_t* cell = grid.cell.data();
-    const double* offset = grid.offset.data();
-    double* target = out.data();
-    for (std::size_t m = 0; m < resampled; ++m) {
-        const std::uint32_t l = cell[m];
-        target[m] = y[l] + offset[m] * slope[l];
+        const double slope = (y[i + 1] - y[i]) / width + 0.0;
+        for (std::uint32_t m = first[i]; m < first[i + 1]; ++m) {
+            target[m] = y[i] + offset[m] * slope;
+        }
     }
     return true;
 }

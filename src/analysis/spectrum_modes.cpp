@@ -42,10 +42,7 @@ TraceWork StaticWork() {
 }
 
 void DecodeRecord(std::size_t record, std::uint32_t sampleCount, std::span<double> out) {
-    const std::uint16_t format = SampleFormat();
-    for (std::size_t i = 0; i < sampleCount; ++i) {
-        out[i] = DecodeSample(format, SampleWord(ProfileImage, record, i));
-    }
+    DecodeRecordSamples(ProfileImage, record, out.first(sampleCount));
 }
 
 bool TransformSamples(const TraceWork& work, std::uint32_t sampleCount,

@@ -66,28 +66,47 @@ void EvaluateBilinearGrid(std::span<const double> x, std::span<const double> y,
                           std::span<const double> f, std::span<const double> columns,
                           std::span<const double> rows, double* out, std::size_t outStride) {
     const std::size_t n = x.size();
+    const std::size_t count = columns.size();
     // Per column: its cell and position in it, the same for every row.
-    std::vector<std::size_t> cellX(columns.size());
-    std::vector<double> tx(columns.size());
-    for (std::size_t k = 0; k < columns.size(); ++k) {
+    std::vector<std::size_t> cellX(count);
+    std::vector<double> tx(count);
+    std::vector<double> txLeft(count);  // 1 - tx
+    for (std::size_t k = 0; k < count; ++k) {
         const std::size_t l = Interval(x, columns[k]);
         cellX[k] = l;
         tx[k] = (columns[k] - x[l]) * (1.0 / (x[l + 1] - x[l]));
+        txLeft[k] = 1 - tx[k];
     }
+    // The four corner values of every column for the rows of one cell of y, gathered
+    // once for all the output rows in that cell, so the row loop reads them in order.
+    std::vector<double> corners(4 * count);
+    double* __restrict y1 = corners.data();
+    double* __restrict y2 = y1 + count;
+    double* __restrict y3 = y2 + count;
+    double* __restrict y4 = y3 + count;
+    std::size_t gathered = y.size();
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const std::size_t iy = Interval(y, rows[r]);
+        if (iy != gathered) {
+            const double* lower = f.data() + n * iy;
+            const double* upper = f.data() + n * (iy + 1);
+            for (std::size_t k = 0; k < count; ++k) {
+                const std::size_t ix = cellX[k];
+                y1[k] = lower[ix];
+                y2[k] = lower[ix + 1];
+                y3[k] = upper[ix + 1];
+                y4[k] = upper[ix];
+            }
+            gathered = iy;
+        }
         const double u = (rows[r] - y[iy]) * (1.0 / (y[iy + 1] - y[iy]));
-        const double* lower = f.data() + n * iy;
-        const double* upper = f.data() + n * (iy + 1);
-        double* row = out + r * outStride;
-        for (std::size_t k = 0; k < columns.size(); ++k) {
-            const std::size_t ix = cellX[k];
-            const double t = tx[k];
-            const double y1 = lower[ix];
-            const double y2 = lower[ix + 1];
-            const double y3 = upper[ix + 1];
-            const double y4 = upper[ix];
-            row[k] = (1 - t) * (1 - u) * y1 + t * (1 - u) * y2 + t * u * y3 + (1 - t) * u * y4;
+        const double uLeft = 1 - u;
+        const double* __restrict t = tx.data();
+        const double* __restrict tLeft = txLeft.data();
+        double* __restrict row = out + r * outStride;
+        for (std::size_t k = 0; k < count; ++k) {
+            row[k] = tLeft[k] * uLeft * y1[k] + t[k] * uLeft * y2[k] + t[k] * u * y3[k] +
+                     tLeft[k] * u * y4[k];
         }
     }
 }

@@ -22,16 +22,54 @@ bool LoadCompleted = false;
 bool ProfileShown = false;
 TimeUnit ProfileTimeUnit = TimeUnit::kByImageRule;
 
+namespace {
+
+template <std::uint16_t Format>
+double DecodeAs(std::uint32_t word) {
+    if constexpr (Format == kFormatIeeeFloat) {
+        return static_cast<double>(std::bit_cast<float>(word));
+    } else if constexpr (Format == kFormatInt32) {
+        return static_cast<double>(static_cast<std::int32_t>(word));
+    } else {
+        return static_cast<double>(word);
+    }
+}
+
+template <std::uint16_t Format>
+void DecodeWords(const std::uint8_t* words, std::span<double> out) {
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        std::uint32_t word;
+        std::memcpy(&word, words + kSampleBytes * i, sizeof word);
+        out[i] = DecodeAs<Format>(word);
+    }
+}
+
+}  // namespace
+
 double DecodeSample(std::uint16_t formatCode, std::uint32_t word) {
     switch (formatCode) {
         case kFormatIeeeFloat:
-            return static_cast<double>(std::bit_cast<float>(word));
+            return DecodeAs<kFormatIeeeFloat>(word);
         case kFormatInt32:
-            return static_cast<double>(static_cast<std::int32_t>(word));
+            return DecodeAs<kFormatInt32>(word);
         case kFormatUInt32:
-            return static_cast<double>(word);
+            return DecodeAs<kFormatUInt32>(word);
         default:
             return 0.0;
+    }
+}
+
+void DecodeRecordSamples(const Image& image, std::size_t record, std::span<double> out) {
+    const std::uint8_t* words = RecordSamples(image, record);
+    switch (SampleFormat(image)) {
+        case kFormatIeeeFloat:
+            return DecodeWords<kFormatIeeeFloat>(words, out);
+        case kFormatInt32:
+            return DecodeWords<kFormatInt32>(words, out);
+        case kFormatUInt32:
+            return DecodeWords<kFormatUInt32>(words, out);
+        default:
+            std::fill(out.begin(), out.end(), 0.0);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 namespace karvelo {
 
@@ -122,6 +123,10 @@ inline std::uint32_t SampleWord(const Image& image, std::size_t record, std::siz
 // The value of one stored sample word by format code (1 IEEE single, 2 signed 32-bit,
 // 3 unsigned 32-bit, anything else 0.0).
 double DecodeSample(std::uint16_t formatCode, std::uint32_t word);
+
+// Samples 0 .. out.size()-1 of a record decoded by the image's format, as DecodeSample
+// decodes each.
+void DecodeRecordSamples(const Image& image, std::size_t record, std::span<double> out);
 
 // The sample word that carries value in the given format (the inverse of DecodeSample
 // for sample values; 0 for unknown formats).
