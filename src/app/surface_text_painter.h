@@ -5,6 +5,11 @@
 #include <QFont>
 #include <QImage>
 
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "plot/surface.h"
 #include "plot/text_painter.h"
 
@@ -25,9 +30,26 @@ class SurfaceTextPainter : public TextPainter {
     const QImage& Image() const { return image_; }
 
   private:
+    // A label as Qt paints it onto white, with its top-left corner at (0, 0): the
+    // smallest block holding every pixel it changes, at (left, top) from the corner.
+    struct RenderedLabel {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+        std::vector<std::uint32_t> pixels;
+        bool usable = false;  // false: paint it with Qt every time
+    };
+
+    const RenderedLabel& Rendered(std::string_view text, const QString& string);
+    bool CopyOntoWhite(const RenderedLabel& label, int x, int y);
+
     Surface& surface_;
     QImage image_;
     QFont font_;
+    int ascent_ = 0;
+    // Labels repeat from one drawing to the next (tick values, captions).
+    std::unordered_map<std::string, RenderedLabel> rendered_;
 };
 
 // An image over the surface's pixels without copying them.

@@ -84,9 +84,15 @@ void Surface::LineTo(int x, int y) {
     // most the divisor, so the quotient grows by 0 or 1.
     const std::int64_t divisor = 2 * majorLength;
     const std::int64_t growth = 2 * minorLength;
-    const std::int64_t numerator = steps.first * growth + majorLength;
-    std::int64_t offset = numerator / divisor;
-    std::int64_t remainder = numerator % divisor;
+    // A line that starts inside the buffer (the usual short segment of a curve) starts
+    // at offset 0 with remainder majorLength, which needs no division.
+    std::int64_t offset = 0;
+    std::int64_t remainder = majorLength;
+    if (steps.first > 0) {
+        const std::int64_t numerator = steps.first * growth + majorLength;
+        offset = numerator / divisor;
+        remainder = numerator % divisor;
+    }
     for (std::int64_t i = steps.first; i <= steps.last; ++i) {
         if (i > steps.first) {
             remainder += growth;

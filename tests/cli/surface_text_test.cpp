@@ -1,0 +1,80 @@
+// Labels copied from their first painting are, pixel for pixel, what Qt paints in place:
+// on white, over lines and other labels, and cut by the surface's edges.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPainter>
+
+#include <cstdlib>
+#include <string>
+
+#include "app/surface_text_painter.h"
+
+namespace karvelo::testing {
+namespace {
+
+QGuiApplication& Application() {
+    static int argc = 1;
+    static char name[] = "cli_tests";
+    static char* argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication app(argc, argv);
+    return app;
+}
+
+TEST(SurfaceText, CopiedLabelsAreWhatQtPaintsInPlace) {
+    Application();
+    Surface surface;
+    SurfaceTextPainter painter(surface);
+    QImage expected(surface.Width(), surface.Height(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    const int ascent = QFontMetrics(font, &expected).ascent();
+
+    // A grey band and a line to paint over, on both.
+    for (int y = 300; y < 330; ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            surface.SetPixel(x, y, Rgb(200, 200, 200));
+            expected.setPixel(x, y, qRgb(200, 200, 200));
+        }
+    }
+    surface.MoveTo(0, 205);
+    surface.LineTo(surface.Width(), 205);
+    for (int x = 0; x < surface.Width(); ++x) {
+        expected.setPixel(x, 205, qRgb(0, 0, 0));
+    }
+
+    const std::string labels[] = {"0", "1250", "Частота, Гц", "-3.5e+06", "(4 882;0.97)", " ", ""};
+    const struct {
+        int x;
+        int y;
+    } places[] = {
+        {100, 100}, {400, 100},                       // on white
+        {100, 200}, {100, 310},                       // over the line and the grey band
+        {103, 102},                                   // over the label before
+        {-6, 50},   {1270, 50}, {50, -5}, {50, 712},  // cut by the edges
+        {100, 100},                                   // the first place again
+    };
+    for (const auto& place : places) {
+        for (const std::string& label : labels) {
+            const int x = place.x + 150 * static_cast<int>(&label - labels) % 600;
+            painter.DrawText(x, place.y, label);
+            QPainter reference(&expected);
+            reference.setFont(font);
+            reference.setPen(Qt::black);
+            reference.drawText(QPoint(x, place.y + ascent), QString::fromStdString(label));
+        }
+    }
+    int differing = 0;
+    for (int y = 0; y < surface.Height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(expected.constScanLine(y));
+        for (int x = 0; x < surface.Width(); ++x) {
+            differing += surface.Data()[y * surface.Width() + x] != line[x] ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
+}  // namespace karvelo::testing
