@@ -33,15 +33,23 @@ SurfaceTextPainter::~SurfaceTextPainter() {
 // are those it got on white anywhere else, moved: painted once onto a white scratch
 // image, it is copied after that. Anywhere else (over a line, at the surface's edge) Qt
 // paints it where it lies.
-const SurfaceTextPainter::RenderedLabel& SurfaceTextPainter::Rendered(std::string_view text,
-                                                                      const QString& string) {
-    const auto found = rendered_.find(std::string(text));
+namespace {
+
+QString TextString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+const SurfaceTextPainter::RenderedLabel& SurfaceTextPainter::Rendered(std::string_view text) {
+    const auto found = rendered_.find(text);
     if (found != rendered_.end()) {
         return found->second;
     }
     if (rendered_.size() >= kMaxRenderedLabels) {
         rendered_.clear();
     }
+    const QString string = TextString(text);
     RenderedLabel label;
     // Room on every side for overhangs and antialiasing; a label that reaches the
     // scratch image's edge is never copied.
@@ -120,15 +128,14 @@ bool SurfaceTextPainter::CopyOntoWhite(const RenderedLabel& label, int x, int y)
 }
 
 void SurfaceTextPainter::DrawText(int x, int y, std::string_view text) {
-    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    if (CopyOntoWhite(Rendered(text, string), x, y)) {
+    if (CopyOntoWhite(Rendered(text), x, y)) {
         return;
     }
     QPainter painter(&image_);
     painter.setFont(font_);
     painter.setPen(Qt::black);
     // Top-left corner at (x, y), like a text-out with the default alignment.
-    painter.drawText(QPoint(x, y + ascent_), string);
+    painter.drawText(QPoint(x, y + ascent_), TextString(text));
 }
 
 }  // namespace karvelo

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -41,15 +42,22 @@ class SurfaceTextPainter : public TextPainter {
         bool usable = false;  // false: paint it with Qt every time
     };
 
-    const RenderedLabel& Rendered(std::string_view text, const QString& string);
+    const RenderedLabel& Rendered(std::string_view text);
     bool CopyOntoWhite(const RenderedLabel& label, int x, int y);
 
     Surface& surface_;
     QImage image_;
     QFont font_;
     int ascent_ = 0;
-    // Labels repeat from one drawing to the next (tick values, captions).
-    std::unordered_map<std::string, RenderedLabel> rendered_;
+    // Labels repeat from one drawing to the next (tick values, captions); found by the
+    // text as it comes, without a copy.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    std::unordered_map<std::string, RenderedLabel, TextHash, std::equal_to<>> rendered_;
 };
 
 // An image over the surface's pixels without copying them.
