@@ -30,8 +30,12 @@ int ReportError(int code, bool plain) {
 
 int ReportError(int code, bool plain, const std::string& detail) {
     if (g_sink != nullptr) {
-        g_sink->Show(detail.empty() ? ErrorText(code, plain)
-                                    : ErrorText(code, plain) + "\n" + detail);
+        std::string text = ErrorText(code, plain);
+        if (!detail.empty()) {
+            text += '\n';
+            text += detail;
+        }
+        g_sink->Show(text);
     }
     return 1;
 }

@@ -20,11 +20,7 @@ std::vector<double> ReadSeries(const std::uint8_t* series, const double* rows, s
     if (series == nullptr || format < kFormatIeeeFloat || format > kFormatUInt32) {
         return values;
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        std::uint32_t word = 0;
-        std::memcpy(&word, series + i * kSampleBytes, sizeof word);
-        values[i] = DecodeSample(format, word);
-    }
+    DecodeSampleWords(format, series, values);
     return values;
 }
 

@@ -59,9 +59,9 @@ double DecodeSample(std::uint16_t formatCode, std::uint32_t word) {
     }
 }
 
-void DecodeRecordSamples(const Image& image, std::size_t record, std::span<double> out) {
-    const std::uint8_t* words = RecordSamples(image, record);
-    switch (SampleFormat(image)) {
+void DecodeSampleWords(std::uint16_t formatCode, const std::uint8_t* words,
+                       std::span<double> out) {
+    switch (formatCode) {
         case kFormatIeeeFloat:
             return DecodeWords<kFormatIeeeFloat>(words, out);
         case kFormatInt32:
@@ -71,6 +71,10 @@ void DecodeRecordSamples(const Image& image, std::size_t record, std::span<doubl
         default:
             std::fill(out.begin(), out.end(), 0.0);
     }
+}
+
+void DecodeRecordSamples(const Image& image, std::size_t record, std::span<double> out) {
+    DecodeSampleWords(SampleFormat(image), RecordSamples(image, record), out);
 }
 
 std::uint32_t EncodeSample(std::uint16_t formatCode, double value) {

@@ -124,8 +124,12 @@ inline std::uint32_t SampleWord(const Image& image, std::size_t record, std::siz
 // 3 unsigned 32-bit, anything else 0.0).
 double DecodeSample(std::uint16_t formatCode, std::uint32_t word);
 
-// Samples 0 .. out.size()-1 of a record decoded by the image's format, as DecodeSample
-// decodes each.
+// out.size() sample words from words (4 bytes each) decoded by formatCode, as
+// DecodeSample decodes each.
+void DecodeSampleWords(std::uint16_t formatCode, const std::uint8_t* words,
+                       std::span<double> out);
+
+// Samples 0 .. out.size()-1 of a record decoded by the image's format.
 void DecodeRecordSamples(const Image& image, std::size_t record, std::span<double> out);
 
 // The sample word that carries value in the given format (the inverse of DecodeSample
