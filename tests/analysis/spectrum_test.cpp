@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <span>
 #include <vector>
 
@@ -129,6 +130,54 @@ TEST(CrossCorrelationTest, ShiftedCopyPeaksAtTheShift) {
     std::vector<double> out(5);
     ASSERT_FALSE(CrossCorrelation(alternating, alternating, 2, out));
     EXPECT_EQ(out, (std::vector<double>{0.5, -0.75, 1.0, -0.75, 0.5}));
+}
+
+// Each lag summed alone as the values are defined: term i of the overlap into partial
+// sum i % 4 while whole blocks of four last, the rest into the first.
+double LagAlone(const std::vector<double>& dx, const std::vector<double>& dy, std::ptrdiff_t k) {
+    const auto n = static_cast<std::ptrdiff_t>(dx.size());
+    const std::ptrdiff_t begin = std::max<std::ptrdiff_t>(0, -k);
+    const std::ptrdiff_t terms = std::min(n, n - k) - begin;
+    double s[4] = {0.0, 0.0, 0.0, 0.0};
+    std::ptrdiff_t j = 0;
+    for (; j + 4 <= terms; j += 4) {
+        for (int lane = 0; lane < 4; ++lane) {
+            s[lane] += dx[begin + j + lane] * dy[begin + j + lane + k];
+        }
+    }
+    for (; j < terms; ++j) {
+        s[0] += dx[begin + j] * dy[begin + j + k];
+    }
+    return (s[0] + s[1]) + (s[2] + s[3]);
+}
+
+TEST(CrossCorrelationTest, LagsSummedFourAtATimeAreThoseSummedAlone) {
+    for (const std::size_t n : {5, 8, 203, 2048}) {
+        const std::vector<double> x = Chirp(n);
+        std::vector<double> y = Chirp(n + 7);
+        y.erase(y.begin(), y.begin() + 7);
+        const double meanX = std::accumulate(x.begin(), x.end(), 0.0) / n;
+        const double meanY = std::accumulate(y.begin(), y.end(), 0.0) / n;
+        std::vector<double> dx(n), dy(n);
+        double sx = 0.0, sy = 0.0;
+        for (std::size_t i = 0; i < n; ++i) {
+            dx[i] = x[i] - meanX;
+            dy[i] = y[i] - meanY;
+            sx += dx[i] * dx[i];
+            sy += dy[i] * dy[i];
+        }
+        const double scale = std::sqrt(sx / n) * std::sqrt(sy / n);
+        for (const int lags :
+             {0, 1, std::min(6, static_cast<int>(n) - 1), static_cast<int>(n) - 1}) {
+            SCOPED_TRACE(::testing::Message() << n << " samples, " << lags << " lags");
+            std::vector<double> out(2 * lags + 1);
+            ASSERT_FALSE(CrossCorrelation(x, y, lags, out));
+            for (int k = -lags; k <= lags; ++k) {
+                EXPECT_EQ(out[k + lags], LagAlone(dx, dy, k) / static_cast<double>(n) / scale)
+                    << "lag " << k;
+            }
+        }
+    }
 }
 
 TEST(CrossCorrelationTest, RefusesInvalidArgumentsWithoutWriting) {
