@@ -48,7 +48,7 @@ Colour Surface::PixelAt(int x, int y) const {
     return Contains(x, y) ? FromRgb32(pixels_[Index(x, y)]) : kNoPixel;
 }
 
-void Surface::LineTo(int x, int y) {
+void Surface::TraceLine(int x, int y) {
     // Bresenham in closed form: pixel i of the major axis has the minor offset
     // round(i * minorDelta / majorDelta), halves away from the start. Only the steps
     // that land inside the buffer along the major axis are visited, so a line far off
@@ -74,7 +74,7 @@ void Surface::LineTo(int x, int y) {
     const std::int64_t majorExtent = xMajor ? width_ : height_;
     const std::int64_t minorExtent = xMajor ? height_ : width_;
 
-    const Word word = ToRgb32(pen_ == Pen::White ? kWhite : kBlack);
+    const Word word = PenWord();
     const StepRange steps = VisibleSteps(major0, majorStep, majorLength, majorExtent);
     if (steps.first > steps.last) {
         return;

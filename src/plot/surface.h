@@ -63,7 +63,19 @@ class Surface {
     // becomes the current position. The end point itself is not painted, so a closed
     // polygon of line-tos paints every corner exactly once. Coordinates farther than
     // kCoordinateLimit from the origin are pulled in to it before the line is traced.
-    void LineTo(int x, int y);
+    void LineTo(int x, int y) {
+        // A step of one pixel (the usual segment of a dense curve) paints just its start.
+        const std::int64_t dx = std::int64_t{x} - position_.x;
+        const std::int64_t dy = std::int64_t{y} - position_.y;
+        if (dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1) {
+            if ((dx != 0 || dy != 0) && Contains(position_.x, position_.y)) {
+                pixels_[Index(position_.x, position_.y)] = PenWord();
+            }
+            position_ = {x, y};
+            return;
+        }
+        TraceLine(x, y);
+    }
 
     void SelectPen(Pen pen) { pen_ = pen; }
     Pen SelectedPen() const { return pen_; }
@@ -86,6 +98,10 @@ class Surface {
   private:
     using Word = std::uint32_t;
     static constexpr Word kOpaque = 0xFF000000U;
+
+    Word PenWord() const { return ToRgb32(pen_ == Pen::White ? kWhite : kBlack); }
+    // LineTo for every other line.
+    void TraceLine(int x, int y);
 
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
