@@ -4,8 +4,9 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 #include <vector>
+
+#include "analysis/double_pair.h"
 
 namespace karvelo {
 
@@ -42,15 +43,6 @@ double FinishDot(const double* a, const double* b, std::size_t from, std::size_t
     return (sums.s[0] + sums.s[1]) + (sums.s[2] + sums.s[3]);
 }
 
-// Two neighbouring terms, added lane by lane.
-using Pair = double __attribute__((vector_size(16)));
-
-Pair LoadPair(const double* p) {
-    Pair pair;
-    std::memcpy(&pair, p, sizeof pair);
-    return pair;
-}
-
 // Four such sums at once, each exactly as alone: one sum's additions wait on each
 // other, four sums' do not. The four share their first factors (terms i of `shared`);
 // term blocks that all four have are summed together.
@@ -61,11 +53,11 @@ std::array<double, kDotsAtOnce> Dots(const double* shared,
                                      const std::array<std::size_t, kDotsAtOnce>& n) {
     const std::size_t common = *std::min_element(n.begin(), n.end()) / 4 * 4;
     // Partial sums 0, 1 and 2, 3 of each sum as pairs, all eight in registers.
-    Pair a01{}, a23{}, b01{}, b23{}, c01{}, c23{}, d01{}, d23{};
+    DoublePair a01{}, a23{}, b01{}, b23{}, c01{}, c23{}, d01{}, d23{};
     const double *y0 = other[0], *y1 = other[1], *y2 = other[2], *y3 = other[3];
     for (std::size_t i = 0; i < common; i += 4) {
-        const Pair x01 = LoadPair(shared + i);
-        const Pair x23 = LoadPair(shared + i + 2);
+        const DoublePair x01 = LoadPair(shared + i);
+        const DoublePair x23 = LoadPair(shared + i + 2);
         a01 += x01 * LoadPair(y0 + i);
         a23 += x23 * LoadPair(y0 + i + 2);
         b01 += x01 * LoadPair(y1 + i);

@@ -62,9 +62,10 @@ void EvaluateLinearSpline(const alglib::spline1dinterpolant& spline, double star
     }
 }
 
-void EvaluateBilinearGrid(std::span<const double> x, std::span<const double> y,
-                          std::span<const double> f, std::span<const double> columns,
-                          std::span<const double> rows, double* out, std::size_t outStride) {
+__attribute__((target_clones("avx2", "default"))) void EvaluateBilinearGrid(
+    std::span<const double> x, std::span<const double> y, std::span<const double> f,
+    std::span<const double> columns, std::span<const double> rows, double* out,
+    std::size_t outStride) {
     const std::size_t n = x.size();
     const std::size_t count = columns.size();
     // Per column: its cell and position in it, the same for every row.

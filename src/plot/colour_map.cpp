@@ -15,8 +15,10 @@ namespace {
 
 // The palette index of each value (ColourScale::IndexFor without its branches, in a
 // loop the compiler can widen).
-void PaletteIndices(const ColourScale& scale, const double* values, std::size_t count,
-                    std::uint16_t* indices) {
+__attribute__((target_clones("avx2", "default"))) void PaletteIndices(const ColourScale& scale,
+                                                                      const double* values,
+                                                                      std::size_t count,
+                                                                      std::uint16_t* indices) {
     if (scale.High == scale.Low) {
         std::fill(indices, indices + count, static_cast<std::uint16_t>(scale.IndexFor(0.0)));
         return;
