@@ -139,14 +139,8 @@ double LagAlone(const std::vector<double>& dx, const std::vector<double>& dy, st
     const std::ptrdiff_t begin = std::max<std::ptrdiff_t>(0, -k);
     const std::ptrdiff_t terms = std::min(n, n - k) - begin;
     double s[4] = {0.0, 0.0, 0.0, 0.0};
-    std::ptrdiff_t j = 0;
-    for (; j + 4 <= terms; j += 4) {
-        for (int lane = 0; lane < 4; ++lane) {
-            s[lane] += dx[begin + j + lane] * dy[begin + j + lane + k];
-        }
-    }
-    for (; j < terms; ++j) {
-        s[0] += dx[begin + j] * dy[begin + j + k];
+    for (std::ptrdiff_t j = 0; j < terms; ++j) {
+        s[j < terms / 4 * 4 ? j % 4 : 0] += dx[begin + j] * dy[begin + j + k];
     }
     return (s[0] + s[1]) + (s[2] + s[3]);
 }
