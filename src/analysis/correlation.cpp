@@ -24,9 +24,7 @@ double Mean(std::span<const double> values) {
 // partial i % 4 while whole blocks of four last, the rest to the first; at the end
 // (s0 + s1) + (s2 + s3). Any order of summation would do; this one is kept, and the
 // processor overlaps the additions.
-struct PartialSums {
-    std::array<double, 4> s{};
-};
+using PartialSums = std::array<double, 4>;
 
 // Continues sums from term `from` (a multiple of four) to the end of n terms.
 double FinishDot(const double* a, const double* b, std::size_t from, std::size_t n,
@@ -34,13 +32,13 @@ double FinishDot(const double* a, const double* b, std::size_t from, std::size_t
     std::size_t i = from;
     for (; i + 4 <= n; i += 4) {
         for (std::size_t lane = 0; lane < 4; ++lane) {
-            sums.s[lane] += a[i + lane] * b[i + lane];
+            sums[lane] += a[i + lane] * b[i + lane];
         }
     }
     for (; i < n; ++i) {
-        sums.s[0] += a[i] * b[i];
+        sums[0] += a[i] * b[i];
     }
-    return (sums.s[0] + sums.s[1]) + (sums.s[2] + sums.s[3]);
+    return (sums[0] + sums[1]) + (sums[2] + sums[3]);
 }
 
 // Four such sums at once, each exactly as alone: one sum's additions wait on each
@@ -67,10 +65,10 @@ std::array<double, kDotsAtOnce> Dots(const double* shared,
         d01 += x01 * LoadPair(y3 + i);
         d23 += x23 * LoadPair(y3 + i + 2);
     }
-    const std::array<PartialSums, kDotsAtOnce> sums{{{{a01[0], a01[1], a23[0], a23[1]}},
-                                                     {{b01[0], b01[1], b23[0], b23[1]}},
-                                                     {{c01[0], c01[1], c23[0], c23[1]}},
-                                                     {{d01[0], d01[1], d23[0], d23[1]}}}};
+    const std::array<PartialSums, kDotsAtOnce> sums{{{a01[0], a01[1], a23[0], a23[1]},
+                                                     {b01[0], b01[1], b23[0], b23[1]},
+                                                     {c01[0], c01[1], c23[0], c23[1]},
+                                                     {d01[0], d01[1], d23[0], d23[1]}}};
     std::array<double, kDotsAtOnce> result{};
     for (std::size_t d = 0; d < kDotsAtOnce; ++d) {
         result[d] = FinishDot(shared, other[d], common, n[d], sums[d]);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace karvelo {
@@ -134,7 +135,9 @@ std::optional<std::string> EncodeSurfacePng(const Surface& surface) {
         filtered[f].resize(1 + rowBytes);
         filtered[f][0] = static_cast<std::uint8_t>(f);
     }
-    std::vector<std::uint8_t> above(rowBytes, 0);
+    // The row above, unfiltered, after its filter byte (zeros above the first row); it
+    // changes places with the row just written.
+    std::vector<std::uint8_t> above(1 + rowBytes, 0);
     std::string compressed;
     bool ok = true;
     for (std::size_t y = 0; y < height && ok; ++y) {
@@ -145,7 +148,7 @@ std::optional<std::string> EncodeSurfacePng(const Surface& surface) {
             row[3 * x + 1] = static_cast<std::uint8_t>(words[x] >> 8);
             row[3 * x + 2] = static_cast<std::uint8_t>(words[x]);
         }
-        FilterRow(row, above.data(), rowBytes, filtered);
+        FilterRow(row, above.data() + 1, rowBytes, filtered);
         // The first filter of least cost, in the order of the filter numbers.
         std::size_t best = kNone;
         std::uint32_t least = Cost(row, rowBytes);
@@ -157,7 +160,7 @@ std::optional<std::string> EncodeSurfacePng(const Surface& surface) {
             }
         }
         ok = Deflate(stream, filtered[best].data(), 1 + rowBytes, Z_NO_FLUSH, compressed);
-        above.assign(row, row + rowBytes);
+        std::swap(above, filtered[kNone]);
     }
     ok = ok && Deflate(stream, nullptr, 0, Z_FINISH, compressed);
     deflateEnd(&stream);
