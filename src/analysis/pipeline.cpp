@@ -9,6 +9,7 @@
 #include "analysis/frequency_axis.h"
 #include "analysis/peaks.h"
 #include "analysis/profile_matrix.h"
+#include "analysis/row_extremes.h"
 #include "analysis/spectrum_modes.h"
 #include "plot/colour_bar.h"
 #include "plot/draw_plot.h"
@@ -77,8 +78,8 @@ void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t co
     const PlotLayout layout = ProfileMapLayout(axisStep);
 
     ExportProfilePicks(layout, cols);
-    MatrixRange(4, static_cast<int>(matrix->Rows), static_cast<int>(cols),
-                static_cast<int>(kMatrixRowStride), data);
+    data.RowsMax = matrix->ValuesMax;
+    data.RowsMin = matrix->ValuesMin;
 
     SeriesSet series;
     series.First = reinterpret_cast<const std::uint8_t*>(ProfileSpectrumGrid.data());
@@ -100,52 +101,6 @@ void DrawSpectrumPanel(AnalysisRequest& request, Surface& surface, const Frequen
 
     DrawCurvePlot(surface, layout, std::span(SpectrumRows).first(count),
                   std::span(BinFrequencies).first(count));
-}
-
-// The running extremes over one row: a value replaces the maximum only when strictly
-// greater, the minimum only when strictly smaller, so NaN never does and of equal values
-// the first stays. Four interleaved running extremes of each kind, each starting from the
-// one so far, reach the same values without waiting on each other, in one pass over the
-// row; they can differ from the single one only in the sign of a zero extreme, so a zero
-// result is found again in order.
-struct Extremes {
-    double max;
-    double min;
-};
-
-Extremes RowExtremes(const double* row, std::size_t count, Extremes start) {
-    double highs[4] = {start.max, start.max, start.max, start.max};
-    double lows[4] = {start.min, start.min, start.min, start.min};
-    std::size_t c = 0;
-    for (; c + 4 <= count; c += 4) {
-        for (std::size_t lane = 0; lane < 4; ++lane) {
-            const double v = row[c + lane];
-            highs[lane] = v > highs[lane] ? v : highs[lane];
-            lows[lane] = v < lows[lane] ? v : lows[lane];
-        }
-    }
-    for (; c < count; ++c) {
-        highs[0] = row[c] > highs[0] ? row[c] : highs[0];
-        lows[0] = row[c] < lows[0] ? row[c] : lows[0];
-    }
-    Extremes result{highs[0], lows[0]};
-    for (std::size_t lane = 1; lane < 4; ++lane) {
-        result.max = highs[lane] > result.max ? highs[lane] : result.max;
-        result.min = lows[lane] < result.min ? lows[lane] : result.min;
-    }
-    if (result.max == 0.0) {
-        result.max = start.max;
-        for (std::size_t k = 0; k < count; ++k) {
-            result.max = row[k] > result.max ? row[k] : result.max;
-        }
-    }
-    if (result.min == 0.0) {
-        result.min = start.min;
-        for (std::size_t k = 0; k < count; ++k) {
-            result.min = row[k] < result.min ? row[k] : result.min;
-        }
-    }
-    return result;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "analysis/analysis_buffers.h"
 #include "analysis/band.h"
 #include "analysis/frequency_axis.h"
+#include "analysis/row_extremes.h"
 #include "analysis/spectrum_modes.h"
 #include "analysis/spline_evaluation.h"
 #include "common/error_messages.h"
@@ -36,6 +37,33 @@ void FillGridInput(std::uint32_t pointCount, std::uint32_t count) {
     }
 }
 
+// The limits of a contrast clip. The full contrast clips at the floor itself, which the
+// product would miss by a rounding step.
+struct ClipLimits {
+    double Low;
+    double Top;
+    bool Saturates;  // a range that is not flat is clipped at its floor
+};
+
+ClipLimits ContrastLimits(ValueRange range, float contrast) {
+    const float clip =
+        contrast >= 1.0f ? range.Low : range.High - (range.High - range.Low) * contrast;
+    return {range.Low, clip, range.High > range.Low && clip <= range.Low};
+}
+
+__attribute__((target_clones("avx2", "default"))) void ClipRow(double* row, std::size_t columns,
+                                                               ClipLimits limits) {
+    const double low = limits.Low;
+    const double top = limits.Top;
+    for (std::size_t k = 0; k < columns; ++k) {
+        // Both tests look at the value as it was; the floor wins where they overlap
+        // (and NaN passes both). Selects rather than branches, so the loop widens.
+        const double value = row[k];
+        const double clipped = value >= top ? top : value;
+        row[k] = value <= low ? low : clipped;
+    }
+}
+
 }  // namespace
 
 std::uint32_t MatrixColumns(std::uint32_t count) {
@@ -58,7 +86,8 @@ ValueRange NormaliseProfileRows(std::uint32_t pointCount, std::uint32_t count) {
 }
 
 std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t count,
-                                       std::uint32_t columns) {
+                                       std::uint32_t columns,
+                                       const std::function<void(double* row)>& rowDone) {
     if (count < kMinBandBins || pointCount < 1 || pointCount > kMaxProfilePoints || columns < 2 ||
         columns > kMatrixRowStride) {
         return 0;
@@ -98,7 +127,7 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
                 std::span<const double>(GridFrequencies.data(), count),
                 std::span<const double>(GridPoints.data(), pointCount),
                 std::span<const double>(GridSamples.data(), std::size_t{pointCount} * count),
-                columnFrequencies, GridRowPoints, MatrixRow(0), kMatrixRowStride);
+                columnFrequencies, GridRowPoints, MatrixRow(0), kMatrixRowStride, rowDone);
             rows = kMatrixRows;
         } else {
             alglib::real_1d_array values;
@@ -108,6 +137,9 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
             GridRowPoints[0] = 0.0;
             EvaluateLinearSpline(spline, firstFrequency, dx,
                                  std::span<double>(MatrixRow(0), columns));
+            if (rowDone) {
+                rowDone(MatrixRow(0));
+            }
             rows = 1;
         }
     } catch (const alglib::ap_error&) {
@@ -121,23 +153,11 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
 
 bool ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows,
                        std::uint32_t columns) {
-    // The full contrast clips at the floor itself, which the product would miss by a
-    // rounding step.
-    const float clip =
-        contrast >= 1.0f ? range.Low : range.High - (range.High - range.Low) * contrast;
-    const double low = range.Low;
-    const double top = clip;
+    const ClipLimits limits = ContrastLimits(range, contrast);
     for (std::size_t r = 0; r < rows; ++r) {
-        double* row = MatrixRow(r);
-        for (std::size_t k = 0; k < columns; ++k) {
-            // Both tests look at the value as it was; the floor wins where they overlap
-            // (and NaN passes both). Selects rather than branches, so the loop widens.
-            const double value = row[k];
-            const double clipped = value >= top ? top : value;
-            row[k] = value <= low ? low : clipped;
-        }
+        ClipRow(MatrixRow(r), columns, limits);
     }
-    return range.High > range.Low && clip <= range.Low;
+    return limits.Saturates;
 }
 
 std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
@@ -150,16 +170,34 @@ std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
     ProfileMatrix matrix;
     matrix.Range = NormaliseProfileRows(pointCount, count);
     matrix.Columns = MatrixColumns(count);
-    matrix.Rows = InterpolateProfileMatrix(pointCount, count, matrix.Columns);
+    // Each row is clipped and its extremes taken as soon as it is interpolated, while it
+    // is still in the cache: a pass over the whole matrix costs more than the work.
+    std::optional<ClipLimits> clip;
+    if (ContrastClipRequest) {
+        clip = ContrastLimits(matrix.Range, request.Contrast);
+        matrix.Saturated = clip->Saturates;
+    }
+    const std::uint32_t columns = matrix.Columns;
+    bool first = true;
+    Extremes extremes{};
+    const auto rowDone = [&](double* row) {
+        if (clip) {
+            ClipRow(row, columns, *clip);
+        }
+        if (first) {
+            extremes = {row[0], row[0]};
+            first = false;
+        }
+        extremes = RowExtremes(row, columns, extremes);
+    };
+    matrix.Rows = InterpolateProfileMatrix(pointCount, count, columns, rowDone);
     if (matrix.Rows == 0) {
         ReportError(kErrInvalidValue, true);
         return std::nullopt;
     }
-    if (ContrastClipRequest) {
-        matrix.Saturated =
-            ClipProfileMatrix(matrix.Range, request.Contrast, matrix.Rows, matrix.Columns);
-        ContrastClipRequest = false;
-    }
+    ContrastClipRequest = false;
+    matrix.ValuesMax = extremes.max;
+    matrix.ValuesMin = extremes.min;
     return matrix;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "analysis/analysis_request.h"
@@ -21,6 +22,10 @@ struct ProfileMatrix {
     std::uint32_t Columns = 0;  // MatrixColumns(band bins)
     ValueRange Range;           // of the normalised point spectra, before interpolation
     bool Saturated = false;     // the contrast clipped every value to the top of the scale
+    // Largest and smallest value of the stored matrix over its columns, after the clip,
+    // taken as MatrixRange kind 4 takes them.
+    double ValuesMax = 0.0;
+    double ValuesMin = 0.0;
 };
 
 // Columns of the matrix for a band of `count` bins: count, but at least kMinMatrixColumns.
@@ -39,8 +44,10 @@ ValueRange NormaliseProfileRows(std::uint32_t pointCount, std::uint32_t count);
 // point gives one row, interpolated along frequency only. Then BinFrequencies[k] holds
 // column k's frequency in whole Hz. Returns the number of rows, or 0 when the
 // interpolation refuses its input (count < 2, repeated frequencies); never throws.
+// rowDone, when given, is called with each matrix row as soon as it is complete.
 std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t count,
-                                       std::uint32_t columns);
+                                       std::uint32_t columns,
+                                       const std::function<void(double* row)>& rowDone = {});
 
 // Contrast clip of rows x columns of ProfileSpectrumGrid: with
 // clip = High - (High - Low) * contrast (single precision; Low itself for contrast 1),
@@ -50,9 +57,9 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
 bool ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows, std::uint32_t columns);
 
 // The whole matrix step after the band cut: normalise, interpolate, and apply and clear a
-// pending ContrastClipRequest with the request's Contrast. Reports error 13 (plain) and
-// returns nullopt when the band holds fewer than 2 bins, the point count is outside
-// 1 .. kMaxProfilePoints or the interpolation refuses its input.
+// pending ContrastClipRequest with the request's Contrast, and take the extremes. Reports error 13
+// (plain) and returns nullopt when the band holds fewer than 2 bins, the point count is outside 1
+// .. kMaxProfilePoints or the interpolation refuses its input.
 std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
                                                 std::uint32_t pointCount, std::uint32_t count);
 

@@ -65,7 +65,7 @@ void EvaluateLinearSpline(const alglib::spline1dinterpolant& spline, double star
 __attribute__((target_clones("avx2", "default"))) void EvaluateBilinearGrid(
     std::span<const double> x, std::span<const double> y, std::span<const double> f,
     std::span<const double> columns, std::span<const double> rows, double* out,
-    std::size_t outStride) {
+    std::size_t outStride, const std::function<void(double* row)>& rowDone) {
     const std::size_t n = x.size();
     const std::size_t count = columns.size();
     // Per column: its cell and position in it, the same for every row.
@@ -108,6 +108,9 @@ __attribute__((target_clones("avx2", "default"))) void EvaluateBilinearGrid(
         for (std::size_t k = 0; k < count; ++k) {
             row[k] = tLeft[k] * uLeft * y1[k] + t[k] * uLeft * y2[k] + t[k] * u * y3[k] +
                      tLeft[k] * u * y4[k];
+        }
+        if (rowDone) {
+            rowDone(row);
         }
     }
 }

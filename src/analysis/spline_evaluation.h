@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 
 #include <libalglib/interpolation.h>
@@ -19,9 +20,11 @@ void EvaluateLinearSpline(const alglib::spline1dinterpolant& spline, double star
 
 // The bilinear spline spline2dbuildbilinear builds over abscissae x (n values,
 // ascending), ordinates y (m values, ascending) and values f (m rows of n), evaluated at
-// every (columns[k], rows[r]) into out[r * outStride + k].
+// every (columns[k], rows[r]) into out[r * outStride + k]. rowDone, when given, is called
+// with each output row as soon as it is complete, while it is still in the cache.
 void EvaluateBilinearGrid(std::span<const double> x, std::span<const double> y,
                           std::span<const double> f, std::span<const double> columns,
-                          std::span<const double> rows, double* out, std::size_t outStride);
+                          std::span<const double> rows, double* out, std::size_t outStride,
+                          const std::function<void(double* row)>& rowDone = {});
 
 }  // namespace karvelo

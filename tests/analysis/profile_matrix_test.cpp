@@ -74,6 +74,11 @@ TEST_F(ProfileMatrixTest, BilinearDataIsInterpolatedExactlyOnTheGrid) {
     EXPECT_EQ(matrix->Columns, 500u);
     EXPECT_FLOAT_EQ(static_cast<float>(Grid(0, 499)), Row(0, kCount - 1));
     EXPECT_GT(Grid(0, 26), 0.9);  // bin 10 (157 Hz) lies between columns 26 and 27
+    PlotData data;
+    data.Rows = ProfileSpectrumGrid.data();
+    MatrixRange(4, 1, 500, kMatrixRowStride, data);
+    EXPECT_EQ(matrix->ValuesMax, data.RowsMax);
+    EXPECT_EQ(matrix->ValuesMin, data.RowsMin);
 }
 
 TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValuesAtASinglePrecisionLevel) {
@@ -106,6 +111,12 @@ TEST_F(ProfileMatrixTest, PointsAreNormalisedAndClippedOnRequestOnly) {
         for (std::size_t r = 0; r < matrix->Rows; ++r) {
             largest = std::max(largest, *std::max_element(&Grid(r, 0), &Grid(r, 500)));
         }
+        // The extremes taken row by row as the matrix is built are those of the stored matrix.
+        PlotData data;
+        data.Rows = ProfileSpectrumGrid.data();
+        MatrixRange(4, static_cast<int>(matrix->Rows), 500, kMatrixRowStride, data);
+        EXPECT_EQ(matrix->ValuesMax, data.RowsMax);
+        EXPECT_EQ(matrix->ValuesMin, data.RowsMin);
         if (clip) {
             EXPECT_FLOAT_EQ(static_cast<float>(largest), 0.505f);
         } else {
@@ -144,6 +155,13 @@ TEST(MatrixRange, KeepsTheFirstOfEqualExtremesAndSkipsNaN) {
         {"zero maximum: -0 before +0", {-3, -1, -1, n, -2, z, -4, z, -1, -2, -5}, 1, 11, 11, n, -5},
         {"zero minimum: -0 in a later run", {1, 2, 3, 4, 5, n, z, 3, 2, z, 8}, 1, 11, 11, 8, n},
         {"NaN in every run", {2, kNaN, 1, 3, kNaN, 7, 0.5, 1, kNaN, 9, 4}, 1, 11, 11, 9, 0.5},
+        {"extremes in the second group of lanes and in the tail",
+         {3, 2, 3, 2, 3, 6, 3, 2, 3, 2, 2, 3, 0.5, 3, 2, 3, 2, 3, 2, 0.25},
+         2,
+         10,
+         10,
+         6,
+         0.25},
         {"stride past unused values", {2, -1, kNaN, 99, 5, 0.5, 3, -99}, 2, 3, 4, 5, -1},
         {"NaN first: nothing compares above it", {kNaN, 99, 5}, 1, 3, 4, kNaN, kNaN},
         {"empty: the first element", {2, -1, 3}, 0, 3, 4, 2, 2},
