@@ -115,11 +115,15 @@ bool PointSpectraOnTwoThreads(std::uint32_t points, const ProfileGeometry& g) {
     if (!PointSpectrum(0, g, StaticWork(), GridRow(0))) {
         return false;
     }
-    const std::uint32_t half = (points + 1) / 2;
-    std::vector<double> rows(std::size_t{points - half} * g.bins);
-    std::vector<double> samples(kMaxSamplesPerTrace);
-    std::vector<double> resampled(kMaxResampled);
-    std::vector<double> spectrum(kMaxSpectrumBins);
+    // The second thread starts late, so it takes the smaller share of the points left.
+    const std::uint32_t half = 1 + points / 2;
+    // The second thread's buffers are kept from run to run: fresh ones would cost their
+    // pages again on every run.
+    static std::vector<double> rows;
+    static std::vector<double> samples(kMaxSamplesPerTrace);
+    static std::vector<double> resampled(kMaxResampled);
+    static std::vector<double> spectrum(kMaxSpectrumBins);
+    rows.resize(std::size_t{points - half} * g.bins);
     const TraceWork work{samples, resampled, spectrum};
     bool secondDone = true;
     std::thread second;
