@@ -405,11 +405,15 @@ class Peer:
         c.axis_ticks(panel, False, column_hz[0], cols, axis_step)
         ys = (top + (column_hz - column_hz[0]) * (bottom - top)
               / (column_hz.max() - column_hz[0])).astype(np.int64)
+        # One pixel column per matrix row, over its tick; the last column on a pixel row
+        # shows, so only those columns are scaled.
+        shown = np.append(ys[1:] != ys[:-1], True)
         if mhi == mlo:
-            index = np.full(matrix.shape, SPECTRUM_MAX_INDEX if saturated
+            index = np.full((MATRIX_ROWS, int(shown.sum())), SPECTRUM_MAX_INDEX if saturated
                             else SPECTRUM_MAX_INDEX // 2, dtype=np.int64)
         else:
-            scaled = np.subtract(matrix, mlo, out=weight)
+            scaled = matrix[:, shown]
+            scaled -= mlo
             scaled *= SPECTRUM_MAX_INDEX
             scaled /= mhi - mlo
             np.clip(scaled, 0, SPECTRUM_MAX_INDEX, out=scaled)
@@ -420,10 +424,7 @@ class Peer:
         rows_with_tick = np.arange(0, MATRIX_ROWS, per_label)
         c.top_ticks(panel, left + rows_with_tick,
                     [str(k // per_label) for k in rows_with_tick.tolist()])
-        # One pixel column per matrix row, over its tick; the last column on a pixel row
-        # shows.
-        shown = np.append(ys[1:] != ys[:-1], True)
-        c.pixels[ys[shown], left:left + MATRIX_ROWS] = self.palette[index[:, shown].T]
+        c.pixels[ys[shown], left:left + MATRIX_ROWS] = self.palette[index.T]
 
     def correlation(self):
         a, b = self.records[0], self.records[1]
