@@ -16,10 +16,22 @@ struct Memo {
     ProfileSpectraKey Key;
     std::vector<std::uint8_t> Image;  // file header and the records the spectra read
     std::vector<double> Rows;         // Points x Bins
-    decltype(TraceSamples) Samples{};
-    decltype(ResampledTrace) Resampled{};
-    decltype(AmplitudeSpectrum) Amplitudes{};
+    // What the last trace left in the buffers, as far as a run writes them; a run
+    // computed again leaves the rest of each buffer as it finds it, and so does a recall.
+    std::vector<double> Samples;
+    std::vector<double> Resampled;
+    std::vector<double> Amplitudes;
 };
+
+template <typename Buffer>
+void KeepPrefix(std::vector<double>& kept, const Buffer& buffer, std::size_t count) {
+    kept.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));
+}
+
+template <typename Buffer>
+void RestorePrefix(const std::vector<double>& kept, Buffer& buffer) {
+    std::copy(kept.begin(), kept.end(), buffer.begin());
+}
 
 Memo& Kept() {
     static Memo memo;
@@ -47,9 +59,10 @@ void KeepProfileSpectra(const ProfileSpectraKey& key) {
         std::copy_n(ProfileSpectrumGrid.begin() + j * kMatrixRowStride, key.Bins,
                     memo.Rows.begin() + j * key.Bins);
     }
-    memo.Samples = TraceSamples;
-    memo.Resampled = ResampledTrace;
-    memo.Amplitudes = AmplitudeSpectrum;
+    const std::size_t samples = std::min<std::size_t>(SamplesPerTrace(), kMaxSamplesPerTrace);
+    KeepPrefix(memo.Samples, TraceSamples, samples);
+    KeepPrefix(memo.Resampled, ResampledTrace, kResampleFactor * samples);
+    KeepPrefix(memo.Amplitudes, AmplitudeSpectrum, key.Bins);
     memo.Key = key;
     memo.Valid = true;
 }
@@ -64,9 +77,9 @@ bool RecallProfileSpectra(const ProfileSpectraKey& key) {
         std::copy_n(memo.Rows.begin() + j * key.Bins, key.Bins,
                     ProfileSpectrumGrid.begin() + j * kMatrixRowStride);
     }
-    TraceSamples = memo.Samples;
-    ResampledTrace = memo.Resampled;
-    AmplitudeSpectrum = memo.Amplitudes;
+    RestorePrefix(memo.Samples, TraceSamples);
+    RestorePrefix(memo.Resampled, ResampledTrace);
+    RestorePrefix(memo.Amplitudes, AmplitudeSpectrum);
     return true;
 }
 

@@ -15,6 +15,8 @@ struct Outcome {
     std::vector<std::string> pickFile;
     std::vector<double> pointSpectra;  // the matrix rows, after the run
     std::vector<double> amplitudes;
+    std::vector<double> samples;  // of the last trace transformed
+    std::vector<double> resampled;
 };
 
 class KeptSpectraTest : public SessionTest {
@@ -50,6 +52,8 @@ class KeptSpectraTest : public SessionTest {
         out.pointSpectra.assign(ProfileSpectrumGrid.begin(),
                                 ProfileSpectrumGrid.begin() + 10 * kMatrixRowStride);
         out.amplitudes.assign(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end());
+        out.samples.assign(TraceSamples.begin(), TraceSamples.end());
+        out.resampled.assign(ResampledTrace.begin(), ResampledTrace.end());
         return out;
     }
     std::string path_ = TempFile("kept_picks.txt");
@@ -100,6 +104,8 @@ TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
         EXPECT_EQ(kept.pickFile, full.pickFile) << c.name;
         EXPECT_TRUE(kept.pointSpectra == full.pointSpectra) << c.name;
         EXPECT_TRUE(kept.amplitudes == full.amplitudes) << c.name;
+        EXPECT_TRUE(kept.samples == full.samples) << c.name;
+        EXPECT_TRUE(kept.resampled == full.resampled) << c.name;
     }
 }
 
