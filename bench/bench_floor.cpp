@@ -275,14 +275,28 @@ void ProfileMap(benchmark::State& state, float contrast, bool reuseSpectra,
         // The palette index divides (v - low) * 1275 by the range, as the picture needs:
         // a multiplication by its reciprocal rounds some values to the next colour.
         const double mLow = *mlo, range = *mhi - *mlo;
-        // Map rows run right across x = 275 .. 1074, columns up from y = 670.
+        // Map rows run right across x = 275 .. 1074, columns up from y = 670. Only the last
+        // column on each pixel row shows, so only those are scaled; the indices are then
+        // written a pixel row at a time.
+        const auto pixelRow = [](std::size_t k) { return 670 - k * 350 / kCols; };
+        std::vector<std::size_t> shown;
+        for (std::size_t k = 0; k < kCols; ++k) {
+            if (k + 1 == kCols || pixelRow(k + 1) != pixelRow(k)) {
+                shown.push_back(k);
+            }
+        }
+        std::vector<std::uint16_t> indices(kRows * shown.size());
         for (std::size_t r = 0; r < kRows; ++r) {
             const double* m = matrix.data() + r * kCols;
-            std::uint32_t* column = f.pixels.data() + 275 + r;
-            for (std::size_t k = 0; k < kCols; ++k) {
-                const auto y = static_cast<std::size_t>(670 - k * 350 / kCols);
-                const auto c = static_cast<std::size_t>((m[k] - mLow) * 1275.0 / range);
-                column[y * kWidth] = f.spectrumWords[std::min<std::size_t>(c, 1275)];
+            for (std::size_t j = 0; j < shown.size(); ++j) {
+                const auto c = static_cast<std::size_t>((m[shown[j]] - mLow) * 1275.0 / range);
+                indices[j * kRows + r] = static_cast<std::uint16_t>(std::min<std::size_t>(c, 1275));
+            }
+        }
+        for (std::size_t j = 0; j < shown.size(); ++j) {
+            std::uint32_t* row = f.pixels.data() + pixelRow(shown[j]) * kWidth + 275;
+            for (std::size_t r = 0; r < kRows; ++r) {
+                row[r] = f.spectrumWords[indices[j * kRows + r]];
             }
         }
         // The colour bar: 200 x 25 pixels.
