@@ -78,8 +78,8 @@ void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t co
     const PlotLayout layout = ProfileMapLayout(axisStep);
 
     ExportProfilePicks(layout, cols);
-    data.RowsMax = matrix->ValuesMax;
-    data.RowsMin = matrix->ValuesMin;
+    data.RowsMax = matrix->Values.max;
+    data.RowsMin = matrix->Values.min;
 
     SeriesSet series;
     series.First = reinterpret_cast<const std::uint8_t*>(ProfileSpectrumGrid.data());

@@ -37,33 +37,6 @@ void FillGridInput(std::uint32_t pointCount, std::uint32_t count) {
     }
 }
 
-// The limits of a contrast clip. The full contrast clips at the floor itself, which the
-// product would miss by a rounding step.
-struct ClipLimits {
-    double Low;
-    double Top;
-    bool Saturates;  // a range that is not flat is clipped at its floor
-};
-
-ClipLimits ContrastLimits(ValueRange range, float contrast) {
-    const float clip =
-        contrast >= 1.0f ? range.Low : range.High - (range.High - range.Low) * contrast;
-    return {range.Low, clip, range.High > range.Low && clip <= range.Low};
-}
-
-__attribute__((target_clones("avx2", "default"))) void ClipRow(double* row, std::size_t columns,
-                                                               ClipLimits limits) {
-    const double low = limits.Low;
-    const double top = limits.Top;
-    for (std::size_t k = 0; k < columns; ++k) {
-        // Both tests look at the value as it was; the floor wins where they overlap
-        // (and NaN passes both). Selects rather than branches, so the loop widens.
-        const double value = row[k];
-        const double clipped = value >= top ? top : value;
-        row[k] = value <= low ? low : clipped;
-    }
-}
-
 }  // namespace
 
 std::uint32_t MatrixColumns(std::uint32_t count) {
@@ -151,13 +124,25 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
     return rows;
 }
 
-bool ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows,
-                       std::uint32_t columns) {
-    const ClipLimits limits = ContrastLimits(range, contrast);
-    for (std::size_t r = 0; r < rows; ++r) {
-        ClipRow(MatrixRow(r), columns, limits);
+// The full contrast clips at the floor itself, which the product would miss by a
+// rounding step.
+ClipLimits ContrastLimits(ValueRange range, float contrast) {
+    const float clip =
+        contrast >= 1.0f ? range.Low : range.High - (range.High - range.Low) * contrast;
+    return {range.Low, clip, range.High > range.Low && clip <= range.Low};
+}
+
+__attribute__((target_clones("avx2", "default"))) void ClipRow(double* row, std::size_t columns,
+                                                               ClipLimits limits) {
+    const double low = limits.Low;
+    const double top = limits.Top;
+    for (std::size_t k = 0; k < columns; ++k) {
+        // Both tests look at the value as it was; the floor wins where they overlap
+        // (and NaN passes both). Selects rather than branches, so the loop widens.
+        const double value = row[k];
+        const double clipped = value >= top ? top : value;
+        row[k] = value <= low ? low : clipped;
     }
-    return limits.Saturates;
 }
 
 std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
@@ -196,8 +181,7 @@ std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
         return std::nullopt;
     }
     ContrastClipRequest = false;
-    matrix.ValuesMax = extremes.max;
-    matrix.ValuesMin = extremes.min;
+    matrix.Values = extremes;
     return matrix;
 }
 

@@ -3,11 +3,13 @@
 // frequency columns.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
 #include "analysis/analysis_request.h"
+#include "analysis/row_extremes.h"
 
 namespace karvelo {
 
@@ -24,8 +26,7 @@ struct ProfileMatrix {
     bool Saturated = false;     // the contrast clipped every value to the top of the scale
     // Largest and smallest value of the stored matrix over its columns, after the clip,
     // taken as MatrixRange kind 4 takes them.
-    double ValuesMax = 0.0;
-    double ValuesMin = 0.0;
+    Extremes Values{};
 };
 
 // Columns of the matrix for a band of `count` bins: count, but at least kMinMatrixColumns.
@@ -49,17 +50,24 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
                                        std::uint32_t columns,
                                        const std::function<void(double* row)>& rowDone = {});
 
-// Contrast clip of rows x columns of ProfileSpectrumGrid: with
-// clip = High - (High - Low) * contrast (single precision; Low itself for contrast 1),
-// a value >= clip becomes clip and a value <= Low becomes Low. contrast 0 leaves the
-// normalised range as it is. Returns true when a range that is not flat is clipped at
-// Low (contrast 1): every value is saturated.
-bool ClipProfileMatrix(ValueRange range, float contrast, std::uint32_t rows, std::uint32_t columns);
+// The limits of a contrast clip: clip = High - (High - Low) * contrast (single
+// precision; Low itself for contrast 1). contrast 0 leaves the normalised range as it is.
+struct ClipLimits {
+    double Low;
+    double Top;      // clip
+    bool Saturates;  // a range that is not flat is clipped at Low: every value saturates
+};
+ClipLimits ContrastLimits(ValueRange range, float contrast);
 
-// The whole matrix step after the band cut: normalise, interpolate, and apply and clear a
-// pending ContrastClipRequest with the request's Contrast, and take the extremes. Reports error 13
-// (plain) and returns nullopt when the band holds fewer than 2 bins, the point count is outside 1
-// .. kMaxProfilePoints or the interpolation refuses its input.
+// Contrast clip of one matrix row: a value >= Top becomes Top and a value <= Low becomes
+// Low (both tests on the value as it was; NaN stays).
+void ClipRow(double* row, std::size_t columns, ClipLimits limits);
+
+// The whole matrix step after the band cut: normalise, interpolate, apply and clear a
+// pending ContrastClipRequest with the request's Contrast, and take the extremes.
+// Reports error 13 (plain) and returns nullopt when the band holds fewer than 2 bins,
+// the point count is outside 1 .. kMaxProfilePoints or the interpolation refuses its
+// input.
 std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
                                                 std::uint32_t pointCount, std::uint32_t count);
 

@@ -23,16 +23,6 @@ struct Memo {
     std::vector<double> Amplitudes;
 };
 
-template <typename Buffer>
-void KeepPrefix(std::vector<double>& kept, const Buffer& buffer, std::size_t count) {
-    kept.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));
-}
-
-template <typename Buffer>
-void RestorePrefix(const std::vector<double>& kept, Buffer& buffer) {
-    std::copy(kept.begin(), kept.end(), buffer.begin());
-}
-
 Memo& Kept() {
     static Memo memo;
     return memo;
@@ -60,9 +50,10 @@ void KeepProfileSpectra(const ProfileSpectraKey& key) {
                     memo.Rows.begin() + j * key.Bins);
     }
     const std::size_t samples = std::min<std::size_t>(SamplesPerTrace(), kMaxSamplesPerTrace);
-    KeepPrefix(memo.Samples, TraceSamples, samples);
-    KeepPrefix(memo.Resampled, ResampledTrace, kResampleFactor * samples);
-    KeepPrefix(memo.Amplitudes, AmplitudeSpectrum, key.Bins);
+    memo.Samples.assign(TraceSamples.begin(), TraceSamples.begin() + samples);
+    memo.Resampled.assign(ResampledTrace.begin(),
+                          ResampledTrace.begin() + kResampleFactor * samples);
+    memo.Amplitudes.assign(AmplitudeSpectrum.begin(), AmplitudeSpectrum.begin() + key.Bins);
     memo.Key = key;
     memo.Valid = true;
 }
@@ -77,9 +68,9 @@ bool RecallProfileSpectra(const ProfileSpectraKey& key) {
         std::copy_n(memo.Rows.begin() + j * key.Bins, key.Bins,
                     ProfileSpectrumGrid.begin() + j * kMatrixRowStride);
     }
-    RestorePrefix(memo.Samples, TraceSamples);
-    RestorePrefix(memo.Resampled, ResampledTrace);
-    RestorePrefix(memo.Amplitudes, AmplitudeSpectrum);
+    std::ranges::copy(memo.Samples, TraceSamples.begin());
+    std::ranges::copy(memo.Resampled, ResampledTrace.begin());
+    std::ranges::copy(memo.Amplitudes, AmplitudeSpectrum.begin());
     return true;
 }
 

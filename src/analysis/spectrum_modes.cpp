@@ -103,8 +103,8 @@ bool PointSpectraInOrder(std::uint32_t first, std::uint32_t last, const ProfileG
 // Fewest traces for which a second thread pays for its start.
 constexpr std::size_t kMinTracesForTwoThreads = 8;
 
-// The same rows on two threads: this one takes the first half of the points, a second
-// thread the rest into rows of its own, copied in when both succeeded. Every value is
+// The same rows on two threads: this one takes the first points, a second thread the
+// rest into rows of its own, copied in when both succeeded. Every value is
 // computed by the same code from the same samples, so the rows are bit for bit those of
 // one thread; at the end the static buffers hold the last trace's, as in order. A
 // refusal anywhere falls back to the order of one thread from the first point not yet

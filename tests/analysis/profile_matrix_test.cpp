@@ -77,8 +77,8 @@ TEST_F(ProfileMatrixTest, BilinearDataIsInterpolatedExactlyOnTheGrid) {
     PlotData data;
     data.Rows = ProfileSpectrumGrid.data();
     MatrixRange(4, 1, 500, kMatrixRowStride, data);
-    EXPECT_EQ(matrix->ValuesMax, data.RowsMax);
-    EXPECT_EQ(matrix->ValuesMin, data.RowsMin);
+    EXPECT_EQ(matrix->Values.max, data.RowsMax);
+    EXPECT_EQ(matrix->Values.min, data.RowsMin);
 }
 
 TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValuesAtASinglePrecisionLevel) {
@@ -87,11 +87,17 @@ TEST_F(ProfileMatrixTest, ContrastClipSaturatesStrongValuesAtASinglePrecisionLev
     ASSERT_NE(static_cast<double>(clip), 1.0 - (1.0 - static_cast<double>(0.01f)) * 0.5);
     const double values[] = {0.9, 0.6, 0.5, 0.1, 0.0, -0.1};
     const double clipped[] = {clip, clip, 0.5, 0.1, 0.01f, 0.01f};
-    std::copy(std::begin(values), std::end(values), &Grid(3, 0));
-    ClipProfileMatrix(ValueRange{0.01f, 1.0f}, 0.5f, 4, std::size(values));
+    double row[std::size(values)];
+    std::copy(std::begin(values), std::end(values), row);
+    const ClipLimits limits = ContrastLimits(ValueRange{0.01f, 1.0f}, 0.5f);
+    EXPECT_FALSE(limits.Saturates);
+    ClipRow(row, std::size(values), limits);
     for (std::size_t k = 0; k < std::size(values); ++k) {
-        EXPECT_EQ(Grid(3, k), clipped[k]) << values[k];
+        EXPECT_EQ(row[k], clipped[k]) << values[k];
     }
+    // The full contrast clips at the floor itself: every value saturates.
+    EXPECT_TRUE(ContrastLimits(ValueRange{0.01f, 1.0f}, 1.0f).Saturates);
+    EXPECT_EQ(ContrastLimits(ValueRange{0.01f, 1.0f}, 1.0f).Top, 0.01f);
 }
 
 TEST_F(ProfileMatrixTest, PointsAreNormalisedAndClippedOnRequestOnly) {
@@ -115,8 +121,8 @@ TEST_F(ProfileMatrixTest, PointsAreNormalisedAndClippedOnRequestOnly) {
         PlotData data;
         data.Rows = ProfileSpectrumGrid.data();
         MatrixRange(4, static_cast<int>(matrix->Rows), 500, kMatrixRowStride, data);
-        EXPECT_EQ(matrix->ValuesMax, data.RowsMax);
-        EXPECT_EQ(matrix->ValuesMin, data.RowsMin);
+        EXPECT_EQ(matrix->Values.max, data.RowsMax);
+        EXPECT_EQ(matrix->Values.min, data.RowsMin);
         if (clip) {
             EXPECT_FLOAT_EQ(static_cast<float>(largest), 0.505f);
         } else {
