@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/error_messages.h"
+#include "profile/recording_fit.h"
 
 namespace karvelo {
 
@@ -19,12 +20,6 @@ constexpr std::size_t kTraceIntervalOffset = 116;
 constexpr std::size_t kLineNumberOffset = 3204;
 constexpr std::size_t kOriginalIntervalOffset = 3218;
 constexpr std::size_t kOriginalSamplesOffset = 3222;
-
-// An interval counts as whole when it lies this close to a whole number of microseconds
-// (text files print times to about seven digits).
-bool IsWholeMicroseconds(double us) {
-    return std::abs(us - std::round(us)) <= std::max(1e-3, 1e-6 * us);
-}
 
 std::string Microseconds(double us) {
     char text[32];
@@ -59,57 +54,27 @@ void WriteTextualHeader(const std::vector<std::string>& names) {
     std::copy(lines.begin(), lines.end(), SourceImage.bytes.begin());
 }
 
-// Converts a trace's words to values (for resampling) and back as IEEE singles.
-std::vector<double> TraceValues(const SourceTraces& traces, std::size_t record) {
-    std::vector<double> values(traces.Samples);
-    for (std::size_t s = 0; s < traces.Samples; ++s) {
-        values[s] = DecodeSample(traces.Format, traces.Words[record * traces.Samples + s]);
-    }
-    return values;
-}
-
-// Puts every trace onto the whole-µs step nearest to the interval (at least 1 µs).
-void ResampleToWholeMicroseconds(SourceTraces& traces, SourceSummary& summary) {
-    const double step = std::max(1.0, std::round(traces.IntervalUs));
+// Resamples every trace as the plan says, as IEEE singles.
+void ApplyFit(SourceTraces& traces, const FitPlan& plan) {
+    TraceResampler resampler(traces.IntervalUs, plan.StepUs);
     std::vector<std::uint32_t> words;
-    std::size_t samples = 0;
+    words.reserve(traces.Records * plan.Resampled);
+    std::vector<double> values(plan.InputSamples);
     for (std::size_t r = 0; r < traces.Records; ++r) {
-        const std::vector<double> resampled =
-            ResampleLinear(TraceValues(traces, r), traces.IntervalUs, step);
-        samples = resampled.size();
-        for (double v : resampled) {
+        for (std::size_t s = 0; s < plan.InputSamples; ++s) {
+            values[s] = DecodeSample(traces.Format, traces.Words[r * traces.Samples + s]);
+        }
+        for (const double v : resampler.Resample(values)) {
             words.push_back(EncodeSample(kFormatIeeeFloat, v));
         }
     }
-    summary.Note = "Resampled from " + Microseconds(traces.IntervalUs) + " us to " +
-                   Microseconds(step) + " us (" + std::to_string(traces.Samples) + " -> " +
-                   std::to_string(samples) + " samples).";
     traces.Words = std::move(words);
-    traces.Samples = samples;
-    traces.IntervalUs = step;
+    traces.Samples = plan.Resampled;
+    traces.IntervalUs = plan.StepUs;
     traces.Format = kFormatIeeeFloat;
 }
 
 }  // namespace
-
-std::vector<double> ResampleLinear(const std::vector<double>& samples, double fromStep,
-                                   double toStep) {
-    std::vector<double> out;
-    if (samples.empty() || !(fromStep > 0.0) || !(toStep > 0.0)) {
-        return out;
-    }
-    const double span = fromStep * static_cast<double>(samples.size() - 1);
-    const auto count = static_cast<std::size_t>(std::floor(span / toStep + 1e-9)) + 1;
-    out.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const double x = static_cast<double>(i) * toStep / fromStep;
-        const auto k = std::min(static_cast<std::size_t>(x), samples.size() - 1);
-        const double f = x - static_cast<double>(k);
-        out.push_back(k + 1 < samples.size() ? samples[k] + f * (samples[k + 1] - samples[k])
-                                             : samples[k]);
-    }
-    return out;
-}
 
 bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusal& refusal) {
     if (records <= kMaxTraceRecords) {
@@ -127,29 +92,29 @@ bool StoreSourceTraces(SourceTraces& traces, const SourceOptions& options, Sourc
         return false;
     }
     const double us = traces.IntervalUs;
-    const bool fits =
-        IsWholeMicroseconds(us) && std::round(us) >= 1.0 && std::round(us) <= kMaxSampleIntervalUs;
-    const bool resamplable = us > 0.0 && std::round(us) <= kMaxSampleIntervalUs;
-    if (!fits && !(options.WholeMicroseconds && resamplable)) {
-        refusal = {kErrCannotReadFile, traces.IntervalFile, 0,
-                   "sample interval " + Microseconds(us) +
-                       " us is not a whole number of microseconds from 1 to 65535"};
+    if (!(us > 0.0)) {
+        refusal = {kErrCannotReadFile, traces.IntervalFile, 0, "the file gives no sample interval"};
         return false;
     }
-    if (!fits) {
-        ResampleToWholeMicroseconds(traces, summary);
+    const FitPlan plan = PlanFit(traces.Samples, us, options.FirstSamples);
+    if (plan.StepUs > kMaxSampleIntervalUs) {
+        refusal = {kErrCannotReadFile, traces.IntervalFile, 0,
+                   "sample interval " + Microseconds(us) +
+                       " us is longer than the 65535 us a profile holds"};
+        return false;
     }
-    std::size_t samples = traces.Samples;
-    if (samples > kMaxSamplesPerTrace) {
-        if (!options.FirstSamples) {
-            refusal = {kErrNoMemoryForProfile, first, 0,
-                       std::to_string(samples) + " samples per trace, more than 2048"};
-            return false;
-        }
-        summary.Note += (summary.Note.empty() ? "" : " ") + std::string("Kept the first 2048 of ") +
-                        std::to_string(samples) + " samples.";
-        samples = kMaxSamplesPerTrace;
+    if (plan.Samples < 2 && traces.Samples >= 2) {
+        refusal = {kErrCannotReadFile, traces.IntervalFile, 0,
+                   std::to_string(traces.Samples) + " samples at " + Microseconds(us) +
+                       " us last less than two samples at " + Microseconds(plan.StepUs) + " us"};
+        return false;
     }
+    const std::size_t recorded = traces.Samples;
+    if (plan.Resample) {
+        ApplyFit(traces, plan);
+    }
+    summary.Note = FitNote(recorded, us, plan);
+    const std::size_t samples = plan.Samples;
 
     const auto interval = static_cast<std::uint16_t>(std::lround(traces.IntervalUs));
     ClearImage(SourceImage);

@@ -27,18 +27,12 @@ inline constexpr double kMaxSampleIntervalUs = 65535.0;
 // More records than the image holds: error 4, naming file.
 bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusal& refusal);
 
-// Applies the limits (error 4 above 1000 records; error 5 above 2048 samples unless
-// options.FirstSamples; error 8 for an interval that is not a whole number of
-// microseconds in 1 .. 65535 unless options.WholeMicroseconds, which resamples every trace
-// linearly onto the nearest whole-µs step), then clears SourceImage and writes the
-// traces, their headers and a textual header naming the files. Returns false with
-// refusal filled, SourceImage untouched, when a limit refuses.
+// Applies the limits (error 4 above 1000 records; error 8 for an interval outside 1 ..
+// 65535 us) and fits the traces into the image (recording_fit.h; the note says what the
+// fit did), then clears SourceImage and writes the traces, their headers and a textual
+// header naming the files. Returns false with refusal filled, SourceImage untouched, when
+// a limit refuses.
 bool StoreSourceTraces(SourceTraces& traces, const SourceOptions& options, SourceSummary& summary,
                        SourceRefusal& refusal);
-
-// Samples taken every fromStep, joined by straight lines and read every toStep from the
-// first sample on (as many as fit inside the trace).
-std::vector<double> ResampleLinear(const std::vector<double>& samples, double fromStep,
-                                   double toStep);
 
 }  // namespace karvelo
