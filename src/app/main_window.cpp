@@ -146,9 +146,9 @@ void MainWindow::OnProfileReport() {
         ReportError(kErrCannotExecute, true);
         return;
     }
-    const auto savePdf = [this, rows] {
+    const auto savePdf = [this](const LineReport& report) {
         const std::optional<std::string> path = saveFiles_.ChooseSaveFile("report.pdf", "pdf");
-        if (path && !WriteReportPdf(*path, ComposeReport(session_, rows))) {
+        if (path && !WriteReportPdf(*path, ComposeReport(session_, report))) {
             ReportError(kErrCannotCreateFile, false, *path + ": the PDF could not be written");
         }
     };

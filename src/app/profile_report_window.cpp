@@ -2,16 +2,20 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/field_text.h"
+#include "app/object_info_dialog.h"
+#include "common/number_format.h"
 #include "plot/report_curve.h"
-#include "report/report_table.h"
 
 namespace karvelo {
 
@@ -19,9 +23,10 @@ namespace {
 
 constexpr int kCurveWidth = 900;
 constexpr int kCurveHeight = 300;
-constexpr int kValueLabelRoom = 110;  // right of the panel, for the value labels
-constexpr int kWindowWidth = 960;
-constexpr int kWindowHeight = 720;
+constexpr int kWindowWidth = 1000;
+constexpr int kWindowHeight = 800;
+constexpr int kFieldWidth = 70;
+constexpr double kPercent = 100.0;
 
 // A cell that sorts by its number when it holds one, and after every number when not.
 class ReportItem : public QTableWidgetItem {
@@ -41,41 +46,52 @@ class ReportItem : public QTableWidgetItem {
     }
 };
 
+// A number typed with a point or a comma; none for an empty field.
+std::optional<double> FieldNumber(const QLineEdit* edit, bool& bad) {
+    const QString text = edit->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    const std::optional<double> value = ParseNumberText(text.toStdString());
+    bad = !value;
+    return value;
+}
+
+QLineEdit* NumberField(QWidget* parent, const char* name, const QString& text) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setFixedWidth(kFieldWidth);
+    return edit;
+}
+
 }  // namespace
 
 ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<PointReport>& rows,
                                          const ReportSettings& settings,
                                          std::function<void(std::uint32_t)> selectPoint,
-                                         const std::function<void()>& savePdf)
+                                         std::function<void(const LineReport&)> savePdf)
     : QDialog(parent),
+      rows_(rows),
+      settings_(settings),
+      report_(MakeLineReport(rows, settings, {})),
       table_(new QTableWidget(this)),
+      design_(NumberField(this, "designThickness", {})),
+      tolerance_(NumberField(this, "tolerance", {})),
+      outlierShare_(
+          NumberField(this, "outlierShare",
+                      QString::fromStdString(FormatDefault(kDefaultOutlierShare * kPercent)))),
+      status_(new QLabel(this)),
+      summary_(new QLabel(this)),
       surface_(kCurveWidth, kCurveHeight),
       textPainter_(surface_),
       curve_(new QLabel(this)) {
     setWindowTitle(QString::fromUtf8("Отчёт по профилю"));
     resize(kWindowWidth, kWindowHeight);
 
-    const std::vector<std::string> columns = ReportColumns(settings.ThicknessGiven != 0);
-    table_->setColumnCount(static_cast<int>(columns.size()));
-    table_->setRowCount(static_cast<int>(rows.size()));
-    QStringList headers;
-    for (const std::string& column : columns) {
-        headers << QString::fromStdString(column);
-    }
-    table_->setHorizontalHeaderLabels(headers);
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        const std::vector<std::string> cells = ReportCells(rows[r], "-");
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            table_->setItem(static_cast<int>(r), static_cast<int>(c),
-                            new ReportItem(QString::fromStdString(cells[c])));
-        }
-    }
-    table_->setSortingEnabled(true);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->hide();
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->installEventFilter(this);
-
     // Column 0 holds the point, wherever sorting has moved the row.
     connect(table_, &QTableWidget::cellClicked, this, [this, selectPoint](int row, int) {
         if (const QTableWidgetItem* point = table_->item(row, 0)) {
@@ -83,24 +99,131 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
         }
     });
 
-    DrawCurve(rows, settings);
-    auto* layout = new QVBoxLayout(this);
-    curve_->setFixedSize(kCurveWidth, kCurveHeight);
+    const bool thickness = report_.Quantity() == ReportQuantity::Thickness;
+    design_->setEnabled(thickness);
+    tolerance_->setEnabled(thickness);
+    for (QLineEdit* edit : {design_, tolerance_, outlierShare_}) {
+        connect(edit, &QLineEdit::editingFinished, this, &ProfileReportWindow::ApplyChecks);
+    }
+
+    auto* fields = new QHBoxLayout;
+    fields->addWidget(new QLabel(QString::fromUtf8("Проектная толщина, мм:"), this));
+    fields->addWidget(design_);
+    fields->addWidget(new QLabel(QString::fromUtf8("Допуск, мм:"), this));
+    fields->addWidget(tolerance_);
+    fields->addWidget(new QLabel(QString::fromUtf8("Выброс по линии, %:"), this));
+    fields->addWidget(outlierShare_);
+    fields->addStretch(1);
+    auto* object = new QPushButton(QString::fromUtf8("Сведения об объекте…"), this);
+    object->setAutoDefault(false);
+    connect(object, &QPushButton::clicked, this, &ProfileReportWindow::EditObject);
+    fields->addWidget(object);
     auto* save = new QPushButton(QString::fromUtf8("Сохранить PDF…"), this);
     save->setAutoDefault(false);
-    connect(save, &QPushButton::clicked, this, savePdf);
-    layout->addWidget(save, 0, Qt::AlignLeft);
+    connect(save, &QPushButton::clicked, this, [this, savePdf] { savePdf(report_); });
+    fields->addWidget(save);
+
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setWordWrap(true);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setStyleSheet(QStringLiteral("color: #b00000"));
+
+    auto* layout = new QVBoxLayout(this);
+    curve_->setFixedSize(kCurveWidth, kCurveHeight);
+    layout->addLayout(fields);
+    layout->addWidget(status_);
     layout->addWidget(table_, 1);
+    layout->addWidget(summary_);
     layout->addWidget(curve_);
+    Refresh();
 }
 
-void ProfileReportWindow::DrawCurve(const std::vector<PointReport>& rows,
-                                    const ReportSettings& settings) {
+void ProfileReportWindow::ApplyChecks() {
+    bool badDesign = false;
+    bool badTolerance = false;
+    bool badShare = false;
+    const std::optional<double> design = FieldNumber(design_, badDesign);
+    const std::optional<double> tolerance = FieldNumber(tolerance_, badTolerance);
+    const std::optional<double> share = FieldNumber(outlierShare_, badShare);
+    QString refusal;
+    if (badDesign || (design && !(*design > 0.0))) {
+        refusal = QString::fromUtf8("Проектная толщина, мм: введите число больше 0.");
+    } else if (badTolerance || (tolerance && *tolerance < 0.0)) {
+        refusal = QString::fromUtf8("Допуск, мм: введите число не меньше 0.");
+    } else if (design && !tolerance) {
+        refusal = QString::fromUtf8("Допуск, мм: введите допуск к проектной толщине.");
+    } else if (badShare || !share || !(*share > 0.0) || !(*share < kPercent)) {
+        refusal = QString::fromUtf8("Выброс по линии, %: введите число больше 0 и меньше 100.");
+    }
+    status_->setText(refusal);
+    if (!refusal.isEmpty()) {
+        return;
+    }
+    LineChecks checks;
+    if (design) {
+        checks.Design = DesignTolerance{*design, *tolerance};
+    }
+    checks.OutlierShare = *share / kPercent;
+    const ObjectInfo object = report_.Object;
+    report_ = MakeLineReport(rows_, settings_, checks);
+    report_.Object = object;
+    Refresh();
+}
+
+void ProfileReportWindow::Refresh() {
+    FillTable();
+    const ReportSummary summary = report_.Summary();
+    const SummaryContext context{summary, report_.Settings, report_.Origin, report_.Checks};
+    QString text;
+    for (const auto& [name, value] : SummaryEntries(context, true)) {
+        text += QString::fromStdString(name + ": " + value) + QLatin1Char('\n');
+    }
+    const std::string verdict = Verdict(context);
+    if (!verdict.empty()) {
+        text += QString::fromStdString(verdict);
+    }
+    summary_->setText(text.trimmed());
+    DrawCurve();
+}
+
+void ProfileReportWindow::FillTable() {
+    const ReportTableForm form = report_.TableForm(true);
+    const std::vector<std::string> columns = ReportColumns(form);
+    table_->setSortingEnabled(false);
+    table_->clear();
+    table_->setColumnCount(static_cast<int>(columns.size()));
+    table_->setRowCount(static_cast<int>(report_.Rows.size()));
+    QStringList headers;
+    for (const std::string& column : columns) {
+        // Long headers on two lines at the comma before the unit.
+        headers << QString::fromStdString(column).replace(QStringLiteral(", "),
+                                                          QStringLiteral(",\n"));
+    }
+    table_->setHorizontalHeaderLabels(headers);
+    for (std::size_t r = 0; r < report_.Rows.size(); ++r) {
+        const std::vector<std::string> cells = ReportCells(report_.Rows[r], form, "-");
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            table_->setItem(static_cast<int>(r), static_cast<int>(c),
+                            new ReportItem(QString::fromStdString(cells[c])));
+        }
+    }
+    table_->setSortingEnabled(true);
+}
+
+void ProfileReportWindow::DrawCurve() {
     surface_.FillWhite();
-    DrawReportRows(surface_, kCurveWidth - kValueLabelRoom, kCurveHeight, rows, settings);
+    DrawReportCurve(surface_, kCurveWidth, kCurveHeight, report_);
     // The surface is never smaller than the main one; the curve fills its top left.
     curve_->setPixmap(
         QPixmap::fromImage(textPainter_.Image().copy(0, 0, kCurveWidth, kCurveHeight)));
+}
+
+void ProfileReportWindow::EditObject() {
+    ObjectInfoDialog dialog(this, report_.Object);
+    if (dialog.exec() == QDialog::Accepted) {
+        report_.Object = dialog.Info();
+    }
 }
 
 QString ProfileReportWindow::SelectedText() const {

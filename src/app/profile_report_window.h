@@ -1,6 +1,7 @@
-// Tools > "Отчёт по профилю": the per-point report as a sortable table that copies to the
-// clipboard, and under it the thickness (or velocity, or the dominant frequency when no
-// velocity is given) along the line with its +- band.
+// Tools > "Отчёт по профилю": the per-point report as a sortable table (columns in words
+// with units) that copies to the clipboard, the design thickness and its tolerance that
+// mark every point, the summary, and under it the value along the line with its +- and
+// the tolerance band.
 #pragma once
 
 #include <QDialog>
@@ -9,9 +10,10 @@
 
 #include "app/surface_text_painter.h"
 #include "plot/surface.h"
-#include "report/point_report.h"
+#include "report/line_report.h"
 
 class QLabel;
+class QLineEdit;
 class QTableWidget;
 
 namespace karvelo {
@@ -19,14 +21,16 @@ namespace karvelo {
 class ProfileReportWindow : public QDialog {
   public:
     // selectPoint is called with the 0-based point of a clicked row, savePdf by
-    // "Сохранить PDF…".
+    // "Сохранить PDF…" with the report as the window shows it.
     ProfileReportWindow(QWidget* parent, const std::vector<PointReport>& rows,
                         const ReportSettings& settings,
                         std::function<void(std::uint32_t)> selectPoint,
-                        const std::function<void()>& savePdf);
+                        std::function<void(const LineReport&)> savePdf);
 
     QTableWidget* Table() const { return table_; }
     const Surface& DrawingSurface() const { return surface_; }
+    const LineReport& Report() const { return report_; }
+    QLabel* Summary() const { return summary_; }
 
     // The selected cells as tab-separated lines, a row per line.
     QString SelectedText() const;
@@ -36,9 +40,22 @@ class ProfileReportWindow : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void DrawCurve(const std::vector<PointReport>& rows, const ReportSettings& settings);
+    // Reads the design fields; a bad one is named in the status line and changes nothing.
+    void ApplyChecks();
+    void Refresh();
+    void FillTable();
+    void DrawCurve();
+    void EditObject();
 
+    std::vector<PointReport> rows_;
+    ReportSettings settings_;
+    LineReport report_;
     QTableWidget* table_;
+    QLineEdit* design_;
+    QLineEdit* tolerance_;
+    QLineEdit* outlierShare_;
+    QLabel* status_;
+    QLabel* summary_;
     Surface surface_;
     SurfaceTextPainter textPainter_;
     QLabel* curve_;

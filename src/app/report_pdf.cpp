@@ -1,22 +1,16 @@
 #include "app/report_pdf.h"
 
-#include <QDateTime>
 #include <QFontMetrics>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <fstream>
+#include <algorithm>
+#include <cmath>
 
-#include "analysis/quality.h"
-#include "app/surface_text_painter.h"
 #include "common/atomic_file.h"
-#include "common/number_format.h"
-#include "plot/pick_store.h"
-#include "plot/report_curve.h"
-#include "profile/profile_image.h"
-#include "profile/profile_loader.h"
-#include "report/report_table.h"
-#include "session/form_session.h"
+#include "plot/nice_ticks.h"
+#include "plot/palette.h"
+#include "report/report_numbers.h"
 
 namespace karvelo {
 
@@ -24,125 +18,220 @@ namespace {
 
 constexpr int kResolution = 300;  // dots per inch of the page
 constexpr double kMarginMm = 15.0;
-constexpr int kBodyPoints = 9;  // font sizes
+constexpr int kBodyPoints = 9;  // font sizes; nothing smaller than 8 pt
+constexpr int kHeadingPoints = 11;
 constexpr int kTitlePoints = 14;
-constexpr int kTablePoints = 7;
-constexpr int kPictureDpi = 150;  // surface pixels an inch on paper
-// The profile-spectrum panel and the colour bar beside it, as the form shows them.
-constexpr int kMapTop = 320;
-constexpr int kMapHeight = 400;
-constexpr int kCurveWidth = 900;
-constexpr int kCurveHeight = 300;
-constexpr int kCurveLabelRoom = 110;
+constexpr int kTablePoints = 8;
+constexpr double kPointsPerInch = 72.0;
+constexpr int kCellPadding = 20;  // dots each side of a table cell
+constexpr int kMapTicks = 12;     // along the points, at most
+constexpr int kFrequencyTicks = 6;
+constexpr int kColourBarSteps = 256;
+constexpr double kMapShare = 0.55;  // of the page height, the map's plot area
+constexpr double kBarHeightMm = 5.0;
 
-const char* ModeName(std::int32_t mode) {
-    switch (mode) {
-        case kAveragedSpectrum:
-            return "Усреднённый спектр";
-        case kSpectrumProduct:
-            return "Произведение спектров";
-        default:
-            return "Одна трасса";
-    }
+const QString kFontFamily = QStringLiteral("DejaVu Sans");
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-// Lays out text and pictures down the pages, starting a new page when one is full.
+QFont Font(int points, bool bold = false) {
+    QFont font(kFontFamily, points);
+    font.setBold(bold);
+    return font;
+}
+
+int Dots(double points) {
+    return static_cast<int>(std::lround(points * kResolution / kPointsPerInch));
+}
+
+int MmDots(double mm) {
+    return static_cast<int>(std::lround(mm / 25.4 * kResolution));
+}
+
+// Lays out text, pictures and tables down the pages, starting a new page when one is
+// full; pages may change orientation.
 class PageFlow {
   public:
     PageFlow(QPdfWriter& writer, QPainter& painter) : writer_(writer), painter_(painter) {
         StartPage();
     }
 
+    int Width() const { return painter_.viewport().width(); }
+    int Height() const { return painter_.viewport().height(); }
+    int Y() const { return y_; }
+    int Room() const { return Height() - footer_ - y_; }
+    void Advance(int height) { y_ += height; }
+    QPainter& Painter() { return painter_; }
+
+    // Text over the page's width, wrapped at word boundaries.
     void Text(const QString& text, int points, bool bold = false) {
-        QFont font(QStringLiteral("DejaVu Sans"), points);
-        font.setBold(bold);
-        painter_.setFont(font);
-        const int height = painter_.fontMetrics().height();
-        Ensure(height);
-        painter_.drawText(QRect(0, y_, Width(), height), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y_ += height;
+        painter_.setFont(Font(points, bold));
+        const QRect bounds =
+            painter_.boundingRect(QRect(0, 0, Width(), Height()), Qt::TextWordWrap, text);
+        Ensure(bounds.height());
+        painter_.drawText(QRect(0, y_, Width(), bounds.height()), Qt::TextWordWrap, text);
+        y_ += bounds.height();
     }
 
-    // A table: each column as wide as its widest cell, the rest of the page shared out.
-    void Table(const std::vector<std::vector<std::string>>& rows, int points) {
-        if (rows.empty()) {
-            return;
+    // "Name: value" lines, the values aligned in a column and wrapped.
+    void Block(const NamedValues& entries, int points) {
+        painter_.setFont(Font(points));
+        const QFontMetrics metrics(painter_.font(), painter_.device());
+        int labelWidth = 0;
+        for (const auto& [name, value] : entries) {
+            labelWidth = std::max(labelWidth, metrics.horizontalAdvance(karvelo::Text(name + ":")));
         }
-        QFont bold(QStringLiteral("DejaVu Sans"), points);
-        bold.setBold(true);
-        const QFontMetrics metrics(bold, painter_.device());
-        std::vector<int> widths(rows.front().size(), 0);
-        for (const auto& row : rows) {
-            for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
-                widths[c] =
-                    std::max(widths[c], metrics.horizontalAdvance(QString::fromStdString(row[c])));
-            }
-        }
-        int total = 0;
-        for (const int width : widths) {
-            total += width;
-        }
-        const int spare = std::max(0, Width() - total) / static_cast<int>(widths.size());
-        const int height = metrics.height();
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            QFont font(QStringLiteral("DejaVu Sans"), points);
-            font.setBold(r == 0);
-            painter_.setFont(font);
+        labelWidth = std::min(labelWidth + kCellPadding, Width() / 2);
+        for (const auto& [name, value] : entries) {
+            const QRect valueRect(labelWidth, 0, Width() - labelWidth, Height());
+            const QRect label =
+                painter_.boundingRect(QRect(0, 0, labelWidth - kCellPadding, Height()),
+                                      Qt::TextWordWrap, karvelo::Text(name + ":"));
+            const QRect bounds =
+                painter_.boundingRect(valueRect, Qt::TextWordWrap, karvelo::Text(value));
+            const int height = std::max({bounds.height(), label.height(), metrics.height()});
             Ensure(height);
-            int x = 0;
-            for (std::size_t c = 0; c < rows[r].size() && c < widths.size(); ++c) {
-                painter_.drawText(QRect(x, y_, widths[c] + spare, height),
-                                  Qt::AlignLeft | Qt::AlignVCenter,
-                                  QString::fromStdString(rows[r][c]));
-                x += widths[c] + spare;
-            }
+            painter_.drawText(QRect(0, y_, labelWidth - kCellPadding, height), Qt::TextWordWrap,
+                              karvelo::Text(name + ":"));
+            painter_.drawText(QRect(labelWidth, y_, Width() - labelWidth, height), Qt::TextWordWrap,
+                              karvelo::Text(value));
             y_ += height;
         }
     }
 
-    // A picture the width of the page at most, its pixels kept sharp.
-    void Picture(const QImage& image) {
+    // A table: each column as wide as its widest cell (or the widest word of its header),
+    // the spare width shared out; the header repeated on every page the rows fill.
+    void Table(const std::vector<std::string>& header,
+               const std::vector<std::vector<std::string>>& rows, int points) {
+        if (header.empty()) {
+            return;
+        }
+        const QFont plain = Font(points);
+        const QFont bold = Font(points, true);
+        const QFontMetrics plainMetrics(plain, painter_.device());
+        const QFontMetrics boldMetrics(bold, painter_.device());
+        std::vector<int> widths(header.size(), 0);
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            for (const QString& word :
+                 karvelo::Text(header[c]).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                widths[c] = std::max(widths[c], boldMetrics.horizontalAdvance(word));
+            }
+        }
+        for (const auto& row : rows) {
+            for (std::size_t c = 0; c < row.size() && c < widths.size(); ++c) {
+                widths[c] =
+                    std::max(widths[c], plainMetrics.horizontalAdvance(karvelo::Text(row[c])));
+            }
+        }
+        int total = 0;
+        for (int& width : widths) {
+            width += 2 * kCellPadding;
+            total += width;
+        }
+        // The last column (the flags) takes what is left and wraps when it must.
+        if (total > Width()) {
+            widths.back() = std::max(widths.back() - (total - Width()), 4 * kCellPadding);
+        } else {
+            const int spare = (Width() - total) / static_cast<int>(widths.size());
+            for (int& width : widths) {
+                width += spare;
+            }
+        }
+        const auto rowHeight = [&](const std::vector<std::string>& cells, const QFont& font) {
+            painter_.setFont(font);
+            int height = QFontMetrics(font, painter_.device()).height();
+            for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
+                const QRect bounds =
+                    painter_.boundingRect(QRect(0, 0, widths[c] - 2 * kCellPadding, Height()),
+                                          Qt::TextWordWrap, karvelo::Text(cells[c]));
+                height = std::max(height, bounds.height());
+            }
+            return height;
+        };
+        const auto drawRow = [&](const std::vector<std::string>& cells, const QFont& font,
+                                 int height) {
+            painter_.setFont(font);
+            int x = 0;
+            for (std::size_t c = 0; c < cells.size() && c < widths.size(); ++c) {
+                painter_.drawText(QRect(x + kCellPadding, y_, widths[c] - 2 * kCellPadding, height),
+                                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignBottom,
+                                  karvelo::Text(cells[c]));
+                x += widths[c];
+            }
+            y_ += height;
+        };
+        const int headerHeight = rowHeight(header, bold);
+        const auto drawHeader = [&] {
+            drawRow(header, bold, headerHeight);
+            painter_.drawLine(0, y_, Width(), y_);
+        };
+        const int firstRow = rows.empty() ? 0 : rowHeight(rows.front(), plain);
+        Ensure(headerHeight + firstRow);
+        drawHeader();
+        for (const auto& row : rows) {
+            const int height = rowHeight(row, plain);
+            if (height > Room()) {
+                NewPage();
+                drawHeader();
+            }
+            drawRow(row, plain, height);
+        }
+    }
+
+    // A picture the width of the page, its pixels kept sharp.
+    void Picture(const QImage& image, int height) {
         if (image.isNull()) {
             return;
         }
-        // At 150 surface pixels an inch, or narrower to fit the page.
-        const int width = std::min(Width(), image.width() * kResolution / kPictureDpi);
-        const int height = image.height() * width / image.width();
         Ensure(height);
+        const int width = std::min(Width(), image.width() * height / image.height());
         painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter_.drawImage(QRect(0, y_, width, height), image);
         y_ += height;
     }
 
-    void Gap() { y_ += painter_.fontMetrics().height() / 2; }
+    void Gap() { y_ += QFontMetrics(Font(kBodyPoints), painter_.device()).height() / 2; }
+
+    void Ensure(int height) {
+        if (height > Room() && y_ > 0) {
+            NewPage();
+        }
+    }
+
+    // A new page across (Landscape) or down the paper; the painter's coordinates follow.
+    void NewPage(QPageLayout::Orientation orientation) {
+        PageNumber();
+        writer_.setPageOrientation(orientation);
+        writer_.newPage();
+        const QRect paint = writer_.pageLayout().paintRectPixels(kResolution);
+        const QRect area(0, 0, paint.width(), paint.height());
+        painter_.setViewport(area);
+        painter_.setWindow(area);
+        painter_.setClipRect(area);
+        StartPage();
+    }
+
+    void NewPage() {
+        PageNumber();
+        writer_.newPage();
+        StartPage();
+    }
 
     void Finish() { PageNumber(); }
 
   private:
-    int Width() const { return painter_.viewport().width(); }
-    int Height() const { return painter_.viewport().height(); }
-
-    void Ensure(int height) {
-        if (y_ + height > Height() - footer_) {
-            PageNumber();
-            writer_.newPage();
-            StartPage();
-        }
-    }
-
     void StartPage() {
         ++page_;
         y_ = 0;
-        painter_.setFont(QFont(QStringLiteral("DejaVu Sans"), kBodyPoints));
-        footer_ = 2 * painter_.fontMetrics().height();
+        footer_ = 2 * QFontMetrics(Font(kBodyPoints), painter_.device()).height();
     }
 
     void PageNumber() {
-        const QFont keep = painter_.font();
-        painter_.setFont(QFont(QStringLiteral("DejaVu Sans"), kBodyPoints));
+        painter_.setFont(Font(kBodyPoints));
         painter_.drawText(QRect(0, Height() - footer_ / 2, Width(), footer_ / 2),
                           Qt::AlignHCenter | Qt::AlignVCenter, QString::number(page_));
-        painter_.setFont(keep);
     }
 
     QPdfWriter& writer_;
@@ -151,6 +240,98 @@ class PageFlow {
     int page_ = 0;
     int footer_ = 0;
 };
+
+QString Fixed(double value, double step) {
+    const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(step) - 1e-9)));
+    return karvelo::Text(FormatFixed(value, decimals));
+}
+
+// The map's pixels with its axes, their captions and a colour bar carrying values.
+void DrawMap(PageFlow& flow, const PdfMap& map) {
+    QPainter& painter = flow.Painter();
+    painter.setFont(Font(kBodyPoints));
+    const QFontMetrics metrics(painter.font(), painter.device());
+    const int line = metrics.height();
+    const int labelRoom = metrics.horizontalAdvance(QStringLiteral("000000")) + Dots(6);
+    const int plotHeight = static_cast<int>(flow.Height() * kMapShare);
+    const int barHeight = MmDots(kBarHeightMm);
+    flow.Ensure(line + plotHeight + 3 * line + barHeight + 2 * line);
+
+    // The caption of the frequency axis above it.
+    painter.drawText(QRect(0, flow.Y(), flow.Width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromUtf8("Частота, Гц"));
+    flow.Advance(line);
+    const QRect plot(labelRoom, flow.Y(), flow.Width() - labelRoom - Dots(4), plotHeight);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(plot, map.Pixels);
+    painter.setPen(QPen(Qt::black, Dots(0.5)));
+    painter.drawRect(plot);
+
+    const int tick = Dots(3);
+    // Frequencies downwards.
+    const double fSpan = map.LastFrequency - map.FirstFrequency;
+    const TickScale frequencies = NiceTicks(map.FirstFrequency, map.LastFrequency, kFrequencyTicks);
+    for (const double f : frequencies.Ticks) {
+        if (fSpan <= 0.0 || f < map.FirstFrequency || f > map.LastFrequency) {
+            continue;
+        }
+        const int y =
+            plot.top() + static_cast<int>((f - map.FirstFrequency) / fSpan * plot.height());
+        painter.drawLine(plot.left() - tick, y, plot.left(), y);
+        painter.drawText(QRect(0, y - line / 2, plot.left() - tick - Dots(2), line),
+                         Qt::AlignRight | Qt::AlignVCenter, Fixed(f, frequencies.Step));
+    }
+    // Points rightwards.
+    const double pSpan = map.LastPoint - map.FirstPoint;
+    const TickScale points = NiceTicks(map.FirstPoint, map.LastPoint, kMapTicks, 1.0);
+    for (const double p : points.Ticks) {
+        if (p < map.FirstPoint || p > map.LastPoint) {
+            continue;
+        }
+        const int x =
+            pSpan > 0.0
+                ? plot.left() + static_cast<int>((p - map.FirstPoint) / pSpan * plot.width())
+                : plot.left();
+        painter.drawLine(x, plot.bottom(), x, plot.bottom() + tick);
+        painter.drawText(QRect(x - labelRoom, plot.bottom() + tick, 2 * labelRoom, line),
+                         Qt::AlignHCenter | Qt::AlignTop, QString::number(std::lround(p)));
+    }
+    flow.Advance(plotHeight + tick + line);
+    painter.drawText(QRect(plot.left(), flow.Y(), plot.width(), line),
+                     Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8("Номер точки"));
+    flow.Advance(line + line / 2);
+
+    // The colour bar under the map, as wide as half of it, with its values.
+    const QRect bar(plot.left(), flow.Y() + line, plot.width() / 2, barHeight);
+    painter.drawText(QRect(plot.left(), flow.Y(), flow.Width(), line),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QString::fromUtf8("Амплитуда спектра, доля максимума спектра точки "
+                                       "(безразмерная)"));
+    for (int i = 0; i < kColourBarSteps; ++i) {
+        const int index = i * kSpectrumMaxIndex / (kColourBarSteps - 1);
+        const Colour colour = PaletteColour(kSpectrumPalette, index);
+        const int x0 = bar.left() + i * bar.width() / kColourBarSteps;
+        const int x1 = bar.left() + (i + 1) * bar.width() / kColourBarSteps;
+        painter.fillRect(QRect(x0, bar.top(), x1 - x0 + 1, bar.height()),
+                         QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)));
+    }
+    painter.drawRect(bar);
+    const TickScale values = NiceTicks(0.0, map.Top, kFrequencyTicks);
+    for (const double v : values.Ticks) {
+        if (v > map.Top + 1e-9) {
+            continue;
+        }
+        const int x = bar.left() + static_cast<int>(v / map.Top * bar.width());
+        painter.drawLine(x, bar.bottom(), x, bar.bottom() + tick);
+        QString label = Fixed(v, values.Step);
+        if (map.Top < 1.0 && std::abs(v - map.Top) < 1e-9) {
+            label = QStringLiteral("≥ ") + label;
+        }
+        painter.drawText(QRect(x - labelRoom, bar.bottom() + tick, 2 * labelRoom, line),
+                         Qt::AlignHCenter | Qt::AlignTop, label);
+    }
+    flow.Advance(line + barHeight + tick + line);
+}
 
 bool WritePdf(const QString& path, const PdfReport& report) {
     QPdfWriter writer(path);
@@ -167,80 +348,54 @@ bool WritePdf(const QString& path, const PdfReport& report) {
     PageFlow flow(writer, painter);
     flow.Text(QString::fromUtf8("Отчёт по профилю"), kTitlePoints, true);
     flow.Gap();
-    for (const auto& [name, value] : report.Title) {
-        flow.Text(QString::fromStdString(name + ": " + value), kBodyPoints);
+    const std::pair<const char*, const NamedValues*> blocks[] = {
+        {"Сведения об объекте", &report.Object},
+        {"Методика измерений", &report.Method},
+        {"Результаты", &report.Summary},
+    };
+    for (const auto& [caption, entries] : blocks) {
+        flow.Text(QString::fromUtf8(caption), kHeadingPoints, true);
+        if (entries->empty()) {
+            flow.Text(QString::fromUtf8("не указаны"), kBodyPoints);
+        }
+        flow.Block(*entries, kBodyPoints);
+        flow.Gap();
     }
-    flow.Gap();
-    flow.Picture(report.Map);
-    flow.Gap();
-    flow.Picture(report.Curve);
-    flow.Gap();
-    std::vector<std::vector<std::string>> table{ReportColumns(report.ThicknessGiven)};
-    for (const PointReport& row : report.Rows) {
-        table.push_back(ReportCells(row, "-"));
+    flow.Text(QString::fromUtf8("Вывод"), kHeadingPoints, true);
+    flow.Text(report.Verdict.empty()
+                  ? QString::fromUtf8("Проектная толщина не задана: соответствие не оценивалось.")
+                  : karvelo::Text(report.Verdict),
+              kBodyPoints, true);
+
+    // The pictures and the table read best across the page.
+    flow.NewPage(QPageLayout::Landscape);
+    if (report.Map) {
+        flow.Text(QString::fromUtf8("Карта спектров по профилю"), kHeadingPoints, true);
+        DrawMap(flow, *report.Map);
     }
-    flow.Table(table, kTablePoints);
+    if (!report.Curve.isNull()) {
+        flow.NewPage();
+        flow.Text(QString::fromUtf8("Результат вдоль профиля"), kHeadingPoints, true);
+        const int height =
+            std::min(flow.Room(), flow.Width() * report.Curve.height() / report.Curve.width());
+        flow.Picture(report.Curve, height);
+    }
+    flow.NewPage();
+    flow.Text(QString::fromUtf8("Результаты по точкам"), kHeadingPoints, true);
+    flow.Table(report.Columns, report.Cells, kTablePoints);
     for (const auto& [caption, lines] : {std::pair{"Линии пикирования", &report.PickLines},
                                          std::pair{"Добротность", &report.QualityLines}}) {
         if (lines->empty()) {
             continue;
         }
         flow.Gap();
-        flow.Text(QString::fromUtf8(caption), kBodyPoints, true);
+        flow.Text(QString::fromUtf8(caption), kHeadingPoints, true);
         for (const std::string& line : *lines) {
-            flow.Text(QString::fromStdString(line), kTablePoints);
+            flow.Text(karvelo::Text(line), kTablePoints);
         }
     }
     flow.Finish();
     return painter.end();
-}
-
-std::vector<std::pair<std::string, std::string>> ReportTitle(const ReportSettings& settings,
-                                                             int fMin, int fMax) {
-    std::string source = "built-in profile";
-    if (!LoadedSource.Names.empty()) {
-        source = DescribeFiles(LoadedSource.Names);
-    }
-    const std::uint32_t channels = HitsPerPoint == 0 ? 0 : TracesPerPoint / HitsPerPoint;
-    const std::string given = settings.ThicknessGiven != 0 ? "thickness" : "velocity";
-    return {
-        {"Source", source},
-        {"Channels used", std::to_string(channels)},
-        {"Hits per point", std::to_string(HitsPerPoint)},
-        {"Points", std::to_string(PointCount)},
-        {"Spectrum", ModeName(settings.SpectrumMode)},
-        {"Band", std::to_string(fMin) + " .. " + std::to_string(fMax) + " Hz"},
-        {given == "velocity" ? "Velocity" : "Thickness",
-         FormatDefault(settings.VelocityOrThickness)},
-        {"Shape factor", FormatDefault(settings.ShapeFactor)},
-        {"Trend removal", settings.Detrend ? "on" : "off"},
-        {"Program", std::string("Karvelo ") + KARVELO_VERSION},
-        {"Date", QDateTime::currentDateTime().toString(Qt::ISODate).toStdString()},
-    };
-}
-
-std::vector<std::string> PickFileLines() {
-    std::vector<std::string> lines;
-    if (!PickFileWritten || PickFilePath.empty()) {
-        return lines;
-    }
-    std::ifstream file(PickFilePath);
-    for (std::string line; std::getline(file, line);) {
-        if (!line.empty()) {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
-std::vector<std::string> QualityValueLines() {
-    std::vector<std::string> lines;
-    for (std::int32_t k = 0; k < QualityCount; ++k) {
-        const QualityRecord& record = QualityRecords[static_cast<std::size_t>(k)];
-        lines.push_back(std::to_string(record.PointIndex) + "  " +
-                        FormatDefault(record.PeakFrequency) + "  " + FormatDefault(record.Quality));
-    }
-    return lines;
 }
 
 }  // namespace
@@ -249,29 +404,6 @@ bool WriteReportPdf(const std::string& path, const PdfReport& report) {
     return ReplaceFileAtomically(path, [&report](const std::string& temp) {
         return WritePdf(QString::fromStdString(temp), report);
     });
-}
-
-PdfReport ComposeReport(FormSession& session, const std::vector<PointReport>& rows) {
-    PdfReport report;
-    const ReportSettings settings = session.CurrentReportSettings();
-    report.Title = ReportTitle(settings, session.State().FMin, session.State().FMax);
-    {
-        Surface map;
-        const SurfaceTextPainter text(map);
-        session.RenderProfileMap(map);
-        report.Map = text.Image().copy(0, kMapTop, map.Width(), kMapHeight);
-    }
-    {
-        Surface curve;
-        const SurfaceTextPainter text(curve);
-        DrawReportRows(curve, kCurveWidth - kCurveLabelRoom, kCurveHeight, rows, settings);
-        report.Curve = text.Image().copy(0, 0, kCurveWidth, kCurveHeight);
-    }
-    report.Rows = rows;
-    report.ThicknessGiven = settings.ThicknessGiven != 0;
-    report.PickLines = PickFileLines();
-    report.QualityLines = QualityValueLines();
-    return report;
 }
 
 }  // namespace karvelo

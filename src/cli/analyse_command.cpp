@@ -11,7 +11,7 @@
 #include "common/text_file.h"
 #include "plot/surface.h"
 #include "profile/profile_image.h"
-#include "report/report_table.h"
+#include "report/line_report.h"
 #include "session/correlation_run.h"
 
 namespace karvelo::cli {
@@ -47,10 +47,17 @@ void SaveTo(CliSession& cli, const std::optional<std::string>& path, Action acti
 }  // namespace
 
 void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
-    for (const char* name :
-         {"point", "trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "contrast",
-          "png", "spectrum", "save-picks", "save-quality", "tmax", "values", "beta", "csv",
-          "calibrate-point", "pdf"}) {
+    for (const char* name : {"point",        "trace",
+                             "mode",         "view",
+                             "fmin",         "fmax",
+                             "velocity",     "thickness",
+                             "contrast",     "png",
+                             "spectrum",     "save-picks",
+                             "save-quality", "tmax",
+                             "values",       "beta",
+                             "csv",          "calibrate-point",
+                             "pdf",          "design-thickness",
+                             "tolerance",    "outlier-share"}) {
         specs.push_back({name, true});
     }
     for (const char* name : {"quality", "default-band", "full-range", "detrend"}) {
@@ -60,6 +67,7 @@ void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"click", true, false, true});
     specs.push_back({"pick", true, false, true});
     specs.push_back({"pick-ok", false, false, true});
+    specs.push_back({"meta", true, false, true});
 }
 
 int RunAnalyse(const CliOptions& options) {
@@ -166,6 +174,78 @@ void PrintCells(const std::vector<std::string>& cells) {
 
 }  // namespace
 
+namespace {
+
+// A share "0.1" or "10%": above 0 and below 1.
+std::optional<double> ParseShare(std::string text) {
+    double scale = 1.0;
+    if (!text.empty() && text.back() == '%') {
+        text.pop_back();
+        scale = 0.01;
+    }
+    const std::optional<double> value = ParseReal(text);
+    if (!value || !(*value * scale > 0.0) || !(*value * scale < 1.0)) {
+        return std::nullopt;
+    }
+    return *value * scale;
+}
+
+// The checks along the line and the object block from the report's own options.
+LineChecks ReadLineChecks(const CliOptions& options) {
+    LineChecks checks;
+    if (const auto design = options.Value("design-thickness")) {
+        if (!options.Has("velocity") && !options.Has("calibrate-point")) {
+            throw UsageError{
+                "--design-thickness needs a velocity (--velocity or --calibrate-point)"};
+        }
+        const auto thickness = ParseReal(*design);
+        if (!thickness || !(*thickness > 0.0)) {
+            throw UsageError{"--design-thickness needs a thickness in mm above 0"};
+        }
+        const auto tolerance = options.Value("tolerance");
+        if (!tolerance) {
+            throw UsageError{"--design-thickness needs --tolerance MM"};
+        }
+        const auto limit = ParseReal(*tolerance);
+        if (!limit || *limit < 0.0) {
+            throw UsageError{"--tolerance needs a tolerance in mm, 0 or more"};
+        }
+        checks.Design = DesignTolerance{*thickness, *limit};
+    } else if (options.Has("tolerance")) {
+        throw UsageError{"--tolerance needs --design-thickness MM"};
+    }
+    if (const auto share = options.Value("outlier-share")) {
+        const auto value = ParseShare(*share);
+        if (!value) {
+            throw UsageError{"--outlier-share needs a share above 0 and below 1 (0.1 or 10%)"};
+        }
+        checks.OutlierShare = *value;
+    }
+    return checks;
+}
+
+ObjectInfo ReadObjectInfo(const CliOptions& options) {
+    ObjectInfo info;
+    for (const std::string& assignment : options.Values("meta")) {
+        const std::string refusal = SetObjectField(info, assignment);
+        if (!refusal.empty()) {
+            throw UsageError{"--meta: " + refusal};
+        }
+    }
+    return info;
+}
+
+void PrintSummary(const LineReport& report) {
+    const ReportSummary summary = report.Summary();
+    const SummaryContext context{summary, report.Settings, report.Origin, report.Checks};
+    std::cout << '\n';
+    for (const auto& [name, value] : SummaryEntries(context, false)) {
+        std::cout << name << ' ' << value << '\n';
+    }
+}
+
+}  // namespace
+
 int RunReport(const CliOptions& options) {
     if (!options.positionals.empty()) {
         throw UsageError{"report takes no arguments"};
@@ -187,6 +267,8 @@ int RunReport(const CliOptions& options) {
         }
         calibrationPoint = static_cast<std::uint32_t>(*value);
     }
+    const LineChecks checks = ReadLineChecks(options);
+    const ObjectInfo object = ReadObjectInfo(options);
     cli.session.InitialUpdate();
     if (!OpenThroughSession(cli, options)) {
         return kExitNotOpened;
@@ -209,22 +291,31 @@ int RunReport(const CliOptions& options) {
                   << *options.Value("thickness") << " velocity " << FormatDefault(*velocity)
                   << '\n';
     }
-    const bool thicknessGiven = cli.session.State().ThicknessGiven != 0;
-    const std::vector<PointReport> rows = cli.session.ProfileReport();
-    PrintCells(ReportColumns(thicknessGiven));
-    for (const PointReport& row : rows) {
-        PrintCells(ReportCells(row, "-"));
+    // The run reads the form first; the settings are those it ran with.
+    std::vector<PointReport> rows = cli.session.ProfileReport();
+    LineReport report =
+        MakeLineReport(std::move(rows), cli.session.CurrentReportSettings(), checks);
+    report.Object = object;
+    if (calibrationPoint) {
+        report.Origin = {VelocitySource::Calibrated, *calibrationPoint,
+                         *ParseReal(*options.Value("thickness"))};
     }
+    const ReportTableForm form = report.TableForm(false);
+    PrintCells(ReportColumns(form));
+    for (const PointReport& row : report.Rows) {
+        PrintCells(ReportCells(row, form, "-"));
+    }
+    PrintSummary(report);
     bool written = true;
     if (const auto csv = options.Value("csv")) {
-        written = WriteReportCsv(*csv, rows, thicknessGiven);
+        written = WriteReportCsv(*csv, report.Rows, form);
         if (!written) {
             std::cout << "error: cannot write " << *csv << '\n';
         }
     }
     if (const auto pdf = options.Value("pdf")) {
         const LabelRenderer application(cli.surface);
-        if (!WriteReportPdf(*pdf, ComposeReport(cli.session, rows))) {
+        if (!WriteReportPdf(*pdf, ComposeReport(cli.session, report))) {
             std::cout << "error: cannot write " << *pdf << '\n';
             written = false;
         }

@@ -37,12 +37,6 @@ PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleI
                  timeTraces ? "Time, mks." : "Time, ps.", 1, static_cast<float>(sampleInterval));
 }
 
-PlotLayout ReportCurveLayout(int width, int height, std::string yCaption) {
-    PlotLayout layout = Panel(0, 0, width, height, "Point number", std::move(yCaption), 50, 0.0f);
-    layout.AxisTicks = false;  // the points are labelled by the curve itself
-    return layout;
-}
-
 PlotLayout SpectrumPanelLayout(float frequencyStep) {
     return Panel(kSpectrumPanelLeft, kSpectrumPanelTop, kSpectrumPanelWidth, kSpectrumPanelHeight,
                  "Frequency,Hz.", "Amplitude", kCurveLabelStep, frequencyStep);

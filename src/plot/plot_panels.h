@@ -37,10 +37,6 @@ inline constexpr std::uint8_t kCurveLabelStep = 50;
 PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval,
                             TimeUnit unit = TimeUnit::kByImageRule);
 
-// The report's curve along the points, at the top left of its own surface: value labels
-// every 50 pixels, no axis ticks of its own.
-PlotLayout ReportCurveLayout(int width, int height, std::string yCaption);
-
 // The spectrum panel (Curve); frequencyStep in Hz between two shown bins.
 PlotLayout SpectrumPanelLayout(float frequencyStep);
 

@@ -1,84 +1,197 @@
 #include "plot/report_curve.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 #include <vector>
 
 #include "plot/axis_mapping.h"
-#include "plot/axis_ticks.h"
-#include "plot/draw_plot.h"
-#include "plot/plot_panels.h"
-#include "plot/series_values.h"
+#include "plot/colour.h"
+#include "plot/nice_ticks.h"
+#include "report/report_numbers.h"
 
 namespace karvelo {
 
 namespace {
-constexpr int kCapHalfWidth = 3;  // pixels each side of a bar's ends
-}  // namespace
 
-void DrawReportCurve(Surface& surface, const PlotLayout& layout,
-                     std::span<const std::uint32_t> points, std::span<const float> values,
-                     std::span<const float> uncertainties) {
-    if (points.empty() || values.size() != points.size() || uncertainties.size() != points.size()) {
-        return;
-    }
-    DrawCurvePlot(surface, layout, values, points);
+constexpr int kCapHalfWidth = 3;      // pixels each side of a bar's ends
+constexpr int kMarkHalf = 2;          // half side of a point's square
+constexpr int kRingRadius = 6;        // of an outlier's ring
+constexpr int kTick = 5;              // tick length outward from the frame
+constexpr int kCharWidth = 7;         // of a label character, to right-align the value labels
+constexpr int kLabelHeight = 13;      // of a text line
+constexpr int kMinPointSpacing = 40;  // pixels between two point labels at least
+constexpr int kDashLength = 6;
+constexpr Colour kBandColour = Rgb(214, 240, 214);
+constexpr Colour kDesignColour = Rgb(0, 128, 0);
+constexpr Colour kOutlierColour = Rgb(220, 0, 0);
+constexpr Colour kGridColour = Rgb(225, 225, 225);
 
-    // The same mappings as the curve: points to the right, values upwards.
-    const std::vector<double> asDoubles(values.begin(), values.end());
-    const ValueRange range = RangeOf(asDoubles);
-    const AxisMapping valueAxis{range.Min, range.Span(), layout.FrameBottom(),
-                                -layout.PlotHeight()};
-    const AxisMapping pointAxis = FrameAxis(layout, AxisDirection::Rightwards, points.front(),
-                                            *std::max_element(points.begin(), points.end()));
-    const auto inFrame = [&layout](int y) {
-        return std::clamp(y, layout.FrameTop(), layout.FrameBottom());
-    };
-    // Point numbers along the top, no closer than the program's tick spacing.
-    int lastLabel = layout.FrameLeft() - kTickSpacing;
-    for (const std::uint32_t point : points) {
-        const int x = pointAxis.PixelAt(point);
-        if (x - lastLabel >= kTickSpacing) {
-            DrawTopTick(surface, layout, x, IntegerLabel(point));
-            lastLabel = x;
-        }
-    }
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const int x = pointAxis.PixelAt(points[i]);
-        const int low = inFrame(valueAxis.PixelAt(values[i] - uncertainties[i]));
-        const int high = inFrame(valueAxis.PixelAt(values[i] + uncertainties[i]));
-        surface.MoveTo(x, low);
-        surface.LineTo(x, high);
-        for (const int y : {low, high}) {
-            surface.MoveTo(x - kCapHalfWidth, y);
-            surface.LineTo(x + kCapHalfWidth + 1, y);
+struct CurvePoint {
+    double Point = 0.0;
+    double Value = 0.0;
+    double Uncertainty = 0.0;
+    bool Outlier = false;
+};
+
+void FillRect(Surface& surface, int left, int top, int right, int bottom, Colour colour) {
+    for (int y = std::min(top, bottom); y <= std::max(top, bottom); ++y) {
+        for (int x = left; x <= right; ++x) {
+            surface.SetPixel(x, y, colour);
         }
     }
 }
 
-void DrawReportRows(Surface& surface, int width, int height, const std::vector<PointReport>& rows,
-                    const ReportSettings& settings) {
-    // With no velocity or thickness typed in, the dominant frequency is what there is.
-    const bool frequencyOnly = settings.VelocityOrThickness == 0.0f;
-    std::vector<std::uint32_t> points;
-    std::vector<float> values;
-    std::vector<float> uncertainties;
-    for (const PointReport& row : rows) {
-        if (!row.HasPeak || (!frequencyOnly && (!row.Result || !row.Uncertainty))) {
-            continue;
-        }
-        points.push_back(row.Point);
-        if (frequencyOnly) {
-            values.push_back(static_cast<float>(row.RefinedFrequency));
-            uncertainties.push_back(static_cast<float>(row.FrequencyUncertainty));
-        } else {
-            values.push_back(static_cast<float>(*row.Result));
-            uncertainties.push_back(static_cast<float>(*row.Uncertainty));
+void HorizontalLine(Surface& surface, int left, int right, int y, Colour colour, bool dashed) {
+    for (int x = left; x <= right; ++x) {
+        if (!dashed || ((x - left) / kDashLength) % 2 == 0) {
+            surface.SetPixel(x, y, colour);
         }
     }
-    const char* caption =
-        frequencyOnly ? "Frequency,Hz." : (settings.ThicknessGiven != 0 ? "Velocity" : "Thickness");
-    DrawReportCurve(surface, ReportCurveLayout(width, height, caption), points, values,
-                    uncertainties);
+}
+
+void Ring(Surface& surface, int cx, int cy, Colour colour) {
+    for (int dy = -kRingRadius - 1; dy <= kRingRadius + 1; ++dy) {
+        for (int dx = -kRingRadius - 1; dx <= kRingRadius + 1; ++dx) {
+            const double r = std::hypot(dx, dy);
+            if (r >= kRingRadius - 1.0 && r <= kRingRadius + 0.5) {
+                surface.SetPixel(cx + dx, cy + dy, colour);
+            }
+        }
+    }
+}
+
+void Line(Surface& surface, int x0, int y0, int x1, int y1) {
+    surface.MoveTo(x0, y0);
+    surface.LineTo(x1, y1);
+    surface.SetPixel(x1, y1, kBlack);
+}
+
+std::vector<CurvePoint> PointsOf(const LineReport& report) {
+    std::vector<CurvePoint> points;
+    const ReportQuantity quantity = report.Quantity();
+    for (const PointReport& row : report.Rows) {
+        const std::optional<double> value = ShownValue(row, quantity);
+        if (!value) {
+            continue;
+        }
+        points.push_back({static_cast<double>(row.Point), *value,
+                          ShownUncertainty(row, quantity).value_or(0.0), row.LineOutlier});
+    }
+    return points;
+}
+
+int TextWidth(const std::string& text) {
+    // Characters, not bytes: the captions hold Cyrillic letters.
+    const auto characters =
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    return static_cast<int>(characters) * kCharWidth;
+}
+
+}  // namespace
+
+void DrawReportCurve(Surface& surface, int width, int height, const LineReport& report) {
+    const int left = kReportCurveLeft;
+    const int right = width - kReportCurveRight;
+    const int top = kReportCurveTop;
+    const int bottom = height - kReportCurveBottom;
+    const ReportQuantity quantity = report.Quantity();
+    const std::vector<CurvePoint> points = PointsOf(report);
+    const DesignTolerance* design = quantity == ReportQuantity::Thickness && report.Checks.Design
+                                        ? &*report.Checks.Design
+                                        : nullptr;
+
+    surface.TextOut(4, 4, std::string(QuantityWord(quantity)) + ", " + UnitWord(quantity));
+    surface.TextOut(right - TextWidth("Номер точки"), height - kLabelHeight - 4, "Номер точки");
+
+    // Value range: every bar, and the tolerance band when there is one.
+    double low = 0.0;
+    double high = 0.0;
+    bool any = false;
+    const auto include = [&](double value) {
+        low = any ? std::min(low, value) : value;
+        high = any ? std::max(high, value) : value;
+        any = true;
+    };
+    for (const CurvePoint& p : points) {
+        include(p.Value - p.Uncertainty);
+        include(p.Value + p.Uncertainty);
+    }
+    if (design != nullptr) {
+        include(design->Thickness - design->Tolerance);
+        include(design->Thickness + design->Tolerance);
+    }
+    const TickScale values = NiceTicks(low, high, kReportCurveMaxTicks);
+    const AxisMapping valueAxis{values.Low, values.High - values.Low, bottom, top - bottom};
+    const int decimals = std::max(0, static_cast<int>(std::ceil(-std::log10(values.Step))));
+
+    // Grid lines and value labels.
+    for (const double tick : values.Ticks) {
+        const int y = valueAxis.PixelAt(tick);
+        HorizontalLine(surface, left + 1, right - 1, y, kGridColour, false);
+        Line(surface, left - kTick, y, left, y);
+        const std::string label = FormatFixed(tick, decimals);
+        surface.TextOut(left - kTick - 3 - TextWidth(label), y - kLabelHeight / 2, label);
+    }
+
+    // Points along the bottom.
+    const double firstPoint = points.empty() ? 0.0 : points.front().Point;
+    const double lastPoint = points.empty() ? 0.0 : points.back().Point;
+    const int plotWidth = right - left;
+    const int maxPointTicks = std::max(2, plotWidth / kMinPointSpacing);
+    const TickScale pointScale = NiceTicks(firstPoint, lastPoint, maxPointTicks, 1.0);
+    // A one-point line sits in the middle of the frame.
+    const AxisMapping pointAxis{pointScale.Low, pointScale.High - pointScale.Low, left, plotWidth};
+    for (const double tick : pointScale.Ticks) {
+        const int x = pointAxis.PixelAt(tick);
+        Line(surface, x, bottom, x, bottom + kTick);
+        const std::string label = std::to_string(std::lround(tick));
+        surface.TextOut(x - TextWidth(label) / 2, bottom + kTick + 2, label);
+    }
+
+    // The tolerance band under everything else, the design line on it.
+    std::string legend = "■ значение и ±";
+    if (design != nullptr) {
+        FillRect(surface, left + 1, valueAxis.PixelAt(design->Thickness + design->Tolerance),
+                 right - 1, valueAxis.PixelAt(design->Thickness - design->Tolerance), kBandColour);
+        HorizontalLine(surface, left + 1, right - 1, valueAxis.PixelAt(design->Thickness),
+                       kDesignColour, true);
+        legend += "    проектная " + FormatFixed(design->Thickness, 1) + " ± " +
+                  FormatFixed(design->Tolerance, 1) + " мм (зелёная полоса)";
+    }
+    legend += "    ○ выброс по линии (красный)";
+    surface.TextOut(left, kReportCurveTop - kLabelHeight - 8, legend);
+
+    // Frame.
+    Line(surface, left, top, right, top);
+    Line(surface, right, top, right, bottom);
+    Line(surface, right, bottom, left, bottom);
+    Line(surface, left, bottom, left, top);
+
+    const auto inFrame = [top, bottom](int y) { return std::clamp(y, top, bottom); };
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const CurvePoint& p = points[i];
+        const int x = pointAxis.PixelAt(p.Point);
+        const int y = valueAxis.PixelAt(p.Value);
+        if (i > 0) {
+            Line(surface, pointAxis.PixelAt(points[i - 1].Point),
+                 valueAxis.PixelAt(points[i - 1].Value), x, y);
+        }
+        const int lowY = inFrame(valueAxis.PixelAt(p.Value - p.Uncertainty));
+        const int highY = inFrame(valueAxis.PixelAt(p.Value + p.Uncertainty));
+        Line(surface, x, lowY, x, highY);
+        for (const int end : {lowY, highY}) {
+            Line(surface, x - kCapHalfWidth, end, x + kCapHalfWidth, end);
+        }
+    }
+    for (const CurvePoint& p : points) {
+        const int x = pointAxis.PixelAt(p.Point);
+        const int y = valueAxis.PixelAt(p.Value);
+        FillRect(surface, x - kMarkHalf, y - kMarkHalf, x + kMarkHalf, y + kMarkHalf, kBlack);
+        if (p.Outlier) {
+            Ring(surface, x, y, kOutlierColour);
+        }
+    }
 }
 
 }  // namespace karvelo

@@ -1,30 +1,26 @@
-// The report window's picture: a value along the measuring points (thickness, velocity
-// or frequency) as the program's curve plot, with its +- band as a bar at each point.
+// The report's picture: the measured value along the measuring points (thickness in mm,
+// velocity in m/s or the dominant frequency in Hz) with its +- at each point, the
+// design tolerance as a band, the points off their neighbours drawn apart.
 #pragma once
 
-#include <cstdint>
-#include <span>
-
-#include <vector>
-
-#include "plot/plot_layout.h"
 #include "plot/surface.h"
-#include "report/point_report.h"
+#include "report/line_report.h"
 
 namespace karvelo {
 
-// points: the point numbers (ascending), values and uncertainties one per point. The
-// curve is scaled to its values as every curve plot is; the bars run from value -
-// uncertainty to value + uncertainty, cut at the frame; the points are labelled along
-// the top (the layout's own axis ticks should be off).
-void DrawReportCurve(Surface& surface, const PlotLayout& layout,
-                     std::span<const std::uint32_t> points, std::span<const float> values,
-                     std::span<const float> uncertainties);
+// Geometry of the report's curve, in surface pixels from the panel's top left.
+inline constexpr int kReportCurveLeft = 70;  // room for the value labels
+inline constexpr int kReportCurveRight = 20;
+inline constexpr int kReportCurveTop = 40;     // the caption and the legend
+inline constexpr int kReportCurveBottom = 45;  // the point labels and their caption
+inline constexpr int kReportCurveMaxTicks = 6;
 
-// The report's curve of rows in a panel of width x height at the surface's top left:
-// the thickness (or velocity) with its +-, or the dominant frequency when no velocity
-// or thickness is given, over the points that have one.
-void DrawReportRows(Surface& surface, int width, int height, const std::vector<PointReport>& rows,
-                    const ReportSettings& settings);
+// Draws the report's curve of the points that have a value in a panel of width x height
+// at the surface's top left: a frame, value ticks at round values with the quantity and
+// unit as caption, point numbers along the bottom, the tolerance band (light green)
+// with the design line, the +- bars, the curve through the points, each point a black
+// square, an outlier along the line a red ring. Nothing but the frame and the captions
+// when no point has a value.
+void DrawReportCurve(Surface& surface, int width, int height, const LineReport& report);
 
 }  // namespace karvelo

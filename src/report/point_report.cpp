@@ -51,7 +51,8 @@ PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point
     click.ThicknessGiven = settings.ThicknessGiven;
     click.ShapeFactor = settings.ShapeFactor;
     const bool derived = DeriveThicknessOrVelocity(click, row.Frequency);
-    if (derived && (row.Frequency != 0 || settings.ThicknessGiven != 0)) {
+    const bool given = settings.VelocityOrThickness != 0.0f;
+    if (derived && given && (row.Frequency != 0 || settings.ThicknessGiven != 0)) {
         row.Derived = click.DerivedValue;
     }
 
@@ -66,13 +67,15 @@ PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point
     const double f = refined.Frequency;
     const double error = refined.Refined ? kRefinedErrorBins * axis.ResampledStep : axis.Step / 2.0;
     row.FrequencyUncertainty = error;
-    const double given = settings.VelocityOrThickness;
+    const double value = settings.VelocityOrThickness;
     const double beta = settings.ShapeFactor;
-    if (settings.ThicknessGiven != 0) {
-        row.Result = 2.0 * given * f / beta;
+    if (!given) {
+        // Nothing to derive: the frequency is the result.
+    } else if (settings.ThicknessGiven != 0) {
+        row.Result = 2.0 * value * f / beta;
         row.Uncertainty = *row.Result * error / f;
     } else if (f > 0.0) {
-        row.Result = beta * given / (2.0 * f);
+        row.Result = beta * value / (2.0 * f);
         row.Uncertainty = *row.Result * error / f;
     }
     if (row.Result && !(f > 0.0)) {

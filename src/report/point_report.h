@@ -11,6 +11,9 @@
 
 namespace karvelo {
 
+// Where a point stands against the design thickness and its tolerance.
+enum class DesignMark { None, Within, Thinner, Thicker };
+
 // What the report reads from the form.
 struct ReportSettings {
     std::int32_t SpectrumMode = 0;     // 0 .. 2
@@ -31,19 +34,23 @@ struct PointReport {
     // click on it.
     std::uint32_t Frequency = 0;
     float Amplitude = 0.0f;
-    std::optional<float> Derived;  // none for 0 Hz with a velocity given
+    std::optional<float> Derived;  // none for 0 Hz with a velocity given, or none given
     // Its frequency between the bins, and whether the refinement applied.
     double RefinedFrequency = 0.0;
     bool Refined = false;
     double FrequencyUncertainty = 0.0;  // Hz: the refinement's error, or half a bin
-    // Thickness (velocity given) or velocity (thickness given) from the refined
-    // frequency, with its +- from the frequency's uncertainty.
+    // Thickness in m (velocity given) or velocity in m/s (thickness given) from the
+    // refined frequency, with its +- from the frequency's uncertainty; none when no
+    // velocity or thickness is given.
     std::optional<double> Result;
     std::optional<double> Uncertainty;
     std::optional<double> Quality;  // of the peak, whether or not the display is on
     std::uint32_t HitsUsed = 0;     // traces that entered the spectrum
     std::vector<HitCheck> Hits;
     std::optional<HitSpread> Spread;
+    // Set by the checks along the line (MarkLine), not by the point's own run.
+    DesignMark Design = DesignMark::None;
+    bool LineOutlier = false;  // departs from its neighbours' median
 };
 
 // The row of point (0-based) from the buffers of a run of that point in modes 0 to 2 as

@@ -2,41 +2,228 @@
 
 #include <ostream>
 
-#include "common/number_format.h"
 #include "common/text_file.h"
+#include "report/report_numbers.h"
 
 namespace karvelo {
 
-std::vector<std::string> ReportColumns(bool thicknessGiven) {
-    return {"point",       "frequency",   "amplitude",
-            "derived",     "refined",     thicknessGiven ? "velocity" : "thickness",
-            "uncertainty", "quality",     "hits",
-            "hit_fmin",    "hit_fmedian", "hit_fmax",
-            "flags"};
+namespace {
+
+constexpr int kAmplitudeDecimals = 3;
+constexpr int kQualityDecimals = 1;
+
+enum class Column {
+    Point,
+    Frequency,
+    Amplitude,
+    BinResult,
+    Refined,
+    Result,
+    Uncertainty,
+    Quality,
+    Hits,
+    HitMin,
+    HitMedian,
+    HitMax,
+    Design,
+    Flags,
+};
+
+std::vector<Column> ColumnsOf(const ReportTableForm& form) {
+    const bool derived = form.Quantity != ReportQuantity::Frequency;
+    std::vector<Column> columns{Column::Point, Column::Frequency, Column::Amplitude};
+    if (derived) {
+        columns.push_back(Column::BinResult);
+    }
+    columns.push_back(Column::Refined);
+    if (derived) {
+        columns.push_back(Column::Result);
+    }
+    columns.insert(columns.end(), {Column::Uncertainty, Column::Quality, Column::Hits,
+                                   Column::HitMin, Column::HitMedian, Column::HitMax});
+    if (form.Design) {
+        columns.push_back(Column::Design);
+    }
+    columns.push_back(Column::Flags);
+    return columns;
 }
 
-std::vector<std::string> ReportCells(const PointReport& row, const std::string& missing) {
-    const auto number = [&missing](const std::optional<double>& value) {
-        return value ? FormatDefault(*value) : missing;
-    };
-    std::vector<std::string> cells{std::to_string(row.Point)};
-    if (row.HasPeak) {
-        cells.push_back(std::to_string(row.Frequency));
-        cells.push_back(FormatDefault(row.Amplitude));
-        cells.push_back(row.Derived ? FormatDefault(*row.Derived) : missing);
-        cells.push_back(FormatDefault(row.RefinedFrequency));
-        cells.push_back(number(row.Result));
-        cells.push_back(number(row.Uncertainty));
-        cells.push_back(number(row.Quality));
-    } else {
-        cells.insert(cells.end(), 7, missing);
+std::string MachineName(Column column, ReportQuantity quantity) {
+    const std::string result = std::string(QuantityName(quantity));
+    const std::string unit = UnitName(quantity);
+    switch (column) {
+        case Column::Point:
+            return "point";
+        case Column::Frequency:
+            return "frequency_hz";
+        case Column::Amplitude:
+            return "amplitude";
+        case Column::BinResult:
+            return result + "_bin_" + unit;
+        case Column::Refined:
+            return "frequency_refined_hz";
+        case Column::Result:
+            return result + "_" + unit;
+        case Column::Uncertainty:
+            return result + "_pm_" + unit;
+        case Column::Quality:
+            return "quality";
+        case Column::Hits:
+            return "hits";
+        case Column::HitMin:
+            return "hit_fmin_hz";
+        case Column::HitMedian:
+            return "hit_fmedian_hz";
+        case Column::HitMax:
+            return "hit_fmax_hz";
+        case Column::Design:
+            return "design";
+        default:
+            return "flags";
     }
-    cells.push_back(std::to_string(row.HitsUsed));
-    cells.push_back(row.Spread ? FormatDefault(row.Spread->Min) : missing);
-    cells.push_back(row.Spread ? FormatDefault(row.Spread->Median) : missing);
-    cells.push_back(row.Spread ? FormatDefault(row.Spread->Max) : missing);
-    const std::string flags = FlagsText(row.Hits);
-    cells.push_back(flags.empty() ? missing : flags);
+}
+
+std::string Words(Column column, ReportQuantity quantity) {
+    const std::string result = QuantityWord(quantity);
+    const std::string unit = std::string(", ") + UnitWord(quantity);
+    switch (column) {
+        case Column::Point:
+            return "Точка";
+        case Column::Frequency:
+            return "Частота пика по бину, Гц";
+        case Column::Amplitude:
+            return "Амплитуда пика, отн.";
+        case Column::BinResult:
+            return result + " по бину" + unit;
+        case Column::Refined:
+            return "Уточнённая частота, Гц";
+        case Column::Result:
+            return result + " по уточнённой частоте" + unit;
+        case Column::Uncertainty:
+            return std::string("± ") +
+                   (quantity == ReportQuantity::Thickness  ? "толщины"
+                    : quantity == ReportQuantity::Velocity ? "скорости"
+                                                           : "частоты") +
+                   unit;
+        case Column::Quality:
+            return "Добротность";
+        case Column::Hits:
+            return "Ударов в спектре";
+        case Column::HitMin:
+            return "Частота ударов: мин., Гц";
+        case Column::HitMedian:
+            return "Частота ударов: медиана, Гц";
+        case Column::HitMax:
+            return "Частота ударов: макс., Гц";
+        case Column::Design:
+            return "Проектная толщина";
+        default:
+            return "Отметки";
+    }
+}
+
+std::string MarkText(DesignMark mark, bool words) {
+    switch (mark) {
+        case DesignMark::Within:
+            return words ? "в допуске" : "within";
+        case DesignMark::Thinner:
+            return words ? "тоньше" : "thinner";
+        case DesignMark::Thicker:
+            return words ? "толще" : "thicker";
+        default:
+            return {};
+    }
+}
+
+std::string FlagsOf(const PointReport& row) {
+    std::string flags = row.LineOutlier ? "outlier-line" : "";
+    const std::string hits = FlagsText(row.Hits);
+    if (!hits.empty()) {
+        flags += (flags.empty() ? "" : " ") + hits;
+    }
+    return flags;
+}
+
+}  // namespace
+
+std::vector<std::string> ReportColumns(const ReportTableForm& form) {
+    std::vector<std::string> names;
+    for (const Column column : ColumnsOf(form)) {
+        names.push_back(form.Words ? Words(column, form.Quantity)
+                                   : MachineName(column, form.Quantity));
+    }
+    return names;
+}
+
+std::vector<std::string> ReportCells(const PointReport& row, const ReportTableForm& form,
+                                     const std::string& missing) {
+    const ReportQuantity q = form.Quantity;
+    const int decimals = DecimalsOf(q);
+    const auto number = [&missing](const std::optional<double>& value, int digits) {
+        return value ? FormatFixed(*value, digits) : missing;
+    };
+    const auto peak = [&row, &missing](const std::string& text) {
+        return row.HasPeak ? text : missing;
+    };
+    const auto hit = [&row, &missing](double HitSpread::*member) {
+        return row.Spread ? FormatFixed((*row.Spread).*member, 0) : missing;
+    };
+    std::vector<std::string> cells;
+    for (const Column column : ColumnsOf(form)) {
+        switch (column) {
+            case Column::Point:
+                cells.push_back(std::to_string(row.Point));
+                break;
+            case Column::Frequency:
+                cells.push_back(peak(std::to_string(row.Frequency)));
+                break;
+            case Column::Amplitude:
+                cells.push_back(peak(FormatFixed(row.Amplitude, kAmplitudeDecimals)));
+                break;
+            case Column::BinResult: {
+                std::optional<double> value;
+                if (row.HasPeak && row.Derived) {
+                    value = q == ReportQuantity::Thickness ? *row.Derived * kMillimetresPerMetre
+                                                           : static_cast<double>(*row.Derived);
+                }
+                cells.push_back(number(value, decimals));
+                break;
+            }
+            case Column::Refined:
+                cells.push_back(peak(FormatFixed(row.RefinedFrequency, 0)));
+                break;
+            case Column::Result:
+                cells.push_back(number(ShownValue(row, q), decimals));
+                break;
+            case Column::Uncertainty:
+                cells.push_back(number(ShownUncertainty(row, q), decimals));
+                break;
+            case Column::Quality:
+                cells.push_back(row.HasPeak ? number(row.Quality, kQualityDecimals) : missing);
+                break;
+            case Column::Hits:
+                cells.push_back(std::to_string(row.HitsUsed));
+                break;
+            case Column::HitMin:
+                cells.push_back(hit(&HitSpread::Min));
+                break;
+            case Column::HitMedian:
+                cells.push_back(hit(&HitSpread::Median));
+                break;
+            case Column::HitMax:
+                cells.push_back(hit(&HitSpread::Max));
+                break;
+            case Column::Design: {
+                const std::string mark = MarkText(row.Design, form.Words);
+                cells.push_back(mark.empty() ? missing : mark);
+                break;
+            }
+            default: {
+                const std::string flags = FlagsOf(row);
+                cells.push_back(flags.empty() ? missing : flags);
+            }
+        }
+    }
     return cells;
 }
 
@@ -61,11 +248,12 @@ std::string CsvRecord(const std::vector<std::string>& cells) {
 }
 
 bool WriteReportCsv(const std::string& path, const std::vector<PointReport>& rows,
-                    bool thicknessGiven) {
+                    ReportTableForm form) {
+    form.Words = false;
     return WriteTextFile(path, [&](std::ostream& out) {
-        out << CsvRecord(ReportColumns(thicknessGiven));
+        out << CsvRecord(ReportColumns(form));
         for (const PointReport& row : rows) {
-            out << CsvRecord(ReportCells(row, ""));
+            out << CsvRecord(ReportCells(row, form, ""));
         }
     });
 }

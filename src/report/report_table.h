@@ -5,24 +5,36 @@
 #include <vector>
 
 #include "report/point_report.h"
+#include "report/report_quantity.h"
 
 namespace karvelo {
 
-// Column names; the result column is "thickness", or "velocity" when a thickness is
-// given. The first four are those of the plain report.
-std::vector<std::string> ReportColumns(bool thicknessGiven);
+// Which table: the quantity decides the result columns (thickness in mm, velocity in
+// m/s, or the refined frequency's +- alone), a checked design adds the mark column.
+// Headers and marks are machine names with units ("thickness_mm", "within"), or the
+// interface's words ("Толщина по уточнённой частоте, мм", "в допуске").
+struct ReportTableForm {
+    ReportQuantity Quantity = ReportQuantity::Thickness;
+    bool Design = false;
+    bool Words = false;
+};
 
-// The cells of a row in the column order, numbers in the stream's default notation;
-// a value that does not exist is `missing`.
-std::vector<std::string> ReportCells(const PointReport& row, const std::string& missing);
+std::vector<std::string> ReportColumns(const ReportTableForm& form);
+
+// The cells of a row in the column order, at the precision they carry (thickness in mm
+// to 0.1, velocity and frequencies in whole units, amplitude to 0.001, quality to 0.1);
+// a value that does not exist is `missing`. The flags are "outlier-line" for a point
+// off its neighbours, then the flagged hits ("3:weak,outlier").
+std::vector<std::string> ReportCells(const PointReport& row, const ReportTableForm& form,
+                                     const std::string& missing);
 
 // One CSV record (RFC 4180): cells holding a comma, a quote or a line end are quoted,
 // quotes doubled; lines end with CRLF.
 std::string CsvRecord(const std::vector<std::string>& cells);
 
-// Writes the header and the rows as CSV to path; false when the file could not be
-// written (the old file is then kept).
+// Writes the header of machine names and the rows as CSV to path; false when the file
+// could not be written (the old file is then kept).
 bool WriteReportCsv(const std::string& path, const std::vector<PointReport>& rows,
-                    bool thicknessGiven);
+                    ReportTableForm form);
 
 }  // namespace karvelo

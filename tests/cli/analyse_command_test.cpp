@@ -55,6 +55,14 @@ TEST(CliAnalyse, OptionsThatDoNotFitGetOneUsageLine) {
                              "report --beta 1.3",
                              "report --calibrate-point 1 --velocity 3",
                              "report --calibrate-point 10 --thickness 1",
+                             "report --design-thickness 180 --tolerance 10",
+                             "report --velocity 3780 --design-thickness 180",
+                             "report --velocity 3780 --design-thickness -1 --tolerance 1",
+                             "report --velocity 3780 --tolerance 5",
+                             "report --outlier-share 1.5",
+                             "report --outlier-share 0%",
+                             "report --meta colour=red",
+                             "report --meta structure",
                              "correlate 0 0 0 0",
                              "grid --files x.txt --name-pattern '([A-Z])'"}) {
         const auto r = RunCli(args);
@@ -65,30 +73,42 @@ TEST(CliAnalyse, OptionsThatDoNotFitGetOneUsageLine) {
     }
 }
 
-// The CSV holds the printed table as records, no flags as an empty cell; calibrated at
-// point 1 with its known thickness, every point gets that point's velocity.
+// The CSV holds the printed table as records (the summary after it is not a record),
+// no flags as an empty cell; calibrated at point 1 with its known thickness, every point
+// gets that point's velocity and the summary says where it came from.
 TEST(CliReport, CsvHoldsThePrintedTableAndCalibrationSetsTheVelocity) {
     const std::string csv = testing::TempFile("report.csv");
     auto r = RunCli("report --mode product --velocity 3780 --beta 0.96 --csv " + csv);
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("\n1 1575 1 1.152 1575.26 1.15181 "), std::string::npos);  // beta 0.96
+    EXPECT_NE(r.out.find("\n1 1575 1.000 1152.0 1575 1151.8 2.0 "), std::string::npos)
+        << r.out;  // beta 0.96, mm
     std::string records;
     for (std::string line : Lines(r.out)) {
+        if (line.empty()) {
+            break;
+        }
         std::replace(line.begin(), line.end(), ' ', ',');
         if (line.ends_with(",-")) {
             line.pop_back();
         }
         records += line + "\r\n";
     }
+    EXPECT_EQ(records.substr(0, records.find('\r')),
+              "point,frequency_hz,amplitude,thickness_bin_mm,frequency_refined_hz,thickness_mm,"
+              "thickness_pm_mm,quality,hits,hit_fmin_hz,hit_fmedian_hz,hit_fmax_hz,flags");
     EXPECT_EQ(testing::ReadWholeFile(csv), records);
 
     r = RunCli("report --mode product --calibrate-point 1 --thickness 1.2");
     ASSERT_EQ(r.status, 0) << r.out;
     const auto out = Lines(r.out);
-    ASSERT_EQ(out.size(), 12u);
+    ASSERT_GE(out.size(), 13u);
     EXPECT_EQ(out[0], "calibration point 1 thickness 1.2 velocity 3780.63");
-    EXPECT_NE(out[1].find(" thickness "), std::string::npos);
-    EXPECT_EQ(out[3].rfind("1 1575 1 1.2002 1575.26 1.2 ", 0), 0u) << out[3];
+    EXPECT_NE(out[1].find(" thickness_mm "), std::string::npos);
+    EXPECT_EQ(out[3].rfind("1 1575 1.000 1200.2 1575 1200.0 ", 0), 0u) << out[3];
+    EXPECT_NE(r.out.find("\nvelocity_m_s 3781\nvelocity_origin calibrated point 1 thickness_m "
+                         "1.2\n"),
+              std::string::npos)
+        << r.out;
 }
 
 }  // namespace

@@ -19,7 +19,9 @@ TEST(CliDefaults, OutputsAreThoseRecordedBeforeTheThicknessTools) {
     const std::string dir = TempFile("defaults-");
     const auto file = [&dir](const char* name) { return dir + name; };
     // Output of the commands below as the program wrote it before; the printed lines
-    // leave out the refined frequency, the report keeps its first four columns.
+    // leave out the refined frequency, the report keeps its first four columns (named
+    // with their units, the thickness in mm and the amplitude to 0.001 since the report
+    // was worded for engineers).
     const struct {
         std::string args;
         std::string printed;
@@ -58,7 +60,7 @@ TEST(CliDefaults, OutputsAreThoseRecordedBeforeTheThicknessTools) {
         {"P2.png", "ce8de2fa77b1ea49052d2308db432a3c76f76b50238f0eee2be252d1042b9e75"},
         {"P3.png", "c3021c344de8b627623911b30bbe0690acc940b51914f7446ba15cb79b4c7d55"},
         {"P4.png", "9be3551f7664a2d49720e40e25793c1ccd4415f328d4a215bcda31bc56b2a0fc"},
-        {"R.out", "b59fbaa831be9880563fcb5485c16682088747bc8e2913c672c560e3b14eea1a"},
+        {"R.out", "0634f16abe26f03e26215a3dee7a999470280fd8fdf0308c3c5747580d29d25e"},
     };
     for (const auto& f : files) {
         EXPECT_EQ(Sha256(file(f.name)), f.sha256) << f.name;

@@ -1,27 +1,100 @@
-// karvelo-cli report --pdf: the PDF holds the title block and the table as text, and its
-// pages render.
+// The PDF report read back as text: a generated line with known thicknesses gives the
+// object, method and summary blocks and the verdict; a table of 1000 points runs over as
+// many pages as it needs with every row on one of them; the pages render.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <sstream>
 #include <string>
 
+#include "app/report_pdf.h"
+#include "cli/offscreen_application.h"
 #include "cli/run_cli.h"
+#include "fakes/sine_recording.h"
 #include "fakes/temp_file.h"
+#include "report/report_numbers.h"
 
 namespace karvelo::testing {
 namespace {
 
-TEST(CliReportPdf, TitleBlockAndTableAreTextAndThePagesRender) {
-    const std::string pdf = TempFile("report.pdf");
-    const CliResult r = RunCli("report --mode product --velocity 3780 --beta 0.96 --pdf " + pdf);
+// The text of a PDF with its layout, blanks runs folded to one space.
+std::string PdfText(const std::string& pdf) {
+    std::string text = Output("pdftotext -layout " + pdf + " -");
+    std::string folded;
+    for (const char c : text) {
+        if (c != ' ' || folded.empty() || folded.back() != ' ') {
+            folded += c;
+        }
+    }
+    return folded;
+}
+
+TEST(CliReportPdf, BlocksOfAGeneratedLineAreText) {
+    // Six points, one 5 us recording each; at 3780 m/s and beta 0.96 the plate is
+    // 1814.4 / f m thick: 180 mm at 10080 Hz, point 3 thinner at 16800 Hz (108 mm).
+    const std::string dir = TempFile("pdf-line-");
+    std::string files;
+    const double hz[] = {10080, 10080, 10080, 16800, 10080, 10080};
+    for (std::size_t k = 0; k < std::size(hz); ++k) {
+        const std::string path = dir + "P-" + std::to_string(k + 1) + ".txt";
+        WriteSineRecording(
+            path, {.Hz = hz[k], .Samples = 2000, .StepSeconds = 5e-6, .DecaySeconds = 1.5e-3});
+        files += " " + path;
+    }
+    const std::string pdf = dir + "r.pdf";
+    const CliResult r = RunCli("--files" + files +
+                               " --channels 1 report --mode single --fmin 2000 --fmax 20000 "
+                               "--velocity 3780 --beta 0.96 --design-thickness 180 "
+                               "--tolerance 10 --meta 'structure=Bridge 12' --meta "
+                               "operator=Petrova --pdf " +
+                               pdf);
     ASSERT_EQ(r.status, 0) << r.out << r.err;
-    const std::string text = Output("pdftotext -layout " + pdf + " -");
+    EXPECT_NE(r.out.find("\nthickness_min_mm 108."), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\noutside_tolerance 1\n"), std::string::npos) << r.out;
+    const std::string text = PdfText(pdf);
     for (const char* expected :
-         {"Отчёт по профилю", "Spectrum: Произведение спектров", "Shape factor: 0.96",
-          "Band: 0 .. 3000 Hz", "hit_fmedian", "1575.26"}) {
+         {"Сооружение: Bridge 12", "Оператор: Petrova", "Исходные файлы: 6 файлов:", "P-1.txt …",
+          "P-6.txt", "Спектр: спектр одной трассы", "Коэффициент формы β: 0.96",
+          "Скорость волны Cp, м/с: 3780 (введена)", "Шаг дискретизации: 5 мкс",
+          "Шаг по частоте Δf, Гц: 100.0", "Точек с результатом: 6", "Минимум, мм: 108.",
+          "Проектная толщина, мм: 180 ± 10", "Вне допуска: 1 из 6 (16.7 %): тоньше 1, толще 0",
+          "Вне проектной толщины 180 ± 10 мм: 1 из 6 точек", "Номер точки",
+          "Амплитуда спектра, доля максимума", "Добротность", "outlier-line"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(Output("pdftoppm -r 30 -png " + pdf + " " + pdf + " && echo rendered"), "rendered\n");
+}
+
+TEST(ReportPdfTable, AThousandRowsRunOverPagesEachRowOnOne) {
+    Application();
+    constexpr int kRows = 1000;
+    PdfReport report;
+    report.Columns = {"Точка", "Толщина по уточнённой частоте, мм", "Отметки"};
+    for (int k = 0; k < kRows; ++k) {
+        report.Cells.push_back({std::to_string(k), FormatFixed(100.0 + 0.1 * k, 1),
+                                k % 7 == 0 ? "outlier-line" : "–"});
+    }
+    const std::string pdf = TempFile("table.pdf");
+    ASSERT_TRUE(WriteReportPdf(pdf, report));
+    std::set<std::string> rows;
+    std::istringstream lines(PdfText(pdf));
+    int headers = 0;
+    for (std::string line; std::getline(lines, line);) {
+        headers += line.find("Точка") != std::string::npos ? 1 : 0;
+        std::istringstream words(line);
+        std::string point, value;
+        if (words >> point >> value) {
+            rows.insert(point + " " + value);
+        }
+    }
+    for (int k = 0; k < kRows; ++k) {
+        EXPECT_EQ(rows.count(std::to_string(k) + " " + FormatFixed(100.0 + 0.1 * k, 1)), 1u) << k;
+    }
+    const std::string pages = Output("pdfinfo " + pdf + " | sed -n 's/^Pages: *//p'");
+    EXPECT_GT(std::stoi(pages), 10);
+    EXPECT_EQ(headers, std::stoi(pages) - 2);  // the header on every page of the table
 }
 
 }  // namespace

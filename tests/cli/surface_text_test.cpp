@@ -2,25 +2,16 @@
 // on white, over lines and other labels, and cut by the surface's edges.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <cstdlib>
 #include <string>
 
 #include "app/surface_text_painter.h"
+#include "cli/offscreen_application.h"
 
 namespace karvelo::testing {
 namespace {
-
-QGuiApplication& Application() {
-    static int argc = 1;
-    static char name[] = "cli_tests";
-    static char* argv[] = {name, nullptr};
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(argc, argv);
-    return app;
-}
 
 TEST(SurfaceText, CopiedLabelsAreWhatQtPaintsInPlace) {
     Application();

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,8 +69,28 @@ class ToolsTest : public QObject {
         QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
         QTableWidget* table = window->Table();
         QCOMPARE(table->rowCount(), 10);
-        QCOMPARE(table->horizontalHeaderItem(5)->text(), QStringLiteral("thickness"));
+        QCOMPARE(table->horizontalHeaderItem(5)->text(),
+                 QString::fromUtf8("Толщина по уточнённой частоте,\nмм"));
         QVERIFY(InkIn(window->DrawingSurface(), QRect(50, 50, 800, 200)) > 0);
+
+        // A design thickness with its tolerance marks every point; a bad tolerance is
+        // refused by the field's name and changes nothing.
+        const int columns = table->columnCount();
+        const auto type = [this, window](const char* name, const QString& text) {
+            auto* edit = window->findChild<QLineEdit*>(name);
+            h_->TypeInto(edit, text);
+            QTest::keyClick(edit, Qt::Key_Return);
+        };
+        type("designThickness", QStringLiteral("1200"));
+        type("tolerance", QStringLiteral("abc"));
+        QVERIFY(window->findChild<QLabel*>("status")->text().startsWith(
+            QString::fromUtf8("Допуск, мм:")));
+        QCOMPARE(table->columnCount(), columns);
+        type("tolerance", QStringLiteral("15"));
+        QVERIFY(window->findChild<QLabel*>("status")->text().isEmpty());
+        QCOMPARE(table->columnCount(), columns + 1);
+        QVERIFY(window->Summary()->text().contains(
+            QString::fromUtf8("Проектная толщина, мм: 1200 ± 15")));
 
         // Sorted by frequency, the row clicked still selects its own point.
         table->sortItems(1);

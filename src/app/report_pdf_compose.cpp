@@ -1,0 +1,229 @@
+// The contents of the PDF report from the form's line: the object, method and summary
+// blocks, the map of the form's band and contrast, the curve, the table, the picks.
+#include <QDateTime>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+#include "analysis/analysis_buffers.h"
+#include "analysis/band.h"
+#include "analysis/frequency_axis.h"
+#include "analysis/quality.h"
+#include "analysis/spectrum_modes.h"
+#include "app/report_pdf.h"
+#include "app/surface_text_painter.h"
+#include "common/number_format.h"
+#include "plot/pick_store.h"
+#include "plot/plot_panels.h"
+#include "plot/report_curve.h"
+#include "profile/profile_image.h"
+#include "profile/profile_loader.h"
+#include "report/report_numbers.h"
+#include "session/form_session.h"
+
+namespace karvelo {
+
+namespace {
+
+// The curve's panel in surface pixels: drawn across a landscape page its labels stand
+// above 8 pt.
+constexpr int kCurveWidth = 900;
+constexpr int kCurveHeight = 330;
+constexpr float kContrastScale = 100.0f;  // of the form's contrast bar
+constexpr double kLeastTop = 0.01;        // of the colour scale under the largest contrast
+constexpr std::size_t kNamesListed = 3;   // file names listed in full up to this many
+
+const char* ModeName(std::int32_t mode) {
+    switch (mode) {
+        case kAveragedSpectrum:
+            return "усреднённый спектр ударов";
+        case kSpectrumProduct:
+            return "произведение спектров ударов";
+        default:
+            return "спектр одной трассы";
+    }
+}
+
+std::string BaseNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Every file of the line: listed when few, else counted with the first and the last.
+std::string SourceFiles(const std::vector<std::string>& names) {
+    if (names.empty()) {
+        return "встроенный профиль";
+    }
+    if (names.size() <= kNamesListed) {
+        std::string text;
+        for (const std::string& name : names) {
+            text += (text.empty() ? "" : ", ") + BaseNameOf(name);
+        }
+        return text;
+    }
+    return std::to_string(names.size()) + " файлов: " + BaseNameOf(names.front()) + " … " +
+           BaseNameOf(names.back());
+}
+
+// The band as the spectra cut it: the frequencies of its first and last bin.
+std::pair<double, double> BandFrequencies(const FrequencyAxis& axis, int fMin, int fMax) {
+    const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
+    if (bins == 0) {
+        return {0.0, 0.0};
+    }
+    std::vector<std::uint32_t> frequencies(bins);
+    for (std::uint32_t k = 0; k < bins; ++k) {
+        frequencies[k] = TruncateToHz(k * axis.Step);
+    }
+    const BandBins band = SelectBand(fMin, fMax, frequencies);
+    return {frequencies[band.First], frequencies[band.Last]};
+}
+
+NamedValues MethodBlock(const LineReport& report, const FormState& state) {
+    const ReportSettings& settings = report.Settings;
+    const std::uint32_t samples = SamplesPerTrace();
+    const std::uint32_t interval = SampleInterval();
+    const bool microseconds = TimeInMicroseconds(samples, ProfileTimeUnit);
+    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, ProfileTimeUnit);
+    const std::uint32_t channels = HitsPerPoint == 0 ? 0 : TracesPerPoint / HitsPerPoint;
+    const std::string hits =
+        settings.SpectrumMode == kSingleTrace
+            ? "1 (трасса " + std::to_string(state.TraceNumber) + " каждой точки)"
+            : std::to_string(TracesPerPoint);
+    const auto [first, last] = BandFrequencies(axis, state.FMin, state.FMax);
+    const std::string timeUnit = microseconds ? " мкс" : " пс";
+    const double secondsPerUnit = microseconds ? 1e-6 : 1e-12;
+    NamedValues method{
+        {"Исходные файлы", SourceFiles(LoadedSource.Names)},
+        {"Точек на профиле", std::to_string(PointCount)},
+        {"Каналов в точке", std::to_string(channels) + " (записано каналов: " +
+                                std::to_string(LoadedSource.Channels) + ")"},
+        {"Ударов в точке", std::to_string(HitsPerPoint)},
+        {"Трасс в спектре точки", hits},
+        {"Спектр", ModeName(settings.SpectrumMode)},
+        {"Полоса поиска пика, Гц", std::to_string(state.FMin) + " … " + std::to_string(state.FMax) +
+                                       " (бины " + FormatFixed(first, 0) + " … " +
+                                       FormatFixed(last, 0) + ")"},
+        {"Удаление тренда", settings.Detrend ? "да (линейный тренд каждой трассы)" : "нет"},
+        {"Коэффициент формы β", FormatDefault(settings.ShapeFactor)},
+    };
+    const double velocity = settings.VelocityOrThickness;
+    switch (report.Origin.Source) {
+        case VelocitySource::Calibrated:
+            method.emplace_back("Скорость волны Cp, м/с",
+                                FormatFixed(velocity, 0) + " (калибровка в точке " +
+                                    std::to_string(report.Origin.Point) + " при толщине " +
+                                    FormatDefault(report.Origin.Thickness) + " м)");
+            break;
+        case VelocitySource::Measured:
+            method.emplace_back("Заданная толщина, м",
+                                FormatDefault(velocity) + " (скорость измеряется в каждой точке)");
+            break;
+        case VelocitySource::None:
+            method.emplace_back("Скорость волны Cp", "не задана: отчёт в частотах");
+            break;
+        default:
+            method.emplace_back("Скорость волны Cp, м/с", FormatFixed(velocity, 0) + " (введена)");
+    }
+    method.emplace_back(
+        "Формула", settings.ThicknessGiven != 0 ? "Cp = 2 · h · f / β" : "h = β · Cp / (2 · f)");
+    method.emplace_back("Шаг дискретизации", std::to_string(interval) + timeUnit);
+    method.emplace_back("Длина записи",
+                        std::to_string(samples) + " отсчётов, " +
+                            FormatDefault(samples * interval * secondsPerUnit * 1e3) + " мс");
+    method.emplace_back("Шаг по частоте Δf, Гц", FormatFixed(axis.Step, 1));
+    const ReportSummary summary = report.Summary();
+    if (report.Quantity() == ReportQuantity::Thickness && summary.WithResult > 0 &&
+        velocity > 0.0) {
+        // dh = h * df / f with f = beta Cp / (2 h): the step of h between neighbouring bins.
+        const double h = summary.Mean / kMillimetresPerMetre;
+        const double resolution = 2.0 * h * h * axis.Step / (settings.ShapeFactor * velocity);
+        method.emplace_back(
+            "Разрешение по толщине при средней толщине " + FormatFixed(summary.Mean, 1) + " мм",
+            FormatFixed(resolution * kMillimetresPerMetre, 1) +
+                " мм на бин; уточнение пика между бинами даёт ± в таблице");
+    }
+    method.emplace_back("Программа", std::string("Karvelo ") + KARVELO_VERSION);
+    method.emplace_back("Отчёт составлен",
+                        QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
+    return method;
+}
+
+std::vector<std::string> PickFileLines() {
+    std::vector<std::string> lines;
+    if (!PickFileWritten || PickFilePath.empty()) {
+        return lines;
+    }
+    std::ifstream file(PickFilePath);
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> QualityValueLines() {
+    std::vector<std::string> lines;
+    for (std::int32_t k = 0; k < QualityCount; ++k) {
+        const QualityRecord& record = QualityRecords[static_cast<std::size_t>(k)];
+        lines.push_back(std::to_string(record.PointIndex) + "  " +
+                        FormatDefault(record.PeakFrequency) + "  " + FormatDefault(record.Quality));
+    }
+    return lines;
+}
+
+std::optional<PdfMap> ComposeMap(FormSession& session) {
+    if (PointCount == 0) {
+        return std::nullopt;
+    }
+    Surface surface;
+    const SurfaceTextPainter text(surface);
+    session.RenderProfileMap(surface);
+    const FormState& state = session.State();
+    const PlotLayout layout = ProfileMapLayout(0.0f);
+    PdfMap map;
+    // Inside the frame's border lines.
+    map.Pixels = text.Image().copy(layout.FrameLeft() + 1, layout.FrameTop() + 1,
+                                   layout.PlotWidth() - 1, layout.PlotHeight() - 1);
+    map.FirstPoint = 0.0;
+    map.LastPoint = PointCount > 0 ? PointCount - 1.0 : 0.0;
+    const FrequencyAxis axis =
+        MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit);
+    std::tie(map.FirstFrequency, map.LastFrequency) = BandFrequencies(axis, state.FMin, state.FMax);
+    map.Top = std::max(kLeastTop, 1.0 - static_cast<double>(state.ContrastPos) / kContrastScale);
+    return map;
+}
+
+}  // namespace
+
+PdfReport ComposeReport(FormSession& session, const LineReport& report) {
+    PdfReport pdf;
+    for (std::size_t i = 0; i < kObjectFields.size(); ++i) {
+        if (!report.Object[i].empty()) {
+            pdf.Object.emplace_back(kObjectFields[i].Label, report.Object[i]);
+        }
+    }
+    pdf.Method = MethodBlock(report, session.State());
+    const ReportSummary summary = report.Summary();
+    const SummaryContext context{summary, report.Settings, report.Origin, report.Checks};
+    pdf.Summary = SummaryEntries(context, true);
+    pdf.Verdict = Verdict(context);
+    pdf.Map = ComposeMap(session);
+    {
+        Surface curve;
+        const SurfaceTextPainter text(curve);
+        DrawReportCurve(curve, kCurveWidth, kCurveHeight, report);
+        pdf.Curve = text.Image().copy(0, 0, kCurveWidth, kCurveHeight);
+    }
+    const ReportTableForm form = report.TableForm(true);
+    pdf.Columns = ReportColumns(form);
+    for (const PointReport& row : report.Rows) {
+        pdf.Cells.push_back(ReportCells(row, form, "–"));
+    }
+    pdf.PickLines = PickFileLines();
+    pdf.QualityLines = QualityValueLines();
+    return pdf;
+}
+
+}  // namespace karvelo

@@ -1,0 +1,23 @@
+#include "report/line_report.h"
+
+#include <utility>
+
+namespace karvelo {
+
+ReportTableForm LineReport::TableForm(bool words) const {
+    const ReportQuantity quantity = Quantity();
+    return {quantity, Checks.Design.has_value() && quantity == ReportQuantity::Thickness, words};
+}
+
+LineReport MakeLineReport(std::vector<PointReport> rows, const ReportSettings& settings,
+                          const LineChecks& checks) {
+    LineReport report;
+    report.Rows = std::move(rows);
+    report.Settings = settings;
+    report.Checks = checks;
+    report.Origin = OriginOf(settings);
+    MarkLine(report.Rows, report.Quantity(), checks);
+    return report;
+}
+
+}  // namespace karvelo

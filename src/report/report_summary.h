@@ -1,0 +1,70 @@
+// The summary under the report's table: the statistics of the measured quantity, the
+// velocity used and where it came from, the points outside the design tolerance.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "report/line_checks.h"
+#include "report/point_report.h"
+#include "report/report_quantity.h"
+
+namespace karvelo {
+
+// Where the velocity of the thickness formula came from.
+enum class VelocitySource {
+    Typed,       // typed into the form
+    Calibrated,  // from a point of known thickness
+    Measured,    // a thickness was given: the velocity is the result at every point
+    None,        // neither given: the report shows frequencies
+};
+
+struct VelocityOrigin {
+    VelocitySource Source = VelocitySource::Typed;
+    std::uint32_t Point = 0;  // Calibrated: the point (0-based) and its thickness in m
+    double Thickness = 0.0;
+};
+
+// The origin the form's settings alone tell (typed, measured or none).
+VelocityOrigin OriginOf(const ReportSettings& settings);
+
+struct ReportSummary {
+    ReportQuantity Quantity = ReportQuantity::Frequency;
+    std::size_t Points = 0;
+    std::size_t WithResult = 0;
+    // Of the shown values (mm, m/s or Hz); the deviation (n - 1 in the denominator) and
+    // the variation (deviation / mean, %) need two values and a mean that is not 0.
+    double Mean = 0.0;
+    double Min = 0.0;
+    double Max = 0.0;
+    std::optional<double> Deviation;
+    std::optional<double> Variation;
+    std::size_t Thinner = 0;  // against the design, when one was checked
+    std::size_t Thicker = 0;
+    std::size_t LineOutliers = 0;
+};
+
+// The summary of rows already marked by MarkLine.
+ReportSummary Summarise(const std::vector<PointReport>& rows, ReportQuantity quantity);
+
+// Everything a summary block says about a report, in order, as (name, value) pairs:
+// with words false the names are machine names with units ("thickness_mean_mm") and the
+// values plain; with words true both are the interface's words ("Средняя толщина, мм").
+struct SummaryContext {
+    const ReportSummary& Summary;
+    const ReportSettings& Settings;
+    const VelocityOrigin& Origin;
+    const LineChecks& Checks;
+};
+std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryContext& context,
+                                                                bool words);
+
+// One sentence for the engineer's signature: the points outside the design tolerance,
+// or that all are inside; empty when no design thickness was checked.
+std::string Verdict(const SummaryContext& context);
+
+}  // namespace karvelo
