@@ -31,6 +31,9 @@ struct AnalysisRequest {
     std::uint8_t RequestKind = kRequestRedraw;
     std::int32_t ClickX = 0;  // surface pixels (RequestKind 2 only)
     std::int32_t ClickY = 0;
+    // RequestKind 2: a line of list 1030 (0-based) whose maximum is clicked instead of
+    // (ClickX, ClickY); the click lands on the column of its bin. -1: the click as given.
+    std::int32_t ListedPeak = -1;
     double ClickFrequency = 0.0;  // out: Hz under the click
     float VelocityOrThickness = 0.0f;
     float DerivedValue = 0.0f;  // out

@@ -87,6 +87,16 @@ std::optional<std::size_t> PeakAtBin(std::uint32_t fullBin) {
     return std::nullopt;
 }
 
+std::vector<std::size_t> ListedPeaks(std::uint32_t iMin, std::uint32_t iMax) {
+    std::vector<std::size_t> listed;
+    for (std::size_t k = 0; k < PeakCount; ++k) {
+        if (PeakBins[k] >= iMin && PeakBins[k] <= iMax) {
+            listed.push_back(k);
+        }
+    }
+    return listed;
+}
+
 void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iMax) {
     AnalysisControls* controls = request.Controls;
     if (controls == nullptr) {
@@ -94,11 +104,9 @@ void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iM
     }
     controls->ClearPeakList();
     if (request.SpectrumMode != kProfileSpectrum) {
-        for (std::size_t k = 0; k < PeakCount; ++k) {
-            if (PeakBins[k] >= iMin && PeakBins[k] <= iMax) {
-                controls->AddPeakLine(FormatText("(%d;%.3e)", static_cast<int>(PeakFrequencies[k]),
-                                                 static_cast<double>(PeakAmplitudes[k])));
-            }
+        for (const std::size_t k : ListedPeaks(iMin, iMax)) {
+            controls->AddPeakLine(FormatText("(%d;%.3e)", static_cast<int>(PeakFrequencies[k]),
+                                             static_cast<double>(PeakAmplitudes[k])));
         }
     }
     controls->SelectFirstPeakLine();

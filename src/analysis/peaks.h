@@ -35,6 +35,10 @@ void FindLocalMaxima(std::uint32_t binCount);
 // numbering), if there is one.
 std::optional<std::size_t> PeakAtBin(std::uint32_t fullBin);
 
+// Indices into the Peak arrays of the maxima whose bin lies in iMin..iMax (inclusive,
+// full-spectrum numbering), in list order: line k of the list is maximum result[k].
+std::vector<std::size_t> ListedPeaks(std::uint32_t iMin, std::uint32_t iMax);
+
 // Rewrites the list of maxima: the maxima whose bin lies in iMin..iMax (inclusive,
 // full-spectrum numbering) as "(%d;%.3e)" lines; empty in mode 3. Selects line 0.
 void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iMax);

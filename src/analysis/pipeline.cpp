@@ -96,6 +96,11 @@ void DrawSpectrumPanel(AnalysisRequest& request, Surface& surface, const Frequen
     EnableExport(request, true);
     const std::uint32_t count = band.Count();
     const PlotLayout layout = SpectrumPanelLayout(static_cast<float>(axis.Step));
+    if (request.RequestKind == kRequestClick && request.ListedPeak >= 0 &&
+        !AimClickAtListedPeak(request, layout, std::span(BinFrequencies).first(count), band.First,
+                              band.Last)) {
+        request.ClickX = request.ClickY = -1;  // no such line: a click off the panel
+    }
     SpectrumClick(request, layout, std::span(BinFrequencies).first(count), band.First);
     ShownBinCount = count;
 

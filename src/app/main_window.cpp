@@ -12,6 +12,7 @@
 
 #include "app/about_dialog.h"
 #include "app/correlation_dialog.h"
+#include "app/menu_items.h"
 #include "app/open_profile_dialog.h"
 #include "app/picking_bar.h"
 #include "app/profile_report_window.h"
@@ -19,6 +20,7 @@
 #include "app/surface_print.h"
 #include "app/survey_map_window.h"
 #include "app/toolbar_icons.h"
+#include "app/ui_text.h"
 #include "common/error_messages.h"
 #include "common/open_files_chooser.h"
 #include "common/save_file_chooser.h"
@@ -37,7 +39,8 @@ MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea
       openFiles_(openFiles),
       contentSize_(form->widget()->minimumSize()),
       pickingBar_(nullptr),
-      toolBar_(new QToolBar(QStringLiteral("Toolbar"), this)) {
+      toolBar_(new QToolBar(this)) {
+    SetUiText(toolBar_, "windowTitle", KTR("MainWindow", "Toolbar"));
     setWindowTitle(QStringLiteral("Karvelo demo version"));
     setCentralWidget(form);
     CreateMenus();
@@ -51,45 +54,51 @@ MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea
 }
 
 void MainWindow::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    openAction_ = file->addAction(OpenIcon(), QStringLiteral("&Open...\tCtrl+O"));
+    QMenu* file = AddMenu(menuBar(), KTR("MainWindow", "&File"));
+    openAction_ = AddItem(file, KTR("MainWindow", "&Open...\tCtrl+O"));
+    openAction_->setIcon(OpenIcon());
     openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    openAction_->setToolTip(QStringLiteral("Open"));
+    SetUiText(openAction_, "toolTip", KTR("MainWindow", "Open"));
     openAction_->setIconVisibleInMenu(false);  // the pictures belong to the toolbar
     connect(openAction_, &QAction::triggered, this, &MainWindow::OnFileOpen);
-    connect(file->addAction(QString::fromUtf8("Сохранить профиль как SEG-Y…")), &QAction::triggered,
+    connect(AddItem(file, KTR("MainWindow", "Сохранить профиль как &SEG-Y…")), &QAction::triggered,
             this, &MainWindow::OnSaveSegy);
+    QAction* print = AddItem(file, KTR("MainWindow", "&Print..."));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &MainWindow::OnPrint);
     file->addSeparator();
-    connect(file->addAction(QStringLiteral("E&xit")), &QAction::triggered, this,
-            &MainWindow::close);
+    QAction* exit = AddItem(file, KTR("MainWindow", "E&xit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &MainWindow::close);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QAction* toolbar = view->addAction(QStringLiteral("&Toolbar"));
+    QMenu* view = AddMenu(menuBar(), KTR("MainWindow", "&View"));
+    QAction* toolbar = AddItem(view, KTR("MainWindow", "&Toolbar"));
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
     connect(toolbar, &QAction::toggled, this, [this](bool on) { toolBar_->setVisible(on); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    aboutAction_ = help->addAction(AboutIcon(), QStringLiteral("&About Karvelo..."));
-    aboutAction_->setToolTip(QStringLiteral("About"));
+    QMenu* help = AddMenu(menuBar(), KTR("MainWindow", "&Help"));
+    aboutAction_ = AddItem(help, KTR("MainWindow", "&About Karvelo..."));
+    aboutAction_->setIcon(AboutIcon());
+    SetUiText(aboutAction_, "toolTip", KTR("MainWindow", "About"));
     aboutAction_->setIconVisibleInMenu(false);
     connect(aboutAction_, &QAction::triggered, this, &MainWindow::OnAbout);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    QAction* picking = tools->addAction(QString::fromUtf8("Пикирование"));
+    QMenu* tools = AddMenu(menuBar(), KTR("MainWindow", "&Tools"));
+    QAction* picking = AddItem(tools, KTR("MainWindow", "&Пикирование"));
     picking->setCheckable(true);
     connect(picking, &QAction::toggled, this, &MainWindow::OnPicking);
-    QMenu* quality = tools->addMenu(QString::fromUtf8("Добротность"));
-    qualityDisplayAction_ = quality->addAction(QString::fromUtf8("Вкл. отображение"));
+    QMenu* quality = AddMenu(tools, KTR("MainWindow", "&Добротность"));
+    qualityDisplayAction_ = AddItem(quality, KTR("MainWindow", "&Вкл. отображение"));
     qualityDisplayAction_->setCheckable(true);
     connect(qualityDisplayAction_, &QAction::triggered, this, &MainWindow::OnQualityDisplay);
-    connect(quality->addAction(QString::fromUtf8("Сохранить в файл")), &QAction::triggered, this,
+    connect(AddItem(quality, KTR("MainWindow", "&Сохранить в файл")), &QAction::triggered, this,
             [this] { session_.OnQualitySave(); });
-    connect(tools->addAction(QString::fromUtf8("Корр. функция")), &QAction::triggered, this,
+    connect(AddItem(tools, KTR("MainWindow", "&Корр. функция")), &QAction::triggered, this,
             &MainWindow::OnCorrelation);
-    connect(tools->addAction(QString::fromUtf8("Отчёт по профилю")), &QAction::triggered, this,
+    connect(AddItem(tools, KTR("MainWindow", "&Отчёт по профилю")), &QAction::triggered, this,
             &MainWindow::OnProfileReport);
-    connect(tools->addAction(QString::fromUtf8("Карта обследования")), &QAction::triggered, this,
+    connect(AddItem(tools, KTR("MainWindow", "Карта о&бследования")), &QAction::triggered, this,
             &MainWindow::OnSurveyMap);
 
     // The toolbar's own visibility keeps the check mark of "&Toolbar".
@@ -116,8 +125,6 @@ void MainWindow::CreateAccelerators() {
     };
     connect(addKey(QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
             &MainWindow::OnNewDocument);
-    connect(addKey(QKeySequence(Qt::CTRL | Qt::Key_P)), &QAction::triggered, this,
-            &MainWindow::OnPrint);
     // Ctrl+S saves the document, which holds nothing: the key is taken and does nothing.
     addKey(QKeySequence(Qt::CTRL | Qt::Key_S));
 }

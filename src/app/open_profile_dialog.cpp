@@ -12,6 +12,8 @@
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
 #include "app/static_text.h"
+#include "app/tab_chain.h"
+#include "app/ui_text.h"
 #include "profile/profile_image.h"
 
 namespace karvelo {
@@ -25,39 +27,59 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files)
       firstSamples_(nullptr),
       wholeMicroseconds_(nullptr) {
     ProfileChoice = 0;
-    setWindowTitle(QString::fromUtf8("Открыть"));
+    SetUiText(this, "windowTitle", KTR("OpenProfileDialog", "Открыть"));
     setFont(DialogFont());
     setFixedSize(DialogSize(302, 122));
 
     // Created in template order, which is also the tab order.
-    auto* choose =
-        PlaceAt(new QPushButton(QString::fromUtf8("Выбрать файлы"), this), 210, 24, 68, 14);
+    auto* choose = PlaceAt(new QPushButton(this), 210, 24, 68, 14);
+    SetUiText(choose, "text", KTR("OpenProfileDialog", "Выбрать файлы"));
     auto* ok = PlaceAt(new QPushButton(QStringLiteral("OK"), this), 210, 42, 68, 14);
     ok->setDefault(true);
-    auto* cancel = PlaceAt(new QPushButton(QStringLiteral("Cancel"), this), 210, 60, 68, 14);
+    auto* cancel = PlaceAt(new QPushButton(this), 210, 60, 68, 14);
+    SetUiText(cancel, "text", KTR("OpenProfileDialog", "Cancel"));
     auto* frame = PlaceAt(new QGroupBox(this), 30, 17, 142, 69);
-    channels_->addButton(
-        PlaceAt(new QRadioButton(QString::fromUtf8("1 канал"), this), 38, 27, 42, 10), kChannel1);
-    channels_->addButton(
-        PlaceAt(new QRadioButton(QString::fromUtf8("2 канал"), this), 37, 42, 42, 10), kChannel2);
-    channels_->addButton(
-        PlaceAt(new QRadioButton(QString::fromUtf8("Оба канала"), this), 37, 59, 55, 10),
-        kBothChannels);
+    auto* channel1 = PlaceAt(new QRadioButton(this), 38, 27, 42, 10);
+    SetUiText(channel1, "text", KTR("OpenProfileDialog", "1 канал"));
+    auto* channel2 = PlaceAt(new QRadioButton(this), 37, 42, 42, 10);
+    SetUiText(channel2, "text", KTR("OpenProfileDialog", "2 канал"));
+    auto* both = PlaceAt(new QRadioButton(this), 37, 59, 55, 10);
+    SetUiText(both, "text", KTR("OpenProfileDialog", "Оба канала"));
+    channels_->addButton(channel1, kChannel1);
+    channels_->addButton(channel2, kChannel2);
+    channels_->addButton(both, kBothChannels);
     hits_ = PlaceAt(new QLineEdit(this), 129, 92, 40, 14);
-    StaticText(QString::fromUtf8("Кол-во ударов на точку"), this, 30, 95, 83, 8);
+    hits_->setObjectName(QStringLiteral("hits"));
+    SetUiText(StaticText(QString(), this, 30, 95, 83, 8), "text",
+              KTR("OpenProfileDialog", "Кол-во ударов на точку"));
     frame->lower();
     // Shown only once files from disk are chosen: the built-in profiles have no options.
     sourceName_ = StaticText(QString(), this, 30, 5, 250, 8);
     sourceName_->setObjectName(QStringLiteral("sourceName"));
-    firstSamples_ =
-        PlaceAt(new QCheckBox(QString::fromUtf8("Первые 2048 отсчётов"), this), 180, 82, 110, 10);
-    wholeMicroseconds_ =
-        PlaceAt(new QCheckBox(QString::fromUtf8("Шаг в целых мкс"), this), 180, 96, 110, 10);
+    firstSamples_ = PlaceAt(new QCheckBox(this), 180, 82, 110, 10);
+    SetUiText(firstSamples_, "text", KTR("OpenProfileDialog", "Первые 2048 отсчётов"));
+    wholeMicroseconds_ = PlaceAt(new QCheckBox(this), 180, 96, 110, 10);
+    SetUiText(wholeMicroseconds_, "text", KTR("OpenProfileDialog", "Шаг в целых мкс"));
     for (QWidget* filesOnly :
          {static_cast<QWidget*>(sourceName_), static_cast<QWidget*>(firstSamples_),
           static_cast<QWidget*>(wholeMicroseconds_)}) {
         filesOnly->hide();
     }
+
+    // Tab goes down the channels and the hits, then the options of files from disk, then
+    // down the buttons on the right.
+    for (auto [control, name] : {std::pair<QWidget*, const char*>{channel1, "channel1"},
+                                 {channel2, "channel2"},
+                                 {both, "bothChannels"},
+                                 {firstSamples_, "firstSamples"},
+                                 {wholeMicroseconds_, "wholeMicroseconds"},
+                                 {choose, "chooseFiles"},
+                                 {ok, "ok"},
+                                 {cancel, "cancel"}}) {
+        control->setObjectName(QString::fromLatin1(name));
+    }
+    SetTabChain(
+        {channel1, channel2, both, hits_, firstSamples_, wholeMicroseconds_, choose, ok, cancel});
 
     WriteRadio(channels_, kBothChannels);
     WriteField(hits_, HitsPerPoint);

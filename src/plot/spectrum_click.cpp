@@ -1,6 +1,8 @@
 #include "plot/spectrum_click.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/frequency_axis.h"
@@ -18,6 +20,40 @@ AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
     }
     const std::uint32_t largest = *std::max_element(binFrequencies.begin(), binFrequencies.end());
     return FrameAxis(layout, AxisDirection::Rightwards, binFrequencies.front(), largest);
+}
+
+bool AimClickAtListedPeak(AnalysisRequest& request, const PlotLayout& layout,
+                          std::span<const std::uint32_t> binFrequencies, std::uint32_t firstBin,
+                          std::uint32_t lastBin) {
+    const std::vector<std::size_t> listed = ListedPeaks(firstBin, lastBin);
+    const auto line = static_cast<std::size_t>(request.ListedPeak);
+    if (request.ListedPeak < 0 || line >= listed.size() ||
+        PeakBins[listed[line]] - firstBin >= binFrequencies.size()) {
+        return false;
+    }
+    const std::size_t bin = PeakBins[listed[line]] - firstBin;
+    const double target = binFrequencies[bin];
+    const AxisMapping axis = SpectrumFrequencyAxis(layout, binFrequencies);
+    // The truncated column lies at or left of the frequency; its right neighbour may be
+    // the nearer one. Either must land on the bin when a click there would.
+    const int column = axis.PixelAt(target);
+    int best = std::clamp(column, layout.FrameLeft(), layout.FrameRight());
+    double bestDistance = -1.0;
+    for (const int x : {column - 1, column, column + 1}) {
+        if (x < layout.FrameLeft() || x > layout.FrameRight()) {
+            continue;
+        }
+        const double frequency = axis.ValueFor(x);
+        const double distance = std::abs(frequency - target);
+        if (NearestIndex(binFrequencies, frequency) == bin &&
+            (bestDistance < 0.0 || distance < bestDistance)) {
+            best = x;
+            bestDistance = distance;
+        }
+    }
+    request.ClickX = best;
+    request.ClickY = (layout.FrameTop() + layout.FrameBottom()) / 2;
+    return true;
 }
 
 std::optional<SpectrumHit> SpectrumClick(AnalysisRequest& request, const PlotLayout& layout,

@@ -23,6 +23,14 @@ struct SpectrumHit {
 AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
                                   std::span<const std::uint32_t> binFrequencies);
 
+// Aims a click request at line request.ListedPeak of the list of maxima (band firstBin
+// .. lastBin): ClickX becomes the frame column whose click lands on that maximum's bin,
+// nearest to the bin's frequency, and ClickY the frame's middle row. False, with the
+// request unchanged, when there is no such line.
+bool AimClickAtListedPeak(AnalysisRequest& request, const PlotLayout& layout,
+                          std::span<const std::uint32_t> binFrequencies, std::uint32_t firstBin,
+                          std::uint32_t lastBin);
+
 // The click at (request.ClickX, request.ClickY) on the spectrum panel `layout`, whose
 // shown bins have the frequencies binFrequencies (Hz, ascending) and start at full-
 // spectrum bin firstBin. Outside the frame (borders count as inside) or with no bins:

@@ -208,23 +208,37 @@ void FormSession::OnLButtonDown(int x, int y) {
     // The controls are read once: a value that does not parse is prompted for once.
     ReadCheckedControls();
     if (state_.SpectrumMode != kProfileSpectrum) {
-        surface_.FillWhite();
-        AnalysisRequest request = RequestFromState(ProfileShown);
-        request.RequestKind = kRequestClick;
-        request.ClickX = x;
-        request.ClickY = y;
-        Run(request);
-        state_.ClickFrequency = request.ClickFrequency;
-        state_.DerivedValue = request.DerivedValue;
-        state_.QualityValue = request.QualityValue;
-        state_.RefinedFrequency = request.RefinedFrequency;
-        controls_.WriteControls(state_);
+        ClickSpectrum(x, y, -1);
         SetPickRegionActive(false);
     } else {
         SetPickRegionActive(true);
     }
     DispatchLeftPress(x, y, surface_);
     controls_.Invalidate();
+}
+
+void FormSession::OnPeakLineActivated(int line) {
+    ReadCheckedControls();
+    if (state_.SpectrumMode == kProfileSpectrum || line < 0) {
+        return;  // the profile spectrum lists no maxima
+    }
+    ClickSpectrum(0, 0, line);
+    controls_.Invalidate();
+}
+
+void FormSession::ClickSpectrum(int x, int y, std::int32_t listedPeak) {
+    surface_.FillWhite();
+    AnalysisRequest request = RequestFromState(ProfileShown);
+    request.RequestKind = kRequestClick;
+    request.ClickX = x;
+    request.ClickY = y;
+    request.ListedPeak = listedPeak;
+    Run(request);
+    state_.ClickFrequency = request.ClickFrequency;
+    state_.DerivedValue = request.DerivedValue;
+    state_.QualityValue = request.QualityValue;
+    state_.RefinedFrequency = request.RefinedFrequency;
+    controls_.WriteControls(state_);
 }
 
 void FormSession::OnRButtonDown(int x, int y) {

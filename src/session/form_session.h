@@ -65,6 +65,9 @@ class FormSession {
     // Mouse presses in surface pixels.
     void OnLButtonDown(int x, int y);
     void OnRButtonDown(int x, int y);
+    // Enter or a double click on line `line` of the list of maxima: the click on that
+    // maximum in the spectrum panel, with the values a click there shows.
+    void OnPeakLineActivated(int line);
 
     // Picking bar: "Ok", "Удалить точки", "Сохранить".
     void OnPickOk();
@@ -120,6 +123,9 @@ class FormSession {
     // The steps after the read: the corrections and the request from the members.
     AnalysisRequest RequestFromState(bool correct);
     AnalysisOutcome Run(AnalysisRequest& request);
+    // A click on the spectrum panel at (x, y), or on listed maximum listedPeak (>= 0):
+    // runs it and writes the click's values to the controls.
+    void ClickSpectrum(int x, int y, std::int32_t listedPeak);
 
     Surface& surface_;
     FormControls& controls_;

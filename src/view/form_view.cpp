@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -80,6 +81,9 @@ void FormView::ConnectControls() {
     connect(w.exportSpectrum, &QPushButton::clicked, this, [&s] { s.OnExportSpectrum(); });
     connect(w.detrend, &QCheckBox::clicked, this, [&s] { s.OnSpectrumSettings(); });
     connect(w.calibrate, &QPushButton::clicked, this, [&s] { s.OnCalibrateVelocity(); });
+    // Enter, or the platform's activation click (a double click here), on a listed maximum.
+    connect(w.peakList, &QListWidget::activated, this,
+            [&s](const QModelIndex& line) { s.OnPeakLineActivated(line.row()); });
     connect(w.contrast, &QScrollBar::actionTriggered, this, &FormView::OnContrastAction);
     connect(w.contrast, &QScrollBar::sliderMoved, this, &FormView::OnContrastTrack);
     connect(w.contrast, &QScrollBar::sliderReleased, this, &FormView::OnContrastRelease);

@@ -13,6 +13,8 @@
 
 #include "app/dialog_units.h"
 #include "app/static_text.h"
+#include "app/tab_chain.h"
+#include "app/ui_text.h"
 
 namespace karvelo {
 
@@ -21,31 +23,44 @@ namespace {
 constexpr int kContrastMax = 100;
 constexpr int kContrastStep = 10;
 
-QString Text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QLabel* Static(UiText text, QWidget* form, int x, int y, int width, int height) {
+    QLabel* label = StaticText(Translate(text), form, x, y, width, height);
+    SetUiText(label, "text", text);
+    return label;
 }
 
-QLabel* Static(const char* text, QWidget* form, int x, int y, int width, int height) {
-    return StaticText(Text(text), form, x, y, width, height);
+// A static whose text is a value written by the data exchange, never translated.
+QLabel* ValueStatic(QWidget* form, int x, int y, int width, int height) {
+    return StaticText(QStringLiteral("Static"), form, x, y, width, height);
 }
 
 // Group boxes stay beneath the controls they frame, so that clicks reach those.
-QGroupBox* Frame(const char* title, QWidget* form, int x, int y, int width, int height) {
-    auto* box = PlaceAt(new QGroupBox(Text(title), form), x, y, width, height);
+QGroupBox* Frame(UiText title, QWidget* form, int x, int y, int width, int height) {
+    auto* box = PlaceAt(new QGroupBox(form), x, y, width, height);
+    SetUiText(box, "title", title);
     box->lower();
     return box;
 }
 
-QRadioButton* Radio(const char* text, QWidget* form, int x, int y, int width, int height) {
-    return PlaceAt(new QRadioButton(Text(text), form), x, y, width, height);
+QGroupBox* Frame(QWidget* form, int x, int y, int width, int height) {
+    auto* box = PlaceAt(new QGroupBox(form), x, y, width, height);
+    box->lower();
+    return box;
+}
+
+QRadioButton* Radio(UiText text, QWidget* form, int x, int y, int width, int height) {
+    auto* radio = PlaceAt(new QRadioButton(form), x, y, width, height);
+    SetUiText(radio, "text", text);
+    return radio;
 }
 
 QLineEdit* Edit(QWidget* form, int x, int y, int width, int height) {
     return PlaceAt(new QLineEdit(form), x, y, width, height);
 }
 
-QPushButton* Button(const char* text, QWidget* form, int x, int y, int width, int height) {
-    auto* button = PlaceAt(new QPushButton(Text(text), form), x, y, width, height);
+QPushButton* Button(UiText text, QWidget* form, int x, int y, int width, int height) {
+    auto* button = PlaceAt(new QPushButton(form), x, y, width, height);
+    SetUiText(button, "text", text);
     button->setAutoDefault(false);
     return button;
 }
@@ -60,43 +75,43 @@ void DigitsOnly(QLineEdit* edit) {
 
 FormWidgets CreateFormWidgets(QWidget* form) {
     FormWidgets w;
-    w.singleTrace = Radio("Одна трасса", form, 30, 90, 59, 10);
-    w.averaged = Radio("Усреднённый спектр", form, 30, 102, 87, 10);
-    w.product = Radio("Произведение спектров", form, 30, 114, 98, 10);
-    w.profile = Radio("Спектр профиля", form, 30, 126, 72, 10);
+    w.singleTrace = Radio(KTR("FormView", "Одна трасса"), form, 30, 90, 59, 10);
+    w.averaged = Radio(KTR("FormView", "Усреднённый спектр"), form, 30, 102, 87, 10);
+    w.product = Radio(KTR("FormView", "Произведение спектров"), form, 30, 114, 98, 10);
+    w.profile = Radio(KTR("FormView", "Спектр профиля"), form, 30, 126, 72, 10);
     w.profile->setEnabled(false);
     // The frames, the band button, "D", the trace edit and the check box differ from the
     // template by a few units: at the program's font their texts need that room.
-    Frame("Трассы", form, 16, 7, 124, 65);
+    Frame(KTR("FormView", "Трассы"), form, 16, 7, 124, 65);
     w.pointNumber = Edit(form, 78, 54, 40, 14);
-    Frame("", form, 24, 18, 101, 30);
-    w.wiggle = Radio("Графический вид", form, 30, 24, 75, 10);
-    w.density = Radio("Плотностной вид", form, 30, 36, 75, 10);
-    Static("Номер точки", form, 24, 54, 44, 8);
-    Frame("Спектр", form, 18, 74, 124, 208);
-    Frame("", form, 24, 82, 109, 56);
-    w.applyBand = Button("Изменить диапазон частот", form, 20, 210, 101, 14);
+    Frame(form, 24, 18, 101, 30);
+    w.wiggle = Radio(KTR("FormView", "Графический вид"), form, 30, 24, 75, 10);
+    w.density = Radio(KTR("FormView", "Плотностной вид"), form, 30, 36, 75, 10);
+    Static(KTR("FormView", "Номер точки"), form, 24, 54, 44, 8);
+    Frame(KTR("FormView", "Спектр"), form, 18, 74, 124, 208);
+    Frame(form, 24, 82, 109, 56);
+    w.applyBand = Button(KTR("FormView", "Изменить диапазон частот"), form, 20, 210, 101, 14);
     w.spinValue = Edit(form, 71, 386, 24, 14);
     DigitsOnly(w.spinValue);
     w.spinValue->setEnabled(false);
     w.spinValue->hide();
-    Static("Номер трассы", form, 23, 140, 48, 8);
+    Static(KTR("FormView", "Номер трассы"), form, 23, 140, 48, 8);
     w.traceNumber = Edit(form, 74, 140, 34, 14);
     DigitsOnly(w.traceNumber);
-    Static("fmax,Гц.", form, 23, 180, 30, 8);
-    Static("fmin,Гц.", form, 24, 196, 28, 8);
+    Static(KTR("FormView", "fmax,Гц."), form, 23, 180, 30, 8);
+    Static(KTR("FormView", "fmin,Гц."), form, 24, 196, 28, 8);
     w.fmax = Edit(form, 81, 177, 40, 14);
     w.fmin = Edit(form, 81, 193, 40, 14);
     w.peakList = PlaceAt(new QListWidget(form), 24, 240, 109, 40);
     w.peakList->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Static("Список локальных максимумов:", form, 24, 228, 111, 11);
-    w.frequency = Static("Static", form, 151, 384, 52, 8);
+    Static(KTR("FormView", "Список локальных максимумов:"), form, 24, 228, 111, 11);
+    w.frequency = ValueStatic(form, 151, 384, 52, 8);
     w.velocity = Edit(form, 81, 157, 40, 14);
-    w.derived = Static("Static", form, 281, 385, 51, 13);
+    w.derived = ValueStatic(form, 281, 385, 51, 13);
     w.thicknessGiven = PlaceAt(new QCheckBox(form), 126, 159, 10, 10);
-    w.derivedCaption = Static("Толщина/скорость", form, 204, 385, 67, 8);
-    Static("Скорость    /толщина", form, 24, 157, 37, 16);
-    w.defaultBand = Button("D", form, 122, 210, 14, 14);
+    w.derivedCaption = Static(KTR("FormView", "Толщина/скорость"), form, 204, 385, 67, 8);
+    Static(KTR("FormView", "Скорость    /толщина"), form, 24, 157, 37, 16);
+    w.defaultBand = Button(KTR("FormView", "D"), form, 122, 210, 14, 14);
     w.contrast = PlaceAt(new QScrollBar(Qt::Horizontal, form), 28, 350, 99, 11);
     w.contrast->setRange(0, kContrastMax);
     w.contrast->setSingleStep(kContrastStep);
@@ -104,19 +119,21 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.contrast->setPageStep(1);
     // The bar moves only where the contrast action puts it, not while being dragged.
     w.contrast->setTracking(false);
-    w.contrastCaption = Static("Регулирование  контрастности", form, 29, 337, 107, 8);
-    w.paletteCaption = Static("Используемая палитра", form, 31, 289, 78, 8);
-    w.exportSpectrum = Button("S", form, 116, 140, 18, 13);
+    w.contrastCaption =
+        Static(KTR("FormView", "Регулирование  контрастности"), form, 29, 337, 107, 8);
+    w.paletteCaption = Static(KTR("FormView", "Используемая палитра"), form, 31, 289, 78, 8);
+    w.exportSpectrum = Button(KTR("FormView", "S"), form, 116, 140, 18, 13);
     w.exportSpectrum->setEnabled(false);
-    w.qualityCaption = Static("Добротность", form, 149, 395, 46, 8);
-    w.quality = Static("Static", form, 210, 396, 56, 8);
+    w.qualityCaption = Static(KTR("FormView", "Добротность"), form, 149, 395, 46, 8);
+    w.quality = ValueStatic(form, 210, 396, 56, 8);
     // Below the template's controls, in the left column and under the click read-out.
-    Static("β", form, 24, 368, 30, 8);
+    Static(KTR("FormView", "β"), form, 24, 368, 30, 8);
     w.shapeFactor = Edit(form, 81, 366, 40, 14);
-    w.detrend = PlaceAt(new QCheckBox(Text("Убрать тренд"), form), 24, 384, 100, 10);
-    w.calibrate = Button("Калибровка Cp", form, 24, 398, 97, 14);
-    w.refinedCaption = Static("Уточн. частота", form, 149, 406, 58, 8);
-    w.refined = Static("Static", form, 210, 406, 56, 8);
+    w.detrend = PlaceAt(new QCheckBox(form), 24, 384, 100, 10);
+    SetUiText(w.detrend, "text", KTR("FormView", "Убрать тренд"));
+    w.calibrate = Button(KTR("FormView", "Калибровка Cp"), form, 24, 398, 97, 14);
+    w.refinedCaption = Static(KTR("FormView", "Уточн. частота"), form, 149, 406, 58, 8);
+    w.refined = ValueStatic(form, 210, 406, 56, 8);
 
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              w.paletteCaption, w.contrastCaption, w.contrast, w.frequency, w.derivedCaption,
@@ -133,6 +150,30 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.viewModes->addButton(w.wiggle, 0);
     w.viewModes->addButton(w.density, 1);
 
+    // The controls named by a letter or by nothing at all say what they do.
+    SetUiText(w.exportSpectrum, "toolTip", KTR("FormView", "Сохранить спектр в текстовый файл"));
+    SetUiText(w.defaultBand, "toolTip", KTR("FormView", "Полоса всего спектра"));
+    SetUiText(w.thicknessGiven, "toolTip",
+              KTR("FormView", "Поле «Скорость/толщина» содержит толщину, а не скорость"));
+    SetUiText(w.contrast, "toolTip", KTR("FormView", "Регулирование контрастности"));
+
+    // Tab goes through the form as it is read: the traces frame, then the spectrum frame
+    // row by row, then the controls below it.
+    SetTabChain({w.wiggle,         w.density,  w.pointNumber, w.singleTrace,    w.averaged,
+                 w.product,        w.profile,  w.traceNumber, w.exportSpectrum, w.velocity,
+                 w.thicknessGiven, w.fmax,     w.fmin,        w.applyBand,      w.defaultBand,
+                 w.peakList,       w.contrast, w.shapeFactor, w.detrend,        w.calibrate});
+
+    w.wiggle->setObjectName(QStringLiteral("wiggle"));
+    w.density->setObjectName(QStringLiteral("density"));
+    w.singleTrace->setObjectName(QStringLiteral("singleTrace"));
+    w.averaged->setObjectName(QStringLiteral("averaged"));
+    w.product->setObjectName(QStringLiteral("product"));
+    w.profile->setObjectName(QStringLiteral("profile"));
+    w.exportSpectrum->setObjectName(QStringLiteral("exportSpectrum"));
+    w.applyBand->setObjectName(QStringLiteral("applyBand"));
+    w.defaultBand->setObjectName(QStringLiteral("defaultBand"));
+    w.calibrate->setObjectName(QStringLiteral("calibrate"));
     w.pointNumber->setObjectName(QStringLiteral("pointNumber"));
     w.traceNumber->setObjectName(QStringLiteral("traceNumber"));
     w.fmax->setObjectName(QStringLiteral("fmax"));

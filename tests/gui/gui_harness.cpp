@@ -69,12 +69,18 @@ QToolBar* GuiHarness::Bar(const char* name) {
     return window_->findChild<QToolBar*>(QString::fromUtf8(name));
 }
 
+QString MenuWords(const QString& text) {
+    QString words = text.section(QLatin1Char('\t'), 0, 0);
+    return words.remove(QLatin1Char('&'));
+}
+
 QAction* GuiHarness::MenuItem(const QStringList& path) {
     QList<QAction*> actions = window_->menuBar()->actions();
     QAction* found = nullptr;
     for (const QString& text : path) {
-        const auto at = std::find_if(actions.begin(), actions.end(),
-                                     [&](QAction* action) { return action->text() == text; });
+        const auto at = std::find_if(actions.begin(), actions.end(), [&](QAction* action) {
+            return MenuWords(action->text()) == MenuWords(text);
+        });
         Q_ASSERT_X(at != actions.end(), "MenuItem", qPrintable(text));
         found = *at;
         if (found->menu() != nullptr) {

@@ -45,7 +45,8 @@ class GuiHarness {
     QAbstractButton* Button(const char* text, QWidget* root = nullptr);
     QToolBar* Bar(const char* name);
 
-    // The menu item at the end of a path of menu texts ("Tools", "Добротность", ...).
+    // The menu item at the end of a path of menu texts ("Tools", "Добротность", ...),
+    // matched without their Alt marks and shortcuts.
     QAction* MenuItem(const QStringList& path);
     // Clicks a menu item as a user choosing it does.
     void Choose(const QStringList& path);
@@ -70,6 +71,9 @@ class GuiHarness {
     RecordingMessageSink messages_;
     std::unique_ptr<MainWindow> window_;
 };
+
+// A menu text without its Alt mark and shortcut: "&Open...\tCtrl+O" reads "Open...".
+QString MenuWords(const QString& text);
 
 // The open top-level window of a type, or null.
 template <typename Window>
