@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_buffers.h"
 #include "common/error_messages.h"
+#include "common/field_rules.h"
 
 namespace karvelo {
 
@@ -42,6 +43,13 @@ BandBins SelectBand(std::int32_t fMin, std::int32_t fMax,
     return band;
 }
 
+const char* BandRule(std::int32_t fMin, std::int32_t fMax) {
+    if (fMax < 0) {
+        return kRuleFMax;
+    }
+    return fMin < 0 || fMin > fMax ? kRuleFMin : kRuleBandWidth;
+}
+
 bool IsUsableBand(std::int32_t fMin, std::int32_t fMax, BandBins band) {
     return fMax >= 0 && fMin <= fMax && band.Last >= band.First && band.Count() >= kMinBandBins;
 }
@@ -54,6 +62,8 @@ std::optional<BandBins> SelectRequestBand(const AnalysisRequest& request, std::u
         if (IsUsableBand(request.FMin, request.FMax, band)) {
             return band;
         }
+        ReportError(kErrInvalidValue, true, BandRule(request.FMin, request.FMax));
+        return std::nullopt;
     }
     ReportError(kErrInvalidValue, true);
     return std::nullopt;

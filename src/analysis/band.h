@@ -37,9 +37,14 @@ BandBins SelectBand(std::int32_t fMin, std::int32_t fMax,
 // A negative fMin lies above every bin as an unsigned pattern and fails the bin count.
 bool IsUsableBand(std::int32_t fMin, std::int32_t fMax, BandBins band);
 
+// The field line of a band refused by IsUsableBand: fmax below 0, fmin below 0 or above
+// fmax, or too narrow a band.
+const char* BandRule(std::int32_t fMin, std::int32_t fMax);
+
 // Selects the band of the request over BinFrequencies[0 .. binCount) (as filled before
-// the cut). An unusable band, or binCount outside 1 .. kMaxSpectrumBins, is reported as
-// error 13 (plain) and yields nullopt; nothing is changed then.
+// the cut). An unusable band (with its field line), or binCount outside 1 ..
+// kMaxSpectrumBins, is reported as error 13 (plain) and yields nullopt; nothing is
+// changed then.
 std::optional<BandBins> SelectRequestBand(const AnalysisRequest& request, std::uint32_t binCount);
 
 // Moves values[band.First .. band.Last] to the start of values. Does nothing when First

@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_buffers.h"
 #include "common/error_messages.h"
+#include "common/field_rules.h"
 #include "common/number_format.h"
 #include "common/single_precision.h"
 
@@ -126,7 +127,7 @@ bool DeriveThicknessOrVelocity(AnalysisRequest& request, double frequency) {
     if (!derived) {
         ShowAnalysisStatic(request, AnalysisStatic::Derived, false);
         ShowAnalysisStatic(request, AnalysisStatic::DerivedCaption, false);
-        ReportError(kErrInvalidValue, true);
+        ReportError(kErrInvalidValue, true, kRuleDerived);
         return false;
     }
     request.DerivedValue = *derived;

@@ -47,11 +47,23 @@ std::optional<float> ParseSingleText(std::string_view text) {
     return value ? ToSingle(*value) : std::nullopt;
 }
 
+// The dynamic property holding a control's field rule.
+constexpr const char* kFieldRuleProperty = "karvelo_field_rule";
+
 }  // namespace
 
+void SetFieldRule(QWidget* control, const char* rule) {
+    control->setProperty(kFieldRuleProperty, QByteArray(rule));
+}
+
 void PromptField(const char* prompt, QWidget* control) {
+    std::string text = prompt;
+    const QByteArray rule = control->property(kFieldRuleProperty).toByteArray();
+    if (!rule.isEmpty()) {
+        text += '\n' + rule.toStdString();
+    }
     if (MessageSink* sink = CurrentMessageSink()) {
-        sink->Show(prompt);
+        sink->Show(text);
     }
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {

@@ -31,8 +31,12 @@ std::int32_t ReadRadio(const QButtonGroup* group);
 // Checks button value; any other value leaves the whole group unchecked.
 void WriteRadio(QButtonGroup* group, std::int32_t value);
 
-// Shows prompt (UTF-8) through the message sink and gives control the focus, selecting
-// an edit's text so that the user can type over it.
+// Shows prompt (UTF-8) through the message sink, with the rule of control on a second
+// line when it has one, and gives control the focus, selecting an edit's text so that
+// the user can type over it.
 void PromptField(const char* prompt, QWidget* control);
+
+// The field rule (one of common/field_rules.h) a refusal of control's text names.
+void SetFieldRule(QWidget* control, const char* rule);
 
 }  // namespace karvelo

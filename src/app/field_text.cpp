@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace karvelo {
 
@@ -96,8 +97,15 @@ std::optional<std::uint32_t> ParseUnsignedText(std::string_view text) {
     return static_cast<std::uint32_t>(magnitude);
 }
 
-std::optional<double> ParseNumberText(std::string_view text) {
-    text = TrimBlanks(text);
+std::optional<double> ParseNumberText(std::string_view typed) {
+    typed = TrimBlanks(typed);
+    // A decimal comma reads as the point; a text holding both, or two commas, stays refused.
+    std::string pointed(typed);
+    if (std::count(pointed.begin(), pointed.end(), ',') == 1 &&
+        pointed.find('.') == std::string::npos) {
+        std::replace(pointed.begin(), pointed.end(), ',', '.');
+    }
+    const std::string_view text = pointed;
     if (text.empty()) {
         return std::nullopt;
     }

@@ -20,7 +20,7 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text);
 std::optional<std::uint32_t> ParseUnsignedText(std::string_view text);
 
 // A decimal number with optional sign, fraction and exponent; same blank and zero rules;
-// infinities and NaN are refused.
+// infinities and NaN are refused. The fraction may follow a point or a comma ("3,78e3").
 std::optional<double> ParseNumberText(std::string_view text);
 
 }  // namespace karvelo

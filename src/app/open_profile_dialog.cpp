@@ -14,6 +14,7 @@
 #include "app/static_text.h"
 #include "app/tab_chain.h"
 #include "app/ui_text.h"
+#include "common/field_rules.h"
 #include "profile/profile_image.h"
 
 namespace karvelo {
@@ -50,6 +51,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files)
     channels_->addButton(both, kBothChannels);
     hits_ = PlaceAt(new QLineEdit(this), 129, 92, 40, 14);
     hits_->setObjectName(QStringLiteral("hits"));
+    SetFieldRule(hits_, kRuleHits);
     SetUiText(StaticText(QString(), this, 30, 95, 83, 8), "text",
               KTR("OpenProfileDialog", "Кол-во ударов на точку"));
     frame->lower();

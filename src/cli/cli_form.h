@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/error_messages.h"
+#include "common/field_rules.h"
 #include "common/save_file_chooser.h"
 #include "session/recorded_analysis_controls.h"
 #include "session/value_form_controls.h"
@@ -26,11 +27,14 @@ class OptionSaveFileChooser : public SaveFileChooser {
     }
 };
 
-// Prints every message the program raises as "error: TEXT" in order.
+// Prints every message the program raises as "error: TEXT" in order, without the lines
+// that name a field of the desktop form (the options name their own values).
 class PrintingMessageSink : public MessageSink {
   public:
     explicit PrintingMessageSink(std::ostream& out) : out_(out) {}
-    void Show(const std::string& text) override { out_ << "error: " << text << '\n'; }
+    void Show(const std::string& text) override {
+        out_ << "error: " << WithoutFieldRules(text) << '\n';
+    }
 
   private:
     std::ostream& out_;

@@ -6,6 +6,7 @@
 #include "analysis/quality.h"
 #include "analysis/spectrum_export.h"
 #include "common/error_messages.h"
+#include "common/field_rules.h"
 #include "plot/click_regions.h"
 #include "plot/pick_save.h"
 #include "plot/pick_store.h"
@@ -42,7 +43,7 @@ void FormSession::ReadCheckedControls() {
     controls_.ReadControls(state_);
     if (!IsValidShapeFactor(state_.ShapeFactor)) {
         // Refused like any value out of its range; the last accepted one stays.
-        ReportError(kErrInvalidValue, true);
+        ReportError(kErrInvalidValue, true, kRuleShapeFactor);
         state_.ShapeFactor = acceptedShapeFactor_;
         controls_.WriteControls(state_);
     }
@@ -331,7 +332,7 @@ std::optional<double> FormSession::OnCalibrateVelocity() {
     const AnalysisOutcome outcome = Run(request);
     controls_.Invalidate();
     if (state_.ThicknessGiven == 0 || state_.SpectrumMode == kProfileSpectrum) {
-        ReportError(kErrInvalidValue, true);
+        ReportError(kErrInvalidValue, true, kRuleCalibration);
         return std::nullopt;
     }
     const PointReport point = ReportShownPoint(CurrentReportSettings(), state_.PointNumber,
@@ -339,7 +340,7 @@ std::optional<double> FormSession::OnCalibrateVelocity() {
     const std::optional<double> velocity =
         CalibratedVelocity(point, state_.VelocityOrThickness, state_.ShapeFactor);
     if (!velocity) {
-        ReportError(kErrInvalidValue, true);
+        ReportError(kErrInvalidValue, true, kRuleCalibration);
         return std::nullopt;
     }
     state_.VelocityOrThickness = static_cast<float>(*velocity);

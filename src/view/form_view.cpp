@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "app/dialog_units.h"
+#include "app/field_text.h"
 #include "view/form_canvas.h"
 
 namespace karvelo {
@@ -71,9 +72,18 @@ void FormView::ConnectControls() {
     }
     connect(w.profile, &QRadioButton::clicked, this, [&s] { s.OnProfileSpectrum(); });
     connect(w.applyBand, &QPushButton::clicked, this, [&s] { s.OnSpectrumSettings(); });
-    for (QLineEdit* edit : {w.traceNumber, w.pointNumber}) {
-        connect(edit, &QLineEdit::textChanged, this, [&s] { s.OnSpectrumSettings(); });
-    }
+    // A text being typed that is not yet a number (an emptied edit) starts nothing; the
+    // next action that reads it refuses it, once.
+    connect(w.traceNumber, &QLineEdit::textChanged, this, [&s](const QString& text) {
+        if (ParseIntegerText(text.toStdString())) {
+            s.OnSpectrumSettings();
+        }
+    });
+    connect(w.pointNumber, &QLineEdit::textChanged, this, [&s](const QString& text) {
+        if (ParseUnsignedText(text.toStdString())) {
+            s.OnSpectrumSettings();
+        }
+    });
     for (QRadioButton* view : {w.wiggle, w.density}) {
         connect(view, &QRadioButton::clicked, this, [&s] { s.OnViewMode(); });
     }

@@ -12,9 +12,11 @@
 #include <QScrollBar>
 
 #include "app/dialog_units.h"
+#include "app/field_exchange.h"
 #include "app/static_text.h"
 #include "app/tab_chain.h"
 #include "app/ui_text.h"
+#include "common/field_rules.h"
 
 namespace karvelo {
 
@@ -149,6 +151,14 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.viewModes = new QButtonGroup(form);
     w.viewModes->addButton(w.wiggle, 0);
     w.viewModes->addButton(w.density, 1);
+
+    // What each field accepts, named when a value typed into it is refused.
+    SetFieldRule(w.pointNumber, kRulePointNumber);
+    SetFieldRule(w.traceNumber, kRuleTraceNumber);
+    SetFieldRule(w.fmin, kRuleFMin);
+    SetFieldRule(w.fmax, kRuleFMax);
+    SetFieldRule(w.velocity, kRuleVelocity);
+    SetFieldRule(w.shapeFactor, kRuleShapeFactor);
 
     // The controls named by a letter or by nothing at all say what they do.
     SetUiText(w.exportSpectrum, "toolTip", KTR("FormView", "Сохранить спектр в текстовый файл"));

@@ -8,6 +8,7 @@
 #include "analysis/analysis_buffers.h"
 #include "analysis/frequency_axis.h"
 #include "analysis_test_support.h"
+#include "common/field_rules.h"
 #include "profile/builtin_profiles.h"
 
 namespace karvelo {
@@ -42,17 +43,18 @@ TEST_F(BandTest, SelectsTheBinAtOrJustBelowEachLimitOrRefusesTheBand) {
         std::int32_t fMin, fMax;
         bool accepted;
         std::uint32_t first = 0, last = 0;
+        const char* rule = nullptr;  // the field line of a refusal
     };
     const Case cases[] = {
-        {0, 3000, true, 0, 191},        // 3008 Hz is the first bin at or above 3000
-        {100, 3000, true, 6, 191},      // 94 Hz lies below 100, the next bin is 110 Hz
-        {94, 3008, true, 6, 191},       // limits on bins select those bins
-        {1000, 90000, true, 63, 5120},  // above the top: up to the last bin
-        {100, 99, false},               // still bins 6 and 7 ...
-        {0, -1, false},                 // ... the others cover 0 or 1 bin or are negative
-        {15, 15, false},
-        {-100, 3000, false},
-        {90000, 100000, false},
+        {0, 3000, true, 0, 191},            // 3008 Hz is the first bin at or above 3000
+        {100, 3000, true, 6, 191},          // 94 Hz lies below 100, the next bin is 110 Hz
+        {94, 3008, true, 6, 191},           // limits on bins select those bins
+        {1000, 90000, true, 63, 5120},      // above the top: up to the last bin
+        {100, 99, false, 0, 0, kRuleFMin},  // still bins 6 and 7 ...
+        {0, -1, false, 0, 0, kRuleFMax},    // ... the others cover 0 or 1 bin or are negative
+        {15, 15, false, 0, 0, kRuleBandWidth},
+        {-100, 3000, false, 0, 0, kRuleFMin},
+        {90000, 100000, false, 0, 0, kRuleBandWidth},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.fMin << " .. " << c.fMax);
@@ -67,7 +69,8 @@ TEST_F(BandTest, SelectsTheBinAtOrJustBelowEachLimitOrRefusesTheBand) {
             EXPECT_EQ(band->Last, c.last);
             EXPECT_TRUE(sink_.messages.empty());
         } else {
-            EXPECT_EQ(sink_.messages, (std::vector<std::string>{"Invalid value entered."}));
+            EXPECT_EQ(sink_.messages,
+                      (std::vector<std::string>{std::string("Invalid value entered.\n") + c.rule}));
         }
     }
     // Whatever the limits, the bins stay inside the axis.

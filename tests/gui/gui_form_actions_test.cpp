@@ -14,9 +14,13 @@
 
 #include "app/correlation_dialog.h"
 #include "app/progress_dialog.h"
+#include "common/field_rules.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
+using karvelo::kRuleFMax;
+using karvelo::kRulePointNumber;
+using karvelo::kRuleVelocity;
 
 namespace {
 
@@ -109,19 +113,36 @@ class FormActionsTest : public QObject {
             const char* edit;
             const char* typed;
             const char* prompt;
+            const char* rule;
         };
-        for (const Case& c : {Case{"pointNumber", "", "Please enter a positive integer."},
-                              Case{"fmax", "high", "Please enter an integer."},
-                              Case{"velocityOrThickness", "fast", "Please enter a number."}}) {
+        // One message each: the prompt, then the field and what it accepts.
+        for (const Case& c :
+             {Case{"pointNumber", "", "Please enter a positive integer.", kRulePointNumber},
+              Case{"fmax", "high", "Please enter an integer.", kRuleFMax},
+              Case{"velocityOrThickness", "fast", "Please enter a number.", kRuleVelocity}}) {
             const QString before = h_->Edit(c.edit)->text();
             h_->TypeInto(h_->Edit(c.edit), QString::fromUtf8(c.typed));
             h_->Click(h_->Button("Изменить диапазон частот"));
             const std::vector<std::string> shown = h_->TakeMessages();
-            QVERIFY2(!shown.empty() && shown.front() == c.prompt, c.edit);
+            QCOMPARE(shown, std::vector<std::string>{std::string(c.prompt) + '\n' + c.rule});
             QVERIFY2(Snapshot(h_->Drawing(), kPanels) == pointThree, c.edit);
             h_->TypeInto(h_->Edit(c.edit), before);
             h_->TakeMessages();
         }
+        // Real numbers take a decimal comma and an exponent.
+        const QString velocity = h_->Edit("velocityOrThickness")->text();
+        for (const char* typed : {"3,78e3", "3780,0", "3.78E+3"}) {
+            h_->TypeInto(h_->Edit("velocityOrThickness"), QString::fromUtf8(typed));
+            h_->Click(h_->Button("Изменить диапазон частот"));
+            QVERIFY2(h_->TakeMessages().empty(), typed);
+            QCOMPARE(h_->View().Session().State().VelocityOrThickness, 3780.0f);
+        }
+        for (const char* refused : {"3,78,0", "3,78.0"}) {
+            h_->TypeInto(h_->Edit("velocityOrThickness"), QString::fromUtf8(refused));
+            h_->Click(h_->Button("Изменить диапазон частот"));
+            QCOMPARE(h_->TakeMessages().size(), std::size_t{1});
+        }
+        h_->TypeInto(h_->Edit("velocityOrThickness"), velocity);
         QTest::keyClick(&h_->Window(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(InkIn(h_->Drawing(), kPanels), 0);
         h_->Click(h_->Button("Изменить диапазон частот"));

@@ -12,11 +12,13 @@
 
 #include "app/profile_report_window.h"
 #include "app/survey_map_window.h"
+#include "common/field_rules.h"
 #include "fakes/sine_recording.h"
 #include "gui_harness.h"
 #include "profile/profile_image.h"
 
 using namespace karvelo::testing;
+using karvelo::kRuleShapeFactor;
 
 namespace {
 
@@ -60,7 +62,9 @@ class ToolsTest : public QObject {
         // A shape factor out of 0.5 .. 1.2 is refused and the last one stays.
         h_->TypeInto(h_->Edit("shapeFactor"), QStringLiteral("1.5"));
         h_->ClickForm(kPeakX, 500);
-        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{"Invalid value entered."});
+        QCOMPARE(
+            h_->TakeMessages(),
+            std::vector<std::string>{std::string("Invalid value entered.\n") + kRuleShapeFactor});
         QCOMPARE(h_->Edit("shapeFactor")->text(), QStringLiteral("1"));
 
         // The report window over that velocity lists every point with its thickness.

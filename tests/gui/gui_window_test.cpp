@@ -13,6 +13,7 @@
 #include "app/message_box_sink.h"
 #include "app/progress_dialog.h"
 #include "app/qt_progress_box.h"
+#include "common/field_rules.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
@@ -128,8 +129,10 @@ class WindowTest : public QObject {
         QTest::keyClick(&h_->Window(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(offered, QStringLiteral("2"));
         QVERIFY(closed);
-        QCOMPARE(prompts, (std::vector<std::string>{"Please enter an integer between 1 and 20.",
-                                                    "Please enter a positive integer."}));
+        const std::string hitsRule = std::string("\n") + karvelo::kRuleHits;
+        QCOMPARE(prompts,
+                 (std::vector<std::string>{"Please enter an integer between 1 and 20." + hitsRule,
+                                           "Please enter a positive integer." + hitsRule}));
         QCOMPARE(boxText, QStringLiteral("Invalid number of hits."));
         // The main window has the keyboard back.
         QTRY_VERIFY(QApplication::activeWindow() == &h_->Window());

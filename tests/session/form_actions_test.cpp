@@ -1,6 +1,7 @@
 // The form's actions end to end, as a user drives them, over the built-in profile.
 #include <gtest/gtest.h>
 
+#include "common/field_rules.h"
 #include "session/session_test_support.h"
 
 namespace karvelo::testing {
@@ -174,7 +175,8 @@ TEST_F(SessionTest, SpectrumFileHoldsTheShownBandAndARefusedBandDrawsTracesOnly)
     controls_.widgets.FMin = 3000;
     controls_.widgets.FMax = 100;
     session_.OnSpectrumSettings();
-    EXPECT_EQ(messages_.messages, std::vector<std::string>{"Invalid value entered."});
+    EXPECT_EQ(messages_.messages,
+              std::vector<std::string>{std::string("Invalid value entered.\n") + kRuleFMin});
     EXPECT_TRUE(analysis_.peakLines.empty());
     EXPECT_FALSE(analysis_.exportEnabled);
     EXPECT_GT(InkIn(225, 60, 1125, 310), 0);
