@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,6 +28,7 @@ constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 800;
 constexpr int kFieldWidth = 70;
 constexpr double kPercent = 100.0;
+constexpr int kSummaryColumns = 3;  // name-value pairs a row of the summary
 
 // A cell that sorts by its number when it holds one, and after every number when not.
 class ReportItem : public QTableWidgetItem {
@@ -81,7 +83,8 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
           NumberField(this, "outlierShare",
                       QString::fromStdString(FormatDefault(kDefaultOutlierShare * kPercent)))),
       status_(new QLabel(this)),
-      summary_(new QLabel(this)),
+      summaryBox_(new QWidget(this)),
+      summaryGrid_(new QGridLayout(summaryBox_)),
       surface_(kCurveWidth, kCurveHeight),
       textPainter_(surface_),
       curve_(new QLabel(this)) {
@@ -123,9 +126,9 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
     connect(save, &QPushButton::clicked, this, [this, savePdf] { savePdf(report_); });
     fields->addWidget(save);
 
-    summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    summary_->setWordWrap(true);
+    summaryGrid_->setContentsMargins(0, 0, 0, 0);
+    summaryGrid_->setVerticalSpacing(0);
+    summaryGrid_->setColumnStretch(2 * kSummaryColumns, 1);  // the pairs stay together
     status_->setObjectName(QStringLiteral("status"));
     status_->setStyleSheet(QStringLiteral("color: #b00000"));
 
@@ -134,7 +137,7 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
     layout->addLayout(fields);
     layout->addWidget(status_);
     layout->addWidget(table_, 1);
-    layout->addWidget(summary_);
+    layout->addWidget(summaryBox_);
     layout->addWidget(curve_);
     Refresh();
 }
@@ -175,15 +178,37 @@ void ProfileReportWindow::Refresh() {
     FillTable();
     const ReportSummary summary = report_.Summary();
     const SummaryContext context{summary, report_.Settings, report_.Origin, report_.Checks};
-    QString text;
+    // The figures in rows of kSummaryColumns "name: value" pairs, the verdict under them.
+    while (QLayoutItem* item = summaryGrid_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    summaryText_.clear();
+    int index = 0;
     for (const auto& [name, value] : SummaryEntries(context, true)) {
-        text += QString::fromStdString(name + ": " + value) + QLatin1Char('\n');
+        const int row = index / kSummaryColumns;
+        const int column = 2 * (index % kSummaryColumns);
+        auto* label = new QLabel(QString::fromStdString(name + ":"), summaryBox_);
+        auto* figure = new QLabel(QString::fromStdString(value), summaryBox_);
+        figure->setStyleSheet(QStringLiteral("font-weight: bold"));
+        figure->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        summaryGrid_->addWidget(label, row, column);
+        summaryGrid_->addWidget(figure, row, column + 1);
+        label->show();
+        figure->show();
+        summaryText_ += QString::fromStdString(name + ": " + value) + QLatin1Char('\n');
+        ++index;
     }
     const std::string verdict = Verdict(context);
     if (!verdict.empty()) {
-        text += QString::fromStdString(verdict);
+        auto* line = new QLabel(QString::fromStdString(verdict), summaryBox_);
+        line->setStyleSheet(QStringLiteral("font-weight: bold"));
+        line->setWordWrap(true);
+        summaryGrid_->addWidget(line, (index + kSummaryColumns - 1) / kSummaryColumns, 0, 1,
+                                2 * kSummaryColumns);
+        line->show();
+        summaryText_ += QString::fromStdString(verdict) + QLatin1Char('\n');
     }
-    summary_->setText(text.trimmed());
     DrawCurve();
 }
 
@@ -204,8 +229,13 @@ void ProfileReportWindow::FillTable() {
     for (std::size_t r = 0; r < report_.Rows.size(); ++r) {
         const std::vector<std::string> cells = ReportCells(report_.Rows[r], form, "-");
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            table_->setItem(static_cast<int>(r), static_cast<int>(c),
-                            new ReportItem(QString::fromStdString(cells[c])));
+            auto* item = new ReportItem(QString::fromStdString(cells[c]));
+            bool number = false;
+            item->text().toDouble(&number);
+            if (number) {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
     table_->setSortingEnabled(true);

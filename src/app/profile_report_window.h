@@ -12,6 +12,7 @@
 #include "plot/surface.h"
 #include "report/line_report.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -30,7 +31,8 @@ class ProfileReportWindow : public QDialog {
     QTableWidget* Table() const { return table_; }
     const Surface& DrawingSurface() const { return surface_; }
     const LineReport& Report() const { return report_; }
-    QLabel* Summary() const { return summary_; }
+    // The summary as "name: value" lines, the verdict last.
+    const QString& SummaryText() const { return summaryText_; }
 
     // The selected cells as tab-separated lines, a row per line.
     QString SelectedText() const;
@@ -55,7 +57,9 @@ class ProfileReportWindow : public QDialog {
     QLineEdit* tolerance_;
     QLineEdit* outlierShare_;
     QLabel* status_;
-    QLabel* summary_;
+    QWidget* summaryBox_;
+    QGridLayout* summaryGrid_;
+    QString summaryText_;
     Surface surface_;
     SurfaceTextPainter textPainter_;
     QLabel* curve_;

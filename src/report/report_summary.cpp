@@ -159,9 +159,8 @@ std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryCon
     }
     const std::string share = Percent(context.Checks.OutlierShare);
     if (words) {
-        entries.emplace_back(
-            "Выбросы по линии (отклонение от медианы пяти соседних точек > " + share + " %)",
-            std::to_string(s.LineOutliers));
+        entries.emplace_back("Выбросы по линии (> " + share + " % от медианы 5 точек)",
+                             std::to_string(s.LineOutliers));
     } else {
         entries.emplace_back("outlier_share_percent", share);
         entries.emplace_back("line_outliers", std::to_string(s.LineOutliers));

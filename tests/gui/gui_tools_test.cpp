@@ -93,8 +93,8 @@ class ToolsTest : public QObject {
         type("tolerance", QStringLiteral("15"));
         QVERIFY(window->findChild<QLabel*>("status")->text().isEmpty());
         QCOMPARE(table->columnCount(), columns + 1);
-        QVERIFY(window->Summary()->text().contains(
-            QString::fromUtf8("Проектная толщина, мм: 1200 ± 15")));
+        QVERIFY(window->SummaryText().contains(
+            QString::fromUtf8("Проектная толщина, мм: 1200 ± 15\n")));
 
         // Sorted by frequency, the row clicked still selects its own point.
         table->sortItems(1);
