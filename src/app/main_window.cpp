@@ -194,9 +194,7 @@ void MainWindow::OnSurveyMap() {
         return;
     }
     const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
-    const char* caption = !derived                               ? "Frequency,Hz."
-                          : session_.State().ThicknessGiven != 0 ? "Velocity"
-                                                                 : "Thickness";
+    const std::string caption = SurveyValueCaption(derived, session_.State().ThicknessGiven != 0);
     const std::vector<GridPosition> positions = grouping.Positions;
     auto* window =
         new SurveyMapWindow(this, grid, DataRangeStyle(grid, caption),

@@ -1,12 +1,12 @@
 #include "app/report_pdf.h"
 
 #include <QFontMetrics>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
 #include <cmath>
 
+#include "app/pdf_pages.h"
 #include "common/atomic_file.h"
 #include "plot/nice_ticks.h"
 #include "plot/palette.h"
@@ -16,8 +16,6 @@ namespace karvelo {
 
 namespace {
 
-constexpr int kResolution = 300;  // dots per inch of the page
-constexpr double kMarginMm = 15.0;
 constexpr int kBodyPoints = 9;  // font sizes; nothing smaller than 8 pt
 constexpr int kHeadingPoints = 11;
 constexpr int kTitlePoints = 14;
@@ -43,11 +41,11 @@ QFont Font(int points, bool bold = false) {
 }
 
 int Dots(double points) {
-    return static_cast<int>(std::lround(points * kResolution / kPointsPerInch));
+    return static_cast<int>(std::lround(points * kPdfResolution / kPointsPerInch));
 }
 
 int MmDots(double mm) {
-    return static_cast<int>(std::lround(mm / 25.4 * kResolution));
+    return static_cast<int>(std::lround(mm / 25.4 * kPdfResolution));
 }
 
 // Lays out text, pictures and tables down the pages, starting a new page when one is
@@ -205,7 +203,7 @@ class PageFlow {
         PageNumber();
         writer_.setPageOrientation(orientation);
         writer_.newPage();
-        const QRect paint = writer_.pageLayout().paintRectPixels(kResolution);
+        const QRect paint = writer_.pageLayout().paintRectPixels(kPdfResolution);
         const QRect area(0, 0, paint.width(), paint.height());
         painter_.setViewport(area);
         painter_.setWindow(area);
@@ -335,12 +333,7 @@ void DrawMap(PageFlow& flow, const PdfMap& map) {
 
 bool WritePdf(const QString& path, const PdfReport& report) {
     QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(kResolution);
-    writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                          QPageLayout::Millimeter);
-    writer.setTitle(QString::fromUtf8("Отчёт по профилю"));
-    writer.setCreator(QStringLiteral("Karvelo"));
+    SetUpPdfWriter(writer, QPageLayout::Portrait, QString::fromUtf8("Отчёт по профилю"));
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;

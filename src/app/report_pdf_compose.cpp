@@ -19,6 +19,7 @@
 #include "profile/profile_image.h"
 #include "profile/profile_loader.h"
 #include "report/report_numbers.h"
+#include "report/source_files.h"
 #include "session/form_session.h"
 
 namespace karvelo {
@@ -31,7 +32,6 @@ constexpr int kCurveWidth = 900;
 constexpr int kCurveHeight = 330;
 constexpr float kContrastScale = 100.0f;  // of the form's contrast bar
 constexpr double kLeastTop = 0.01;        // of the colour scale under the largest contrast
-constexpr std::size_t kNamesListed = 3;   // file names listed in full up to this many
 
 const char* ModeName(std::int32_t mode) {
     switch (mode) {
@@ -42,27 +42,6 @@ const char* ModeName(std::int32_t mode) {
         default:
             return "спектр одной трассы";
     }
-}
-
-std::string BaseNameOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// Every file of the line: listed when few, else counted with the first and the last.
-std::string SourceFiles(const std::vector<std::string>& names) {
-    if (names.empty()) {
-        return "встроенный профиль";
-    }
-    if (names.size() <= kNamesListed) {
-        std::string text;
-        for (const std::string& name : names) {
-            text += (text.empty() ? "" : ", ") + BaseNameOf(name);
-        }
-        return text;
-    }
-    return std::to_string(names.size()) + " файлов: " + BaseNameOf(names.front()) + " … " +
-           BaseNameOf(names.back());
 }
 
 // The band as the spectra cut it: the frequencies of its first and last bin.
@@ -94,7 +73,7 @@ NamedValues MethodBlock(const LineReport& report, const FormState& state) {
     const std::string timeUnit = microseconds ? " мкс" : " пс";
     const double secondsPerUnit = microseconds ? 1e-6 : 1e-12;
     NamedValues method{
-        {"Исходные файлы", SourceFiles(LoadedSource.Names)},
+        {"Исходные файлы", DescribeSourceFiles(LoadedSource.Names)},
         {"Точек на профиле", std::to_string(PointCount)},
         {"Каналов в точке", std::to_string(channels) + " (записано каналов: " +
                                 std::to_string(LoadedSource.Channels) + ")"},

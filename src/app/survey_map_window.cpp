@@ -12,12 +12,13 @@ SurveyMapWindow::SurveyMapWindow(QWidget* parent, SurveyGrid grid, const SurveyM
                                  std::function<void(const std::string&, std::uint32_t)> openCell)
     : QDialog(parent),
       grid_(std::move(grid)),
-      surface_(SurveyMapWidth(grid_), SurveyMapHeight(grid_)),
+      geometry_(LayOutSurveyMap(grid_, std::nullopt)),
+      surface_(SurveyMapWidth(geometry_), SurveyMapHeight(geometry_)),
       textPainter_(surface_),
       map_(new QLabel),
       openCell_(std::move(openCell)) {
     setWindowTitle(QString::fromUtf8("Карта обследования"));
-    DrawSurveyMap(surface_, grid_, style);
+    DrawSurveyMap(surface_, grid_, style, geometry_);
     map_->setPixmap(QPixmap::fromImage(textPainter_.Image()));
     map_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     map_->installEventFilter(this);
@@ -33,7 +34,7 @@ SurveyMapWindow::SurveyMapWindow(QWidget* parent, SurveyGrid grid, const SurveyM
 bool SurveyMapWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == map_ && event->type() == QEvent::MouseButtonPress) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (const auto cell = SurveyCellAt(grid_, at.x(), at.y())) {
+        if (const auto cell = SurveyCellAt(grid_, geometry_, at.x(), at.y())) {
             if (grid_.At(cell->Row, cell->Column).Present) {
                 openCell_(grid_.Rows[cell->Row], grid_.Columns[cell->Column]);
             }

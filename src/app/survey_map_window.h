@@ -30,6 +30,7 @@ class SurveyMapWindow : public QDialog {
 
   private:
     SurveyGrid grid_;
+    SurveyGeometry geometry_;
     Surface surface_;
     SurfaceTextPainter textPainter_;
     QLabel* map_;

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <optional>
 
+#include "app/survey_pdf.h"
 #include "cli/cli_session.h"
 #include "cli/exit_status.h"
 #include "cli/form_fields.h"
@@ -27,14 +28,15 @@ struct ValueRange {
     double High = 0.0;
 };
 
-std::optional<ValueRange> ParseRange(const std::string& text) {
+// "A,B" as two numbers; ordered asks for A below B.
+std::optional<ValueRange> ParseRange(const std::string& text, bool ordered = true) {
     const std::size_t comma = text.find(',');
     if (comma == std::string::npos) {
         return std::nullopt;
     }
     const auto low = ParseReal(text.substr(0, comma));
     const auto high = ParseReal(text.substr(comma + 1));
-    if (!low || !high || !(*low < *high)) {
+    if (!low || !high || (ordered && !(*low < *high))) {
         return std::nullopt;
     }
     return ValueRange{*low, *high};
@@ -59,7 +61,7 @@ void PrintGrid(const SurveyGrid& grid) {
 }  // namespace
 
 void AddGridOptionSpecs(std::vector<OptionSpec>& specs) {
-    for (const char* name : {"name-pattern", "range"}) {
+    for (const char* name : {"name-pattern", "range", "spacing"}) {
         specs.push_back({name, true});
     }
     specs.push_back({"annotate", false});
@@ -80,6 +82,14 @@ int RunGrid(const CliOptions& options) {
     FormState probe;
     if (SetFormFields(probe, options)) {
         throw UsageError{"grid needs a spectrum mode with a list of maxima (not profile)"};
+    }
+    std::optional<SurveySpacing> spacing;
+    if (const auto text = options.Value("spacing")) {
+        const auto pair = ParseRange(*text, false);
+        if (!pair || !(pair->Low > 0.0) || !(pair->High > 0.0)) {
+            throw UsageError{"--spacing needs ROW_M,COL_M, both above 0 (metres)"};
+        }
+        spacing = SurveySpacing{pair->Low, pair->High};
     }
     std::optional<ValueRange> range;
     if (const auto text = options.Value("range")) {
@@ -152,20 +162,27 @@ int RunGrid(const CliOptions& options) {
             written = false;
         }
     }
+    const std::string caption = SurveyValueCaption(derived, options.Has("thickness"));
+    SurveyMapStyle style = DataRangeStyle(grid, caption);
+    if (range) {
+        style.Low = range->Low;
+        style.High = range->High;
+    }
+    style.Annotate = options.Has("annotate");
     if (const auto png = options.Value("png")) {
-        const char* caption = options.Has("velocity")    ? "Thickness"
-                              : options.Has("thickness") ? "Velocity"
-                                                         : "Frequency,Hz.";
-        SurveyMapStyle style = DataRangeStyle(grid, caption);
-        if (range) {
-            style.Low = range->Low;
-            style.High = range->High;
-        }
-        style.Annotate = options.Has("annotate");
-        Surface map(SurveyMapWidth(grid), SurveyMapHeight(grid));
+        const SurveyGeometry geometry = LayOutSurveyMap(grid, spacing);
+        Surface map(SurveyMapWidth(geometry), SurveyMapHeight(geometry));
         const LabelRenderer labels(map);
-        DrawSurveyMap(map, grid, style);
+        DrawSurveyMap(map, grid, style, geometry);
         written = WriteSurfacePng(map, *png, std::cout) && written;
+    }
+    if (const auto pdf = options.Value("pdf")) {
+        Surface scratch;
+        const LabelRenderer application(scratch);
+        if (!WriteSurveyPdf(*pdf, ComposeSurveyPage(grid, style, spacing, files))) {
+            std::cout << "error: cannot write " << *pdf << '\n';
+            written = false;
+        }
     }
     return messages.count > 0 || !written ? kExitMessages : 0;
 }

@@ -89,7 +89,8 @@ const char* const kHelp =
     "                         rows and columns with each position's dominant refined\n"
     "                         frequency in the band (the thickness with --velocity, the\n"
     "                         velocity with --thickness), '-' for an empty cell; --png\n"
-    "                         draws the map, --csv writes the table\n"
+    "                         draws the map (a column number no file gives is a gap),\n"
+    "                         --csv writes the table, --pdf the map as a page\n"
     "  correlate P1 T1 P2 T2  the correlation dialog's 'Обработать' for point/trace P1 T1\n"
     "                         against P2 T2 (0-based); needs --tmax T or --full-range;\n"
     "                         prints 'lags N' and 'largest VALUE at LAG'\n"
@@ -141,6 +142,10 @@ const char* const kHelp =
     "  --range LOW,HIGH       the values of the palette's first and last colour (default\n"
     "                         the data's range)\n"
     "  --annotate             write each cell's value into it\n"
+    "  --spacing ROW_M,COL_M  metres between neighbouring rows and column numbers: the\n"
+    "                         cells are drawn to scale and the axes carry distances\n"
+    "  --pdf FILE             write the map as a landscape A4 PDF page with what it shows\n"
+    "                         and the files it came from\n"
     "Correlation options:\n"
     "  --tmax T               largest lag in microseconds\n"
     "  --full-range           every possible lag\n"
@@ -205,7 +210,7 @@ const std::map<std::string, std::set<std::string>>& OwnOptions() {
         {"correlate", {"tmax", "full-range", "png", "values"}},
         {"grid",
          {"mode", "fmin", "fmax", "velocity", "thickness", "beta", "detrend", "name-pattern",
-          "range", "annotate", "png", "csv"}},
+          "range", "annotate", "png", "csv", "pdf", "spacing"}},
     };
     return kOwnOptions;
 }

@@ -13,16 +13,13 @@ constexpr int kBarGap = 40;  // from the last column to the colour bar
 constexpr int kBarWidth = 20;
 constexpr int kBarMinHeight = 200;
 constexpr int kBarLabelGap = 6;
-constexpr int kBarLabels = 5;    // labelled values, both ends included
-constexpr int kRightRoom = 160;  // the bar and its labels
+constexpr int kBarLabels = 5;  // labelled values, both ends included
 constexpr int kLabelInset = 4;
+constexpr int kLabelHeight = 13;
+constexpr int kDistanceSpacing = 50;  // pixels between two distance labels at least
 
-int GridRight(const SurveyGrid& grid) {
-    return kSurveyLeft + static_cast<int>(grid.Columns.size()) * kSurveyCellWidth;
-}
-
-int BarHeight(const SurveyGrid& grid) {
-    return std::max(kBarMinHeight, static_cast<int>(grid.Rows.size()) * kSurveyCellHeight);
+int BarHeight(const SurveyGeometry& geometry) {
+    return std::max(kBarMinHeight, geometry.Bottom() - geometry.Top);
 }
 
 void FillRect(Surface& surface, int left, int top, int width, int height, Colour colour) {
@@ -41,52 +38,97 @@ void FrameRect(Surface& surface, int left, int top, int width, int height) {
     surface.LineTo(left, top);
 }
 
+// A distance in metres without trailing zeros ("1.5", "12").
+std::string Metres(double value) {
+    return FormatText("%.3g", value);
+}
+
+// Column numbers (and, with a spacing, their distances) no closer than the labels need.
+void DrawColumnLabels(Surface& surface, const SurveyGrid& grid, const SurveyGeometry& geometry) {
+    int lastLabel = geometry.Left - kSurveyCellWidth;
+    for (const std::uint32_t number : grid.Columns) {
+        const int left = geometry.ColumnLeft(number);
+        if (left - lastLabel < kSurveyCellWidth / 2 && left != geometry.Left) {
+            continue;
+        }
+        lastLabel = left;
+        surface.TextOut(left + kLabelInset, geometry.Top - 2 * kSurveyCellHeight / 3,
+                        std::to_string(number));
+    }
+    if (!geometry.Spacing) {
+        return;
+    }
+    const int y = geometry.Bottom();
+    int lastDistance = geometry.Left - kDistanceSpacing;
+    for (std::uint32_t slot = 0; slot < geometry.ColumnSlots; ++slot) {
+        const int x = geometry.ColumnLeft(geometry.FirstColumn + slot);
+        if (x - lastDistance < kDistanceSpacing) {
+            continue;
+        }
+        lastDistance = x;
+        surface.MoveTo(x, y);
+        surface.LineTo(x, y + kBarLabelGap);
+        surface.TextOut(x - kLabelInset, y + kBarLabelGap, Metres(slot * geometry.Spacing->Column));
+    }
+    surface.TextOut(geometry.Left, y + kBarLabelGap + kLabelHeight + 2, "Расстояние, м");
+}
+
 }  // namespace
 
-int SurveyMapWidth(const SurveyGrid& grid) {
-    return std::max(Surface::kMinWidth, GridRight(grid) + kRightRoom);
+int SurveyMapWidth(const SurveyGeometry& geometry) {
+    return std::max(Surface::kMinWidth, geometry.Right() + kSurveyRightRoom);
 }
 
-int SurveyMapHeight(const SurveyGrid& grid) {
-    return std::max(Surface::kMinHeight, kSurveyTop + BarHeight(grid) + kSurveyTop);
+int SurveyMapHeight(const SurveyGeometry& geometry) {
+    return std::max(
+        Surface::kMinHeight,
+        geometry.Top +
+            std::max(BarHeight(geometry), geometry.Bottom() - geometry.Top + kSurveyBottomRoom) +
+            kSurveyTop);
 }
 
-void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyle& style) {
+void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyle& style,
+                   const SurveyGeometry& geometry) {
     const ColourScale scale{style.Low, style.High, kSpectrumMaxIndex};
-    for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
-        surface.TextOut(kSurveyLeft + static_cast<int>(c) * kSurveyCellWidth + kLabelInset,
-                        kSurveyTop - 2 * kSurveyCellHeight / 3, std::to_string(grid.Columns[c]));
-    }
+    DrawColumnLabels(surface, grid, geometry);
+    const int width = geometry.CellWidth();
+    const int height = geometry.CellHeight();
     for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
-        const int top = kSurveyTop + static_cast<int>(r) * kSurveyCellHeight;
-        surface.TextOut(kLabelInset, top + kLabelInset, grid.Rows[r]);
+        const int top = geometry.RowTop(r);
+        std::string label = grid.Rows[r];
+        if (geometry.Spacing) {
+            label += ' ';
+            label += Metres(static_cast<double>(r) * geometry.Spacing->Row);
+        }
+        surface.TextOut(kLabelInset, top + std::max(0, (height - kLabelHeight) / 2), label);
         for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
-            const int left = kSurveyLeft + static_cast<int>(c) * kSurveyCellWidth;
+            const int left = geometry.ColumnLeft(grid.Columns[c]);
             const SurveyCell& cell = grid.At(r, c);
             if (cell.Present) {
-                FillRect(surface, left, top, kSurveyCellWidth, kSurveyCellHeight,
+                FillRect(surface, left, top, width, height,
                          PaletteColour(kSpectrumPalette, scale.IndexFor(cell.Value)));
                 if (style.Annotate) {
                     surface.TextOut(left + 2, top + kLabelInset, FormatText("%.4g", cell.Value));
                 }
             }
-            FrameRect(surface, left, top, kSurveyCellWidth, kSurveyCellHeight);
+            FrameRect(surface, left, top, width, height);
         }
     }
 
-    // The bar: the palette from its last colour at the top to its first at the bottom.
-    const int barLeft = GridRight(grid) + kBarGap;
-    const int barHeight = BarHeight(grid);
+    // The bar: the palette from its last colour at the top to its first at the bottom,
+    // its caption (the quantity and its unit) above it, clear of the column labels.
+    const int barLeft = geometry.Right() + kBarGap;
+    const int barHeight = BarHeight(geometry);
     for (int y = 0; y < barHeight; ++y) {
         const int index = kSpectrumMaxIndex - y * kSpectrumMaxIndex / (barHeight - 1);
-        FillRect(surface, barLeft, kSurveyTop + y, kBarWidth, 1,
+        FillRect(surface, barLeft, geometry.Top + y, kBarWidth, 1,
                  PaletteColour(kSpectrumPalette, index));
     }
-    FrameRect(surface, barLeft, kSurveyTop, kBarWidth, barHeight);
-    surface.TextOut(barLeft, kSurveyTop - 2 * kSurveyCellHeight / 3, style.Caption);
+    FrameRect(surface, barLeft, geometry.Top, kBarWidth, barHeight);
+    surface.TextOut(barLeft, geometry.Top - 2 * kLabelHeight - kLabelInset, style.Caption);
     for (int k = 0; k < kBarLabels; ++k) {
         const double value = style.High - (style.High - style.Low) * k / (kBarLabels - 1);
-        const int y = kSurveyTop + (barHeight - 1) * k / (kBarLabels - 1);
+        const int y = geometry.Top + (barHeight - 1) * k / (kBarLabels - 1);
         surface.MoveTo(barLeft + kBarWidth, y);
         surface.LineTo(barLeft + kBarWidth + kBarLabelGap, y);
         surface.TextOut(barLeft + kBarWidth + 2 * kBarLabelGap, y - kLabelInset * 2,
@@ -106,18 +148,6 @@ SurveyMapStyle DataRangeStyle(const SurveyGrid& grid, const std::string& caption
         }
     }
     return style;
-}
-
-std::optional<SurveyCellIndex> SurveyCellAt(const SurveyGrid& grid, int x, int y) {
-    if (x < kSurveyLeft || y < kSurveyTop) {
-        return std::nullopt;
-    }
-    const auto column = static_cast<std::size_t>((x - kSurveyLeft) / kSurveyCellWidth);
-    const auto row = static_cast<std::size_t>((y - kSurveyTop) / kSurveyCellHeight);
-    if (column >= grid.Columns.size() || row >= grid.Rows.size()) {
-        return std::nullopt;
-    }
-    return SurveyCellIndex{row, column};
 }
 
 }  // namespace karvelo

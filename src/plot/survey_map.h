@@ -6,6 +6,7 @@
 #include <string>
 
 #include "plot/surface.h"
+#include "plot/survey_geometry.h"
 #include "report/survey_grid.h"
 
 namespace karvelo {
@@ -20,25 +21,20 @@ struct SurveyMapStyle {
 // A style whose palette spans the smallest to the largest value of the grid.
 SurveyMapStyle DataRangeStyle(const SurveyGrid& grid, const std::string& caption);
 
-// Geometry of the map, in surface pixels.
-inline constexpr int kSurveyCellWidth = 44;
-inline constexpr int kSurveyCellHeight = 26;
-inline constexpr int kSurveyLeft = 60;  // room for the row labels
-inline constexpr int kSurveyTop = 40;   // room for the column labels
+// Width and height of the surface that holds the map of grid as geometry places it (at
+// least the smallest surface).
+int SurveyMapWidth(const SurveyGeometry& geometry);
+int SurveyMapHeight(const SurveyGeometry& geometry);
+// Pixels the map needs right of its last column (the bar and its labels) and below its
+// last row (the distance axis).
+inline constexpr int kSurveyRightRoom = 160;
+inline constexpr int kSurveyBottomRoom = 40;
 
-// Width and height of the surface that holds the map of grid (at least the smallest
-// surface).
-int SurveyMapWidth(const SurveyGrid& grid);
-int SurveyMapHeight(const SurveyGrid& grid);
-
-// Draws the map onto a white surface; empty cells stay white inside their border.
-void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyle& style);
-
-// The cell under a surface pixel (row, column), if any.
-struct SurveyCellIndex {
-    std::size_t Row = 0;
-    std::size_t Column = 0;
-};
-std::optional<SurveyCellIndex> SurveyCellAt(const SurveyGrid& grid, int x, int y);
+// Draws the map onto a white surface with its cells where geometry puts them; empty
+// cells stay white inside their border, a missing column number is a gap. With a
+// spacing, the columns' distances in metres run along the bottom and each row label
+// carries its distance.
+void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyle& style,
+                   const SurveyGeometry& geometry);
 
 }  // namespace karvelo

@@ -99,6 +99,13 @@ SurveyGrid LayOutGrid(const std::vector<GridPosition>& positions,
     return grid;
 }
 
+std::string SurveyValueCaption(bool derived, bool thicknessGiven) {
+    if (!derived) {
+        return "Частота, Гц";
+    }
+    return thicknessGiven ? "Скорость, м/с" : "Толщина, м";
+}
+
 bool WriteSurveyCsv(const std::string& path, const SurveyGrid& grid) {
     return WriteTextFile(path, [&grid](std::ostream& out) {
         std::vector<std::string> header{"row"};

@@ -51,6 +51,11 @@ struct SurveyGrid {
 SurveyGrid LayOutGrid(const std::vector<GridPosition>& positions,
                       const std::vector<std::optional<double>>& values);
 
+// What a survey's values are, with their unit, as the map's legend names it: the
+// thickness in m (a velocity given), the velocity in m/s (a thickness given) or the
+// dominant frequency in Hz.
+std::string SurveyValueCaption(bool derived, bool thicknessGiven);
+
 // The grid as CSV: a header "row" and the column numbers, then a record per row with
 // its label and the values (empty cells empty). False when it could not be written.
 bool WriteSurveyCsv(const std::string& path, const SurveyGrid& grid);

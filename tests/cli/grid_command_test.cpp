@@ -52,5 +52,33 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     EXPECT_NE(odd.err.find("grid-notes.txt: the name gives no grid position"), std::string::npos);
 }
 
+// With the spacing given the map goes to a PDF page that says what it shows, from which
+// files and at which spacing; a spacing that is not two positive numbers is refused.
+TEST(CliGrid, PdfPageOfAMapWithAMissingColumn) {
+    std::string files;
+    for (const char* name : {"G-1", "G-2", "G-4", "H-1", "H-2", "H-4"}) {
+        files += WriteHit(std::string("gridpdf-") + name + ".txt", 5000.0) + " ";
+    }
+    const std::string pdf = TempFile("grid.pdf");
+    const std::string pattern = " --name-pattern 'gridpdf-([A-Z])-0*([0-9]+)' --files ";
+    const auto r = RunCli("grid" + pattern + files +
+                          "--fmin 1000 --fmax 20000 --spacing 0.5,0.3 --pdf " + pdf);
+    ASSERT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(r.out.rfind("row 1 2 4\n", 0), 0u) << r.out;
+    const std::string text = Output("pdftotext -layout " + pdf + " -");
+    for (const char* expected :
+         {"Карта обследования", "Значение: Частота, Гц", "Шаг по строкам и столбцам, м: 0.5 и 0.3",
+          "Исходные файлы: 6 файлов:", "gridpdf-G-1.txt …", "gridpdf-H-4.txt",
+          "Строк × столбцов: 2 × 3, позиций со значением 6"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    }
+    for (const char* spacing : {"0,0.3", "0.5", "a,b", "-1,2"}) {
+        const auto refused = RunCli("grid" + pattern + files + "--spacing " + spacing);
+        EXPECT_EQ(refused.status, 2) << spacing;
+        EXPECT_NE(refused.err.find("--spacing needs ROW_M,COL_M"), std::string::npos)
+            << refused.err;
+    }
+}
+
 }  // namespace
 }  // namespace karvelo::testing
