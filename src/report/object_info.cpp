@@ -14,7 +14,8 @@ std::optional<std::size_t> ObjectFieldIndex(std::string_view key) {
 std::string SetObjectField(ObjectInfo& info, const std::string& assignment) {
     std::string keys;
     for (const ObjectField& field : kObjectFields) {
-        keys += (keys.empty() ? "" : ", ") + std::string(field.Key);
+        keys += keys.empty() ? "" : ", ";
+        keys += field.Key;
     }
     const std::size_t equals = assignment.find('=');
     if (equals == std::string::npos) {

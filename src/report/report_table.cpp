@@ -139,7 +139,8 @@ std::string FlagsOf(const PointReport& row) {
     std::string flags = row.LineOutlier ? "outlier-line" : "";
     const std::string hits = FlagsText(row.Hits);
     if (!hits.empty()) {
-        flags += (flags.empty() ? "" : " ") + hits;
+        flags += flags.empty() ? "" : " ";
+        flags += hits;
     }
     return flags;
 }

@@ -18,7 +18,8 @@ std::string DescribeSourceFiles(const std::vector<std::string>& paths) {
     if (paths.size() <= kNamesListed) {
         std::string text;
         for (const std::string& path : paths) {
-            text += (text.empty() ? "" : ", ") + BaseNameOf(path);
+            text += text.empty() ? "" : ", ";
+            text += BaseNameOf(path);
         }
         return text;
     }
