@@ -22,11 +22,12 @@ namespace karvelo {
 namespace {
 
 struct Bench {
-    Bench() : painter(surface), session(surface, controls, analysis, progress, chooser) {
+    Bench() : painter(surface), session(document, surface, controls, analysis, progress, chooser) {
         SetUpPickRegion();
         LoadFftwWisdom();
-        session.OnFileOpen([] { LoadProfile(0, kBothChannels, 1); });
+        session.OnFileOpen([this] { document.Load(LoadBuiltInProfile, {}); });
     }
+    Document document;
     Surface surface;
     SurfaceTextPainter painter;
     testing::FakeFormControls controls;
@@ -67,7 +68,7 @@ void BM_ProfileSpectrum(benchmark::State& state) {
     b.controls.widgets.ViewMode = 0;
     b.controls.widgets.PointNumber = 3;  // the point the peer's pictures show
     for (auto _ : state) {
-        ForgetProfileSpectra();
+        ForgetProfileSpectra(b.document.Buffers());
         b.session.OnProfileSpectrum();
     }
 }
@@ -88,15 +89,16 @@ void BM_ContrastStep(benchmark::State& state) {
 // "Спектр профиля" over a longer line: 100 points of 2 traces, or 50 points of 20.
 void ProfileSpectrumOfLine(benchmark::State& state, std::size_t records, std::uint32_t hits) {
     Bench& b = Form();
-    LoadRepeatedProfile(records, hits);
+    b.document.Load([&](Profile& profile) { return LoadRepeatedProfile(profile, records, hits); },
+                    {});
     b.controls.widgets.SpectrumMode = kProfileSpectrum;
     b.controls.widgets.ViewMode = 0;
     b.controls.widgets.PointNumber = 1;
     for (auto _ : state) {
-        ForgetProfileSpectra();
+        ForgetProfileSpectra(b.document.Buffers());
         b.session.OnProfileSpectrum();
     }
-    LoadProfile(0, kBothChannels, 1);
+    b.document.Load(LoadBuiltInProfile, {});
 }
 
 void BM_ProfileSpectrum200Records(benchmark::State& state) {
@@ -114,9 +116,9 @@ void BM_CorrelationFullRange(benchmark::State& state) {
     fields.Signal2Trace = 1;
     fields.FullRange = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RunCorrelation(fields, dialogSurface));
+        benchmark::DoNotOptimize(
+            RunCorrelation(b.document.CurrentProfile(), fields, dialogSurface));
     }
-    static_cast<void>(b);
 }
 
 // Repeated in one run with the floor (bench_floor) and the peer, which set the ratios.

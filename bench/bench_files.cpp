@@ -2,7 +2,9 @@
 // file of 1000 traces of 2048 samples. The files are written once, before the timing,
 // into $KARVELO_BENCH_FILES (kept for the peer script) or a temporary folder (removed).
 #include <benchmark/benchmark.h>
+
 #include <unistd.h>
+#include <memory>
 
 #include <cmath>
 #include <cstdio>
@@ -43,8 +45,8 @@ struct BenchFiles {
             std::fclose(out);
         }
         segy = (folder / "line.sgy").string();
-        LoadProfileFiles(texts, kChannel1, 1, {});
-        SaveProfileSegy(segy);
+        LoadProfileFiles(*profile, texts, kChannel1, 1, {});
+        SaveProfileSegy(profile->image, segy);
     }
     ~BenchFiles() {
         if (!keep) {
@@ -52,6 +54,7 @@ struct BenchFiles {
         }
     }
     bool keep = false;
+    std::unique_ptr<Profile> profile = std::make_unique<Profile>();
     std::filesystem::path folder;
     std::vector<std::string> texts;
     std::string segy;
@@ -65,7 +68,7 @@ BenchFiles& Files() {
 void BM_Open1000TextFiles(benchmark::State& state) {
     const std::vector<std::string>& texts = Files().texts;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LoadProfileFiles(texts, kChannel1, 1, {}));
+        benchmark::DoNotOptimize(LoadProfileFiles(*Files().profile, texts, kChannel1, 1, {}));
     }
 }
 BENCHMARK(BM_Open1000TextFiles)->Unit(benchmark::kMillisecond);
@@ -73,7 +76,7 @@ BENCHMARK(BM_Open1000TextFiles)->Unit(benchmark::kMillisecond);
 void BM_Open1000TraceSegy(benchmark::State& state) {
     const std::vector<std::string> paths{Files().segy};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(LoadProfileFiles(paths, kChannel1, 1, {}));
+        benchmark::DoNotOptimize(LoadProfileFiles(*Files().profile, paths, kChannel1, 1, {}));
     }
 }
 BENCHMARK(BM_Open1000TraceSegy)->Unit(benchmark::kMillisecond);

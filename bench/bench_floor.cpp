@@ -7,6 +7,8 @@
 // action's time can be set against its floor.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -42,6 +44,7 @@ struct Floor {
     double* in = nullptr;
     fftw_complex* out = nullptr;
     fftw_plan plan = nullptr;
+    std::unique_ptr<Profile> profile = std::make_unique<Profile>();
     std::vector<std::uint32_t> pixels = std::vector<std::uint32_t>(kWidth * kHeight);
     std::vector<std::uint32_t> spectrumWords;
     std::vector<std::uint32_t> greyWords;
@@ -49,11 +52,11 @@ struct Floor {
 
     Floor() {
         LoadFftwWisdom();
-        LoadProfile(0, kBothChannels, 1);
-        samples = SamplesPerTrace();
+        LoadBuiltInProfile(*profile);
+        samples = SamplesPerTrace(profile->image);
         n = 5 * samples;
         bins = n / 2 + 1;
-        dt = SampleInterval();
+        dt = SampleInterval(profile->image);
         cell.resize(n);
         offset.resize(n);
         const double step = (static_cast<double>(samples - 1) * dt) / static_cast<double>(n - 1);
@@ -93,7 +96,7 @@ struct Floor {
 
     // Record r decoded, resampled and transformed: magnitudes[0 .. bins).
     void Spectrum(std::size_t record) {
-        const std::uint8_t* words = RecordSamples(ProfileImage, record);
+        const std::uint8_t* words = RecordSamples(profile->image, record);
         for (std::size_t i = 0; i < samples; ++i) {
             std::int32_t v;
             std::memcpy(&v, words + 4 * i, 4);
@@ -115,8 +118,8 @@ struct Floor {
     void TracePanel(bool density) {
         constexpr int left = 175, top = 10, width = 1000, height = 350;
         const int step = width / 2;
-        const std::uint8_t* words[2] = {RecordSamples(ProfileImage, 0),
-                                        RecordSamples(ProfileImage, 1)};
+        const std::uint8_t* words[2] = {RecordSamples(profile->image, 0),
+                                        RecordSamples(profile->image, 1)};
         const auto sample = [&](std::size_t t, std::size_t i) {
             std::int32_t v;
             std::memcpy(&v, words[t] + 4 * i, 4);
@@ -200,7 +203,7 @@ void BM_SpectrumSettingsProductDensity(benchmark::State& state) {
 void ProfileMap(benchmark::State& state, float contrast, bool reuseSpectra,
                 std::size_t perPoint = 2) {
     Floor& f = TheFloor();
-    const std::size_t points = TraceCount() / perPoint;
+    const std::size_t points = TraceCount(f.profile->image) / perPoint;
     constexpr std::size_t kBand = 192, kRows = 800, kCols = 500;
     std::vector<double> product(points * f.bins);
     std::vector<double> band(points * kBand);
@@ -319,10 +322,10 @@ void BM_ContrastStep(benchmark::State& state) {
 
 constexpr int kRepetitions = 15;
 void ProfileMapOfLine(benchmark::State& state, std::size_t records, std::uint32_t hits) {
-    TheFloor();
-    LoadRepeatedProfile(records, hits);
+    Floor& f = TheFloor();
+    LoadRepeatedProfile(*f.profile, records, hits);
     ProfileMap(state, 0.0f, false, 2 * hits);
-    LoadProfile(0, kBothChannels, 1);
+    LoadBuiltInProfile(*f.profile);
 }
 
 void BM_ProfileSpectrum200Records(benchmark::State& state) {

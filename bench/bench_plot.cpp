@@ -3,6 +3,8 @@
 // text painter), so the figures are those of the plotting core alone.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -62,9 +64,12 @@ BENCHMARK(TracePanelDensity)
     ->ReportAggregatesOnly(true);
 
 void ProfileMapWithColourBar(benchmark::State& state) {
+    static const auto buffers = std::make_unique<AnalysisBuffers>();
+    ReservePointRows(*buffers, kBasePoints);
+    std::vector<double>& grid = buffers->ProfileSpectrumGrid;
     for (std::size_t k = 0; k < kMatrixRows; ++k) {
         for (std::size_t j = 0; j < kMapColumns; ++j) {
-            ProfileSpectrumGrid[k * kMatrixRowStride + j] =
+            grid[k * kMatrixRowStride + j] =
                 std::sin(0.01 * static_cast<double>(k)) * std::cos(0.02 * static_cast<double>(j));
         }
     }
@@ -73,12 +78,12 @@ void ProfileMapWithColourBar(benchmark::State& state) {
         frequencies[j] = 500 + 6 * j;
     }
     const PlotLayout layout = ProfileMapLayout(6.0f);
-    const auto* first = reinterpret_cast<const std::uint8_t*>(ProfileSpectrumGrid.data());
+    const auto* first = reinterpret_cast<const std::uint8_t*>(grid.data());
     Surface surface;
     for (auto _ : state) {
         DrawColourBar(surface);
         PlotData data;
-        data.Rows = ProfileSpectrumGrid.data();
+        data.Rows = grid.data();
         data.RowsMax = 1.0;
         data.RowsMin = -1.0;
         data.ColumnsPerLabel = ColumnsPerPoint(kMatrixRows, kMapPoints);

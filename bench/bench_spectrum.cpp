@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,9 +31,20 @@ namespace fs = std::filesystem;
 
 constexpr const char* kFirstSpectrumFlag = "--first-spectrum";
 
+// A profile and the buffers of its runs, made once.
+struct Work {
+    std::unique_ptr<Profile> profile = std::make_unique<Profile>();
+    std::unique_ptr<AnalysisBuffers> buffers = std::make_unique<AnalysisBuffers>();
+};
+
+Work& Kept() {
+    static Work work;
+    return work;
+}
+
 // The 2-record built-in profile with both channels and one hit: one point, two traces.
 AnalysisRequest LoadTwoTracePoint() {
-    LoadProfile(1, kBothChannels, 1);
+    LoadProfile(*Kept().profile, 1, kBothChannels, 1);
     AnalysisRequest request;
     request.SpectrumMode = kSpectrumProduct;
     request.PointNumber = 1;
@@ -41,8 +54,9 @@ AnalysisRequest LoadTwoTracePoint() {
 void BM_Mode2SpectrumOfOnePoint(benchmark::State& state) {
     LoadFftwWisdom();
     const AnalysisRequest request = LoadTwoTracePoint();
+    Work& work = Kept();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ComputeSelectionSpectrum(request));
+        benchmark::DoNotOptimize(ComputeSelectionSpectrum(*work.profile, *work.buffers, request));
         benchmark::ClobberMemory();
     }
 }
@@ -57,16 +71,20 @@ void BM_ProfileMatrix10Points192Bins(benchmark::State& state) {
     const FrequencyAxis axis = MakeFrequencyAxis(2048, 31);
     AnalysisRequest request;
     request.Contrast = 0.3f;
+    AnalysisBuffers& buffers = *Kept().buffers;
+    ReservePointRows(buffers, kPoints);
+    RequestFlags flags;
     for (auto _ : state) {
         // The matrix overwrites the point spectra and the band frequencies: restore them.
-        FillBinFrequencies(axis);
+        FillBinFrequencies(buffers, axis);
         for (std::uint32_t j = 0; j < kPoints; ++j) {
             for (std::uint32_t i = 0; i < kBins; ++i) {
-                ProfileSpectrumGrid[j * kMatrixRowStride + i] = 1.0 + ((i * 7 + j * 13) % 29);
+                buffers.ProfileSpectrumGrid[j * kMatrixRowStride + i] =
+                    1.0 + ((i * 7 + j * 13) % 29);
             }
         }
-        ContrastClipRequest = true;
-        benchmark::DoNotOptimize(BuildProfileMatrix(request, kPoints, kBins));
+        flags.ContrastClipRequest = true;
+        benchmark::DoNotOptimize(BuildProfileMatrix(buffers, flags, request, kPoints, kBins));
         benchmark::ClobberMemory();
     }
 }
@@ -138,7 +156,7 @@ int RunFirstSpectrum() {
     const AnalysisRequest request = LoadTwoTracePoint();
     const auto start = std::chrono::steady_clock::now();
     LoadFftwWisdom();
-    const bool computed = ComputeSelectionSpectrum(request);
+    const bool computed = ComputeSelectionSpectrum(*Kept().profile, *Kept().buffers, request);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     std::printf("%.6f\n", elapsed.count());
     return computed ? EXIT_SUCCESS : EXIT_FAILURE;

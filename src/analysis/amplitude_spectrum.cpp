@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include <fftw3.h>
@@ -41,7 +42,15 @@ struct KeptTransform {
     FftwPlan plan;
 };
 
+// Planning is not thread-safe in FFTW, so plans are looked up and made under one lock;
+// executing a kept plan on a thread's own arrays is.
+std::mutex& PlanLock() {
+    static std::mutex lock;
+    return lock;
+}
+
 const KeptTransform* TransformOfLength(std::size_t n) {
+    const std::lock_guard<std::mutex> guard(PlanLock());
     static std::vector<std::unique_ptr<KeptTransform>> kept;
     for (const auto& transform : kept) {
         if (transform->n == n) {

@@ -46,10 +46,12 @@ struct AnalysisRequest {
 };
 
 // One-shot flags: set by the form's actions, cleared by the run that acted on them.
-extern bool RefreshPeaksRequest;
-extern bool ResetBandRequest;
-extern bool BandLimitOnly;
-extern bool ContrastClipRequest;
+struct RequestFlags {
+    bool RefreshPeaksRequest = false;
+    bool ResetBandRequest = false;
+    bool BandLimitOnly = false;
+    bool ContrastClipRequest = false;
+};
 
 // Helpers for the optional controls of a request.
 inline void ShowAnalysisStatic(const AnalysisRequest& request, AnalysisStatic which, bool visible) {

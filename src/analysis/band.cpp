@@ -8,18 +8,18 @@
 
 namespace karvelo {
 
-void ResetBand(AnalysisRequest& request, std::int32_t top) {
-    if (!ResetBandRequest) {
+void ResetBand(RequestFlags& flags, AnalysisRequest& request, std::int32_t top) {
+    if (!flags.ResetBandRequest) {
         return;
     }
-    if (BandLimitOnly) {
+    if (flags.BandLimitOnly) {
         request.FMax = std::min(request.FMax, top);
-        BandLimitOnly = false;
+        flags.BandLimitOnly = false;
     } else {
         request.FMax = top;
     }
     request.FMin = 0;
-    ResetBandRequest = false;
+    flags.ResetBandRequest = false;
 }
 
 BandBins SelectBand(std::int32_t fMin, std::int32_t fMax,
@@ -54,11 +54,12 @@ bool IsUsableBand(std::int32_t fMin, std::int32_t fMax, BandBins band) {
     return fMax >= 0 && fMin <= fMax && band.Last >= band.First && band.Count() >= kMinBandBins;
 }
 
-std::optional<BandBins> SelectRequestBand(const AnalysisRequest& request, std::uint32_t binCount) {
+std::optional<BandBins> SelectRequestBand(const AnalysisBuffers& buffers,
+                                          const AnalysisRequest& request, std::uint32_t binCount) {
     if (binCount >= 1 && binCount <= kMaxSpectrumBins) {
         const BandBins band =
             SelectBand(request.FMin, request.FMax,
-                       std::span<const std::uint32_t>(BinFrequencies.data(), binCount));
+                       std::span<const std::uint32_t>(buffers.BinFrequencies.data(), binCount));
         if (IsUsableBand(request.FMin, request.FMax, band)) {
             return band;
         }
@@ -82,17 +83,17 @@ template void CutBandValues<std::uint32_t>(std::span<std::uint32_t>, BandBins);
 template void CutBandValues<float>(std::span<float>, BandBins);
 template void CutBandValues<double>(std::span<double>, BandBins);
 
-void CutBand(std::int32_t spectrumMode, BandBins band, std::uint32_t pointCount) {
-    CutBandValues(std::span<std::uint32_t>(BinFrequencies), band);
+void CutBand(AnalysisBuffers& buffers, std::int32_t spectrumMode, BandBins band,
+             std::uint32_t pointCount) {
+    CutBandValues(std::span<std::uint32_t>(buffers.BinFrequencies), band);
     if (spectrumMode != kProfileSpectrum) {
-        CutBandValues(std::span<float>(SpectrumRows.data(), kSpectrumRowStride), band);
+        CutBandValues(std::span<float>(buffers.SpectrumRows.data(), kSpectrumRowStride), band);
         return;
     }
-    const std::size_t rows = std::min<std::size_t>(pointCount, kMaxProfilePoints);
+    const std::size_t rows =
+        std::min<std::size_t>(pointCount, buffers.ProfileSpectrumGrid.size() / kMatrixRowStride);
     for (std::size_t j = 0; j < rows; ++j) {
-        CutBandValues(
-            std::span<double>(ProfileSpectrumGrid.data() + j * kMatrixRowStride, kMatrixRowStride),
-            band);
+        CutBandValues(GridRow(buffers, j), band);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <span>
 
+#include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
 
 namespace karvelo {
@@ -23,7 +24,7 @@ inline constexpr std::uint32_t kMinBandBins = 2;
 // Applies a pending ResetBandRequest to FMin/FMax (top = highest bin frequency, Hz):
 // with BandLimitOnly (first run after a load) FMin = 0 and FMax lowered to top when
 // above it, clearing both flags; otherwise FMin = 0, FMax = top, clearing the request.
-void ResetBand(AnalysisRequest& request, std::int32_t top);
+void ResetBand(RequestFlags& flags, AnalysisRequest& request, std::int32_t top);
 
 // Bins of the band fMin .. fMax (Hz) over the ascending bin frequencies, comparing the
 // limits as unsigned 32-bit patterns. First: the bin at fMin, or the one just below it
@@ -45,7 +46,8 @@ const char* BandRule(std::int32_t fMin, std::int32_t fMax);
 // the cut). An unusable band (with its field line), or binCount outside 1 ..
 // kMaxSpectrumBins, is reported as error 13 (plain) and yields nullopt; nothing is
 // changed then.
-std::optional<BandBins> SelectRequestBand(const AnalysisRequest& request, std::uint32_t binCount);
+std::optional<BandBins> SelectRequestBand(const AnalysisBuffers& buffers,
+                                          const AnalysisRequest& request, std::uint32_t binCount);
 
 // Moves values[band.First .. band.Last] to the start of values. Does nothing when First
 // is 0, or when the band is inverted or reaches beyond values.
@@ -54,7 +56,8 @@ void CutBandValues(std::span<T> values, BandBins band);
 
 // Cuts the band out of BinFrequencies and the spectrum rows in use: row 0 of
 // SpectrumRows in modes 0 to 2, rows 0 .. pointCount-1 of ProfileSpectrumGrid in mode 3
-// (pointCount at most kMaxProfilePoints). Afterwards entry 0 of each is bin band.First.
-void CutBand(std::int32_t spectrumMode, BandBins band, std::uint32_t pointCount);
+// (pointCount at most the rows the grid holds). Afterwards entry 0 of each is bin band.First.
+void CutBand(AnalysisBuffers& buffers, std::int32_t spectrumMode, BandBins band,
+             std::uint32_t pointCount);
 
 }  // namespace karvelo

@@ -53,9 +53,9 @@ void FillFrequencies(std::span<std::uint32_t> frequencies, double step) {
     }
 }
 
-void FillBinFrequencies(const FrequencyAxis& axis) {
+void FillBinFrequencies(AnalysisBuffers& buffers, const FrequencyAxis& axis) {
     const std::size_t count = std::min<std::size_t>(axis.BinCount, kMaxSpectrumBins);
-    FillFrequencies(std::span<std::uint32_t>(BinFrequencies.data(), count), axis.Step);
+    FillFrequencies(std::span<std::uint32_t>(buffers.BinFrequencies.data(), count), axis.Step);
 }
 
 }  // namespace karvelo

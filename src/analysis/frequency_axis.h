@@ -30,7 +30,8 @@ FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sam
 void FillFrequencies(std::span<std::uint32_t> frequencies, double step);
 
 // BinFrequencies[0 .. axis.BinCount) from the axis; BinCount at most kMaxSpectrumBins.
-void FillBinFrequencies(const FrequencyAxis& axis);
+struct AnalysisBuffers;
+void FillBinFrequencies(AnalysisBuffers& buffers, const FrequencyAxis& axis);
 
 // A frequency in Hz truncated toward zero to whole Hz, clamped to the u32 range (NaN
 // gives 0).

@@ -64,50 +64,55 @@ std::vector<LocalMaximum> LocalMaximaOf(std::span<const float> a) {
     return found;
 }
 
-void FindLocalMaxima(std::uint32_t binCount) {
-    PeakCount = 0;
+void FindLocalMaxima(AnalysisBuffers& buffers, std::uint32_t binCount) {
+    buffers.PeakCount = 0;
     if (binCount > kMaxSpectrumBins) {
         return;
     }
-    for (const LocalMaximum& peak : LocalMaximaOf(std::span(SelectionSpectrum).first(binCount))) {
-        const std::uint32_t low = BinFrequencies[peak.First];
-        const std::uint32_t high = BinFrequencies[peak.Last];
-        PeakBins[PeakCount] = peak.Bin;
-        PeakAmplitudes[PeakCount] = SelectionSpectrum[peak.Bin];
-        PeakFrequencies[PeakCount] = peak.First == peak.Last ? low : low + (high - low) / 2;
-        ++PeakCount;
+    for (const LocalMaximum& peak :
+         LocalMaximaOf(std::span(buffers.SelectionSpectrum).first(binCount))) {
+        const std::uint32_t low = buffers.BinFrequencies[peak.First];
+        const std::uint32_t high = buffers.BinFrequencies[peak.Last];
+        buffers.PeakBins[buffers.PeakCount] = peak.Bin;
+        buffers.PeakAmplitudes[buffers.PeakCount] = buffers.SelectionSpectrum[peak.Bin];
+        buffers.PeakFrequencies[buffers.PeakCount] =
+            peak.First == peak.Last ? low : low + (high - low) / 2;
+        ++buffers.PeakCount;
     }
 }
 
-std::optional<std::size_t> PeakAtBin(std::uint32_t fullBin) {
-    for (std::size_t k = 0; k < PeakCount; ++k) {
-        if (PeakBins[k] == fullBin) {
+std::optional<std::size_t> PeakAtBin(const AnalysisBuffers& buffers, std::uint32_t fullBin) {
+    for (std::size_t k = 0; k < buffers.PeakCount; ++k) {
+        if (buffers.PeakBins[k] == fullBin) {
             return k;
         }
     }
     return std::nullopt;
 }
 
-std::vector<std::size_t> ListedPeaks(std::uint32_t iMin, std::uint32_t iMax) {
+std::vector<std::size_t> ListedPeaks(const AnalysisBuffers& buffers, std::uint32_t iMin,
+                                     std::uint32_t iMax) {
     std::vector<std::size_t> listed;
-    for (std::size_t k = 0; k < PeakCount; ++k) {
-        if (PeakBins[k] >= iMin && PeakBins[k] <= iMax) {
+    for (std::size_t k = 0; k < buffers.PeakCount; ++k) {
+        if (buffers.PeakBins[k] >= iMin && buffers.PeakBins[k] <= iMax) {
             listed.push_back(k);
         }
     }
     return listed;
 }
 
-void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iMax) {
+void FillPeakList(const AnalysisBuffers& buffers, AnalysisRequest& request, std::uint32_t iMin,
+                  std::uint32_t iMax) {
     AnalysisControls* controls = request.Controls;
     if (controls == nullptr) {
         return;
     }
     controls->ClearPeakList();
     if (request.SpectrumMode != kProfileSpectrum) {
-        for (const std::size_t k : ListedPeaks(iMin, iMax)) {
-            controls->AddPeakLine(FormatText("(%d;%.3e)", static_cast<int>(PeakFrequencies[k]),
-                                             static_cast<double>(PeakAmplitudes[k])));
+        for (const std::size_t k : ListedPeaks(buffers, iMin, iMax)) {
+            controls->AddPeakLine(FormatText("(%d;%.3e)",
+                                             static_cast<int>(buffers.PeakFrequencies[k]),
+                                             static_cast<double>(buffers.PeakAmplitudes[k])));
         }
     }
     controls->SelectFirstPeakLine();

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
 
 namespace karvelo {
@@ -29,19 +30,21 @@ std::vector<LocalMaximum> LocalMaximaOf(std::span<const float> a);
 // Fills PeakCount/PeakBins/PeakAmplitudes/PeakFrequencies from SelectionSpectrum[0..M-1]
 // and BinFrequencies as they stand before the band cut (a plateau's frequency is the
 // truncated mean of its edge frequencies). M >= 3.
-void FindLocalMaxima(std::uint32_t binCount);
+void FindLocalMaxima(AnalysisBuffers& buffers, std::uint32_t binCount);
 
 // Index into the Peak arrays of the maximum recorded at fullBin (full-spectrum
 // numbering), if there is one.
-std::optional<std::size_t> PeakAtBin(std::uint32_t fullBin);
+std::optional<std::size_t> PeakAtBin(const AnalysisBuffers& buffers, std::uint32_t fullBin);
 
 // Indices into the Peak arrays of the maxima whose bin lies in iMin..iMax (inclusive,
 // full-spectrum numbering), in list order: line k of the list is maximum result[k].
-std::vector<std::size_t> ListedPeaks(std::uint32_t iMin, std::uint32_t iMax);
+std::vector<std::size_t> ListedPeaks(const AnalysisBuffers& buffers, std::uint32_t iMin,
+                                     std::uint32_t iMax);
 
 // Rewrites the list of maxima: the maxima whose bin lies in iMin..iMax (inclusive,
 // full-spectrum numbering) as "(%d;%.3e)" lines; empty in mode 3. Selects line 0.
-void FillPeakList(AnalysisRequest& request, std::uint32_t iMin, std::uint32_t iMax);
+void FillPeakList(const AnalysisBuffers& buffers, AnalysisRequest& request, std::uint32_t iMin,
+                  std::uint32_t iMax);
 
 // f in Hz, beta = ShapeFactor. With ThicknessGiven: DerivedValue = 2 h f / beta (a
 // velocity); otherwise DerivedValue = beta v / (2 f) (a thickness), or for f = 0 hides

@@ -17,7 +17,7 @@
 #include "plot/plot_panels.h"
 #include "plot/point_columns.h"
 #include "plot/spectrum_click.h"
-#include "profile/profile_image.h"
+#include "profile/profile.h"
 
 namespace karvelo {
 
@@ -25,27 +25,40 @@ namespace {
 
 constexpr std::size_t kMatrixRowStrideBytes = kMatrixRowStride * sizeof(double);
 
-void DrawTracePanel(const AnalysisRequest& request, Surface& surface, std::uint32_t samples,
+// What a run works on: the profile it reads, the buffers it writes, the one-shot flags it
+// acts on and clears, where a clicked maximum's quality goes, and the surface it draws on
+// (none: compute only).
+struct Run {
+    const Profile& profile;
+    AnalysisBuffers& buffers;
+    RequestFlags& flags;
+    QualityTable* quality;
+    Surface* surface;
+};
+
+void DrawTracePanel(const Run& run, const AnalysisRequest& request, std::uint32_t samples,
                     std::uint32_t interval) {
-    const PlotLayout layout = TracePanelLayout(
-        static_cast<std::uint16_t>(samples), static_cast<std::uint16_t>(interval), ProfileTimeUnit);
+    const Profile& profile = run.profile;
+    const PlotLayout layout = TracePanelLayout(static_cast<std::uint16_t>(samples),
+                                               static_cast<std::uint16_t>(interval), profile.Unit);
     PlotData data;
     data.AxisFormat = kFormatInt32;
     data.ColumnsPerLabel = 0;
     PlotMode mode = PlotMode::Wiggle;
     if (request.ViewMode != 0) {
         mode = PlotMode::Density;
-        data.RangeMax = SampleMax;
-        data.RangeMin = SampleMin;
+        data.RangeMax = profile.SampleMax;
+        data.RangeMin = profile.SampleMin;
     }
     const std::size_t firstRecord =
-        static_cast<std::size_t>(request.PointNumber - 1) * TracesPerPoint;
+        static_cast<std::size_t>(request.PointNumber - 1) * profile.TracesPerPoint;
     SeriesSet series;
-    series.First = ProfileImage.bytes.data() + SampleOffset(firstRecord, 0);
+    series.First = profile.image.bytes.data() + SampleOffset(firstRecord, 0);
     series.Stride = kTraceRecordBytes;
-    series.Format = SampleFormat();
-    series.Count = TracesPerPoint;
-    DrawPlot(surface, layout, mode, series, std::span(SampleTimes).first(samples), data);
+    series.Format = SampleFormat(profile.image);
+    series.Count = profile.TracesPerPoint;
+    DrawPlot(*run.surface, layout, mode, series, std::span(run.buffers.SampleTimes).first(samples),
+             data);
 }
 
 // What a run leaves behind when it cannot show a spectrum: no maxima, no statics, no "S".
@@ -58,97 +71,110 @@ void ShowNoSpectrum(const AnalysisRequest& request) {
 }
 
 // Mode 3: the density matrix, its colour bar, the pick file and the map.
-void DrawProfileMap(AnalysisRequest& request, Surface& surface, std::uint32_t count) {
+void DrawProfileMap(const Run& run, AnalysisRequest& request, std::uint32_t count) {
+    AnalysisBuffers& buffers = run.buffers;
     EnableExport(request, false);
-    const auto matrix = BuildProfileMatrix(request, PointCount, count);
-    if (!matrix) {
+    const auto matrix =
+        BuildProfileMatrix(buffers, run.flags, request, run.profile.PointCount, count);
+    if (!matrix || run.surface == nullptr) {
         return;
     }
+    Surface& surface = *run.surface;
     const std::uint32_t cols = matrix->Columns;
     DrawColourBar(surface);
 
     PlotData data;
     data.AxisFormat = kFormatInt32;
-    data.Rows = ProfileSpectrumGrid.data();
+    data.Rows = buffers.ProfileSpectrumGrid.data();
     data.Saturated = matrix->Saturated;
     // One label per measuring point; a single point is labelled 0 at the frame's left edge.
-    data.ColumnsPerLabel = ColumnsPerPoint(static_cast<int>(kMatrixRows), PointCount);
-    const float axisStep = static_cast<float>(BinFrequencies[cols - 1] - BinFrequencies[0]) /
-                           static_cast<float>(cols - 1);
+    data.ColumnsPerLabel = ColumnsPerPoint(static_cast<int>(kMatrixRows), run.profile.PointCount);
+    const float axisStep =
+        static_cast<float>(buffers.BinFrequencies[cols - 1] - buffers.BinFrequencies[0]) /
+        static_cast<float>(cols - 1);
     const PlotLayout layout = ProfileMapLayout(axisStep);
 
-    ExportProfilePicks(layout, cols);
+    ExportProfilePicks(buffers, layout, cols);
     data.RowsMax = matrix->Values.max;
     data.RowsMin = matrix->Values.min;
 
     SeriesSet series;
-    series.First = reinterpret_cast<const std::uint8_t*>(ProfileSpectrumGrid.data());
+    series.First = reinterpret_cast<const std::uint8_t*>(buffers.ProfileSpectrumGrid.data());
     series.Stride = kMatrixRowStrideBytes;
     series.Format = kFormatDoubleRows;
     series.Count = matrix->Rows;
-    DrawPlot(surface, layout, PlotMode::ColourMap, series, std::span(BinFrequencies).first(cols),
-             data);
+    DrawPlot(surface, layout, PlotMode::ColourMap, series,
+             std::span(buffers.BinFrequencies).first(cols), data);
 }
 
 // Modes 0 to 2: the pending click and the spectrum curve.
-void DrawSpectrumPanel(AnalysisRequest& request, Surface& surface, const FrequencyAxis& axis,
+void DrawSpectrumPanel(const Run& run, AnalysisRequest& request, const FrequencyAxis& axis,
                        BandBins band) {
+    AnalysisBuffers& buffers = run.buffers;
     EnableExport(request, true);
     const std::uint32_t count = band.Count();
     const PlotLayout layout = SpectrumPanelLayout(static_cast<float>(axis.Step));
     if (request.RequestKind == kRequestClick && request.ListedPeak >= 0 &&
-        !AimClickAtListedPeak(request, layout, std::span(BinFrequencies).first(count), band.First,
+        !AimClickAtListedPeak(buffers, request, layout,
+                              std::span(buffers.BinFrequencies).first(count), band.First,
                               band.Last)) {
         request.ClickX = request.ClickY = -1;  // no such line: a click off the panel
     }
-    SpectrumClick(request, layout, std::span(BinFrequencies).first(count), band.First);
-    ShownBinCount = count;
+    SpectrumClick(run.profile, buffers, run.quality, request, layout,
+                  std::span(buffers.BinFrequencies).first(count), band.First);
+    buffers.ShownBinCount = count;
 
-    DrawCurvePlot(surface, layout, std::span(SpectrumRows).first(count),
-                  std::span(BinFrequencies).first(count));
+    if (run.surface != nullptr) {
+        DrawCurvePlot(*run.surface, layout, std::span(buffers.SpectrumRows).first(count),
+                      std::span(buffers.BinFrequencies).first(count));
+    }
 }
 
 }  // namespace
 
-AnalysisOutcome RunAnalysis(AnalysisRequest& request, Surface& surface) {
+AnalysisOutcome RunAnalysis(const Profile& profile, AnalysisBuffers& buffers, RequestFlags& flags,
+                            AnalysisRequest& request, Surface* surface, QualityTable* quality) {
     AnalysisOutcome outcome;
-    if (SampleFormat() == 0) {
+    if (!profile.Loaded()) {
         return outcome;  // no profile loaded
     }
-    const std::uint32_t samples = SamplesPerTrace();
-    const std::uint32_t interval = SampleInterval();
-    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, ProfileTimeUnit);
+    const Run run{profile, buffers, flags, quality, surface};
+    const std::uint32_t samples = SamplesPerTrace(profile.image);
+    const std::uint32_t interval = SampleInterval(profile.image);
+    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
     for (std::uint32_t i = 0; i < samples && i < kMaxSamplesPerTrace; ++i) {
-        SampleTimes[i] = i * interval;
+        buffers.SampleTimes[i] = i * interval;
     }
 
-    DrawTracePanel(request, surface, std::min<std::uint32_t>(samples, kMaxSamplesPerTrace),
-                   interval);
+    if (surface != nullptr) {
+        DrawTracePanel(run, request, std::min<std::uint32_t>(samples, kMaxSamplesPerTrace),
+                       interval);
+    }
 
     // The band is fixed and checked before any spectrum is computed, so a refused band
     // (or a profile that cannot be transformed) leaves every spectrum buffer as it was.
-    if (!CheckTraceGeometry()) {
+    if (!CheckTraceGeometry(profile)) {
         ShowNoSpectrum(request);
         return outcome;
     }
-    FillBinFrequencies(axis);
-    if (ResetBandRequest) {
-        ResetBand(request, axis.Top);
+    FillBinFrequencies(buffers, axis);
+    if (flags.ResetBandRequest) {
+        ResetBand(flags, request, axis.Top);
     }
-    const auto band = SelectRequestBand(request, axis.BinCount);
-    if (!band || !ComputeSpectra(request)) {
+    const auto band = SelectRequestBand(buffers, request, axis.BinCount);
+    if (!band || !ComputeSpectra(profile, buffers, request)) {
         ShowNoSpectrum(request);
         return outcome;
     }
 
-    if (RefreshPeaksRequest) {
+    if (flags.RefreshPeaksRequest) {
         if (request.SpectrumMode != kProfileSpectrum) {
-            FindLocalMaxima(axis.BinCount);
+            FindLocalMaxima(buffers, axis.BinCount);
         }
-        FillPeakList(request, band->First, band->Last);
-        RefreshPeaksRequest = false;
+        FillPeakList(buffers, request, band->First, band->Last);
+        flags.RefreshPeaksRequest = false;
     }
-    CutBand(request.SpectrumMode, *band, PointCount);
+    CutBand(buffers, request.SpectrumMode, *band, profile.PointCount);
     if (request.Controls != nullptr) {
         HideClickStatics(*request.Controls);
     }
@@ -157,14 +183,15 @@ AnalysisOutcome RunAnalysis(AnalysisRequest& request, Surface& surface) {
     outcome.BandFirst = band->First;
     outcome.BandLast = band->Last;
     if (request.SpectrumMode == kProfileSpectrum) {
-        DrawProfileMap(request, surface, band->Count());
+        DrawProfileMap(run, request, band->Count());
     } else {
-        DrawSpectrumPanel(request, surface, axis, *band);
+        DrawSpectrumPanel(run, request, axis, *band);
     }
     return outcome;
 }
 
-void MatrixRange(int kind, int rows, int cols, int stride, PlotData& data) {
+void MatrixRange(const AnalysisBuffers& buffers, int kind, int rows, int cols, int stride,
+                 PlotData& data) {
     const bool empty = rows < 1 || cols < 1;
     const auto row = [&](int r) { return static_cast<std::size_t>(r); };
     switch (kind) {
@@ -172,8 +199,8 @@ void MatrixRange(int kind, int rows, int cols, int stride, PlotData& data) {
         case 2:
         case 3: {
             // SpectrumRows read as floats or as integers of the same 32-bit words.
-            const auto word = [](std::size_t index) {
-                return std::bit_cast<std::uint32_t>(SpectrumRows[index]);
+            const auto word = [&buffers](std::size_t index) {
+                return std::bit_cast<std::uint32_t>(buffers.SpectrumRows[index]);
             };
             const auto value = [&](std::size_t index) {
                 return kind == 1 ? DecodeSample(kFormatIeeeFloat, word(index))

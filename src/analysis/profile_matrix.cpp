@@ -19,21 +19,22 @@ namespace karvelo {
 
 namespace {
 
-std::span<float> SpectrumRow(std::size_t row, std::size_t count) {
-    return {SpectrumRows.data() + row * kSpectrumRowStride, count};
+std::span<float> SpectrumRow(AnalysisBuffers& buffers, std::size_t row, std::size_t count) {
+    return {buffers.SpectrumRows.data() + row * kSpectrumRowStride, count};
 }
 
-double* MatrixRow(std::size_t row) {
-    return ProfileSpectrumGrid.data() + row * kMatrixRowStride;
+double* MatrixRow(AnalysisBuffers& buffers, std::size_t row) {
+    return buffers.ProfileSpectrumGrid.data() + row * kMatrixRowStride;
 }
 
 // Copies the normalised rows and their abscissae into the interpolation input buffers.
-void FillGridInput(std::uint32_t pointCount, std::uint32_t count) {
-    std::copy_n(BinFrequencies.begin(), count, GridFrequencies.begin());
+void FillGridInput(AnalysisBuffers& buffers, std::uint32_t pointCount, std::uint32_t count) {
+    buffers.GridSamples.resize(std::size_t{pointCount} * count);
+    std::copy_n(buffers.BinFrequencies.begin(), count, buffers.GridFrequencies.begin());
     for (std::uint32_t j = 0; j < pointCount; ++j) {
-        GridPoints[j] = j;
-        const std::span<float> row = SpectrumRow(j, count);
-        std::copy(row.begin(), row.end(), GridSamples.begin() + std::size_t{j} * count);
+        buffers.GridPoints[j] = j;
+        const std::span<float> row = SpectrumRow(buffers, j, count);
+        std::copy(row.begin(), row.end(), buffers.GridSamples.begin() + std::size_t{j} * count);
     }
 }
 
@@ -43,14 +44,15 @@ std::uint32_t MatrixColumns(std::uint32_t count) {
     return std::max<std::uint32_t>(count, kMinMatrixColumns);
 }
 
-ValueRange NormaliseProfileRows(std::uint32_t pointCount, std::uint32_t count) {
+ValueRange NormaliseProfileRows(AnalysisBuffers& buffers, std::uint32_t pointCount,
+                                std::uint32_t count) {
     for (std::uint32_t j = 0; j < pointCount; ++j) {
-        NormaliseSpectrum(std::span<const double>(MatrixRow(j), count), SpectrumRow(j, count),
-                          true);
+        NormaliseSpectrum(std::span<const double>(MatrixRow(buffers, j), count),
+                          SpectrumRow(buffers, j, count), true);
     }
-    ValueRange range{SpectrumRows[0], SpectrumRows[0]};
+    ValueRange range{buffers.SpectrumRows[0], buffers.SpectrumRows[0]};
     for (std::uint32_t j = 0; j < pointCount; ++j) {
-        for (const float value : SpectrumRow(j, count)) {
+        for (const float value : SpectrumRow(buffers, j, count)) {
             range.High = std::max(range.High, value);
             range.Low = std::min(range.Low, value);
         }
@@ -58,33 +60,34 @@ ValueRange NormaliseProfileRows(std::uint32_t pointCount, std::uint32_t count) {
     return range;
 }
 
-std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t count,
-                                       std::uint32_t columns,
+std::uint32_t InterpolateProfileMatrix(AnalysisBuffers& buffers, std::uint32_t pointCount,
+                                       std::uint32_t count, std::uint32_t columns,
                                        const std::function<void(double* row)>& rowDone) {
     if (count < kMinBandBins || pointCount < 1 || pointCount > kMaxProfilePoints || columns < 2 ||
         columns > kMatrixRowStride) {
         return 0;
     }
-    FillGridInput(pointCount, count);
+    FillGridInput(buffers, pointCount, count);
     // The splines take repeated abscissae without complaint but divide by their zero
     // spacing; bins closer than 1 Hz share a whole-Hz frequency, so refuse them here.
-    const auto* frequencies = GridFrequencies.data();
+    const auto* frequencies = buffers.GridFrequencies.data();
     if (std::adjacent_find(frequencies, frequencies + count, std::greater_equal<>()) !=
         frequencies + count) {
         return 0;
     }
-    const double firstFrequency = GridFrequencies[0];
-    const double dx = (GridFrequencies[count - 1] - firstFrequency) / (columns - 1);
-    const double dy = (GridPoints[pointCount - 1] - GridPoints[0]) / (kMatrixRows - 1);
+    const double firstFrequency = buffers.GridFrequencies[0];
+    const double dx = (buffers.GridFrequencies[count - 1] - firstFrequency) / (columns - 1);
+    const double dy =
+        (buffers.GridPoints[pointCount - 1] - buffers.GridPoints[0]) / (kMatrixRows - 1);
     std::uint32_t rows = 0;
     try {
         alglib::real_1d_array x;
-        x.setcontent(count, GridFrequencies.data());
+        x.setcontent(count, buffers.GridFrequencies.data());
         if (pointCount >= 2) {
             alglib::real_1d_array y;
-            y.setcontent(pointCount, GridPoints.data());
+            y.setcontent(pointCount, buffers.GridPoints.data());
             alglib::real_2d_array f;
-            f.setcontent(pointCount, count, GridSamples.data());
+            f.setcontent(pointCount, count, buffers.GridSamples.data());
             // ALGLIB builds and checks the spline; its values over the whole grid come from
             // the bulk evaluation, which repeats spline2dcalc's arithmetic.
             alglib::spline2dinterpolant spline;
@@ -94,24 +97,25 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
                 columnFrequencies[k] = static_cast<double>(k) * dx + firstFrequency;
             }
             for (std::size_t r = 0; r < kMatrixRows; ++r) {
-                GridRowPoints[r] = static_cast<double>(r) * dy + GridPoints[0];
+                buffers.GridRowPoints[r] = static_cast<double>(r) * dy + buffers.GridPoints[0];
             }
-            EvaluateBilinearGrid(
-                std::span<const double>(GridFrequencies.data(), count),
-                std::span<const double>(GridPoints.data(), pointCount),
-                std::span<const double>(GridSamples.data(), std::size_t{pointCount} * count),
-                columnFrequencies, GridRowPoints, MatrixRow(0), kMatrixRowStride, rowDone);
+            EvaluateBilinearGrid(std::span<const double>(buffers.GridFrequencies.data(), count),
+                                 std::span<const double>(buffers.GridPoints.data(), pointCount),
+                                 std::span<const double>(buffers.GridSamples.data(),
+                                                         std::size_t{pointCount} * count),
+                                 columnFrequencies, buffers.GridRowPoints, MatrixRow(buffers, 0),
+                                 kMatrixRowStride, rowDone);
             rows = kMatrixRows;
         } else {
             alglib::real_1d_array values;
-            values.setcontent(count, GridSamples.data());
+            values.setcontent(count, buffers.GridSamples.data());
             alglib::spline1dinterpolant spline;
             alglib::spline1dbuildlinear(x, values, spline);
-            GridRowPoints[0] = 0.0;
+            buffers.GridRowPoints[0] = 0.0;
             EvaluateLinearSpline(spline, firstFrequency, dx,
-                                 std::span<double>(MatrixRow(0), columns));
+                                 std::span<double>(MatrixRow(buffers, 0), columns));
             if (rowDone) {
-                rowDone(MatrixRow(0));
+                rowDone(MatrixRow(buffers, 0));
             }
             rows = 1;
         }
@@ -119,7 +123,7 @@ std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t c
         return 0;
     }
     for (std::size_t k = 0; k < columns; ++k) {
-        BinFrequencies[k] = TruncateToHz(static_cast<double>(k) * dx + firstFrequency);
+        buffers.BinFrequencies[k] = TruncateToHz(static_cast<double>(k) * dx + firstFrequency);
     }
     return rows;
 }
@@ -145,7 +149,8 @@ __attribute__((target_clones("avx2", "default"))) void ClipRow(double* row, std:
     }
 }
 
-std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
+std::optional<ProfileMatrix> BuildProfileMatrix(AnalysisBuffers& buffers, RequestFlags& flags,
+                                                const AnalysisRequest& request,
                                                 std::uint32_t pointCount, std::uint32_t count) {
     if (count < kMinBandBins || count > kMaxSpectrumBins || pointCount < 1 ||
         pointCount > kMaxProfilePoints) {
@@ -153,12 +158,13 @@ std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
         return std::nullopt;
     }
     ProfileMatrix matrix;
-    matrix.Range = NormaliseProfileRows(pointCount, count);
+    ReservePointRows(buffers, pointCount);
+    matrix.Range = NormaliseProfileRows(buffers, pointCount, count);
     matrix.Columns = MatrixColumns(count);
     // Each row is clipped and its extremes taken as soon as it is interpolated, while it
     // is still in the cache: a pass over the whole matrix costs more than the work.
     std::optional<ClipLimits> clip;
-    if (ContrastClipRequest) {
+    if (flags.ContrastClipRequest) {
         clip = ContrastLimits(matrix.Range, request.Contrast);
         matrix.Saturated = clip->Saturates;
     }
@@ -175,12 +181,12 @@ std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
         }
         extremes = RowExtremes(row, columns, extremes);
     };
-    matrix.Rows = InterpolateProfileMatrix(pointCount, count, columns, rowDone);
+    matrix.Rows = InterpolateProfileMatrix(buffers, pointCount, count, columns, rowDone);
     if (matrix.Rows == 0) {
         ReportError(kErrInvalidValue, true);
         return std::nullopt;
     }
-    ContrastClipRequest = false;
+    flags.ContrastClipRequest = false;
     matrix.Values = extremes;
     return matrix;
 }

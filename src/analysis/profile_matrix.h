@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+#include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
 #include "analysis/row_extremes.h"
 
@@ -36,7 +37,8 @@ std::uint32_t MatrixColumns(std::uint32_t count);
 // each, after the band cut) by its largest value and stores it in single precision in
 // the same row of SpectrumRows; a row whose largest value is 0 becomes zeros. Returns
 // the range of all the stored values. pointCount 1 .. kMaxProfilePoints, count >= 1.
-ValueRange NormaliseProfileRows(std::uint32_t pointCount, std::uint32_t count);
+ValueRange NormaliseProfileRows(AnalysisBuffers& buffers, std::uint32_t pointCount,
+                                std::uint32_t count);
 
 // Interpolates the normalised rows of SpectrumRows (over the band frequencies still in
 // BinFrequencies[0 .. count)) into ProfileSpectrumGrid: kMatrixRows rows from point 0 to
@@ -46,8 +48,8 @@ ValueRange NormaliseProfileRows(std::uint32_t pointCount, std::uint32_t count);
 // column k's frequency in whole Hz. Returns the number of rows, or 0 when the
 // interpolation refuses its input (count < 2, repeated frequencies); never throws.
 // rowDone, when given, is called with each matrix row as soon as it is complete.
-std::uint32_t InterpolateProfileMatrix(std::uint32_t pointCount, std::uint32_t count,
-                                       std::uint32_t columns,
+std::uint32_t InterpolateProfileMatrix(AnalysisBuffers& buffers, std::uint32_t pointCount,
+                                       std::uint32_t count, std::uint32_t columns,
                                        const std::function<void(double* row)>& rowDone = {});
 
 // The limits of a contrast clip: clip = High - (High - Low) * contrast (single
@@ -68,7 +70,8 @@ void ClipRow(double* row, std::size_t columns, ClipLimits limits);
 // Reports error 13 (plain) and returns nullopt when the band holds fewer than 2 bins,
 // the point count is outside 1 .. kMaxProfilePoints or the interpolation refuses its
 // input.
-std::optional<ProfileMatrix> BuildProfileMatrix(const AnalysisRequest& request,
+std::optional<ProfileMatrix> BuildProfileMatrix(AnalysisBuffers& buffers, RequestFlags& flags,
+                                                const AnalysisRequest& request,
                                                 std::uint32_t pointCount, std::uint32_t count);
 
 }  // namespace karvelo

@@ -11,23 +11,6 @@ namespace karvelo {
 
 namespace {
 
-struct Memo {
-    bool Valid = false;
-    ProfileSpectraKey Key;
-    std::vector<std::uint8_t> Image;  // file header and the records the spectra read
-    std::vector<double> Rows;         // Points x Bins
-    // What the last trace left in the buffers, as far as a run writes them; a run
-    // computed again leaves the rest of each buffer as it finds it, and so does a recall.
-    std::vector<double> Samples;
-    std::vector<double> Resampled;
-    std::vector<double> Amplitudes;
-};
-
-Memo& Kept() {
-    static Memo memo;
-    return memo;
-}
-
 bool SameKey(const ProfileSpectraKey& a, const ProfileSpectraKey& b) {
     return a.Points == b.Points && a.Traces == b.Traces && a.Bins == b.Bins &&
            a.Detrend == b.Detrend;
@@ -40,42 +23,45 @@ std::size_t ImageBytesRead(const ProfileSpectraKey& key) {
 
 }  // namespace
 
-void KeepProfileSpectra(const ProfileSpectraKey& key) {
-    Memo& memo = Kept();
+void KeepProfileSpectra(const Image& image, AnalysisBuffers& buffers,
+                        const ProfileSpectraKey& key) {
+    ProfileSpectraMemo& memo = buffers.KeptSpectra;
     const std::size_t bytes = ImageBytesRead(key);
-    memo.Image.assign(ProfileImage.bytes.begin(), ProfileImage.bytes.begin() + bytes);
+    memo.Image.assign(image.bytes.begin(), image.bytes.begin() + bytes);
     memo.Rows.resize(std::size_t{key.Points} * key.Bins);
     for (std::size_t j = 0; j < key.Points; ++j) {
-        std::copy_n(ProfileSpectrumGrid.begin() + j * kMatrixRowStride, key.Bins,
+        std::copy_n(buffers.ProfileSpectrumGrid.begin() + j * kMatrixRowStride, key.Bins,
                     memo.Rows.begin() + j * key.Bins);
     }
-    const std::size_t samples = std::min<std::size_t>(SamplesPerTrace(), kMaxSamplesPerTrace);
-    memo.Samples.assign(TraceSamples.begin(), TraceSamples.begin() + samples);
-    memo.Resampled.assign(ResampledTrace.begin(),
-                          ResampledTrace.begin() + kResampleFactor * samples);
-    memo.Amplitudes.assign(AmplitudeSpectrum.begin(), AmplitudeSpectrum.begin() + key.Bins);
+    const std::size_t samples = std::min<std::size_t>(SamplesPerTrace(image), kMaxSamplesPerTrace);
+    memo.Samples.assign(buffers.TraceSamples.begin(), buffers.TraceSamples.begin() + samples);
+    memo.Resampled.assign(buffers.ResampledTrace.begin(),
+                          buffers.ResampledTrace.begin() + kResampleFactor * samples);
+    memo.Amplitudes.assign(buffers.AmplitudeSpectrum.begin(),
+                           buffers.AmplitudeSpectrum.begin() + key.Bins);
     memo.Key = key;
     memo.Valid = true;
 }
 
-bool RecallProfileSpectra(const ProfileSpectraKey& key) {
-    const Memo& memo = Kept();
+bool RecallProfileSpectra(const Image& image, AnalysisBuffers& buffers,
+                          const ProfileSpectraKey& key) {
+    const ProfileSpectraMemo& memo = buffers.KeptSpectra;
     if (!memo.Valid || !SameKey(memo.Key, key) ||
-        std::memcmp(memo.Image.data(), ProfileImage.bytes.data(), memo.Image.size()) != 0) {
+        std::memcmp(memo.Image.data(), image.bytes.data(), memo.Image.size()) != 0) {
         return false;
     }
     for (std::size_t j = 0; j < key.Points; ++j) {
         std::copy_n(memo.Rows.begin() + j * key.Bins, key.Bins,
-                    ProfileSpectrumGrid.begin() + j * kMatrixRowStride);
+                    buffers.ProfileSpectrumGrid.begin() + j * kMatrixRowStride);
     }
-    std::ranges::copy(memo.Samples, TraceSamples.begin());
-    std::ranges::copy(memo.Resampled, ResampledTrace.begin());
-    std::ranges::copy(memo.Amplitudes, AmplitudeSpectrum.begin());
+    std::ranges::copy(memo.Samples, buffers.TraceSamples.begin());
+    std::ranges::copy(memo.Resampled, buffers.ResampledTrace.begin());
+    std::ranges::copy(memo.Amplitudes, buffers.AmplitudeSpectrum.begin());
     return true;
 }
 
-void ForgetProfileSpectra() {
-    Kept().Valid = false;
+void ForgetProfileSpectra(AnalysisBuffers& buffers) {
+    buffers.KeptSpectra.Valid = false;
 }
 
 }  // namespace karvelo

@@ -3,8 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "profile/profile_image.h"
 
 namespace karvelo {
+
+struct AnalysisBuffers;
 
 // What the point spectra depend on besides the profile image itself.
 struct ProfileSpectraKey {
@@ -14,17 +19,30 @@ struct ProfileSpectraKey {
     bool Detrend = false;
 };
 
+struct ProfileSpectraMemo {
+    bool Valid = false;
+    ProfileSpectraKey Key;
+    std::vector<std::uint8_t> Image;  // file header and the records the spectra read
+    std::vector<double> Rows;         // Points x Bins
+    // What the last trace left in the buffers, as far as a run writes them; a run
+    // computed again leaves the rest of each buffer as it finds it, and so does a recall.
+    std::vector<double> Samples;
+    std::vector<double> Resampled;
+    std::vector<double> Amplitudes;
+};
+
 // After ComputeProfileSpectra succeeded: keeps rows 0 .. Points-1 of ProfileSpectrumGrid,
 // the buffers its last transform left (TraceSamples, ResampledTrace, AmplitudeSpectrum)
 // and a copy of the image bytes up to the last record the spectra read.
-void KeepProfileSpectra(const ProfileSpectraKey& key);
+void KeepProfileSpectra(const Image& image, AnalysisBuffers& buffers, const ProfileSpectraKey& key);
 
 // When the key and those image bytes are as at the last KeepProfileSpectra, puts the kept
 // rows and buffers back, exactly as computing them again would leave them, and returns
 // true; otherwise changes nothing and returns false.
-bool RecallProfileSpectra(const ProfileSpectraKey& key);
+bool RecallProfileSpectra(const Image& image, AnalysisBuffers& buffers,
+                          const ProfileSpectraKey& key);
 
-// Forgets what was kept (start of a test).
-void ForgetProfileSpectra();
+// Forgets what was kept.
+void ForgetProfileSpectra(AnalysisBuffers& buffers);
 
 }  // namespace karvelo

@@ -12,10 +12,6 @@
 
 namespace karvelo {
 
-bool QualityDisplayOn = false;
-std::int32_t QualityCount = 0;
-std::array<QualityRecord, kMaxQualityRecords> QualityRecords{};
-
 namespace {
 
 constexpr const char* kQualityFileName = "quality.txt";
@@ -64,52 +60,56 @@ std::optional<double> PeakQuality(std::span<const float> s,
     return frequencies[b] / (static_cast<double>(*rightEdge) - *leftEdge);
 }
 
-void ComputeQuality(AnalysisRequest& request, std::uint32_t b, std::uint32_t iMin,
-                    std::uint32_t count) {
-    if (!QualityDisplayOn) {
+void ComputeQuality(const AnalysisBuffers& buffers, QualityTable* table, AnalysisRequest& request,
+                    std::uint32_t b, std::uint32_t iMin, std::uint32_t count) {
+    if (table == nullptr || !table->QualityDisplayOn) {
         return;
     }
     ShowQualityStatics(request, true);
-    if (count > kSpectrumRowStride || b >= count || !PeakAtBin(b + iMin)) {
+    if (count > kSpectrumRowStride || b >= count || !PeakAtBin(buffers, b + iMin)) {
         ShowQualityStatics(request, false);
         return;
     }
-    const std::optional<double> quality = PeakQuality(std::span(SpectrumRows).first(count),
-                                                      std::span(BinFrequencies).first(count), b);
+    const std::optional<double> quality =
+        PeakQuality(std::span(buffers.SpectrumRows).first(count),
+                    std::span(buffers.BinFrequencies).first(count), b);
     if (!quality) {
         ShowQualityStatics(request, false);
         return;
     }
-    const double peakFrequency = BinFrequencies[b];
+    const double peakFrequency = buffers.BinFrequencies[b];
     request.QualityValue = static_cast<float>(*quality);
     if (request.SpectrumMode == kSpectrumProduct) {
-        StoreQuality(request.PointNumber - 1, peakFrequency, *quality);
+        StoreQuality(*table, request.PointNumber - 1, peakFrequency, *quality);
     }
 }
 
-void StoreQuality(std::uint32_t pointIndex, double peakFrequency, double quality) {
-    if (QualityCount >= static_cast<std::int32_t>(kMaxQualityRecords)) {
+void StoreQuality(QualityTable& table, std::uint32_t pointIndex, double peakFrequency,
+                  double quality) {
+    if (table.QualityCount >= static_cast<std::int32_t>(kMaxQualityRecords)) {
         ReportError(kErrQualityTableFull, true);
         return;
     }
-    QualityRecords[static_cast<std::size_t>(QualityCount)] = {pointIndex, peakFrequency, quality};
-    ++QualityCount;
+    table.QualityRecords[static_cast<std::size_t>(table.QualityCount)] = {pointIndex, peakFrequency,
+                                                                          quality};
+    ++table.QualityCount;
 }
 
-void SaveQuality(SaveFileChooser& chooser) {
-    if (QualityCount < 1) {
+void SaveQuality(QualityTable& table, SaveFileChooser& chooser) {
+    if (table.QualityCount < 1) {
         ReportError(kErrNoDataToSave, true);
         return;
     }
-    const SaveOutcome outcome = SaveTextFile(chooser, kQualityFileName, [](std::ostream& out) {
-        for (std::int32_t k = 0; k < QualityCount; ++k) {
-            const QualityRecord& record = QualityRecords[static_cast<std::size_t>(k)];
-            out << record.PointIndex << "  " << FormatDefault(record.PeakFrequency) << "  "
-                << FormatDefault(record.Quality) << '\n';
-        }
-    });
+    const SaveOutcome outcome =
+        SaveTextFile(chooser, kQualityFileName, [&table](std::ostream& out) {
+            for (std::int32_t k = 0; k < table.QualityCount; ++k) {
+                const QualityRecord& record = table.QualityRecords[static_cast<std::size_t>(k)];
+                out << record.PointIndex << "  " << FormatDefault(record.PeakFrequency) << "  "
+                    << FormatDefault(record.Quality) << '\n';
+            }
+        });
     if (outcome == SaveOutcome::Written) {
-        QualityCount = 0;
+        table.QualityCount = 0;
     }
 }
 

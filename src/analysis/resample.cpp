@@ -29,7 +29,8 @@ const double* Knots(std::size_t count, std::uint32_t interval, std::vector<doubl
 }
 
 ResampleGrid& GridFor(std::size_t count, std::uint32_t interval) {
-    static ResampleGrid grid;
+    // One per thread: the survey resamples on several threads at once.
+    thread_local ResampleGrid grid;
     if (grid.count == count && grid.interval == interval) {
         return grid;
     }

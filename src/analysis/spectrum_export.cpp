@@ -9,11 +9,12 @@
 
 namespace karvelo {
 
-void ExportSpectrum(SaveFileChooser& chooser) {
-    SaveTextFile(chooser, kSpectrumFileName, [](std::ostream& out) {
-        const std::size_t count = std::min<std::size_t>(ShownBinCount, kSpectrumRowStride);
+void ExportSpectrum(const AnalysisBuffers& buffers, SaveFileChooser& chooser) {
+    SaveTextFile(chooser, kSpectrumFileName, [&buffers](std::ostream& out) {
+        const std::size_t count = std::min<std::size_t>(buffers.ShownBinCount, kSpectrumRowStride);
         for (std::size_t i = 0; i < count; ++i) {
-            out << BinFrequencies[i] << "  " << FormatDefault(SpectrumRows[i]) << '\n';
+            out << buffers.BinFrequencies[i] << "  " << FormatDefault(buffers.SpectrumRows[i])
+                << '\n';
         }
     });
 }

@@ -1,6 +1,7 @@
 // The spectrum file: the shown band of the last one-dimensional spectrum.
 #pragma once
 
+#include "analysis/analysis_buffers.h"
 #include "common/save_file_chooser.h"
 
 namespace karvelo {
@@ -11,6 +12,6 @@ inline constexpr const char* kSpectrumFileName = "spectre_data.txt";
 // "frequency  amplitude" from BinFrequencies (whole Hz) and row 0 of SpectrumRows
 // (stream default notation, three-digit exponents). A cancel writes nothing; a file
 // that cannot be opened or fully written is reported as error 11 with its code line.
-void ExportSpectrum(SaveFileChooser& chooser);
+void ExportSpectrum(const AnalysisBuffers& buffers, SaveFileChooser& chooser);
 
 }  // namespace karvelo

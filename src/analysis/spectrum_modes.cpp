@@ -14,14 +14,16 @@
 #include "analysis/profile_spectra_memo.h"
 #include "analysis/resample.h"
 #include "common/error_messages.h"
-#include "profile/profile_image.h"
+#include "profile/profile.h"
 
 namespace karvelo {
 
 namespace {
 
-std::uint32_t SpectrumBinCount() {
-    return MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit).BinCount;
+std::uint32_t SpectrumBinCount(const Profile& profile) {
+    return MakeFrequencyAxis(SamplesPerTrace(profile.image), SampleInterval(profile.image),
+                             profile.Unit)
+        .BinCount;
 }
 
 bool Refuse() {
@@ -37,12 +39,8 @@ struct TraceWork {
     std::span<double> spectrum;   // kMaxSpectrumBins
 };
 
-TraceWork StaticWork() {
-    return {TraceSamples, ResampledTrace, AmplitudeSpectrum};
-}
-
-void DecodeRecord(std::size_t record, std::uint32_t sampleCount, std::span<double> out) {
-    DecodeRecordSamples(ProfileImage, record, out.first(sampleCount));
+TraceWork StaticWork(AnalysisBuffers& buffers) {
+    return {buffers.TraceSamples, buffers.ResampledTrace, buffers.AmplitudeSpectrum};
 }
 
 bool TransformSamples(const TraceWork& work, std::uint32_t sampleCount,
@@ -59,6 +57,7 @@ bool TransformSamples(const TraceWork& work, std::uint32_t sampleCount,
 }
 
 struct ProfileGeometry {
+    const Image* image = nullptr;
     std::uint32_t traces = 0;  // per point
     std::uint32_t samples = 0;
     std::uint32_t interval = 0;
@@ -72,7 +71,7 @@ bool PointSpectrum(std::uint32_t j, const ProfileGeometry& g, const TraceWork& w
                    std::span<double> row) {
     std::array<double, kMaxSpectrumBins> product;  // every bin written by the first trace
     for (std::uint32_t t = 0; t < g.traces; ++t) {
-        DecodeRecord(std::size_t{j} * g.traces + t, g.samples, work.samples);
+        DecodeRecordSamples(*g.image, std::size_t{j} * g.traces + t, work.samples.first(g.samples));
         if (!TransformSamples(work, g.samples, g.interval, g.detrend)) {
             return false;
         }
@@ -84,16 +83,12 @@ bool PointSpectrum(std::uint32_t j, const ProfileGeometry& g, const TraceWork& w
     return true;
 }
 
-std::span<double> GridRow(std::uint32_t j) {
-    return std::span(ProfileSpectrumGrid)
-        .subspan(std::size_t{j} * kMatrixRowStride, kMatrixRowStride);
-}
-
 // Points first .. last-1 in order into their grid rows with the static buffers; stops at
 // the first point a trace of which the resampling refuses.
-bool PointSpectraInOrder(std::uint32_t first, std::uint32_t last, const ProfileGeometry& g) {
+bool PointSpectraInOrder(AnalysisBuffers& buffers, std::uint32_t first, std::uint32_t last,
+                         const ProfileGeometry& g) {
     for (std::uint32_t j = first; j < last; ++j) {
-        if (!PointSpectrum(j, g, StaticWork(), GridRow(j))) {
+        if (!PointSpectrum(j, g, StaticWork(buffers), GridRow(buffers, j))) {
             return false;
         }
     }
@@ -109,20 +104,23 @@ constexpr std::size_t kMinTracesForTwoThreads = 8;
 // one thread; at the end the static buffers hold the last trace's, as in order. A
 // refusal anywhere falls back to the order of one thread from the first point not yet
 // stored, which leaves the rows and buffers exactly as that order does.
-bool PointSpectraOnTwoThreads(std::uint32_t points, const ProfileGeometry& g) {
+bool PointSpectraOnTwoThreads(AnalysisBuffers& buffers, std::uint32_t points,
+                              const ProfileGeometry& g) {
     // The first point makes the transform's plan and the resampling grid, which the
     // threads then only read.
-    if (!PointSpectrum(0, g, StaticWork(), GridRow(0))) {
+    if (!PointSpectrum(0, g, StaticWork(buffers), GridRow(buffers, 0))) {
         return false;
     }
     // The second thread starts late, so it takes the smaller share of the points left.
     const std::uint32_t half = 1 + points / 2;
-    // The second thread's buffers are kept from run to run: fresh ones would cost their
-    // pages again on every run.
-    static std::vector<double> rows;
-    static std::vector<double> samples(kMaxSamplesPerTrace);
-    static std::vector<double> resampled(kMaxResampled);
-    static std::vector<double> spectrum(kMaxSpectrumBins);
+    SecondThreadWork& kept = buffers.SecondThread;
+    std::vector<double>& rows = kept.Rows;
+    std::vector<double>& samples = kept.Samples;
+    std::vector<double>& resampled = kept.Resampled;
+    std::vector<double>& spectrum = kept.Spectrum;
+    samples.resize(kMaxSamplesPerTrace);
+    resampled.resize(kMaxResampled);
+    spectrum.resize(kMaxSpectrumBins);
     rows.resize(std::size_t{points - half} * g.bins);
     const TraceWork work{samples, resampled, spectrum};
     bool secondDone = true;
@@ -135,22 +133,23 @@ bool PointSpectraOnTwoThreads(std::uint32_t points, const ProfileGeometry& g) {
             }
         });
     } catch (const std::system_error&) {
-        return PointSpectraInOrder(1, points, g);  // no thread to be had
+        return PointSpectraInOrder(buffers, 1, points, g);  // no thread to be had
     }
-    const bool firstDone = PointSpectraInOrder(1, half, g);
+    const bool firstDone = PointSpectraInOrder(buffers, 1, half, g);
     second.join();
     if (!firstDone) {
         return false;
     }
     if (!secondDone) {
-        return PointSpectraInOrder(half, points, g);
+        return PointSpectraInOrder(buffers, half, points, g);
     }
     for (std::uint32_t j = half; j < points; ++j) {
-        std::copy_n(rows.begin() + std::size_t{j - half} * g.bins, g.bins, GridRow(j).begin());
+        std::copy_n(rows.begin() + std::size_t{j - half} * g.bins, g.bins,
+                    GridRow(buffers, j).begin());
     }
-    std::copy_n(samples.begin(), g.samples, TraceSamples.begin());
-    std::copy_n(resampled.begin(), kResampleFactor * g.samples, ResampledTrace.begin());
-    std::copy_n(spectrum.begin(), g.bins, AmplitudeSpectrum.begin());
+    std::copy_n(samples.begin(), g.samples, buffers.TraceSamples.begin());
+    std::copy_n(resampled.begin(), kResampleFactor * g.samples, buffers.ResampledTrace.begin());
+    std::copy_n(spectrum.begin(), g.bins, buffers.AmplitudeSpectrum.begin());
     return true;
 }
 
@@ -170,116 +169,125 @@ void NormaliseSpectrum(std::span<const double> magnitudes, std::span<float> out,
     }
 }
 
-bool CheckTraceGeometry() {
-    const std::uint32_t samples = SamplesPerTrace();
-    if (samples < kMinTraceSamples || samples > kMaxSamplesPerTrace || SampleInterval() == 0) {
+bool CheckTraceGeometry(const Profile& profile) {
+    const std::uint32_t samples = SamplesPerTrace(profile.image);
+    if (samples < kMinTraceSamples || samples > kMaxSamplesPerTrace ||
+        SampleInterval(profile.image) == 0) {
         return Refuse();
     }
     return true;
 }
 
-void LoadTraceSamples(std::size_t record, std::uint32_t sampleCount) {
-    DecodeRecord(record, sampleCount, TraceSamples);
+void LoadTraceSamples(const Profile& profile, AnalysisBuffers& buffers, std::size_t record,
+                      std::uint32_t sampleCount) {
+    DecodeRecordSamples(profile.image, record, std::span(buffers.TraceSamples).first(sampleCount));
 }
 
-void LoadAveragedSamples(std::size_t firstRecord, std::uint32_t recordCount,
-                         std::uint32_t sampleCount) {
-    const std::uint16_t format = SampleFormat();
+void LoadAveragedSamples(const Profile& profile, AnalysisBuffers& buffers, std::size_t firstRecord,
+                         std::uint32_t recordCount, std::uint32_t sampleCount) {
+    const std::uint16_t format = SampleFormat(profile.image);
     for (std::size_t i = 0; i < sampleCount; ++i) {
         double sum = 0.0;
         for (std::size_t r = 0; r < recordCount; ++r) {
-            sum += DecodeSample(format, SampleWord(ProfileImage, firstRecord + r, i));
+            sum += DecodeSample(format, SampleWord(profile.image, firstRecord + r, i));
         }
-        TraceSamples[i] = sum / recordCount;
+        buffers.TraceSamples[i] = sum / recordCount;
     }
 }
 
-bool TransformTraceSamples(std::uint32_t sampleCount, std::uint32_t sampleInterval, bool detrend) {
-    return TransformSamples(StaticWork(), sampleCount, sampleInterval, detrend);
+bool TransformTraceSamples(AnalysisBuffers& buffers, std::uint32_t sampleCount,
+                           std::uint32_t sampleInterval, bool detrend) {
+    return TransformSamples(StaticWork(buffers), sampleCount, sampleInterval, detrend);
 }
 
-bool ComputeSelectionSpectrum(const AnalysisRequest& request) {
-    if (!CheckTraceGeometry()) {
+bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
+                              const AnalysisRequest& request) {
+    if (!CheckTraceGeometry(profile)) {
         return false;
     }
-    const std::uint32_t traces = TracesPerPoint;
-    if (traces == 0 || request.PointNumber < 1 || request.PointNumber > PointCount ||
+    const std::uint32_t traces = profile.TracesPerPoint;
+    if (traces == 0 || request.PointNumber < 1 || request.PointNumber > profile.PointCount ||
         request.TraceNumber >= traces ||
         std::size_t{request.PointNumber} * traces > kMaxTraceRecords) {
         return Refuse();
     }
-    const std::uint32_t samples = SamplesPerTrace();
-    const std::uint32_t interval = SampleInterval();
-    const std::uint32_t bins = SpectrumBinCount();
+    const std::uint32_t samples = SamplesPerTrace(profile.image);
+    const std::uint32_t interval = SampleInterval(profile.image);
+    const std::uint32_t bins = SpectrumBinCount(profile);
     const std::size_t firstRecord = std::size_t{request.PointNumber - 1} * traces;
-    const std::span<const double> amplitudes(AmplitudeSpectrum.data(), bins);
+    const std::span<const double> amplitudes(buffers.AmplitudeSpectrum.data(), bins);
 
     // Built aside, so that a refused transform leaves the selection as it was.
     std::array<float, kMaxSpectrumBins> result{};
     const std::span<float> spectrum(result.data(), bins);
     switch (request.SpectrumMode) {
         case kAveragedSpectrum:
-            LoadAveragedSamples(firstRecord, traces, samples);
-            if (!TransformTraceSamples(samples, interval, request.Detrend)) {
+            LoadAveragedSamples(profile, buffers, firstRecord, traces, samples);
+            if (!TransformTraceSamples(buffers, samples, interval, request.Detrend)) {
                 return Refuse();
             }
             NormaliseSpectrum(amplitudes, spectrum, true);
             break;
         case kSpectrumProduct:
             for (std::uint32_t t = 0; t < traces; ++t) {
-                LoadTraceSamples(firstRecord + t, samples);
-                if (!TransformTraceSamples(samples, interval, request.Detrend)) {
+                LoadTraceSamples(profile, buffers, firstRecord + t, samples);
+                if (!TransformTraceSamples(buffers, samples, interval, request.Detrend)) {
                     return Refuse();
                 }
                 NormaliseSpectrum(amplitudes, spectrum, t == 0);
             }
             break;
         default:
-            LoadTraceSamples(firstRecord + request.TraceNumber, samples);
-            if (!TransformTraceSamples(samples, interval, request.Detrend)) {
+            LoadTraceSamples(profile, buffers, firstRecord + request.TraceNumber, samples);
+            if (!TransformTraceSamples(buffers, samples, interval, request.Detrend)) {
                 return Refuse();
             }
             NormaliseSpectrum(amplitudes, spectrum, true);
             break;
     }
-    std::copy(spectrum.begin(), spectrum.end(), SelectionSpectrum.begin());
-    std::copy(spectrum.begin(), spectrum.end(), SpectrumRows.begin());
+    std::copy(spectrum.begin(), spectrum.end(), buffers.SelectionSpectrum.begin());
+    std::copy(spectrum.begin(), spectrum.end(), buffers.SpectrumRows.begin());
     return true;
 }
 
-bool ComputeProfileSpectra(bool detrend) {
-    if (!CheckTraceGeometry()) {
+bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, bool detrend) {
+    if (!CheckTraceGeometry(profile)) {
         return false;
     }
-    const std::uint32_t traces = TracesPerPoint;
-    const std::uint32_t points = PointCount;
+    const std::uint32_t traces = profile.TracesPerPoint;
+    const std::uint32_t points = profile.PointCount;
     if (traces == 0 || points == 0 || points > kMaxProfilePoints ||
         std::size_t{points} * traces > kMaxTraceRecords) {
         return Refuse();
     }
-    const std::uint32_t bins = SpectrumBinCount();
+    const std::uint32_t bins = SpectrumBinCount(profile);
+    ReservePointRows(buffers, points);
     // A run after one that changed only the band or the contrast finds its spectra kept.
     const ProfileSpectraKey key{points, traces, bins, detrend};
-    if (RecallProfileSpectra(key)) {
+    if (RecallProfileSpectra(profile.image, buffers, key)) {
         return true;
     }
 
     // Each point's row is finished before it is stored, so a refusal part-way leaves
     // earlier rows new and later rows old; the caller draws nothing after a refusal.
-    const ProfileGeometry geometry{traces, SamplesPerTrace(), SampleInterval(), bins, detrend};
+    const ProfileGeometry geometry{
+        &profile.image, traces, SamplesPerTrace(profile.image), SampleInterval(profile.image),
+        bins,           detrend};
     const bool twoThreads = std::size_t{points} * traces >= kMinTracesForTwoThreads &&
                             points >= 2 && std::thread::hardware_concurrency() >= 2;
-    if (!(twoThreads ? PointSpectraOnTwoThreads(points, geometry)
-                     : PointSpectraInOrder(0, points, geometry))) {
+    if (!(twoThreads ? PointSpectraOnTwoThreads(buffers, points, geometry)
+                     : PointSpectraInOrder(buffers, 0, points, geometry))) {
         return Refuse();
     }
-    KeepProfileSpectra(key);
+    KeepProfileSpectra(profile.image, buffers, key);
     return true;
 }
 
-bool ComputeSpectra(const AnalysisRequest& request) {
-    return request.SpectrumMode == kProfileSpectrum ? ComputeProfileSpectra(request.Detrend)
-                                                    : ComputeSelectionSpectrum(request);
+bool ComputeSpectra(const Profile& profile, AnalysisBuffers& buffers,
+                    const AnalysisRequest& request) {
+    return request.SpectrumMode == kProfileSpectrum
+               ? ComputeProfileSpectra(profile, buffers, request.Detrend)
+               : ComputeSelectionSpectrum(profile, buffers, request);
 }
 
 }  // namespace karvelo

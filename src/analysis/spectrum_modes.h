@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <span>
 
+#include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
+#include "profile/profile.h"
 
 namespace karvelo {
 
@@ -16,38 +18,41 @@ void NormaliseSpectrum(std::span<const double> magnitudes, std::span<float> out,
 
 // Whether the loaded profile can be transformed: 2 .. kMaxSamplesPerTrace samples per
 // trace and a nonzero sample interval. Otherwise reports error 13 (plain).
-bool CheckTraceGeometry();
+bool CheckTraceGeometry(const Profile& profile);
 
 // TraceSamples[0 .. N) = decoded samples of a record of ProfileImage, or the sample-by-
 // sample mean of recordCount consecutive records (the averaged signal of mode 1).
 // record + recordCount must not exceed kMaxTraceRecords, N not kMaxSamplesPerTrace.
-void LoadTraceSamples(std::size_t record, std::uint32_t sampleCount);
-void LoadAveragedSamples(std::size_t firstRecord, std::uint32_t recordCount,
-                         std::uint32_t sampleCount);
+void LoadTraceSamples(const Profile& profile, AnalysisBuffers& buffers, std::size_t record,
+                      std::uint32_t sampleCount);
+void LoadAveragedSamples(const Profile& profile, AnalysisBuffers& buffers, std::size_t firstRecord,
+                         std::uint32_t recordCount, std::uint32_t sampleCount);
 
 // Resamples TraceSamples[0 .. N) and transforms it: AmplitudeSpectrum[0 .. M). With
 // detrend, the samples' least-squares line is subtracted first. False when the
 // resampling or FFTW refuses (nothing reported).
-bool TransformTraceSamples(std::uint32_t sampleCount, std::uint32_t sampleInterval,
-                           bool detrend = false);
+bool TransformTraceSamples(AnalysisBuffers& buffers, std::uint32_t sampleCount,
+                           std::uint32_t sampleInterval, bool detrend = false);
 
 // Modes 0 to 2 for the request's PointNumber (1-based) and TraceNumber: the normalised
 // spectrum of the trace (0), of the averaged traces (1) or the product of the traces'
 // normalised spectra (2) into SelectionSpectrum[0 .. M) and row 0 of SpectrumRows.
 // Reports error 13 (plain) and returns false, leaving both unchanged, when the profile
 // cannot be transformed or the point or trace lies outside it.
-bool ComputeSelectionSpectrum(const AnalysisRequest& request);
+bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
+                              const AnalysisRequest& request);
 
 // Mode 3: for every point j < PointCount, row j of ProfileSpectrumGrid = the product of
 // the raw amplitude spectra of its TracesPerPoint traces (M values). Reports error 13
 // (plain) and returns false when the profile cannot be transformed, has no points or
-// more than kMaxProfilePoints of them (grid unchanged), or when a trace holds a value
+// more than the image holds (grid unchanged), or when a trace holds a value
 // the resampling refuses (rows before that point already replaced). detrend as for
 // TransformTraceSamples.
-bool ComputeProfileSpectra(bool detrend = false);
+bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, bool detrend = false);
 
 // The spectra the request's SpectrumMode asks for (one of the two above), with the
 // request's Detrend.
-bool ComputeSpectra(const AnalysisRequest& request);
+bool ComputeSpectra(const Profile& profile, AnalysisBuffers& buffers,
+                    const AnalysisRequest& request);
 
 }  // namespace karvelo

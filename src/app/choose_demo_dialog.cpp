@@ -42,7 +42,7 @@ ChooseDemoDialog::ChooseDemoDialog(QWidget* parent, OpenFilesChooser& files,
 
 void ChooseDemoDialog::accept() {
     QDialog::accept();
-    ProfileChoice = static_cast<std::uint32_t>(ReadRadio(choice_));
+    source_.BuiltIn = static_cast<std::uint32_t>(ReadRadio(choice_));
     source_.Files.clear();
 }
 

@@ -18,8 +18,8 @@ class ChooseDemoDialog : public QDialog {
     // outlive the dialog.
     ChooseDemoDialog(QWidget* parent, OpenFilesChooser& files, ProfileSourceChoice& choice);
 
-    // OK: closes the dialog and stores the built-in choice into ProfileChoice, which
-    // replaces any files chosen before. Escape stores nothing.
+    // OK: closes the dialog and makes the built-in choice the source, replacing any
+    // files chosen before. Escape stores nothing.
     void accept() override;
 
   private:

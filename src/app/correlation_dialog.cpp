@@ -27,8 +27,9 @@ constexpr int kTemplateHeight = 246;
 
 }  // namespace
 
-CorrelationDialog::CorrelationDialog(QWidget* parent)
+CorrelationDialog::CorrelationDialog(QWidget* parent, const Profile& profile)
     : QDialog(parent),
+      profile_(profile),
       surface_(DialogX(kTemplateWidth), DialogY(kTemplateHeight)),
       textPainter_(surface_),
       picture_(reinterpret_cast<const uchar*>(surface_.Data()), surface_.Width(), surface_.Height(),
@@ -91,7 +92,7 @@ void CorrelationDialog::OnProcess() {
     // A text that does not parse has had its prompt; the run goes on with the fields as
     // they now are.
     ReadFields();
-    RunCorrelation(fields_, surface_);
+    RunCorrelation(profile_, fields_, surface_);
     update();
 }
 

@@ -17,7 +17,8 @@ namespace karvelo {
 
 class CorrelationDialog : public QDialog {
   public:
-    explicit CorrelationDialog(QWidget* parent);
+    // profile is the one the traces are taken from; it must outlive the dialog.
+    CorrelationDialog(QWidget* parent, const Profile& profile);
 
     const Surface& DrawingSurface() const { return surface_; }
 
@@ -35,6 +36,7 @@ class CorrelationDialog : public QDialog {
     void WriteFields();
     void OnProcess();
 
+    const Profile& profile_;
     CorrelationFields fields_;
     Surface surface_;
     SurfaceTextPainter textPainter_;

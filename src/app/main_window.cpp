@@ -141,7 +141,7 @@ void MainWindow::FitToContent() {
 
 void MainWindow::OnFileOpen() {
     session_.OnFileOpen([this] {
-        OpenProfileDialog dialog(this, openFiles_);
+        OpenProfileDialog dialog(this, openFiles_, session_.Doc());
         dialog.exec();
     });
 }
@@ -182,13 +182,14 @@ void MainWindow::OnSurveyMap() {
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     const bool derived = session_.State().VelocityOrThickness != 0.0f;
-    const auto values = RunSurvey(session_, grouping.Positions, kBothChannels,
-                                  derived ? SurveyValue::Result : SurveyValue::Frequency,
-                                  [&progress](std::size_t done, std::size_t) {
-                                      progress.setValue(static_cast<int>(done));
-                                      QCoreApplication::processEvents();
-                                      return !progress.wasCanceled();
-                                  });
+    const SurveySettings settings = FormSurveySettings(
+        session_, kBothChannels, derived ? SurveyValue::Result : SurveyValue::Frequency);
+    const auto values =
+        RunSurvey(settings, grouping.Positions, [&progress](std::size_t done, std::size_t) {
+            progress.setValue(static_cast<int>(done));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
     progress.close();
     if (!values) {
         return;
@@ -208,7 +209,7 @@ void MainWindow::OnSurveyMap() {
 void MainWindow::OnSaveSegy() {
     // The save reports every failure itself, with nothing loaded as well.
     if (const std::optional<std::string> path = saveFiles_.ChooseSaveFile("profile.sgy", "sgy")) {
-        SaveProfileSegy(*path);
+        SaveProfileSegy(session_.Doc().CurrentProfile().image, *path);
     }
 }
 
@@ -241,7 +242,7 @@ void MainWindow::OnCorrelation() {
     if (!session_.CorrelationAvailable()) {
         return;
     }
-    CorrelationDialog dialog(this);
+    CorrelationDialog dialog(this, session_.Doc().CurrentProfile());
     dialog.exec();
 }
 

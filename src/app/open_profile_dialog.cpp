@@ -15,19 +15,19 @@
 #include "app/tab_chain.h"
 #include "app/ui_text.h"
 #include "common/field_rules.h"
-#include "profile/profile_image.h"
 
 namespace karvelo {
 
-OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files)
+OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, Document& document)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       files_(files),
+      document_(document),
+      source_(document.LoadedSource),
       channels_(new QButtonGroup(this)),
       hits_(nullptr),
       sourceName_(nullptr),
       firstSamples_(nullptr),
       wholeMicroseconds_(nullptr) {
-    ProfileChoice = 0;
     SetUiText(this, "windowTitle", KTR("OpenProfileDialog", "Открыть"));
     setFont(DialogFont());
     setFixedSize(DialogSize(302, 122));
@@ -62,11 +62,9 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files)
     SetUiText(firstSamples_, "text", KTR("OpenProfileDialog", "Первые 2048 отсчётов"));
     wholeMicroseconds_ = PlaceAt(new QCheckBox(this), 180, 96, 110, 10);
     SetUiText(wholeMicroseconds_, "text", KTR("OpenProfileDialog", "Шаг в целых мкс"));
-    for (QWidget* filesOnly :
-         {static_cast<QWidget*>(sourceName_), static_cast<QWidget*>(firstSamples_),
-          static_cast<QWidget*>(wholeMicroseconds_)}) {
-        filesOnly->hide();
-    }
+    firstSamples_->setChecked(source_.Options.FirstSamples);
+    wholeMicroseconds_->setChecked(source_.Options.WholeMicroseconds);
+    ShowSource();
 
     // Tab goes down the channels and the hits, then the options of files from disk, then
     // down the buttons on the right.
@@ -84,7 +82,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files)
         {channel1, channel2, both, hits_, firstSamples_, wholeMicroseconds_, choose, ok, cancel});
 
     WriteRadio(channels_, kBothChannels);
-    WriteField(hits_, HitsPerPoint);
+    WriteField(hits_, document.CurrentProfile().HitsPerPoint);
 
     connect(choose, &QPushButton::clicked, this, &OpenProfileDialog::ChooseFiles);
     connect(ok, &QPushButton::clicked, this, &OpenProfileDialog::accept);
@@ -94,6 +92,10 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files)
 void OpenProfileDialog::ChooseFiles() {
     ChooseDemoDialog chooser(this, files_, source_);
     chooser.exec();
+    ShowSource();
+}
+
+void OpenProfileDialog::ShowSource() {
     const bool fromDisk = !source_.Files.empty();
     sourceName_->setText(QString::fromStdString(DescribeFiles(source_.Files)));
     sourceName_->setVisible(fromDisk);
@@ -118,7 +120,9 @@ void OpenProfileDialog::accept() {
     // dialog closes, its result telling whether a profile was loaded.
     source_.Options.FirstSamples = firstSamples_->isChecked();
     source_.Options.WholeMicroseconds = wholeMicroseconds_->isChecked();
-    const bool loaded = LoadChosenProfile(source_, ProfileChoice, channelMode, hits);
+    const bool loaded = document_.Load(
+        [&](Profile& profile) { return LoadChosenProfile(profile, source_, channelMode, hits); },
+        source_);
     done(loaded ? Accepted : Rejected);
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "profile/profile_loader.h"
+#include "session/document.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -17,21 +18,27 @@ class OpenFilesChooser;
 
 class OpenProfileDialog : public QDialog {
   public:
-    // Starts with "Оба канала", the last accepted hits per point, and ProfileChoice 0.
-    // files answers the chooser's "Файлы с диска…" and must outlive the dialog.
-    OpenProfileDialog(QWidget* parent, OpenFilesChooser& files);
+    // Starts with "Оба канала", the hits per point of the loaded profile, and the source
+    // the document's profile was read from: OK without a new choice opens the same
+    // recordings again with the channels and hits given. files answers the chooser's
+    // "Файлы с диска…"; files and document must outlive the dialog.
+    OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, Document& document);
 
     // OK: reads the channels and the hits per point (a positive integer, 1 to 20; on a
     // bad entry the prompt is shown and the dialog stays open), closes the dialog and
-    // loads the chosen source, which reports a hits count that does not fit it.
+    // loads the chosen source into the document, which reports a hits count that does
+    // not fit it.
     void accept() override;
 
   private:
     // Runs the chooser; once files are chosen, the dialog names them and offers the
     // two options of files from disk.
     void ChooseFiles();
+    // Names the chosen files and shows their options (hidden for a built-in profile).
+    void ShowSource();
 
     OpenFilesChooser& files_;
+    Document& document_;
     ProfileSourceChoice source_;
     QButtonGroup* channels_;
     QLineEdit* hits_;

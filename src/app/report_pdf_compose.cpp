@@ -58,26 +58,27 @@ std::pair<double, double> BandFrequencies(const FrequencyAxis& axis, int fMin, i
     return {frequencies[band.First], frequencies[band.Last]};
 }
 
-NamedValues MethodBlock(const LineReport& report, const FormState& state) {
+NamedValues MethodBlock(const Profile& profile, const LineReport& report, const FormState& state) {
     const ReportSettings& settings = report.Settings;
-    const std::uint32_t samples = SamplesPerTrace();
-    const std::uint32_t interval = SampleInterval();
-    const bool microseconds = TimeInMicroseconds(samples, ProfileTimeUnit);
-    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, ProfileTimeUnit);
-    const std::uint32_t channels = HitsPerPoint == 0 ? 0 : TracesPerPoint / HitsPerPoint;
+    const std::uint32_t samples = SamplesPerTrace(profile.image);
+    const std::uint32_t interval = SampleInterval(profile.image);
+    const bool microseconds = TimeInMicroseconds(samples, profile.Unit);
+    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
+    const std::uint32_t hitsPerPoint = profile.HitsPerPoint;
+    const std::uint32_t channels = hitsPerPoint == 0 ? 0 : profile.TracesPerPoint / hitsPerPoint;
     const std::string hits =
         settings.SpectrumMode == kSingleTrace
             ? "1 (трасса " + std::to_string(state.TraceNumber) + " каждой точки)"
-            : std::to_string(TracesPerPoint);
+            : std::to_string(profile.TracesPerPoint);
     const auto [first, last] = BandFrequencies(axis, state.FMin, state.FMax);
     const std::string timeUnit = microseconds ? " мкс" : " пс";
     const double secondsPerUnit = microseconds ? 1e-6 : 1e-12;
     NamedValues method{
-        {"Исходные файлы", DescribeSourceFiles(LoadedSource.Names)},
-        {"Точек на профиле", std::to_string(PointCount)},
+        {"Исходные файлы", DescribeSourceFiles(profile.Source.Names)},
+        {"Точек на профиле", std::to_string(profile.PointCount)},
         {"Каналов в точке", std::to_string(channels) + " (записано каналов: " +
-                                std::to_string(LoadedSource.Channels) + ")"},
-        {"Ударов в точке", std::to_string(HitsPerPoint)},
+                                std::to_string(profile.Source.Channels) + ")"},
+        {"Ударов в точке", std::to_string(hitsPerPoint)},
         {"Трасс в спектре точки", hits},
         {"Спектр", ModeName(settings.SpectrumMode)},
         {"Полоса поиска пика, Гц", std::to_string(state.FMin) + " … " + std::to_string(state.FMax) +
@@ -142,10 +143,10 @@ std::vector<std::string> PickFileLines() {
     return lines;
 }
 
-std::vector<std::string> QualityValueLines() {
+std::vector<std::string> QualityValueLines(const QualityTable& table) {
     std::vector<std::string> lines;
-    for (std::int32_t k = 0; k < QualityCount; ++k) {
-        const QualityRecord& record = QualityRecords[static_cast<std::size_t>(k)];
+    for (std::int32_t k = 0; k < table.QualityCount; ++k) {
+        const QualityRecord& record = table.QualityRecords[static_cast<std::size_t>(k)];
         lines.push_back(std::to_string(record.PointIndex) + "  " +
                         FormatDefault(record.PeakFrequency) + "  " + FormatDefault(record.Quality));
     }
@@ -153,7 +154,9 @@ std::vector<std::string> QualityValueLines() {
 }
 
 std::optional<PdfMap> ComposeMap(FormSession& session) {
-    if (PointCount == 0) {
+    const Profile& profile = session.Doc().CurrentProfile();
+    const std::uint32_t points = profile.PointCount;
+    if (points == 0) {
         return std::nullopt;
     }
     Surface surface;
@@ -166,9 +169,9 @@ std::optional<PdfMap> ComposeMap(FormSession& session) {
     map.Pixels = text.Image().copy(layout.FrameLeft() + 1, layout.FrameTop() + 1,
                                    layout.PlotWidth() - 1, layout.PlotHeight() - 1);
     map.FirstPoint = 0.0;
-    map.LastPoint = PointCount > 0 ? PointCount - 1.0 : 0.0;
-    const FrequencyAxis axis =
-        MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit);
+    map.LastPoint = points > 0 ? points - 1.0 : 0.0;
+    const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
+                                                 SampleInterval(profile.image), profile.Unit);
     std::tie(map.FirstFrequency, map.LastFrequency) = BandFrequencies(axis, state.FMin, state.FMax);
     map.Top = std::max(kLeastTop, 1.0 - static_cast<double>(state.ContrastPos) / kContrastScale);
     return map;
@@ -183,7 +186,7 @@ PdfReport ComposeReport(FormSession& session, const LineReport& report) {
             pdf.Object.emplace_back(kObjectFields[i].Label, report.Object[i]);
         }
     }
-    pdf.Method = MethodBlock(report, session.State());
+    pdf.Method = MethodBlock(session.Doc().CurrentProfile(), report, session.State());
     const ReportSummary summary = report.Summary();
     const SummaryContext context{summary, report.Settings, report.Origin, report.Checks};
     pdf.Summary = SummaryEntries(context, true);
@@ -201,7 +204,7 @@ PdfReport ComposeReport(FormSession& session, const LineReport& report) {
         pdf.Cells.push_back(ReportCells(row, form, "–"));
     }
     pdf.PickLines = PickFileLines();
-    pdf.QualityLines = QualityValueLines();
+    pdf.QualityLines = QualityValueLines(session.Doc().Quality);
     return pdf;
 }
 

@@ -278,8 +278,9 @@ int RunReport(const CliOptions& options) {
         cli.session.OnDefaultBand();
     }
     if (calibrationPoint) {
-        if (*calibrationPoint >= PointCount) {
-            throw UsageError{"--calibrate-point: the profile has " + std::to_string(PointCount) +
+        const std::uint32_t points = cli.document.CurrentProfile().PointCount;
+        if (*calibrationPoint >= points) {
+            throw UsageError{"--calibrate-point: the profile has " + std::to_string(points) +
                              " points, numbered from 0"};
         }
         cli.controls.widgets.PointNumber = *calibrationPoint;
@@ -362,7 +363,8 @@ int RunCorrelate(const CliOptions& options) {
     if (!cli.session.CorrelationAvailable()) {
         return kExitMessages;
     }
-    const CorrelationCurve curve = RunCorrelation(fields, dialogSurface);
+    const CorrelationCurve curve =
+        RunCorrelation(cli.document.CurrentProfile(), fields, dialogSurface);
     if (!curve.Values.empty()) {
         std::size_t best = 0;
         for (std::size_t k = 1; k < curve.Values.size(); ++k) {

@@ -18,10 +18,11 @@ namespace karvelo::cli {
 
 struct CliSession {
     // Sets up what the main window sets up at start: the pick region of the map.
-    CliSession() : session(surface, controls, analysisControls, progress, chooser) {
+    CliSession() : session(document, surface, controls, analysisControls, progress, chooser) {
         SetUpPickRegion();
     }
 
+    Document document;
     Surface surface;
     CliFormControls controls;
     CliAnalysisControls analysisControls;

@@ -48,7 +48,7 @@ PixelArg ParsePixel(const std::string& text, const std::string& option) {
 
 bool OpenThroughSession(CliSession& cli, const CliOptions& options) {
     bool loaded = false;
-    cli.session.OnFileOpen([&] { loaded = PerformOpen(options, std::cerr); });
+    cli.session.OnFileOpen([&] { loaded = PerformOpen(cli.session.Doc(), options, std::cerr); });
     return loaded;
 }
 

@@ -146,9 +146,12 @@ int RunGrid(const CliOptions& options) {
         return true;
     };
     const bool derived = options.Has("velocity") || options.Has("thickness");
+    SurveySettings survey = FormSurveySettings(
+        cli.session, channelMode, derived ? SurveyValue::Result : SurveyValue::Frequency);
+    survey.Options.FirstSamples = options.Has("first-samples");
+    survey.Options.WholeMicroseconds = options.Has("whole-us");
     const std::optional<std::vector<std::optional<double>>> values =
-        RunSurvey(cli.session, grouping.Positions, channelMode,
-                  derived ? SurveyValue::Result : SurveyValue::Frequency, progress);
+        RunSurvey(survey, grouping.Positions, progress);
     if (!values) {
         return kExitNotOpened;
     }

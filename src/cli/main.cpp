@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <set>
 #include <span>
 #include <string>
@@ -17,7 +18,7 @@
 #include "cli/open_options.h"
 #include "common/atomic_file.h"
 #include "common/error_messages.h"
-#include "profile/profile_image.h"
+#include "profile/profile.h"
 #include "profile/segy_save.h"
 
 namespace karvelo::cli {
@@ -161,23 +162,25 @@ const char* const kHelp =
     "standard output could not be written; 2 bad command line or the profile could not\n"
     "be opened.\n";
 
-int RunInfo() {
-    std::cout << "TraceCount " << TraceCount() << '\n'
-              << "SampleInterval " << SampleInterval() << '\n'
-              << "SamplesPerTrace " << SamplesPerTrace() << '\n'
-              << "SampleFormat " << SampleFormat() << '\n'
+int RunInfo(const Profile& profile) {
+    const Image& image = profile.image;
+    const std::uint16_t format = SampleFormat(image);
+    std::cout << "TraceCount " << TraceCount(image) << '\n'
+              << "SampleInterval " << SampleInterval(image) << '\n'
+              << "SamplesPerTrace " << SamplesPerTrace(image) << '\n'
+              << "SampleFormat " << format << '\n'
               << std::setprecision(10)  // whole sample values print in full
-              << "SampleMax " << DecodeSample(SampleFormat(), SampleMax) << '\n'
-              << "SampleMin " << DecodeSample(SampleFormat(), SampleMin) << '\n'
-              << "TracesPerPoint " << TracesPerPoint << '\n'
-              << "PointCount " << PointCount << '\n';
+              << "SampleMax " << DecodeSample(format, profile.SampleMax) << '\n'
+              << "SampleMin " << DecodeSample(format, profile.SampleMin) << '\n'
+              << "TracesPerPoint " << profile.TracesPerPoint << '\n'
+              << "PointCount " << profile.PointCount << '\n';
     return 0;
 }
 
 // The image file as the program keeps it in memory.
-bool DumpImage(const std::string& path) {
-    const std::span<const char> bytes(reinterpret_cast<const char*>(ProfileImage.bytes.data()),
-                                      ProfileImage.bytes.size());
+bool DumpImage(const Image& image, const std::string& path) {
+    const std::span<const char> bytes(reinterpret_cast<const char*>(image.bytes.data()),
+                                      image.bytes.size());
     if (!WriteFileAtomically(path, bytes)) {
         ReportError(kErrCannotCreateFile, false, path + ": the image file could not be written");
         return false;
@@ -187,10 +190,11 @@ bool DumpImage(const std::string& path) {
 
 // The saves report their own failure (error 11 with its code line and the file) through
 // the message sink, on standard error.
-int RunSave(bool (*save)(const std::string&), const std::string& path) {
+int RunSave(bool (*save)(const Image&, const std::string&), const Image& image,
+            const std::string& path) {
     StreamMessageSink sink(std::cerr);
     ScopedMessageSink scope(&sink);
-    return save(path) ? 0 : 1;
+    return save(image, path) ? 0 : 1;
 }
 
 // Each command takes the open options and its own; anything else is a usage error.
@@ -266,13 +270,15 @@ int Run(int argc, char** argv) {
     if (options.positionals.size() != wanted) {
         throw UsageError{options.command + (wanted ? " needs one FILE" : " takes no arguments")};
     }
-    if (!PerformOpen(options, std::cerr)) {
+    const auto document = std::make_unique<Document>();
+    if (!PerformOpen(*document, options, std::cerr)) {
         return kExitUsage;
     }
     if (options.command == "info") {
-        return RunInfo();
+        return RunInfo(document->CurrentProfile());
     }
-    return RunSave(options.command == "save-segy" ? SaveProfileSegy : DumpImage,
+    const Image& image = document->CurrentProfile().image;
+    return RunSave(options.command == "save-segy" ? SaveProfileSegy : DumpImage, image,
                    options.positionals.front());
 }
 

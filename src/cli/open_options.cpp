@@ -35,7 +35,7 @@ int ChannelModeOption(const CliOptions& options) {
     return kBothChannels;
 }
 
-bool PerformOpen(const CliOptions& options, std::ostream& err) {
+bool PerformOpen(Document& document, const CliOptions& options, std::ostream& err) {
     const std::vector<std::string> files = options.Values("files");
     if (!files.empty() && options.Has("profile")) {
         throw UsageError{"--files and --profile cannot be given together"};
@@ -66,13 +66,12 @@ bool PerformOpen(const CliOptions& options, std::ostream& err) {
     }
     StreamMessageSink sink(err);
     ScopedMessageSink scope(&sink);
-    if (files.empty()) {
-        return LoadProfile(choice, channelMode, hits);
-    }
-    SourceOptions sourceOptions;
-    sourceOptions.FirstSamples = options.Has("first-samples");
-    sourceOptions.WholeMicroseconds = options.Has("whole-us");
-    return LoadProfileFiles(files, channelMode, hits, sourceOptions);
+    ProfileSourceChoice source{files, SourceOptions{}, choice};
+    source.Options.FirstSamples = options.Has("first-samples");
+    source.Options.WholeMicroseconds = options.Has("whole-us");
+    return document.Load(
+        [&](Profile& profile) { return LoadChosenProfile(profile, source, channelMode, hits); },
+        source);
 }
 
 }  // namespace karvelo::cli

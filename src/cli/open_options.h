@@ -7,6 +7,8 @@
 #include "cli/cli_options.h"
 #include "common/error_messages.h"
 
+#include "session/document.h"
+
 namespace karvelo::cli {
 
 // Prints the program's messages (refusals, notes) as they are, each ending in a newline.
@@ -26,11 +28,11 @@ bool IsOpenOption(const std::string& name);
 // The channel mode of --channels (default both); throws UsageError for another value.
 int ChannelModeOption(const CliOptions& options);
 
-// Loads the profile the options ask for (defaults: profile 1, both channels, 1 hit), or
-// the files of --files with --first-samples and --whole-us. A refused load (hits value
+// Loads into document the profile the options ask for (defaults: profile 1, both channels, 1 hit),
+// or the files of --files with --first-samples and --whole-us. A refused load (hits value
 // outside 1..20 or not a divisor of the hits per channel, files that cannot be opened or
 // read) prints its message on err and returns false; a load's note is printed on err too.
 // Throws UsageError for --files together with --profile.
-bool PerformOpen(const CliOptions& options, std::ostream& err);
+bool PerformOpen(Document& document, const CliOptions& options, std::ostream& err);
 
 }  // namespace karvelo::cli

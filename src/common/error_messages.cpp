@@ -6,6 +6,7 @@ namespace karvelo {
 
 namespace {
 MessageSink* g_sink = nullptr;
+thread_local MessageSink* t_sink = nullptr;
 }  // namespace
 
 void SetMessageSink(MessageSink* sink) {
@@ -13,7 +14,11 @@ void SetMessageSink(MessageSink* sink) {
 }
 
 MessageSink* CurrentMessageSink() {
-    return g_sink;
+    return t_sink != nullptr ? t_sink : g_sink;
+}
+
+void SetThreadMessageSink(MessageSink* sink) {
+    t_sink = sink;
 }
 
 std::string ErrorText(int code, bool plain) {
@@ -29,13 +34,13 @@ int ReportError(int code, bool plain) {
 }
 
 int ReportError(int code, bool plain, const std::string& detail) {
-    if (g_sink != nullptr) {
+    if (MessageSink* sink = CurrentMessageSink(); sink != nullptr) {
         std::string text = ErrorText(code, plain);
         if (!detail.empty()) {
             text += '\n';
             text += detail;
         }
-        g_sink->Show(text);
+        sink->Show(text);
     }
     return 1;
 }

@@ -59,6 +59,11 @@ class MessageSink {
 void SetMessageSink(MessageSink* sink);
 MessageSink* CurrentMessageSink();
 
+// Installs a sink for the calling thread only, ahead of the program's (nullptr: the
+// program's again). Worker threads collect their messages this way and leave showing
+// them to the thread that started them.
+void SetThreadMessageSink(MessageSink* sink);
+
 // The text ReportError shows: the table text, followed directly (no separator) by
 // "Error code = N" unless plain. code must be 0..13.
 std::string ErrorText(int code, bool plain);

@@ -11,8 +11,10 @@
 
 namespace karvelo {
 
-// Left press at (x, y) with the region's panel width and left edge.
-using LeftPressOperation = void (*)(int x, int y, Surface& surface, int width, int left);
+// Left press at (x, y) with the region's panel width and left edge, over a map of
+// pointCount measuring points.
+using LeftPressOperation = void (*)(int x, int y, Surface& surface, int width, int left,
+                                    std::uint32_t pointCount);
 using RightPressOperation = void (*)(int x, int y, Surface& surface);
 
 struct ClickRegion {
@@ -43,7 +45,7 @@ void SetPickRegionActive(bool active);
 
 // A left press at (x, y): calls the left-press operation of every region in use that is
 // active and whose frame contains the press.
-void DispatchLeftPress(int x, int y, Surface& surface);
+void DispatchLeftPress(int x, int y, Surface& surface, std::uint32_t pointCount);
 
 // A right press at (x, y): marks the pick region inactive, then calls the right-press
 // operation of every region in use that is active and whose frame contains the press.

@@ -24,40 +24,43 @@ struct MapAxes {
     AxisMapping point;
 };
 
-MapAxes AxesOf(const PlotLayout& layout, std::uint32_t columns) {
-    const std::span<const std::uint32_t> frequencies(BinFrequencies.data(), columns);
+MapAxes AxesOf(const AnalysisBuffers& buffers, const PlotLayout& layout, std::uint32_t columns) {
+    const std::span<const std::uint32_t> frequencies(buffers.BinFrequencies.data(), columns);
     const std::uint32_t largestFrequency =
         *std::max_element(frequencies.begin(), frequencies.end());
-    const double largestPoint = *std::max_element(GridRowPoints.begin(), GridRowPoints.end());
+    const std::array<double, kMatrixRows>& rowPoints = buffers.GridRowPoints;
+    const double largestPoint = *std::max_element(rowPoints.begin(), rowPoints.end());
     return {frequencies,
             FrameAxis(layout, AxisDirection::Downwards, frequencies.front(), largestFrequency),
-            FrameAxis(layout, AxisDirection::Rightwards, GridRowPoints.front(), largestPoint)};
+            FrameAxis(layout, AxisDirection::Rightwards, rowPoints.front(), largestPoint)};
 }
 
-void WritePick(std::ostream& out, const MapAxes& axes, const Pick& pick) {
+void WritePick(std::ostream& out, const AnalysisBuffers& buffers, const MapAxes& axes,
+               const Pick& pick) {
     const double frequency = axes.frequency.ValueFor(pick.Y);
     const double point = axes.point.ValueFor(pick.X);
     const std::size_t column = NearestIndex(axes.columnFrequencies, frequency);
-    const std::size_t row = NearestIndex(std::span<const double>(GridRowPoints), point);
-    const double value = ProfileSpectrumGrid[row * kMatrixRowStride + column];
+    const std::size_t row = NearestIndex(std::span<const double>(buffers.GridRowPoints), point);
+    const double value = buffers.ProfileSpectrumGrid[row * kMatrixRowStride + column];
     out << FormatDefault(RoundHalfUp(point)) << kFieldSeparator << FormatDefault(frequency)
         << kFieldSeparator << FormatDefault(value) << '\n';
 }
 
 }  // namespace
 
-bool ExportProfilePicks(const PlotLayout& layout, std::uint32_t columns) {
+bool ExportProfilePicks(const AnalysisBuffers& buffers, const PlotLayout& layout,
+                        std::uint32_t columns) {
     PickFileWritten = false;
     if (!PicksReadyToSave() || columns == 0) {
         return false;
     }
     const MapAxes axes =
-        AxesOf(layout, std::min(columns, static_cast<std::uint32_t>(kMatrixRowStride)));
-    PickFileWritten = WriteTextFile(PickFilePath, [&axes](std::ostream& out) {
+        AxesOf(buffers, layout, std::min(columns, static_cast<std::uint32_t>(kMatrixRowStride)));
+    PickFileWritten = WriteTextFile(PickFilePath, [&buffers, &axes](std::ostream& out) {
         for (std::uint32_t r = 0; r < PickLineCount; ++r) {
             const PickLine& line = PickLines[r];
             for (std::uint32_t k = 0; k < line.PointCount; ++k) {
-                WritePick(out, axes, line.Picks[k]);
+                WritePick(out, buffers, axes, line.Picks[k]);
             }
             out << '\n';  // an empty line closes each pick line
         }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "analysis/analysis_buffers.h"
 #include "plot/plot_layout.h"
 
 namespace karvelo {
@@ -16,6 +17,7 @@ namespace karvelo {
 // empty line after each pick line. Returns true, and sets PickFileWritten, only when the
 // whole file was written; false with no closed line, no matrix columns, a file that
 // cannot be opened or a failed write. Reports nothing.
-bool ExportProfilePicks(const PlotLayout& layout, std::uint32_t columns);
+bool ExportProfilePicks(const AnalysisBuffers& buffers, const PlotLayout& layout,
+                        std::uint32_t columns);
 
 }  // namespace karvelo

@@ -19,9 +19,9 @@ void MarkPick(Surface& surface, int x, int y) {
 
 }  // namespace
 
-void AddPick(int x, int y, Surface& surface, int width, int left) {
+void AddPick(int x, int y, Surface& surface, int width, int left, std::uint32_t pointCount) {
     const PointColumns points{left + kFrameInset,
-                              ColumnsPerPoint(width - 2 * kFrameInset, PointCount), PointCount};
+                              ColumnsPerPoint(width - 2 * kFrameInset, pointCount), pointCount};
     const int snapped = points.Snap(x);
     switch (StorePick(snapped, y)) {
         case PickJoin::Ignored:

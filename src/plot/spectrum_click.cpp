@@ -22,16 +22,16 @@ AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
     return FrameAxis(layout, AxisDirection::Rightwards, binFrequencies.front(), largest);
 }
 
-bool AimClickAtListedPeak(AnalysisRequest& request, const PlotLayout& layout,
+bool AimClickAtListedPeak(const AnalysisBuffers& buffers, AnalysisRequest& request, const PlotLayout& layout,
                           std::span<const std::uint32_t> binFrequencies, std::uint32_t firstBin,
                           std::uint32_t lastBin) {
-    const std::vector<std::size_t> listed = ListedPeaks(firstBin, lastBin);
+    const std::vector<std::size_t> listed = ListedPeaks(buffers, firstBin, lastBin);
     const auto line = static_cast<std::size_t>(request.ListedPeak);
     if (request.ListedPeak < 0 || line >= listed.size() ||
-        PeakBins[listed[line]] - firstBin >= binFrequencies.size()) {
+        buffers.PeakBins[listed[line]] - firstBin >= binFrequencies.size()) {
         return false;
     }
-    const std::size_t bin = PeakBins[listed[line]] - firstBin;
+    const std::size_t bin = buffers.PeakBins[listed[line]] - firstBin;
     const double target = binFrequencies[bin];
     const AxisMapping axis = SpectrumFrequencyAxis(layout, binFrequencies);
     // The truncated column lies at or left of the frequency; its right neighbour may be
@@ -56,7 +56,9 @@ bool AimClickAtListedPeak(AnalysisRequest& request, const PlotLayout& layout,
     return true;
 }
 
-std::optional<SpectrumHit> SpectrumClick(AnalysisRequest& request, const PlotLayout& layout,
+std::optional<SpectrumHit> SpectrumClick(const Profile& profile, const AnalysisBuffers& buffers,
+                                         QualityTable* quality, AnalysisRequest& request,
+                                         const PlotLayout& layout,
                                          std::span<const std::uint32_t> binFrequencies,
                                          std::uint32_t firstBin) {
     if (binFrequencies.empty() || !layout.FrameContains(request.ClickX, request.ClickY)) {
@@ -74,19 +76,19 @@ std::optional<SpectrumHit> SpectrumClick(AnalysisRequest& request, const PlotLay
     DeriveThicknessOrVelocity(request, frequency);
     // On a listed maximum, its frequency between the bins.
     const auto fullBin = static_cast<std::uint32_t>(hit.Bin) + firstBin;
-    if (const std::optional<std::size_t> peak = PeakAtBin(fullBin)) {
-        const FrequencyAxis axis =
-            MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit);
+    if (const std::optional<std::size_t> peak = PeakAtBin(buffers, fullBin)) {
+        const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
+                                                     SampleInterval(profile.image), profile.Unit);
         const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
         request.RefinedFrequency =
-            RefinePeakFrequency(std::span(SelectionSpectrum).first(bins), fullBin,
-                                axis.ResampledStep, PeakFrequencies[*peak])
+            RefinePeakFrequency(std::span(buffers.SelectionSpectrum).first(bins), fullBin,
+                                axis.ResampledStep, buffers.PeakFrequencies[*peak])
                 .Frequency;
         ShowAnalysisStatic(request, AnalysisStatic::Refined, true);
         ShowAnalysisStatic(request, AnalysisStatic::RefinedCaption, true);
     }
-    if (QualityDisplayOn) {
-        ComputeQuality(request, static_cast<std::uint32_t>(hit.Bin), firstBin,
+    if (quality != nullptr && quality->QualityDisplayOn) {
+        ComputeQuality(buffers, quality, request, static_cast<std::uint32_t>(hit.Bin), firstBin,
                        static_cast<std::uint32_t>(binFrequencies.size()));
     }
     return hit;

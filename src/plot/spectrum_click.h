@@ -6,9 +6,12 @@
 #include <optional>
 #include <span>
 
+#include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
+#include "analysis/quality.h"
 #include "plot/axis_mapping.h"
 #include "plot/plot_layout.h"
+#include "profile/profile.h"
 
 namespace karvelo {
 
@@ -27,7 +30,8 @@ AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
 // .. lastBin): ClickX becomes the frame column whose click lands on that maximum's bin,
 // nearest to the bin's frequency, and ClickY the frame's middle row. False, with the
 // request unchanged, when there is no such line.
-bool AimClickAtListedPeak(AnalysisRequest& request, const PlotLayout& layout,
+bool AimClickAtListedPeak(const AnalysisBuffers& buffers, AnalysisRequest& request,
+                          const PlotLayout& layout,
                           std::span<const std::uint32_t> binFrequencies, std::uint32_t firstBin,
                           std::uint32_t lastBin);
 
@@ -36,9 +40,11 @@ bool AimClickAtListedPeak(AnalysisRequest& request, const PlotLayout& layout,
 // spectrum bin firstBin. Outside the frame (borders count as inside) or with no bins:
 // nothing, nullopt. Inside: the frequency and the nearest bin (a tie goes to the higher
 // bin); for a click request (RequestKind 2) also shows the frequency and derived statics,
-// stores ClickFrequency, derives thickness or velocity and, while QualityDisplayOn, the
-// quality factor of that bin.
-std::optional<SpectrumHit> SpectrumClick(AnalysisRequest& request, const PlotLayout& layout,
+// stores ClickFrequency, derives thickness or velocity and, while the quality table
+// (if given) has its display on, the quality factor of that bin.
+std::optional<SpectrumHit> SpectrumClick(const Profile& profile, const AnalysisBuffers& buffers,
+                                         QualityTable* quality, AnalysisRequest& request,
+                                         const PlotLayout& layout,
                                          std::span<const std::uint32_t> binFrequencies,
                                          std::uint32_t firstBin);
 

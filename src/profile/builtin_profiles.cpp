@@ -80,20 +80,20 @@ void WriteSamples(Image& image, std::size_t record, const std::int32_t* samples)
 
 }  // namespace
 
-void LoadBuiltInProfile1() {
-    WriteFileHeader(SourceImage, kBuiltInProfile1Records);
+void LoadBuiltInProfile1(Image& image) {
+    WriteFileHeader(image, kBuiltInProfile1Records);
     for (std::size_t r = 0; r < kBuiltInProfile1Records; ++r) {
         // Records 2k and 2k + 1 are the two channels of hit k + 1.
-        WriteTraceHeader(SourceImage, r, static_cast<std::int32_t>(r / 2 + 1), -10);
-        WriteSamples(SourceImage, r, kBuiltInProfile1Samples[r]);
+        WriteTraceHeader(image, r, static_cast<std::int32_t>(r / 2 + 1), -10);
+        WriteSamples(image, r, kBuiltInProfile1Samples[r]);
     }
 }
 
-void LoadBuiltInProfile2() {
-    WriteFileHeader(SourceImage, kBuiltInProfile2Records);
+void LoadBuiltInProfile2(Image& image) {
+    WriteFileHeader(image, kBuiltInProfile2Records);
     for (std::size_t r = 0; r < kBuiltInProfile2Records; ++r) {
-        WriteTraceHeader(SourceImage, r, static_cast<std::int32_t>(r + 1), 0);
-        WriteSamples(SourceImage, r, kBuiltInProfile2Samples[r]);
+        WriteTraceHeader(image, r, static_cast<std::int32_t>(r + 1), 0);
+        WriteSamples(image, r, kBuiltInProfile2Samples[r]);
     }
 }
 

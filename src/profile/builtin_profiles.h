@@ -1,7 +1,9 @@
-// The two profiles the program carries in itself, written into SourceImage on open.
+// The two profiles the program carries in itself, written into the loader's image on open.
 #pragma once
 
 #include <cstdint>
+
+#include "profile/profile_image.h"
 
 namespace karvelo {
 
@@ -14,9 +16,9 @@ inline constexpr std::uint16_t kBuiltInSamplesPerTrace = 2048;
 extern const std::int32_t kBuiltInProfile1Samples[kBuiltInProfile1Records][kBuiltInSamplesPerTrace];
 extern const std::int32_t kBuiltInProfile2Samples[kBuiltInProfile2Records][kBuiltInSamplesPerTrace];
 
-// Write the 20-record ("Файл 1") or the 2-record ("Файл 2") profile into SourceImage:
+// Write the 20-record ("Файл 1") or the 2-record ("Файл 2") profile into image:
 // its binary-header fields, trace headers and samples, and nothing else. Cannot fail.
-void LoadBuiltInProfile1();
-void LoadBuiltInProfile2();
+void LoadBuiltInProfile1(Image& image);
+void LoadBuiltInProfile2(Image& image);
 
 }  // namespace karvelo

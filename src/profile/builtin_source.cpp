@@ -4,17 +4,17 @@
 
 namespace karvelo {
 
-bool BuiltInSource::WriteSourceImage(const SourceOptions& /*options*/, SourceSummary& summary,
-                                     SourceRefusal& /*refusal*/) {
+bool BuiltInSource::WriteSourceImage(Image& image, const SourceOptions& /*options*/,
+                                     SourceSummary& summary, SourceRefusal& /*refusal*/) {
     if (choice_ == 0) {
-        LoadBuiltInProfile1();
+        LoadBuiltInProfile1(image);
     } else {
-        LoadBuiltInProfile2();
+        LoadBuiltInProfile2(image);
     }
-    summary.Records = TraceCount(SourceImage);
+    summary.Records = TraceCount(image);
     summary.Channels = 2;
-    summary.Samples = SamplesPerTrace(SourceImage);
-    summary.Interval = SampleInterval(SourceImage);
+    summary.Samples = SamplesPerTrace(image);
+    summary.Interval = SampleInterval(image);
     summary.Unit = TimeUnit::kByImageRule;
     summary.Names = {choice_ == 0 ? "Файл 1" : "Файл 2"};
     return true;

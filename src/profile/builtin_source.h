@@ -11,7 +11,7 @@ namespace karvelo {
 class BuiltInSource : public ProfileSource {
   public:
     explicit BuiltInSource(std::uint32_t profileChoice) : choice_(profileChoice) {}
-    bool WriteSourceImage(const SourceOptions& options, SourceSummary& summary,
+    bool WriteSourceImage(Image& image, const SourceOptions& options, SourceSummary& summary,
                           SourceRefusal& refusal) override;
 
   private:

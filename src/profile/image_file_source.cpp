@@ -10,8 +10,8 @@ namespace karvelo {
 
 ImageFileSource::ImageFileSource(std::string path) : path_(std::move(path)) {}
 
-bool ImageFileSource::WriteSourceImage(const SourceOptions& /*options*/, SourceSummary& summary,
-                                       SourceRefusal& refusal) {
+bool ImageFileSource::WriteSourceImage(Image& image, const SourceOptions& /*options*/,
+                                       SourceSummary& summary, SourceRefusal& refusal) {
     std::string content;
     std::string reason;
     if (!ReadWholeFile(path_, content, reason)) {
@@ -23,8 +23,7 @@ bool ImageFileSource::WriteSourceImage(const SourceOptions& /*options*/, SourceS
                    std::to_string(content.size()) + " bytes where an image file has 8435600"};
         return false;
     }
-    // Checked in place: SourceImage is the loader's scratch (too large for the stack).
-    Image& image = SourceImage;
+    // Checked in place: the image is the loader's scratch (too large for the stack).
     std::copy(content.begin(), content.end(), image.bytes.begin());
     image.written = kImageBytes;
     if (!CheckRecordLimit(TraceCount(image), path_, refusal)) {

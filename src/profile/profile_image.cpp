@@ -7,21 +7,6 @@
 
 namespace karvelo {
 
-Image ProfileImage{};
-Image SourceImage{};
-Image TwoChannelImage{};
-
-std::uint32_t HitsPerPoint = 1;
-std::uint32_t ProfileChoice = 0;
-std::uint32_t TracesPerPoint = 0;
-std::uint32_t PointCount = 0;
-std::uint32_t SampleMax = 0;
-std::uint32_t SampleMin = 0;
-std::uint32_t LoadBusy = 0;
-bool LoadCompleted = false;
-bool ProfileShown = false;
-TimeUnit ProfileTimeUnit = TimeUnit::kByImageRule;
-
 namespace {
 
 template <std::uint16_t Format>
@@ -59,8 +44,7 @@ double DecodeSample(std::uint16_t formatCode, std::uint32_t word) {
     }
 }
 
-void DecodeSampleWords(std::uint16_t formatCode, const std::uint8_t* words,
-                       std::span<double> out) {
+void DecodeSampleWords(std::uint16_t formatCode, const std::uint8_t* words, std::span<double> out) {
     switch (formatCode) {
         case kFormatIeeeFloat:
             return DecodeWords<kFormatIeeeFloat>(words, out);
@@ -112,48 +96,6 @@ void CopyImage(const Image& from, Image& to) {
 void ClearImage(Image& image) {
     std::memset(image.bytes.data(), 0, ImageExtent(image));
     image.written = 0;
-}
-
-void SetUpProfile(std::uint32_t hitsPerPoint, int channelMode) {
-    const std::uint16_t format = SampleFormat(ProfileImage);
-    const std::size_t records = TraceCount(ProfileImage);
-    const std::size_t samples = SamplesPerTrace(ProfileImage);
-
-    double max = DecodeSample(format, SampleWord(ProfileImage, 0, 0));
-    double min = max;
-    for (std::size_t r = 0; r < records; ++r) {
-        for (std::size_t s = 0; s < samples; ++s) {
-            const double x = DecodeSample(format, SampleWord(ProfileImage, r, s));
-            if (x > max) {
-                max = x;
-            }
-            if (x < min) {
-                min = x;
-            }
-        }
-    }
-    // The extremes are sample values themselves, so a NaN start stays a NaN word.
-    SampleMax = EncodeSample(format, max);
-    SampleMin = EncodeSample(format, min);
-
-    TracesPerPoint = (channelMode == 0 || channelMode == 1) ? hitsPerPoint : 2 * hitsPerPoint;
-    PointCount = TracesPerPoint == 0 ? 0 : static_cast<std::uint32_t>(records) / TracesPerPoint;
-}
-
-void ResetProfileStore() {
-    ClearImage(ProfileImage);
-    ClearImage(SourceImage);
-    ClearImage(TwoChannelImage);
-    HitsPerPoint = 1;
-    ProfileChoice = 0;
-    TracesPerPoint = 0;
-    PointCount = 0;
-    SampleMax = 0;
-    SampleMin = 0;
-    LoadBusy = 0;
-    LoadCompleted = false;
-    ProfileShown = false;
-    ProfileTimeUnit = TimeUnit::kByImageRule;
 }
 
 }  // namespace karvelo

@@ -44,11 +44,6 @@ struct alignas(8) Image {
     std::size_t written = 0;
 };
 
-// The three static images, zero at start, alive for the whole program.
-extern Image ProfileImage;     // the working image every reader uses
-extern Image SourceImage;      // written by the built-in profiles, read by the loader only
-extern Image TwoChannelImage;  // scratch copy for the channel split
-
 // The time unit of the loaded profile's sample interval, set by its source.
 enum class TimeUnit : std::uint8_t {
     kByImageRule,   // the program's own images: 2048 samples microseconds, otherwise picoseconds
@@ -59,18 +54,6 @@ enum class TimeUnit : std::uint8_t {
 constexpr bool TimeInMicroseconds(std::uint32_t samplesPerTrace, TimeUnit unit) {
     return unit == TimeUnit::kMicroseconds || samplesPerTrace == kMaxSamplesPerTrace;
 }
-
-// Global state of the loaded data.
-extern std::uint32_t HitsPerPoint;    // 1 at start; last accepted hits per point
-extern std::uint32_t ProfileChoice;   // 0: 20-record profile, nonzero: 2-record profile
-extern std::uint32_t TracesPerPoint;  // records per measuring point
-extern std::uint32_t PointCount;      // number of measuring points
-extern std::uint32_t SampleMax;       // largest sample, as a raw sample word
-extern std::uint32_t SampleMin;       // smallest sample, as a raw sample word
-extern std::uint32_t LoadBusy;        // 1 while a load is under way
-extern bool LoadCompleted;            // a new profile waits to be shown
-extern bool ProfileShown;             // a profile has been loaded and shown
-extern TimeUnit ProfileTimeUnit;      // unit of SampleInterval (kByImageRule at start)
 
 // Native-order field access at an image offset.
 inline std::uint16_t ReadU16(const Image& image, std::size_t offset) {
@@ -90,16 +73,16 @@ inline void WriteU32(Image& image, std::size_t offset, std::uint32_t value) {
     std::memcpy(image.bytes.data() + offset, &value, sizeof value);
 }
 
-inline std::uint16_t TraceCount(const Image& image = ProfileImage) {
+inline std::uint16_t TraceCount(const Image& image) {
     return ReadU16(image, kTraceCountOffset);
 }
-inline std::uint16_t SampleInterval(const Image& image = ProfileImage) {
+inline std::uint16_t SampleInterval(const Image& image) {
     return ReadU16(image, kSampleIntervalOffset);
 }
-inline std::uint16_t SamplesPerTrace(const Image& image = ProfileImage) {
+inline std::uint16_t SamplesPerTrace(const Image& image) {
     return ReadU16(image, kSamplesPerTraceOffset);
 }
-inline std::uint16_t SampleFormat(const Image& image = ProfileImage) {
+inline std::uint16_t SampleFormat(const Image& image) {
     return ReadU16(image, kSampleFormatOffset);
 }
 
@@ -126,8 +109,7 @@ double DecodeSample(std::uint16_t formatCode, std::uint32_t word);
 
 // out.size() sample words from words (4 bytes each) decoded by formatCode, as
 // DecodeSample decodes each.
-void DecodeSampleWords(std::uint16_t formatCode, const std::uint8_t* words,
-                       std::span<double> out);
+void DecodeSampleWords(std::uint16_t formatCode, const std::uint8_t* words, std::span<double> out);
 
 // Samples 0 .. out.size()-1 of a record decoded by the image's format.
 void DecodeRecordSamples(const Image& image, std::size_t record, std::span<double> out);
@@ -135,11 +117,6 @@ void DecodeRecordSamples(const Image& image, std::size_t record, std::span<doubl
 // The sample word that carries value in the given format (the inverse of DecodeSample
 // for sample values; 0 for unknown formats).
 std::uint32_t EncodeSample(std::uint16_t formatCode, double value);
-
-// Decoded sample s of record r of the working image.
-inline double ProfileSample(std::size_t record, std::size_t sample) {
-    return DecodeSample(SampleFormat(ProfileImage), SampleWord(ProfileImage, record, sample));
-}
 
 // How far image may hold nonzero bytes: its written mark or the end of the records its
 // header counts, whichever is further.
@@ -150,13 +127,5 @@ void CopyImage(const Image& from, Image& to);
 
 // Every byte of image zero again, touching only its extent.
 void ClearImage(Image& image);
-
-// Recomputes SampleMax, SampleMin, TracesPerPoint and PointCount from ProfileImage.
-// channelMode: 0 channel 1, 1 channel 2, 2 both. hitsPerPoint >= 1.
-void SetUpProfile(std::uint32_t hitsPerPoint, int channelMode);
-
-// Puts every image and every global of this store back to its start value (used when
-// the program, or a test, starts over).
-void ResetProfileStore();
 
 }  // namespace karvelo

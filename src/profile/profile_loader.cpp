@@ -9,24 +9,24 @@
 
 namespace karvelo {
 
-SourceSummary LoadedSource{};
-
 namespace {
 
-void CopyRecord(const Image& from, std::size_t fromRecord, Image& to, std::size_t toRecord) {
-    std::memcpy(to.bytes.data() + RecordOffset(toRecord),
-                from.bytes.data() + RecordOffset(fromRecord), kTraceRecordBytes);
+void CopyRecord(Image& image, std::size_t fromRecord, std::size_t toRecord) {
+    std::memmove(image.bytes.data() + RecordOffset(toRecord),
+                 image.bytes.data() + RecordOffset(fromRecord), kTraceRecordBytes);
 }
 
-// Gathers the records of one channel (even or odd records) to the front of ProfileImage.
-void KeepOneChannel(int channelMode) {
-    CopyImage(ProfileImage, TwoChannelImage);
-    const std::size_t kept = TraceCount(TwoChannelImage) / 2;
+// Gathers the records of one channel (even or odd records) to the front of the image, in
+// place: record k comes from record 2k or 2k + 1, never from one already overwritten. The
+// records behind the kept ones stay as the source wrote them.
+void KeepOneChannel(Image& image, int channelMode) {
+    const std::size_t kept = TraceCount(image) / 2;
     const std::size_t parity = channelMode == kChannel1 ? 0 : 1;
+    image.written = ImageExtent(image);  // the records behind stay inside the extent
     for (std::size_t k = 0; k < kept; ++k) {
-        CopyRecord(TwoChannelImage, 2 * k + parity, ProfileImage, k);
+        CopyRecord(image, 2 * k + parity, k);
     }
-    WriteU16(ProfileImage, kTraceCountOffset, static_cast<std::uint16_t>(kept));
+    WriteU16(image, kTraceCountOffset, static_cast<std::uint16_t>(kept));
 }
 
 std::string BaseName(const std::string& path) {
@@ -36,19 +36,16 @@ std::string BaseName(const std::string& path) {
 
 }  // namespace
 
-bool LoadProfileFrom(ProfileSource& source, int channelMode, std::uint32_t hitsPerPoint,
-                     const SourceOptions& options) {
+bool LoadProfileFrom(Profile& profile, ProfileSource& source, int channelMode,
+                     std::uint32_t hitsPerPoint, const SourceOptions& options) {
     SourceSummary summary;
     SourceRefusal refusal;
-    if (!source.WriteSourceImage(options, summary, refusal)) {
+    if (!source.WriteSourceImage(profile.image, options, summary, refusal)) {
         ReportError(refusal.Code, true, RefusalDetail(refusal));
         return false;
     }
-    LoadBusy = 1;
-
     const bool oneChannel = summary.Channels == 1;
     if (oneChannel && channelMode == kChannel2) {
-        LoadBusy = 0;
         refusal = {kErrCannotReadFile, summary.Names.front(), 0,
                    "the files have one channel, so there is no channel 2"};
         ReportError(refusal.Code, true, RefusalDetail(refusal));
@@ -56,34 +53,32 @@ bool LoadProfileFrom(ProfileSource& source, int channelMode, std::uint32_t hitsP
     }
     const std::uint32_t hitsPerChannel = oneChannel ? summary.Records : summary.Records / 2u;
     if (hitsPerPoint < 1 || hitsPerPoint > hitsPerChannel || hitsPerChannel % hitsPerPoint != 0) {
-        LoadBusy = 0;
         ReportError(kErrInvalidHits, true);
         return false;
     }
-
-    CopyImage(SourceImage, ProfileImage);
     if (!oneChannel && (channelMode == kChannel1 || channelMode == kChannel2)) {
-        KeepOneChannel(channelMode);
+        KeepOneChannel(profile.image, channelMode);
     }
-
-    LoadBusy = 0;
-    HitsPerPoint = hitsPerPoint;
-    ProfileTimeUnit = summary.Unit;
-    SetUpProfile(hitsPerPoint, oneChannel ? kChannel1 : channelMode);
-    if (!summary.Note.empty() && CurrentMessageSink() != nullptr) {
-        CurrentMessageSink()->Show(summary.Note);
-    }
-    LoadedSource = std::move(summary);
-    LoadCompleted = true;
+    profile.HitsPerPoint = hitsPerPoint;
+    profile.Unit = summary.Unit;
+    SetUpProfile(profile, hitsPerPoint, oneChannel ? kChannel1 : channelMode);
+    profile.Source = std::move(summary);
     return true;
 }
 
-bool LoadProfile(std::uint32_t profileChoice, int channelMode, std::uint32_t hitsPerPoint) {
-    BuiltInSource source(profileChoice);
-    return LoadProfileFrom(source, channelMode, hitsPerPoint, SourceOptions{});
+void ShowLoadNote(const Profile& profile) {
+    if (!profile.Source.Note.empty() && CurrentMessageSink() != nullptr) {
+        CurrentMessageSink()->Show(profile.Source.Note);
+    }
 }
 
-bool LoadProfileFiles(const std::vector<std::string>& paths, int channelMode,
+bool LoadProfile(Profile& profile, std::uint32_t profileChoice, int channelMode,
+                 std::uint32_t hitsPerPoint) {
+    BuiltInSource source(profileChoice);
+    return LoadProfileFrom(profile, source, channelMode, hitsPerPoint, SourceOptions{});
+}
+
+bool LoadProfileFiles(Profile& profile, const std::vector<std::string>& paths, int channelMode,
                       std::uint32_t hitsPerPoint, const SourceOptions& options) {
     SourceRefusal refusal;
     if (paths.empty()) {
@@ -96,15 +91,15 @@ bool LoadProfileFiles(const std::vector<std::string>& paths, int channelMode,
         ReportError(refusal.Code, true, RefusalDetail(refusal));
         return false;
     }
-    return LoadProfileFrom(*source, channelMode, hitsPerPoint, options);
+    return LoadProfileFrom(profile, *source, channelMode, hitsPerPoint, options);
 }
 
-bool LoadChosenProfile(const ProfileSourceChoice& choice, std::uint32_t profileChoice,
-                       int channelMode, std::uint32_t hitsPerPoint) {
+bool LoadChosenProfile(Profile& profile, const ProfileSourceChoice& choice, int channelMode,
+                       std::uint32_t hitsPerPoint) {
     if (choice.Files.empty()) {
-        return LoadProfile(profileChoice, channelMode, hitsPerPoint);
+        return LoadProfile(profile, choice.BuiltIn, channelMode, hitsPerPoint);
     }
-    return LoadProfileFiles(choice.Files, channelMode, hitsPerPoint, choice.Options);
+    return LoadProfileFiles(profile, choice.Files, channelMode, hitsPerPoint, choice.Options);
 }
 
 std::string DescribeFiles(const std::vector<std::string>& paths) {

@@ -1,4 +1,4 @@
-// Loading a profile into the working image with the chosen channels and hits: from a
+// Loading a profile with the chosen channels and hits: from a
 // built-in profile or from files on disk, through the same checks.
 #pragma once
 
@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "profile/profile.h"
 #include "profile/profile_source.h"
 
 namespace karvelo {
@@ -22,40 +23,42 @@ inline constexpr std::uint32_t kMinHitsPerPoint = 1;
 inline constexpr std::uint32_t kMaxHitsPerPoint = 20;
 
 // What the open dialog's chooser has picked: files from disk (Files not empty, in the
-// order chosen) instead of the built-in profile of ProfileChoice, and the two options.
+// order chosen) instead of a built-in profile, and the two options.
 struct ProfileSourceChoice {
     std::vector<std::string> Files;
     SourceOptions Options;
+    std::uint32_t BuiltIn = 0;  // with no files: 0 "Файл 1", other "Файл 2"
 };
 
-// What the last successful load read (records, channels, samples, interval, unit, file
-// names, and the note of a resampling or shortening).
-extern SourceSummary LoadedSource;
-
-// Lets source write SourceImage, then checks and loads it: a one-channel source refuses
-// "2 канал" (error 8); the hits per point h must divide the hits per channel H (records / 2
-// for two channels, records for one) with 1 <= h <= H, else error 7 (plain). When
-// everything fits, ProfileImage gets the chosen channels, HitsPerPoint, ProfileTimeUnit
-// and LoadedSource are set, SetUpProfile runs (a one-channel source keeps every record
-// for "1 канал" and "Оба канала": TracesPerPoint = h) and LoadCompleted is set. A note
-// (resampled, shortened) is shown through the message sink. Every refusal is reported as
-// the plain table text with a second line naming file, line and reason, and leaves
-// ProfileImage and every derived value as they were. Returns true on load.
-bool LoadProfileFrom(ProfileSource& source, int channelMode, std::uint32_t hitsPerPoint,
-                     const SourceOptions& options);
+// Lets source write profile's image, then checks and sets the profile up: a one-channel
+// source refuses "2 канал" (error 8); the hits per point h must divide the hits per
+// channel H (records / 2 for two channels, records for one) with 1 <= h <= H, else error 7
+// (plain). When everything fits, the image keeps the chosen channels, HitsPerPoint, Unit
+// and Source are set and the extremes and point geometry computed (a one-channel source
+// keeps every record for "1 канал" and "Оба канала": TracesPerPoint = h). Every refusal is
+// reported as the plain table text with a second line naming file, line and reason.
+// Returns true on load. profile is the load's own: a refusal leaves it unusable, so a
+// caller that shows a profile loads into a scratch one and keeps it on success.
+bool LoadProfileFrom(Profile& profile, ProfileSource& source, int channelMode,
+                     std::uint32_t hitsPerPoint, const SourceOptions& options);
 
 // The built-in profile (profileChoice 0: 20 records, other: 2 records), as File > Open
 // with the chooser's "Файл 1" / "Файл 2".
-bool LoadProfile(std::uint32_t profileChoice, int channelMode, std::uint32_t hitsPerPoint);
+bool LoadProfile(Profile& profile, std::uint32_t profileChoice, int channelMode,
+                 std::uint32_t hitsPerPoint);
 
 // Files from disk (SEG-Y files, text recordings or one image file; see file_sources.h).
-bool LoadProfileFiles(const std::vector<std::string>& paths, int channelMode,
+bool LoadProfileFiles(Profile& profile, const std::vector<std::string>& paths, int channelMode,
                       std::uint32_t hitsPerPoint, const SourceOptions& options);
 
+// Shows the note of a load that changed the recordings on the way in (resampled,
+// shortened) through the message sink; nothing when there is none.
+void ShowLoadNote(const Profile& profile);
+
 // The open dialog's OK: files when choice.Files is not empty, else the built-in profile
-// of profileChoice.
-bool LoadChosenProfile(const ProfileSourceChoice& choice, std::uint32_t profileChoice,
-                       int channelMode, std::uint32_t hitsPerPoint);
+// of choice.BuiltIn.
+bool LoadChosenProfile(Profile& profile, const ProfileSourceChoice& choice, int channelMode,
+                       std::uint32_t hitsPerPoint);
 
 // How the open dialog names a file choice: the first file's name, and "(N files)" when
 // there are several; empty for no files.

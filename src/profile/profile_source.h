@@ -1,5 +1,5 @@
 // Where a profile comes from: the built-in profiles, the program's own image files, SEG-Y
-// files or text recordings. Each source writes SourceImage and says what it wrote; the
+// files or text recordings. Each source writes the image it is given and says what it wrote; the
 // loader (profile_loader.h) then applies the same channel and hits checks to all of them.
 #pragma once
 
@@ -18,7 +18,7 @@ struct SourceOptions {
     bool WholeMicroseconds = false;  // "Шаг в целых мкс": resample onto a whole-µs interval
 };
 
-// What a source wrote into SourceImage.
+// What a source wrote into its image.
 struct SourceSummary {
     std::uint32_t Records = 0;   // trace records written
     std::uint32_t Channels = 2;  // 1: one record per hit; 2: records 2k, 2k + 1 of hit k
@@ -44,10 +44,10 @@ std::string RefusalDetail(const SourceRefusal& refusal);
 class ProfileSource {
   public:
     virtual ~ProfileSource() = default;
-    // Writes the profile into SourceImage and fills summary, or fills refusal and returns
-    // false. A refusal may leave SourceImage changed but touches nothing else.
-    virtual bool WriteSourceImage(const SourceOptions& options, SourceSummary& summary,
-                                  SourceRefusal& refusal) = 0;
+    // Writes the profile into image and fills summary, or fills refusal and returns
+    // false. A refusal may leave image changed but touches nothing else.
+    virtual bool WriteSourceImage(Image& image, const SourceOptions& options,
+                                  SourceSummary& summary, SourceRefusal& refusal) = 0;
 };
 
 }  // namespace karvelo

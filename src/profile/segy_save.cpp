@@ -34,17 +34,17 @@ std::string TextualHeader(std::size_t records, std::size_t samples, std::size_t 
     return text;
 }
 
-bool WriteSegy(const std::string& path) {
+bool WriteSegy(const Image& image, const std::string& path) {
     std::unique_ptr<segy_file, int (*)(segy_file*)> file(segy_open(path.c_str(), "w+b"),
                                                          &segy_close);
     if (!file ||
         segy_set_format(file.get(), int{SEGY_IEEE_FLOAT_4_BYTE} | int{SEGY_MSB}) != SEGY_OK) {
         return false;
     }
-    const std::size_t records = TraceCount(ProfileImage);
-    const int samples = SamplesPerTrace(ProfileImage);
-    const int interval = SampleInterval(ProfileImage);
-    const std::uint16_t format = SampleFormat(ProfileImage);
+    const std::size_t records = TraceCount(image);
+    const int samples = SamplesPerTrace(image);
+    const int interval = SampleInterval(image);
+    const std::uint16_t format = SampleFormat(image);
 
     const std::string text = TextualHeader(records, static_cast<std::size_t>(samples),
                                            static_cast<std::size_t>(interval));
@@ -77,11 +77,11 @@ bool WriteSegy(const std::string& path) {
         const std::size_t at = RecordOffset(r);
         const std::pair<int, std::int32_t> traceFields[] = {
             {SEGY_TR_SEQ_LINE,
-             static_cast<std::int32_t>(ReadU32(ProfileImage, at + kSequenceInLineOffset))},
+             static_cast<std::int32_t>(ReadU32(image, at + kSequenceInLineOffset))},
             {SEGY_TR_SEQ_FILE,
-             static_cast<std::int32_t>(ReadU32(ProfileImage, at + kSequenceInFileOffset))},
+             static_cast<std::int32_t>(ReadU32(image, at + kSequenceInFileOffset))},
             {SEGY_TR_NUMBER_ORIG_FIELD,
-             static_cast<std::int32_t>(ReadU32(ProfileImage, at + kTraceInRecordOffset))},
+             static_cast<std::int32_t>(ReadU32(image, at + kTraceInRecordOffset))},
             {SEGY_TR_SAMPLE_COUNT, samples},
             {SEGY_TR_SAMPLE_INTER, interval},
         };
@@ -92,7 +92,7 @@ bool WriteSegy(const std::string& path) {
         }
         for (int s = 0; s < samples; ++s) {
             values[static_cast<std::size_t>(s)] = static_cast<float>(
-                DecodeSample(format, SampleWord(ProfileImage, r, static_cast<std::size_t>(s))));
+                DecodeSample(format, SampleWord(image, r, static_cast<std::size_t>(s))));
         }
         segy_from_native(SEGY_IEEE_FLOAT_4_BYTE, samples, values.data());
         const int traceNo = static_cast<int>(r);
@@ -106,12 +106,13 @@ bool WriteSegy(const std::string& path) {
 
 }  // namespace
 
-bool SaveProfileSegy(const std::string& path) {
-    if (SampleFormat(ProfileImage) == 0 || TraceCount(ProfileImage) == 0) {
+bool SaveProfileSegy(const Image& image, const std::string& path) {
+    if (SampleFormat(image) == 0 || TraceCount(image) == 0) {
         ReportError(kErrNoDataToSave, true);
         return false;
     }
-    if (!ReplaceFileAtomically(path, WriteSegy)) {
+    if (!ReplaceFileAtomically(
+            path, [&image](const std::string& temporary) { return WriteSegy(image, temporary); })) {
         ReportError(kErrCannotCreateFile, false, path + ": the SEG-Y file could not be written");
         return false;
     }

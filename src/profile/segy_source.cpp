@@ -191,8 +191,8 @@ std::uint32_t ChannelsFromSequence(const std::vector<std::int32_t>& sequence) {
 
 SegySource::SegySource(std::vector<std::string> paths) : paths_(std::move(paths)) {}
 
-bool SegySource::WriteSourceImage(const SourceOptions& options, SourceSummary& summary,
-                                  SourceRefusal& refusal) {
+bool SegySource::WriteSourceImage(Image& image, const SourceOptions& options,
+                                  SourceSummary& summary, SourceRefusal& refusal) {
     FileTraces all;
     for (const std::string& path : paths_) {
         const int formatBefore = all.Format;
@@ -217,7 +217,7 @@ bool SegySource::WriteSourceImage(const SourceOptions& options, SourceSummary& s
     traces.Words = std::move(all.Words);
     traces.Names = paths_;
     traces.IntervalFile = paths_.front();
-    return StoreSourceTraces(traces, options, summary, refusal);
+    return StoreSourceTraces(image, traces, options, summary, refusal);
 }
 
 }  // namespace karvelo

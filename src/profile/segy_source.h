@@ -18,7 +18,7 @@ namespace karvelo {
 class SegySource : public ProfileSource {
   public:
     explicit SegySource(std::vector<std::string> paths);
-    bool WriteSourceImage(const SourceOptions& options, SourceSummary& summary,
+    bool WriteSourceImage(Image& image, const SourceOptions& options, SourceSummary& summary,
                           SourceRefusal& refusal) override;
 
   private:

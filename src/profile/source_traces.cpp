@@ -32,7 +32,7 @@ void WriteI32(Image& image, std::size_t offset, std::int32_t value) {
 }
 
 // The 3200-byte textual header: 40 lines of 80 characters naming the source files.
-void WriteTextualHeader(const std::vector<std::string>& names) {
+void WriteTextualHeader(Image& image, const std::vector<std::string>& names) {
     std::string text = "C 1 KARVELO PROFILE FROM " + std::to_string(names.size()) + " FILE(S)";
     std::size_t line = 1;
     std::string lines;
@@ -51,7 +51,7 @@ void WriteTextualHeader(const std::vector<std::string>& names) {
         flush(prefix + name.substr(0, 76));
     }
     lines.resize(kTextHeaderBytes, ' ');
-    std::copy(lines.begin(), lines.end(), SourceImage.bytes.begin());
+    std::copy(lines.begin(), lines.end(), image.bytes.begin());
 }
 
 // Resamples every trace as the plan says, as IEEE singles.
@@ -85,8 +85,8 @@ bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusa
     return false;
 }
 
-bool StoreSourceTraces(SourceTraces& traces, const SourceOptions& options, SourceSummary& summary,
-                       SourceRefusal& refusal) {
+bool StoreSourceTraces(Image& image, SourceTraces& traces, const SourceOptions& options,
+                       SourceSummary& summary, SourceRefusal& refusal) {
     const std::string first = traces.Names.empty() ? std::string() : traces.Names.front();
     if (!CheckRecordLimit(traces.Records, first, refusal)) {
         return false;
@@ -117,25 +117,25 @@ bool StoreSourceTraces(SourceTraces& traces, const SourceOptions& options, Sourc
     const std::size_t samples = plan.Samples;
 
     const auto interval = static_cast<std::uint16_t>(std::lround(traces.IntervalUs));
-    ClearImage(SourceImage);
-    WriteTextualHeader(traces.Names);
-    WriteI32(SourceImage, kLineNumberOffset, 1);
-    WriteU16(SourceImage, kTraceCountOffset, static_cast<std::uint16_t>(traces.Records));
-    WriteU16(SourceImage, kSampleIntervalOffset, interval);
-    WriteU16(SourceImage, kOriginalIntervalOffset, interval);
-    WriteU16(SourceImage, kSamplesPerTraceOffset, static_cast<std::uint16_t>(samples));
-    WriteU16(SourceImage, kOriginalSamplesOffset, static_cast<std::uint16_t>(samples));
-    WriteU16(SourceImage, kSampleFormatOffset, traces.Format);
+    ClearImage(image);
+    WriteTextualHeader(image, traces.Names);
+    WriteI32(image, kLineNumberOffset, 1);
+    WriteU16(image, kTraceCountOffset, static_cast<std::uint16_t>(traces.Records));
+    WriteU16(image, kSampleIntervalOffset, interval);
+    WriteU16(image, kOriginalIntervalOffset, interval);
+    WriteU16(image, kSamplesPerTraceOffset, static_cast<std::uint16_t>(samples));
+    WriteU16(image, kOriginalSamplesOffset, static_cast<std::uint16_t>(samples));
+    WriteU16(image, kSampleFormatOffset, traces.Format);
     for (std::size_t r = 0; r < traces.Records; ++r) {
         const auto sequence = static_cast<std::int32_t>(r / traces.Channels + 1);
         const std::size_t header = RecordOffset(r);
-        WriteI32(SourceImage, header + kSequenceInLineOffset, sequence);
-        WriteI32(SourceImage, header + kSequenceInFileOffset, sequence);
-        WriteI32(SourceImage, header + kTraceInRecordOffset, sequence);
-        WriteU16(SourceImage, header + kTraceSamplesOffset, static_cast<std::uint16_t>(samples));
-        WriteU16(SourceImage, header + kTraceIntervalOffset, interval);
+        WriteI32(image, header + kSequenceInLineOffset, sequence);
+        WriteI32(image, header + kSequenceInFileOffset, sequence);
+        WriteI32(image, header + kTraceInRecordOffset, sequence);
+        WriteU16(image, header + kTraceSamplesOffset, static_cast<std::uint16_t>(samples));
+        WriteU16(image, header + kTraceIntervalOffset, interval);
         std::copy_n(reinterpret_cast<const std::uint8_t*>(traces.Words.data() + r * traces.Samples),
-                    samples * kSampleBytes, SourceImage.bytes.begin() + SampleOffset(r, 0));
+                    samples * kSampleBytes, image.bytes.begin() + SampleOffset(r, 0));
     }
 
     summary.Records = static_cast<std::uint32_t>(traces.Records);

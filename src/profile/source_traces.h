@@ -1,4 +1,4 @@
-// Traces read from files, before they go into SourceImage, and the one place where the
+// Traces read from files, before they go into the loader's image, and the one place where the
 // limits of the image are applied to them (record count, samples per trace, interval).
 #pragma once
 
@@ -29,10 +29,10 @@ bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusa
 
 // Applies the limits (error 4 above 1000 records; error 8 for an interval outside 1 ..
 // 65535 us) and fits the traces into the image (recording_fit.h; the note says what the
-// fit did), then clears SourceImage and writes the traces, their headers and a textual
-// header naming the files. Returns false with refusal filled, SourceImage untouched, when
-// a limit refuses.
-bool StoreSourceTraces(SourceTraces& traces, const SourceOptions& options, SourceSummary& summary,
-                       SourceRefusal& refusal);
+// fit did), then clears image and writes the traces, their headers and a textual header
+// naming the files. Returns false with refusal filled, image untouched, when a limit
+// refuses.
+bool StoreSourceTraces(Image& image, SourceTraces& traces, const SourceOptions& options,
+                       SourceSummary& summary, SourceRefusal& refusal);
 
 }  // namespace karvelo

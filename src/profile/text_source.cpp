@@ -237,8 +237,8 @@ TextSource::TextSource(std::vector<std::string> paths) : paths_(std::move(paths)
                      [](const std::string& a, const std::string& b) { return NaturalLess(a, b); });
 }
 
-bool TextSource::WriteSourceImage(const SourceOptions& options, SourceSummary& summary,
-                                  SourceRefusal& refusal) {
+bool TextSource::WriteSourceImage(Image& image, const SourceOptions& options,
+                                  SourceSummary& summary, SourceRefusal& refusal) {
     SourceTraces traces;
     traces.Format = kFormatIeeeFloat;
     std::string content;
@@ -288,7 +288,7 @@ bool TextSource::WriteSourceImage(const SourceOptions& options, SourceSummary& s
         traces.Names.push_back(path);
     }
     traces.Records = traces.Names.size() * traces.Channels;
-    return StoreSourceTraces(traces, options, summary, refusal);
+    return StoreSourceTraces(image, traces, options, summary, refusal);
 }
 
 }  // namespace karvelo

@@ -18,7 +18,7 @@ inline constexpr double kIntervalTolerance = 0.01;
 class TextSource : public ProfileSource {
   public:
     explicit TextSource(std::vector<std::string> paths);
-    bool WriteSourceImage(const SourceOptions& options, SourceSummary& summary,
+    bool WriteSourceImage(Image& image, const SourceOptions& options, SourceSummary& summary,
                           SourceRefusal& refusal) override;
 
   private:

@@ -37,22 +37,24 @@ bool IsClipped(std::span<const double> samples) {
 
 }  // namespace
 
-std::vector<HitCheck> CheckHits(std::uint32_t point, std::uint32_t bandFirst,
+std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers,
+                                std::uint32_t point, std::uint32_t bandFirst,
                                 std::uint32_t bandLast, bool detrend) {
-    const std::uint32_t samples = SamplesPerTrace();
-    const std::uint32_t interval = SampleInterval();
-    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, ProfileTimeUnit);
+    const std::uint32_t samples = SamplesPerTrace(profile.image);
+    const std::uint32_t interval = SampleInterval(profile.image);
+    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
     const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
     std::vector<HitCheck> hits;
     std::array<float, kMaxSpectrumBins> normalised{};
     const std::span<float> spectrum(normalised.data(), bins);
-    for (std::uint32_t t = 0; t < TracesPerPoint; ++t) {
+    for (std::uint32_t t = 0; t < profile.TracesPerPoint; ++t) {
         HitCheck hit;
         hit.Trace = t;
-        LoadTraceSamples(std::size_t{point} * TracesPerPoint + t, samples);
-        hit.Clipped = IsClipped(std::span(TraceSamples).first(samples));
-        if (TransformTraceSamples(samples, interval, detrend)) {
-            const std::span<const double> raw(AmplitudeSpectrum.data(), bins);
+        LoadTraceSamples(profile, buffers, std::size_t{point} * profile.TracesPerPoint + t,
+                         samples);
+        hit.Clipped = IsClipped(std::span(buffers.TraceSamples).first(samples));
+        if (TransformTraceSamples(buffers, samples, interval, detrend)) {
+            const std::span<const double> raw(buffers.AmplitudeSpectrum.data(), bins);
             NormaliseSpectrum(raw, spectrum, true);
             std::optional<LocalMaximum> best;
             for (const LocalMaximum& peak : LocalMaximaOf(spectrum)) {

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "analysis/analysis_buffers.h"
+#include "profile/profile.h"
+
 namespace karvelo {
 
 // A hit whose dominant frequency differs from the point's median by more than this
@@ -35,7 +38,8 @@ struct HitSpread {
 // the trend removed when detrend is set), its strongest local maximum inside the band
 // bandFirst .. bandLast (full-spectrum bins), refined between the bins, and the flags.
 // Uses the analysis scratch buffers; the point must lie inside the profile.
-std::vector<HitCheck> CheckHits(std::uint32_t point, std::uint32_t bandFirst,
+std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers,
+                                std::uint32_t point, std::uint32_t bandFirst,
                                 std::uint32_t bandLast, bool detrend);
 
 // Min, median and max of the hits' frequencies; none when no hit has one.

@@ -7,6 +7,7 @@
 #include "analysis/frequency_axis.h"
 #include "analysis/peak_refinement.h"
 #include "analysis/peaks.h"
+#include "analysis/pipeline.h"
 #include "analysis/quality.h"
 #include "profile/profile_image.h"
 
@@ -15,11 +16,12 @@ namespace karvelo {
 namespace {
 
 // Index of the strongest maximum whose bin lies in the band (the first of equals).
-std::optional<std::size_t> StrongestListedPeak(std::uint32_t bandFirst, std::uint32_t bandLast) {
+std::optional<std::size_t> StrongestListedPeak(const AnalysisBuffers& buffers,
+                                               std::uint32_t bandFirst, std::uint32_t bandLast) {
     std::optional<std::size_t> best;
-    for (std::size_t k = 0; k < PeakCount; ++k) {
-        const bool listed = PeakBins[k] >= bandFirst && PeakBins[k] <= bandLast;
-        if (listed && (!best || PeakAmplitudes[k] > PeakAmplitudes[*best])) {
+    for (std::size_t k = 0; k < buffers.PeakCount; ++k) {
+        const bool listed = buffers.PeakBins[k] >= bandFirst && buffers.PeakBins[k] <= bandLast;
+        if (listed && (!best || buffers.PeakAmplitudes[k] > buffers.PeakAmplitudes[*best])) {
             best = k;
         }
     }
@@ -28,23 +30,24 @@ std::optional<std::size_t> StrongestListedPeak(std::uint32_t bandFirst, std::uin
 
 }  // namespace
 
-PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point, bool ran,
+PointReport ReportShownPoint(const Profile& profile, AnalysisBuffers& buffers,
+                             const ReportSettings& settings, std::uint32_t point, bool ran,
                              std::uint32_t bandFirst, std::uint32_t bandLast) {
     PointReport row;
     row.Point = point;
     if (!ran) {
         return row;
     }
-    row.HitsUsed = settings.SpectrumMode == kSingleTrace ? 1 : TracesPerPoint;
-    row.Hits = CheckHits(point, bandFirst, bandLast, settings.Detrend);
+    row.HitsUsed = settings.SpectrumMode == kSingleTrace ? 1 : profile.TracesPerPoint;
+    row.Hits = CheckHits(profile, buffers, point, bandFirst, bandLast, settings.Detrend);
     row.Spread = SpreadOf(row.Hits);
-    const std::optional<std::size_t> best = StrongestListedPeak(bandFirst, bandLast);
+    const std::optional<std::size_t> best = StrongestListedPeak(buffers, bandFirst, bandLast);
     if (!best) {
         return row;
     }
     row.HasPeak = true;
-    row.Frequency = PeakFrequencies[*best];
-    row.Amplitude = PeakAmplitudes[*best];
+    row.Frequency = buffers.PeakFrequencies[*best];
+    row.Amplitude = buffers.PeakAmplitudes[*best];
 
     AnalysisRequest click;
     click.VelocityOrThickness = settings.VelocityOrThickness;
@@ -56,12 +59,12 @@ PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point
         row.Derived = click.DerivedValue;
     }
 
-    const FrequencyAxis axis =
-        MakeFrequencyAxis(SamplesPerTrace(), SampleInterval(), ProfileTimeUnit);
+    const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
+                                                 SampleInterval(profile.image), profile.Unit);
     const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
     const RefinedPeak refined =
-        RefinePeakFrequency(std::span(SelectionSpectrum).first(bins), PeakBins[*best],
-                            axis.ResampledStep, row.Frequency);
+        RefinePeakFrequency(std::span(buffers.SelectionSpectrum).first(bins),
+                            buffers.PeakBins[*best], axis.ResampledStep, row.Frequency);
     row.RefinedFrequency = refined.Frequency;
     row.Refined = refined.Refined;
     const double f = refined.Frequency;
@@ -83,9 +86,24 @@ PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point
     }
 
     const std::uint32_t count = bandLast - bandFirst + 1;
-    row.Quality = PeakQuality(std::span(SpectrumRows).first(count),
-                              std::span(BinFrequencies).first(count), PeakBins[*best] - bandFirst);
+    row.Quality = PeakQuality(std::span(buffers.SpectrumRows).first(count),
+                              std::span(buffers.BinFrequencies).first(count),
+                              buffers.PeakBins[*best] - bandFirst);
     return row;
+}
+
+PointReport ReportPoint(const Profile& profile, AnalysisBuffers& buffers,
+                        const AnalysisRequest& request, const ReportSettings& settings,
+                        std::uint32_t point) {
+    AnalysisRequest run = request;
+    run.PointNumber = point + 1;
+    run.Controls = nullptr;
+    run.RequestKind = kRequestRedraw;
+    RequestFlags flags;
+    flags.RefreshPeaksRequest = true;
+    const AnalysisOutcome outcome = RunAnalysis(profile, buffers, flags, run, nullptr);
+    return ReportShownPoint(profile, buffers, settings, point, outcome.Ran, outcome.BandFirst,
+                            outcome.BandLast);
 }
 
 std::optional<double> CalibratedVelocity(const PointReport& point, double thickness,

@@ -7,7 +7,11 @@
 #include <optional>
 #include <vector>
 
+#include "analysis/analysis_request.h"
 #include "report/hit_check.h"
+
+#include "analysis/analysis_buffers.h"
+#include "profile/profile.h"
 
 namespace karvelo {
 
@@ -57,8 +61,15 @@ struct PointReport {
 // RunAnalysis leaves them (peaks of the full spectrum, the band cut to bandFirst ..
 // bandLast), then checks its hits. A run that did not get that far gives a row without
 // a peak.
-PointReport ReportShownPoint(const ReportSettings& settings, std::uint32_t point, bool ran,
+PointReport ReportShownPoint(const Profile& profile, AnalysisBuffers& buffers,
+                             const ReportSettings& settings, std::uint32_t point, bool ran,
                              std::uint32_t bandFirst, std::uint32_t bandLast);
+
+// Runs point (0-based) of profile with the request's mode, band and values on buffers
+// (nothing drawn, no controls) and reports it as ReportShownPoint does.
+PointReport ReportPoint(const Profile& profile, AnalysisBuffers& buffers,
+                        const AnalysisRequest& request, const ReportSettings& settings,
+                        std::uint32_t point);
 
 // The calibration of the velocity at a point of known thickness: Cp = 2 h f / beta from
 // the point's refined dominant frequency; none when it has no listed maximum.

@@ -18,12 +18,13 @@ bool InRange(std::int32_t value, std::uint32_t count) {
     return value >= 0 && static_cast<std::uint32_t>(value) < count;
 }
 
-std::vector<double> DecodeTrace(std::int32_t point, std::int32_t trace, std::uint32_t samples) {
+std::vector<double> DecodeTrace(const Profile& profile, std::int32_t point, std::int32_t trace,
+                                std::uint32_t samples) {
     const std::size_t record =
-        static_cast<std::size_t>(point) * TracesPerPoint + static_cast<std::size_t>(trace);
+        static_cast<std::size_t>(point) * profile.TracesPerPoint + static_cast<std::size_t>(trace);
     std::vector<double> values(samples);
     for (std::uint32_t i = 0; i < samples; ++i) {
-        values[i] = ProfileSample(record, i);
+        values[i] = ProfileSample(profile, record, i);
     }
     return values;
 }
@@ -47,16 +48,18 @@ int LagLimit(const CorrelationFields& fields, std::uint32_t samples, std::uint32
 
 }  // namespace
 
-CorrelationCurve RunCorrelation(const CorrelationFields& fields, Surface& surface) {
+CorrelationCurve RunCorrelation(const Profile& profile, const CorrelationFields& fields,
+                                Surface& surface) {
     surface.FillWhite();
-    if (!InRange(fields.Signal1Trace, TracesPerPoint) ||
-        !InRange(fields.Signal2Trace, TracesPerPoint) ||
-        !InRange(fields.Signal1Point, PointCount) || !InRange(fields.Signal2Point, PointCount)) {
+    if (!InRange(fields.Signal1Trace, profile.TracesPerPoint) ||
+        !InRange(fields.Signal2Trace, profile.TracesPerPoint) ||
+        !InRange(fields.Signal1Point, profile.PointCount) ||
+        !InRange(fields.Signal2Point, profile.PointCount)) {
         ReportError(kErrInvalidValue, true);
         return {};
     }
-    const std::uint32_t samples = SamplesPerTrace();
-    const std::uint32_t interval = SampleInterval();
+    const std::uint32_t samples = SamplesPerTrace(profile.image);
+    const std::uint32_t interval = SampleInterval(profile.image);
     const int lagLimit = LagLimit(fields, samples, interval);
     if (lagLimit < 1) {
         ReportError(kErrInvalidValue, true);
@@ -69,8 +72,8 @@ CorrelationCurve RunCorrelation(const CorrelationFields& fields, Surface& surfac
     std::vector<double> signal2;
     const std::size_t lags = 2 * static_cast<std::size_t>(lagLimit) + 1;
     try {
-        signal1 = DecodeTrace(fields.Signal1Point, fields.Signal1Trace, samples);
-        signal2 = DecodeTrace(fields.Signal2Point, fields.Signal2Trace, samples);
+        signal1 = DecodeTrace(profile, fields.Signal1Point, fields.Signal1Trace, samples);
+        signal2 = DecodeTrace(profile, fields.Signal2Point, fields.Signal2Trace, samples);
         curve.Values.resize(lags);
         curve.LagTimes.resize(lags);
         values.resize(lags);

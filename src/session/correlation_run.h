@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plot/surface.h"
+#include "profile/profile.h"
 
 namespace karvelo {
 
@@ -25,9 +26,10 @@ struct CorrelationCurve {
     std::vector<double> Values;
 };
 
-// Clears surface, validates the fields against the loaded profile (error 13 on a bad
+// Clears surface, validates the fields against profile (error 13 on a bad
 // point, trace or lag limit), correlates and draws the curve. Returns the curve, or an
 // empty one when nothing was drawn.
-CorrelationCurve RunCorrelation(const CorrelationFields& fields, Surface& surface);
+CorrelationCurve RunCorrelation(const Profile& profile, const CorrelationFields& fields,
+                                Surface& surface);
 
 }  // namespace karvelo

@@ -1,6 +1,7 @@
 #include "session/form_session.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "analysis/pipeline.h"
 #include "analysis/quality.h"
@@ -23,10 +24,11 @@ constexpr float kContrastScale = 100.0f;
 
 }  // namespace
 
-FormSession::FormSession(Surface& surface, FormControls& controls,
+FormSession::FormSession(Document& document, Surface& surface, FormControls& controls,
                          AnalysisControls& analysisControls, ProgressBox& progress,
                          SaveFileChooser& chooser)
-    : surface_(surface),
+    : document_(document),
+      surface_(surface),
       controls_(controls),
       analysisControls_(analysisControls),
       progress_(progress),
@@ -59,13 +61,14 @@ AnalysisRequest FormSession::PrepareAction(bool correct) {
 AnalysisRequest FormSession::RequestFromState(bool correct) {
     // Point and trace numbers are kept inside the loaded profile; a negative trace
     // number counts as too large.
-    if (correct && static_cast<std::uint32_t>(state_.TraceNumber) >= TracesPerPoint) {
-        state_.TraceNumber =
-            TracesPerPoint == 0 ? 0 : static_cast<std::int32_t>(TracesPerPoint - 1);
+    const std::uint32_t traces = document_.CurrentProfile().TracesPerPoint;
+    const std::uint32_t points = document_.CurrentProfile().PointCount;
+    if (correct && static_cast<std::uint32_t>(state_.TraceNumber) >= traces) {
+        state_.TraceNumber = traces == 0 ? 0 : static_cast<std::int32_t>(traces - 1);
         controls_.WriteControls(state_);
     }
-    if (correct && state_.PointNumber >= PointCount) {
-        state_.PointNumber = PointCount == 0 ? 0 : PointCount - 1;
+    if (correct && state_.PointNumber >= points) {
+        state_.PointNumber = points == 0 ? 0 : points - 1;
         controls_.WriteControls(state_);
     }
 
@@ -87,40 +90,40 @@ AnalysisRequest FormSession::RequestFromState(bool correct) {
 }
 
 AnalysisRequest FormSession::PrepareAction() {
-    return PrepareAction(ProfileShown);
+    return PrepareAction(document_.ProfileShown);
 }
 
 AnalysisOutcome FormSession::Run(AnalysisRequest& request) {
-    lastOutcome_ = RunAnalysis(request, surface_);
+    lastOutcome_ = RunAnalysis(document_.CurrentProfile(), document_.Buffers(), document_.Flags,
+                               request, &surface_, &document_.Quality);
     return lastOutcome_;
 }
 
 void FormSession::OnFileOpen(const std::function<void()>& runOpenDialog) {
-    LoadBusy = 0;
     runOpenDialog();
-    if (!LoadCompleted) {
+    if (!document_.LoadCompleted) {
         return;
     }
-    if (!ProfileShown) {
+    if (!document_.ProfileShown) {
         controls_.EnableProfileSpectrumRadio();
     }
     AnalysisRequest request = PrepareAction(true);
-    RefreshPeaksRequest = true;
-    ResetBandRequest = true;
-    BandLimitOnly = true;
+    document_.Flags.RefreshPeaksRequest = true;
+    document_.Flags.ResetBandRequest = true;
+    document_.Flags.BandLimitOnly = true;
     Run(request);
     state_.FMax = request.FMax;
     state_.FMin = request.FMin;
     controls_.WriteControls(state_);
-    QualityCount = 0;
-    LoadCompleted = false;
-    ProfileShown = true;
+    document_.Quality.QualityCount = 0;
+    document_.LoadCompleted = false;
+    document_.ProfileShown = true;
     controls_.Invalidate();
 }
 
 void FormSession::OnViewMode() {
     AnalysisRequest request = PrepareAction();
-    ContrastClipRequest = true;
+    document_.Flags.ContrastClipRequest = true;
     Run(request);
     controls_.Invalidate();
 }
@@ -133,8 +136,8 @@ void FormSession::OnSpectrumSettings() {
     } else {
         controls_.ShowContrastControls(false);
     }
-    ContrastClipRequest = true;
-    RefreshPeaksRequest = true;
+    document_.Flags.ContrastClipRequest = true;
+    document_.Flags.RefreshPeaksRequest = true;
     Run(request);
     if (request.SpectrumMode == kProfileSpectrum) {
         progress_.Close();
@@ -147,8 +150,8 @@ void FormSession::OnProfileSpectrum() {
     state_.ContrastPos = kContrastMin;
     request.Contrast = 0.0f;
     controls_.ShowContrastControls(true);
-    ContrastClipRequest = false;
-    RefreshPeaksRequest = true;
+    document_.Flags.ContrastClipRequest = false;
+    document_.Flags.RefreshPeaksRequest = true;
     progress_.Open();
     Run(request);
     controls_.WriteControls(state_);
@@ -158,9 +161,9 @@ void FormSession::OnProfileSpectrum() {
 
 void FormSession::OnDefaultBand() {
     AnalysisRequest request = PrepareAction();
-    ContrastClipRequest = true;
-    RefreshPeaksRequest = true;
-    ResetBandRequest = true;
+    document_.Flags.ContrastClipRequest = true;
+    document_.Flags.RefreshPeaksRequest = true;
+    document_.Flags.ResetBandRequest = true;
     const bool profileSpectrum = state_.SpectrumMode == kProfileSpectrum;
     if (profileSpectrum) {
         progress_.Open();
@@ -193,8 +196,8 @@ void FormSession::OnHScroll(ScrollCode code, int thumbPosition) {
     controls_.SetContrastBarPosition(position);
 
     AnalysisRequest request = PrepareAction();
-    RefreshPeaksRequest = true;
-    ContrastClipRequest = true;
+    document_.Flags.RefreshPeaksRequest = true;
+    document_.Flags.ContrastClipRequest = true;
     progress_.Open();
     Run(request);
     progress_.Close();
@@ -202,7 +205,7 @@ void FormSession::OnHScroll(ScrollCode code, int thumbPosition) {
 }
 
 void FormSession::OnExportSpectrum() {
-    ExportSpectrum(chooser_);
+    ExportSpectrum(document_.Buffers(), chooser_);
 }
 
 void FormSession::OnLButtonDown(int x, int y) {
@@ -214,7 +217,7 @@ void FormSession::OnLButtonDown(int x, int y) {
     } else {
         SetPickRegionActive(true);
     }
-    DispatchLeftPress(x, y, surface_);
+    DispatchLeftPress(x, y, surface_, document_.CurrentProfile().PointCount);
     controls_.Invalidate();
 }
 
@@ -229,7 +232,7 @@ void FormSession::OnPeakLineActivated(int line) {
 
 void FormSession::ClickSpectrum(int x, int y, std::int32_t listedPeak) {
     surface_.FillWhite();
-    AnalysisRequest request = RequestFromState(ProfileShown);
+    AnalysisRequest request = RequestFromState(document_.ProfileShown);
     request.RequestKind = kRequestClick;
     request.ClickX = x;
     request.ClickY = y;
@@ -261,21 +264,18 @@ void FormSession::OnSavePicks() {
 }
 
 void FormSession::RenderProfileMap(Surface& target) {
-    AnalysisRequest shown = PrepareAction();
+    ReadCheckedControls();
     target.FillWhite();
-    if (!ProfileShown) {
+    if (!document_.ProfileShown) {
         return;
     }
-    AnalysisRequest map = shown;
+    AnalysisRequest map = RequestFromState(true);
     map.SpectrumMode = kProfileSpectrum;
     map.Controls = nullptr;
-    ContrastClipRequest = map.Contrast > 0.0f;
-    RunAnalysis(map, target);
-    surface_.FillWhite();
-    RefreshPeaksRequest = true;
-    ContrastClipRequest = true;
-    Run(shown);
-    controls_.Invalidate();
+    RequestFlags flags;
+    flags.ContrastClipRequest = map.Contrast > 0.0f;
+    const auto buffers = std::make_unique<AnalysisBuffers>();
+    RunAnalysis(document_.CurrentProfile(), *buffers, flags, map, &target);
 }
 
 void FormSession::SetBand(std::int32_t fMin, std::int32_t fMax) {
@@ -301,42 +301,35 @@ ReportSettings FormSession::CurrentReportSettings() const {
     return settings;
 }
 
-std::vector<PointReport> FormSession::ProfileReport(bool showAgain) {
+std::vector<PointReport> FormSession::ProfileReport() {
     std::vector<PointReport> rows;
-    AnalysisRequest shown = PrepareAction();
-    if (!ProfileShown || state_.SpectrumMode == kProfileSpectrum) {
+    ReadCheckedControls();
+    AnalysisRequest shown = RequestFromState(document_.ProfileShown);
+    if (!document_.ProfileShown || state_.SpectrumMode == kProfileSpectrum) {
         return rows;
     }
+    shown.Controls = nullptr;
     const ReportSettings settings = CurrentReportSettings();
-    for (std::uint32_t point = 0; point < PointCount; ++point) {
-        AnalysisRequest request = shown;
-        request.PointNumber = point + 1;
-        surface_.FillWhite();
-        RefreshPeaksRequest = true;
-        const AnalysisOutcome outcome = Run(request);
-        rows.push_back(
-            ReportShownPoint(settings, point, outcome.Ran, outcome.BandFirst, outcome.BandLast));
+    const Profile& profile = document_.CurrentProfile();
+    const auto buffers = std::make_unique<AnalysisBuffers>();
+    for (std::uint32_t point = 0; point < profile.PointCount; ++point) {
+        rows.push_back(ReportPoint(profile, *buffers, shown, settings, point));
     }
-    if (showAgain) {
-        surface_.FillWhite();
-        RefreshPeaksRequest = true;
-        Run(shown);
-    }
-    controls_.Invalidate();
     return rows;
 }
 
 std::optional<double> FormSession::OnCalibrateVelocity() {
     AnalysisRequest request = PrepareAction();
-    RefreshPeaksRequest = true;
+    document_.Flags.RefreshPeaksRequest = true;
     const AnalysisOutcome outcome = Run(request);
     controls_.Invalidate();
     if (state_.ThicknessGiven == 0 || state_.SpectrumMode == kProfileSpectrum) {
         ReportError(kErrInvalidValue, true, kRuleCalibration);
         return std::nullopt;
     }
-    const PointReport point = ReportShownPoint(CurrentReportSettings(), state_.PointNumber,
-                                               outcome.Ran, outcome.BandFirst, outcome.BandLast);
+    const PointReport point =
+        ReportShownPoint(document_.CurrentProfile(), document_.Buffers(), CurrentReportSettings(),
+                         state_.PointNumber, outcome.Ran, outcome.BandFirst, outcome.BandLast);
     const std::optional<double> velocity =
         CalibratedVelocity(point, state_.VelocityOrThickness, state_.ShapeFactor);
     if (!velocity) {
@@ -351,23 +344,24 @@ std::optional<double> FormSession::OnCalibrateVelocity() {
 
 void FormSession::RedrawView() {
     AnalysisRequest request = PrepareAction();
-    RefreshPeaksRequest = true;
-    ContrastClipRequest = false;
+    document_.Flags.RefreshPeaksRequest = true;
+    document_.Flags.ContrastClipRequest = false;
     Run(request);
     controls_.Invalidate();
 }
 
 bool FormSession::ToggleQualityDisplay() {
-    QualityDisplayOn = !QualityDisplayOn;
-    return QualityDisplayOn;
+    bool& on = document_.Quality.QualityDisplayOn;
+    on = !on;
+    return on;
 }
 
 void FormSession::OnQualitySave() {
-    SaveQuality(chooser_);
+    SaveQuality(document_.Quality, chooser_);
 }
 
 bool FormSession::CorrelationAvailable() const {
-    if (ProfileShown && TraceCount() != 0) {
+    if (document_.ProfileShown && TraceCount(document_.CurrentProfile().image) != 0) {
         return true;
     }
     ReportError(kErrCannotExecute, true);

@@ -12,6 +12,7 @@
 #include "common/save_file_chooser.h"
 #include "plot/surface.h"
 #include "report/point_report.h"
+#include "session/document.h"
 #include "session/form_controls.h"
 #include "session/form_state.h"
 
@@ -40,9 +41,12 @@ enum class ScrollCode {
 class FormSession {
   public:
     // All references must outlive the session.
-    FormSession(Surface& surface, FormControls& controls, AnalysisControls& analysisControls,
-                ProgressBox& progress, SaveFileChooser& chooser);
+    FormSession(Document& document, Surface& surface, FormControls& controls,
+                AnalysisControls& analysisControls, ProgressBox& progress,
+                SaveFileChooser& chooser);
 
+    Document& Doc() { return document_; }
+    const Document& Doc() const { return document_; }
     FormState& State() { return state_; }
     const FormState& State() const { return state_; }
     Surface& DrawingSurface() { return surface_; }
@@ -80,17 +84,25 @@ class FormSession {
     const AnalysisOutcome& LastOutcome() const { return lastOutcome_; }
 
     // The per-point report with the form's mode (0 to 2), band, velocity or thickness,
-    // beta and trend removal: each point is run as if chosen in "Номер точки", then the
-    // form's own point is shown again (unless showAgain is false: a caller that loads
-    // another profile next). Empty in mode 3 or with nothing loaded.
-    std::vector<PointReport> ProfileReport(bool showAgain = true);
+    // beta and trend removal: each point is run as if chosen in "Номер точки", on buffers
+    // of the report's own, so the form's picture, buffers and controls stay as they are.
+    // Empty in mode 3 or with nothing loaded.
+    std::vector<PointReport> ProfileReport();
     // Draws the profile-spectrum map of the form's band and contrast onto target (its
-    // colour bar included) without changing the form's mode or controls; the form's own
-    // picture is drawn again after. Nothing is drawn with no profile loaded.
+    // colour bar included) on buffers of its own, without changing the form's mode,
+    // controls, buffers or picture. Nothing is drawn with no profile loaded.
     void RenderProfileMap(Surface& target);
 
     // Reads the form's controls into State() (a bad shape factor refused as always).
     void ReadForm() { ReadCheckedControls(); }
+    // The request of the form as it stands (controls read first), its point and trace
+    // numbers as typed.
+    AnalysisRequest FormRequest() {
+        ReadCheckedControls();
+        AnalysisRequest request = RequestFromState(false);
+        request.Controls = nullptr;
+        return request;
+    }
     // Writes a band into the state and the controls, as if typed in.
     void SetBand(std::int32_t fMin, std::int32_t fMax);
 
@@ -127,6 +139,7 @@ class FormSession {
     // runs it and writes the click's values to the controls.
     void ClickSpectrum(int x, int y, std::int32_t listedPeak);
 
+    Document& document_;
     Surface& surface_;
     FormControls& controls_;
     AnalysisControls& analysisControls_;

@@ -1,5 +1,14 @@
 #include "session/survey_run.h"
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <system_error>
+#include <thread>
+
 #include "common/error_messages.h"
 #include "profile/profile_loader.h"
 
@@ -7,47 +16,145 @@ namespace karvelo {
 
 namespace {
 
-// Loads files with hits per point through File > Open's path, then puts the form's band
-// back (the post-load refresh resets it).
-bool OpenFiles(FormSession& session, const std::vector<std::string>& files, std::uint32_t hits,
-               int channelMode) {
-    const std::int32_t fMin = session.State().FMin;
-    const std::int32_t fMax = session.State().FMax;
-    bool loaded = false;
-    session.OnFileOpen(
-        [&] { loaded = LoadProfileFiles(files, channelMode, hits, SourceOptions{}); });
-    if (loaded) {
-        session.SetBand(fMin, fMax);
+// Keeps the messages of a worker thread for the thread that started it.
+class KeptMessages : public MessageSink {
+  public:
+    void Show(const std::string& text) override {
+        if (texts.empty()) {
+            texts.push_back(text);
+        }
     }
-    return loaded;
+    std::vector<std::string> texts;
+};
+
+// The shared state of one survey's workers.
+struct SurveyWork {
+    const SurveySettings& settings;
+    const std::vector<GridPosition>& positions;
+    std::vector<std::optional<double>> values;
+    std::atomic<std::size_t> next{0};
+    std::atomic<std::size_t> done{0};
+    std::atomic<bool> stop{false};
+    std::mutex lock;  // guards the two fields below
+    std::optional<std::size_t> refusedAt;
+    std::string refusal;
+    std::string computeMessage;
+};
+
+std::optional<double> PositionValue(const SurveySettings& settings, const Profile& profile,
+                                    AnalysisBuffers& buffers) {
+    AnalysisRequest request = settings.Request;
+    // The trace number stays inside the position's hits, as the form keeps it.
+    if (profile.TracesPerPoint > 0 && request.TraceNumber >= profile.TracesPerPoint) {
+        request.TraceNumber = profile.TracesPerPoint - 1;
+    }
+    const PointReport row = ReportPoint(profile, buffers, request, settings.Report, 0);
+    if (!row.HasPeak) {
+        return std::nullopt;
+    }
+    return settings.Value == SurveyValue::Result ? row.Result : std::optional(row.RefinedFrequency);
+}
+
+// One worker: takes positions in turn until none are left or the survey stops.
+void Work(SurveyWork& work) {
+    KeptMessages messages;
+    SetThreadMessageSink(&messages);
+    const auto profile = std::make_unique<Profile>();
+    const auto buffers = std::make_unique<AnalysisBuffers>();
+    const SurveySettings& settings = work.settings;
+    for (std::size_t i = work.next++; i < work.positions.size() && !work.stop; i = work.next++) {
+        const std::vector<std::string>& files = work.positions[i].Files;
+        ClearImage(profile->image);
+        messages.texts.clear();
+        if (!LoadProfileFiles(*profile, files, settings.ChannelMode,
+                              static_cast<std::uint32_t>(files.size()), settings.Options)) {
+            const std::lock_guard<std::mutex> guard(work.lock);
+            if (!work.refusedAt || i < *work.refusedAt) {
+                work.refusedAt = i;
+                work.refusal = messages.texts.empty() ? std::string() : messages.texts.front();
+            }
+            work.stop = true;
+            break;
+        }
+        work.values[i] = PositionValue(settings, *profile, *buffers);
+        if (!messages.texts.empty()) {
+            const std::lock_guard<std::mutex> guard(work.lock);
+            if (work.computeMessage.empty()) {
+                work.computeMessage = messages.texts.front();
+            }
+        }
+        ++work.done;
+    }
+    SetThreadMessageSink(nullptr);
+}
+
+void ShowMessage(const std::string& text) {
+    if (!text.empty() && CurrentMessageSink() != nullptr) {
+        CurrentMessageSink()->Show(text);
+    }
 }
 
 }  // namespace
 
 std::optional<std::vector<std::optional<double>>> RunSurvey(
-    FormSession& session, const std::vector<GridPosition>& positions, int channelMode,
-    SurveyValue value, const SurveyProgress& progress) {
-    session.ReadForm();
-    std::vector<std::optional<double>> values;
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        const GridPosition& position = positions[i];
-        if (!OpenFiles(session, position.Files, static_cast<std::uint32_t>(position.Files.size()),
-                       channelMode)) {
-            return std::nullopt;
-        }
-        // The next position's load redraws the form anyway.
-        const std::vector<PointReport> rows = session.ProfileReport(i + 1 == positions.size());
-        std::optional<double> cell;
-        if (!rows.empty() && rows.front().HasPeak) {
-            cell = value == SurveyValue::Result ? rows.front().Result
-                                                : std::optional(rows.front().RefinedFrequency);
-        }
-        values.push_back(cell);
-        if (progress && !progress(i + 1, positions.size())) {
-            return std::nullopt;
+    const SurveySettings& settings, const std::vector<GridPosition>& positions,
+    const SurveyProgress& progress) {
+    SurveyWork work{settings, positions, std::vector<std::optional<double>>(positions.size())};
+    const unsigned threads = std::max(1U, settings.Threads);
+    // With a progress to tell, every worker is a thread of its own and this thread tells
+    // the progress; otherwise this thread is one of the workers.
+    const unsigned spawned = progress ? threads : threads - 1;
+    std::vector<std::thread> workers;
+    for (unsigned t = 0; t < spawned && t < positions.size(); ++t) {
+        try {
+            workers.emplace_back([&work] { Work(work); });
+        } catch (const std::system_error&) {
+            break;  // fewer workers, the same values
         }
     }
-    return values;
+    bool cancelled = false;
+    if (progress && !workers.empty()) {
+        constexpr auto kPoll = std::chrono::milliseconds(10);
+        std::size_t shown = 0;
+        for (;;) {
+            const std::size_t done = work.done;
+            const bool over = done == positions.size() || work.stop;
+            if (done != shown) {
+                shown = done;
+                if (!progress(done, positions.size())) {
+                    cancelled = true;
+                    work.stop = true;
+                }
+            }
+            if (over || cancelled) {
+                break;
+            }
+            std::this_thread::sleep_for(kPoll);
+        }
+    } else {
+        Work(work);
+    }
+    for (std::thread& worker : workers) {
+        worker.join();
+    }
+    if (work.refusedAt) {
+        ShowMessage(work.refusal);
+        return std::nullopt;
+    }
+    if (cancelled || work.done != positions.size()) {
+        return std::nullopt;
+    }
+    ShowMessage(work.computeMessage);
+    return std::move(work.values);
+}
+
+SurveySettings FormSurveySettings(FormSession& session, int channelMode, SurveyValue value) {
+    SurveySettings settings;
+    settings.Request = session.FormRequest();
+    settings.Report = session.CurrentReportSettings();
+    settings.ChannelMode = channelMode;
+    settings.Value = value;
+    return settings;
 }
 
 bool OpenSurveyRow(FormSession& session, const std::vector<GridPosition>& positions,
@@ -72,10 +179,26 @@ bool OpenSurveyRow(FormSession& session, const std::vector<GridPosition>& positi
         }
         ++index;
     }
-    if (files.empty() ||
-        !OpenFiles(session, files, static_cast<std::uint32_t>(*hits), channelMode)) {
+    if (files.empty()) {
         return false;
     }
+    const std::int32_t fMin = session.State().FMin;
+    const std::int32_t fMax = session.State().FMax;
+    bool loaded = false;
+    const ProfileSourceChoice source{files, SourceOptions{}};
+    session.OnFileOpen([&] {
+        loaded = session.Doc().Load(
+            [&](Profile& profile) {
+                return LoadProfileFiles(profile, files, channelMode,
+                                        static_cast<std::uint32_t>(*hits), source.Options);
+            },
+            source);
+    });
+    if (!loaded) {
+        return false;
+    }
+    // The post-load refresh resets the band; the survey's band is put back.
+    session.SetBand(fMin, fMax);
     session.SelectPoint(point);
     return true;
 }

@@ -47,7 +47,7 @@ FormView::FormView(SaveFileChooser& chooser, QWidget* parent)
       widgets_(CreateFormWidgets(canvas_)),
       exchange_(widgets_, canvas_),
       analysisControls_(widgets_),
-      session_(surface_, exchange_, analysisControls_, progress_, chooser) {
+      session_(document_, surface_, exchange_, analysisControls_, progress_, chooser) {
     setWidget(canvas_);
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);

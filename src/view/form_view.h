@@ -48,6 +48,7 @@ class FormView : public QScrollArea {
     FormDataExchange exchange_;
     FormAnalysisControls analysisControls_;
     QtProgressBox progress_;
+    Document document_;
     FormSession session_;
 };
 

@@ -8,49 +8,58 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <numbers>
 #include <string>
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
+#include "analysis/pipeline.h"
 #include "analysis/quality.h"
 #include "fakes/recording_analysis_controls.h"
 #include "fakes/recording_message_sink.h"
 #include "fakes/temp_file.h"
-#include "profile/profile_image.h"
+#include "profile/profile.h"
 
 namespace karvelo::testing {
 
-// Starts and ends every test with zero buffers, an empty profile and an empty quality
-// table, and records the messages shown meanwhile.
+// Every test starts with a profile, buffers, request flags and a quality table of its
+// own, all empty, and records the messages shown meanwhile.
 class AnalysisTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetAll(); }
-    void TearDown() override { ResetAll(); }
-    static void ResetAll() {
-        ResetProfileStore();
-        ResetAnalysisBuffers();
-        QualityCount = 0;
-        QualityDisplayOn = false;
-    }
-
-    // Writes a profile header into ProfileImage (records of `samples` IEEE single
+    // Writes a profile header into the profile's image (records of `samples` IEEE single
     // samples, `interval` apart) and groups the records by hitsPerPoint (channel 1).
-    static void WriteProfile(std::uint16_t records, std::uint16_t interval, std::uint16_t samples,
-                             std::uint32_t hitsPerPoint) {
-        WriteU16(ProfileImage, kTraceCountOffset, records);
-        WriteU16(ProfileImage, kSampleIntervalOffset, interval);
-        WriteU16(ProfileImage, kSamplesPerTraceOffset, samples);
-        WriteU16(ProfileImage, kSampleFormatOffset, kFormatIeeeFloat);
-        SetUpProfile(hitsPerPoint, 0);
+    void WriteProfile(std::uint16_t records, std::uint16_t interval, std::uint16_t samples,
+                      std::uint32_t hitsPerPoint) {
+        Image& image = profile_.image;
+        WriteU16(image, kTraceCountOffset, records);
+        WriteU16(image, kSampleIntervalOffset, interval);
+        WriteU16(image, kSamplesPerTraceOffset, samples);
+        WriteU16(image, kSampleFormatOffset, kFormatIeeeFloat);
+        SetUpProfile(profile_, hitsPerPoint, 0);
     }
 
     // Sample s of record r = value(s), for every sample of the header.
-    static void WriteTrace(std::size_t record, const std::function<double(std::size_t)>& value) {
-        for (std::size_t s = 0; s < SamplesPerTrace(); ++s) {
-            WriteU32(ProfileImage, SampleOffset(record, s),
+    void WriteTrace(std::size_t record, const std::function<double(std::size_t)>& value) {
+        for (std::size_t s = 0; s < SamplesPerTrace(profile_.image); ++s) {
+            WriteU32(profile_.image, SampleOffset(record, s),
                      EncodeSample(kFormatIeeeFloat, value(s)));
         }
+    }
+
+    // Everything back to its start state, for a test that starts over part-way.
+    void ResetAll() {
+        std::destroy_at(&profile_);
+        std::construct_at(&profile_);
+        std::destroy_at(&buffers_);
+        std::construct_at(&buffers_);
+        flags_ = {};
+        quality_ = {};
+    }
+
+    // A run of the pipeline on the test's own state.
+    AnalysisOutcome Run(AnalysisRequest& request, Surface* surface = nullptr) {
+        return RunAnalysis(profile_, buffers_, flags_, request, surface, &quality_);
     }
 
     // A sine of `cycles` periods over the n samples of a trace.
@@ -78,6 +87,12 @@ class AnalysisTest : public ::testing::Test {
         return {std::istreambuf_iterator<char>(file), {}};
     }
 
+    std::unique_ptr<Profile> profileStore_ = std::make_unique<Profile>();
+    std::unique_ptr<AnalysisBuffers> bufferStore_ = std::make_unique<AnalysisBuffers>();
+    Profile& profile_ = *profileStore_;
+    AnalysisBuffers& buffers_ = *bufferStore_;
+    RequestFlags flags_;
+    QualityTable quality_;
     RecordingMessageSink sink_;
     RecordingAnalysisControls controls_;
 };

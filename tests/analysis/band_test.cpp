@@ -19,7 +19,7 @@ class BandTest : public testing::AnalysisTest {
     void SetUp() override {
         AnalysisTest::SetUp();
         axis_ = MakeFrequencyAxis(kBuiltInSamplesPerTrace, kBuiltInSampleInterval);
-        FillBinFrequencies(axis_);
+        FillBinFrequencies(buffers_, axis_);
     }
     FrequencyAxis axis_;
 };
@@ -28,10 +28,11 @@ TEST_F(BandTest, FrequencyAxesAreTruncatedAndClamped) {
     EXPECT_NEAR(axis_.Step, 15.751008, 1e-6);
     EXPECT_EQ(axis_.BinCount, 5121u);
     EXPECT_EQ(axis_.Top, 80645);
-    EXPECT_EQ(std::vector<std::uint32_t>(BinFrequencies.begin(), BinFrequencies.begin() + 5),
+    EXPECT_EQ(std::vector<std::uint32_t>(buffers_.BinFrequencies.begin(),
+                                         buffers_.BinFrequencies.begin() + 5),
               (std::vector<std::uint32_t>{0, 15, 31, 47, 63}));
-    EXPECT_EQ(BinFrequencies[5120], 80645u);
-    EXPECT_EQ(BinFrequencies[5121], 0u);                     // nothing written past the last bin
+    EXPECT_EQ(buffers_.BinFrequencies[5120], 80645u);
+    EXPECT_EQ(buffers_.BinFrequencies[5121], 0u);            // nothing written past the last bin
     EXPECT_EQ(MakeFrequencyAxis(1000, 50).Top, 2147483647);  // 5e10 Hz at picoseconds
     std::vector<std::uint32_t> frequencies(3);
     FillFrequencies(frequencies, 3.0e9);
@@ -62,7 +63,7 @@ TEST_F(BandTest, SelectsTheBinAtOrJustBelowEachLimitOrRefusesTheBand) {
         AnalysisRequest request = NewRequest();
         request.FMin = c.fMin;
         request.FMax = c.fMax;
-        const std::optional<BandBins> band = SelectRequestBand(request, 5121);
+        const std::optional<BandBins> band = SelectRequestBand(buffers_, request, 5121);
         ASSERT_EQ(band.has_value(), c.accepted);
         if (c.accepted) {
             EXPECT_EQ(band->First, c.first);
@@ -88,19 +89,21 @@ TEST_F(BandTest, CutMovesTheBandToTheStartOfTheBuffersOfItsMode) {
     for (const std::int32_t mode : {kSingleTrace, kProfileSpectrum}) {
         SCOPED_TRACE(mode);
         const bool profile = mode == kProfileSpectrum;
-        FillBinFrequencies(axis_);
-        std::iota(SpectrumRows.begin(), SpectrumRows.begin() + 5121, 0.0f);
+        FillBinFrequencies(buffers_, axis_);
+        ReservePointRows(buffers_, 3);
+        std::iota(buffers_.SpectrumRows.begin(), buffers_.SpectrumRows.begin() + 5121, 0.0f);
         for (std::size_t j = 0; j < 4; ++j) {
-            double* row = ProfileSpectrumGrid.data() + j * kMatrixRowStride;
+            double* row = buffers_.ProfileSpectrumGrid.data() + j * kMatrixRowStride;
             std::iota(row, row + 5121, 1000.0 * j);
         }
-        CutBand(mode, BandBins{6, 191}, 3);
-        EXPECT_EQ(BinFrequencies[0], 94u);
-        EXPECT_EQ(BinFrequencies[185], 3008u);
-        EXPECT_EQ(SpectrumRows[185], profile ? 185.0f : 191.0f);
+        CutBand(buffers_, mode, BandBins{6, 191}, 3);
+        EXPECT_EQ(buffers_.BinFrequencies[0], 94u);
+        EXPECT_EQ(buffers_.BinFrequencies[185], 3008u);
+        EXPECT_EQ(buffers_.SpectrumRows[185], profile ? 185.0f : 191.0f);
         for (std::size_t j = 0; j < 4; ++j) {  // row 3 lies past the points
             const double moved = profile && j < 3 ? 6.0 : 0.0;
-            EXPECT_EQ(ProfileSpectrumGrid[j * kMatrixRowStride + 185], 1000.0 * j + 185 + moved);
+            EXPECT_EQ(buffers_.ProfileSpectrumGrid[j * kMatrixRowStride + 185],
+                      1000.0 * j + 185 + moved);
         }
     }
 }

@@ -18,15 +18,15 @@ class PeaksTest : public testing::AnalysisTest {
   protected:
     // SelectionSpectrum = values over the built-in axis (0, 15, 31, 47, 63, 78, 94, 110,
     // 126 Hz), then the search.
-    static void Search(const std::vector<float>& values) {
-        std::copy(values.begin(), values.end(), SelectionSpectrum.begin());
-        FillFrequencies(std::span<std::uint32_t>(BinFrequencies.data(), values.size()),
+    void Search(const std::vector<float>& values) {
+        std::copy(values.begin(), values.end(), buffers_.SelectionSpectrum.begin());
+        FillFrequencies(std::span<std::uint32_t>(buffers_.BinFrequencies.data(), values.size()),
                         500000.0 / 31744.0);
-        FindLocalMaxima(static_cast<std::uint32_t>(values.size()));
+        FindLocalMaxima(buffers_, static_cast<std::uint32_t>(values.size()));
     }
 
-    static std::vector<std::uint32_t> Found(const auto& found) {
-        return {found.begin(), found.begin() + PeakCount};
+    std::vector<std::uint32_t> Found(const auto& found) {
+        return {found.begin(), found.begin() + buffers_.PeakCount};
     }
 };
 
@@ -59,30 +59,30 @@ TEST_F(PeaksTest, FindsTheMaximaOfEachShape) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Search(c.spectrum);
-        EXPECT_EQ(Found(PeakBins), c.bins);
-        EXPECT_EQ(Found(PeakFrequencies), c.frequencies);
+        EXPECT_EQ(Found(buffers_.PeakBins), c.bins);
+        EXPECT_EQ(Found(buffers_.PeakFrequencies), c.frequencies);
     }
 }
 
 TEST_F(PeaksTest, ListShowsTheMaximaInsideTheBandInExponentNotation) {
     Search({0.1f, 0.3f, 0.2f, 1.0f, 0.5f, 0.7f, 0.1f, 0.25f, 0.2f});
-    ASSERT_EQ(Found(PeakBins), (std::vector<std::uint32_t>{1, 3, 5, 7}));
+    ASSERT_EQ(Found(buffers_.PeakBins), (std::vector<std::uint32_t>{1, 3, 5, 7}));
     AnalysisRequest request = NewRequest(kSpectrumProduct);
     controls_.AddPeakLine("stale");
 
-    FillPeakList(request, 3, 5);
+    FillPeakList(buffers_, request, 3, 5);
     EXPECT_EQ(controls_.peakLines,
               (std::vector<std::string>{"(47;1.000e+000)", "(78;7.000e-001)"}));
     EXPECT_EQ(controls_.selectedLine, 0);
 
     // Maxima below the band stay in the arrays but are not listed.
-    FillPeakList(request, 6, 8);
+    FillPeakList(buffers_, request, 6, 8);
     EXPECT_EQ(controls_.peakLines, (std::vector<std::string>{"(110;2.500e-001)"}));
-    EXPECT_EQ(PeakCount, 4u);
+    EXPECT_EQ(buffers_.PeakCount, 4u);
 
     // The profile spectrum lists nothing.
     request.SpectrumMode = kProfileSpectrum;
-    FillPeakList(request, 0, 8);
+    FillPeakList(buffers_, request, 0, 8);
     EXPECT_TRUE(controls_.peakLines.empty());
     EXPECT_EQ(controls_.selectedLine, -1);
 }

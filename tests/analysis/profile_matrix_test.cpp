@@ -24,18 +24,20 @@ class ProfileMatrixTest : public testing::AnalysisTest {
 
     void SetUp() override {
         AnalysisTest::SetUp();
-        FillBinFrequencies(MakeFrequencyAxis(kBuiltInSamplesPerTrace, kBuiltInSampleInterval));
+        ReservePointRows(buffers_, kBasePoints);
+        FillBinFrequencies(buffers_,
+                           MakeFrequencyAxis(kBuiltInSamplesPerTrace, kBuiltInSampleInterval));
     }
 
-    static double& Grid(std::size_t row, std::size_t column) {
-        return ProfileSpectrumGrid[row * kMatrixRowStride + column];
+    double& Grid(std::size_t row, std::size_t column) {
+        return buffers_.ProfileSpectrumGrid[row * kMatrixRowStride + column];
     }
-    static float& Row(std::size_t row, std::size_t column) {
-        return SpectrumRows[row * kSpectrumRowStride + column];
+    float& Row(std::size_t row, std::size_t column) {
+        return buffers_.SpectrumRows[row * kSpectrumRowStride + column];
     }
 
     // Raw point spectra: point j peaks at bin 10 (j + 1) with height 100 (j + 1).
-    static void WritePointSpectra(std::uint32_t points) {
+    void WritePointSpectra(std::uint32_t points) {
         for (std::uint32_t j = 0; j < points; ++j) {
             for (std::uint32_t i = 0; i < kCount; ++i) {
                 Grid(j, i) = i == 10 * (j + 1) ? 100.0 * (j + 1) : 1.0 + j;
@@ -48,35 +50,36 @@ TEST_F(ProfileMatrixTest, BilinearDataIsInterpolatedExactlyOnTheGrid) {
     // f = frequency / 1000 + 2 point is bilinear, so every matrix value is known.
     for (std::uint32_t j = 0; j < 5; ++j) {
         for (std::uint32_t i = 0; i < kCount; ++i) {
-            Row(j, i) = static_cast<float>(BinFrequencies[i] / 1000.0 + 2.0 * j);
+            Row(j, i) = static_cast<float>(buffers_.BinFrequencies[i] / 1000.0 + 2.0 * j);
         }
     }
     ASSERT_EQ(MatrixColumns(kCount), 500u);
-    ASSERT_EQ(InterpolateProfileMatrix(5, kCount, 500), kMatrixRows);
+    ASSERT_EQ(InterpolateProfileMatrix(buffers_, 5, kCount, 500), kMatrixRows);
     const double dx = 3008.0 / 499;
     const double dy = 4.0 / (kMatrixRows - 1);
     for (std::size_t r = 0; r < kMatrixRows; r += 47) {
-        EXPECT_NEAR(GridRowPoints[r], r * dy, 1e-12);
+        EXPECT_NEAR(buffers_.GridRowPoints[r], r * dy, 1e-12);
         for (std::size_t k = 0; k < 500; k += 13) {
             EXPECT_NEAR(Grid(r, k), k * dx / 1000.0 + 2.0 * r * dy, 1e-5) << r << ", " << k;
         }
     }
     EXPECT_NEAR(Grid(kMatrixRows - 1, 499), 3.008 + 8.0, 1e-5);
     // The axis now holds the columns: 0 .. 3008 Hz in steps of 6.03 Hz, truncated.
-    EXPECT_EQ(BinFrequencies[499], 3008u);
-    EXPECT_EQ(BinFrequencies[18], 108u);  // 108.5 Hz
+    EXPECT_EQ(buffers_.BinFrequencies[499], 3008u);
+    EXPECT_EQ(buffers_.BinFrequencies[18], 108u);  // 108.5 Hz
 
     // A single point gives one row, evaluated along the frequencies only.
     WritePointSpectra(1);
-    const std::optional<ProfileMatrix> matrix = BuildProfileMatrix(AnalysisRequest{}, 1, kCount);
+    const std::optional<ProfileMatrix> matrix =
+        BuildProfileMatrix(buffers_, flags_, AnalysisRequest{}, 1, kCount);
     ASSERT_TRUE(matrix.has_value());
     EXPECT_EQ(matrix->Rows, 1u);
     EXPECT_EQ(matrix->Columns, 500u);
     EXPECT_FLOAT_EQ(static_cast<float>(Grid(0, 499)), Row(0, kCount - 1));
     EXPECT_GT(Grid(0, 26), 0.9);  // bin 10 (157 Hz) lies between columns 26 and 27
     PlotData data;
-    data.Rows = ProfileSpectrumGrid.data();
-    MatrixRange(4, 1, 500, kMatrixRowStride, data);
+    data.Rows = buffers_.ProfileSpectrumGrid.data();
+    MatrixRange(buffers_, 4, 1, 500, kMatrixRowStride, data);
     EXPECT_EQ(matrix->Values.max, data.RowsMax);
     EXPECT_EQ(matrix->Values.min, data.RowsMin);
 }
@@ -106,21 +109,22 @@ TEST_F(ProfileMatrixTest, PointsAreNormalisedAndClippedOnRequestOnly) {
     request.Contrast = 0.5f;
     for (const bool clip : {false, true}) {
         SCOPED_TRACE(clip);
-        ContrastClipRequest = clip;
+        flags_.ContrastClipRequest = clip;
         WritePointSpectra(5);
-        const std::optional<ProfileMatrix> matrix = BuildProfileMatrix(request, 5, kCount);
+        const std::optional<ProfileMatrix> matrix =
+            BuildProfileMatrix(buffers_, flags_, request, 5, kCount);
         ASSERT_TRUE(matrix.has_value());
         EXPECT_FLOAT_EQ(matrix->Range.Low, 0.01f);
         EXPECT_EQ(matrix->Range.High, 1.0f);
-        EXPECT_FALSE(ContrastClipRequest);
+        EXPECT_FALSE(flags_.ContrastClipRequest);
         double largest = 0.0;
         for (std::size_t r = 0; r < matrix->Rows; ++r) {
             largest = std::max(largest, *std::max_element(&Grid(r, 0), &Grid(r, 500)));
         }
         // The extremes taken row by row as the matrix is built are those of the stored matrix.
         PlotData data;
-        data.Rows = ProfileSpectrumGrid.data();
-        MatrixRange(4, static_cast<int>(matrix->Rows), 500, kMatrixRowStride, data);
+        data.Rows = buffers_.ProfileSpectrumGrid.data();
+        MatrixRange(buffers_, 4, static_cast<int>(matrix->Rows), 500, kMatrixRowStride, data);
         EXPECT_EQ(matrix->Values.max, data.RowsMax);
         EXPECT_EQ(matrix->Values.min, data.RowsMin);
         if (clip) {
@@ -134,12 +138,13 @@ TEST_F(ProfileMatrixTest, PointsAreNormalisedAndClippedOnRequestOnly) {
 TEST_F(ProfileMatrixTest, RefusesBandsAndProfilesItCannotInterpolate) {
     AnalysisRequest request;
     WritePointSpectra(2);
-    EXPECT_FALSE(BuildProfileMatrix(request, 2, 1).has_value());
-    EXPECT_FALSE(BuildProfileMatrix(request, 0, kCount).has_value());
-    EXPECT_FALSE(BuildProfileMatrix(request, kMaxProfilePoints + 1, kCount).has_value());
+    EXPECT_FALSE(BuildProfileMatrix(buffers_, flags_, request, 2, 1).has_value());
+    EXPECT_FALSE(BuildProfileMatrix(buffers_, flags_, request, 0, kCount).has_value());
+    EXPECT_FALSE(
+        BuildProfileMatrix(buffers_, flags_, request, kMaxProfilePoints + 1, kCount).has_value());
     // Repeated abscissae (bins closer than 1 Hz) make the spline refuse.
-    BinFrequencies[1] = BinFrequencies[0];
-    EXPECT_FALSE(BuildProfileMatrix(request, 2, kCount).has_value());
+    buffers_.BinFrequencies[1] = buffers_.BinFrequencies[0];
+    EXPECT_FALSE(BuildProfileMatrix(buffers_, flags_, request, 2, kCount).has_value());
     EXPECT_EQ(sink_.messages, std::vector<std::string>(4, "Invalid value entered."));
 }
 
@@ -176,7 +181,7 @@ TEST(MatrixRange, KeepsTheFirstOfEqualExtremesAndSkipsNaN) {
         SCOPED_TRACE(c.name);
         PlotData data;
         data.Rows = c.values.data();
-        MatrixRange(4, c.rows, c.cols, c.stride, data);
+        MatrixRange(AnalysisBuffers{}, 4, c.rows, c.cols, c.stride, data);
         EXPECT_EQ(std::bit_cast<std::uint64_t>(data.RowsMax), std::bit_cast<std::uint64_t>(c.max));
         EXPECT_EQ(std::bit_cast<std::uint64_t>(data.RowsMin), std::bit_cast<std::uint64_t>(c.min));
     }

@@ -20,7 +20,7 @@ class QualityTest : public testing::AnalysisTest {
   protected:
     void SetUp() override {
         AnalysisTest::SetUp();
-        QualityDisplayOn = true;
+        quality_.QualityDisplayOn = true;
         request_ = NewRequest(kSpectrumProduct, 4);
     }
 
@@ -29,19 +29,21 @@ class QualityTest : public testing::AnalysisTest {
     void PrepareSpectrum(const std::vector<float>& values, std::uint32_t iMin) {
         const auto count = static_cast<std::uint32_t>(values.size());
         for (std::uint32_t i = 0; i < count; ++i) {
-            SelectionSpectrum[i] = values[i];
-            BinFrequencies[i] = 100 * i;
+            buffers_.SelectionSpectrum[i] = values[i];
+            buffers_.BinFrequencies[i] = 100 * i;
         }
-        FindLocalMaxima(count);
+        FindLocalMaxima(buffers_, count);
         for (std::uint32_t i = iMin; i < count; ++i) {
-            SpectrumRows[i - iMin] = values[i];
-            BinFrequencies[i - iMin] = 100 * i;
+            buffers_.SpectrumRows[i - iMin] = values[i];
+            buffers_.BinFrequencies[i - iMin] = 100 * i;
         }
         iMin_ = iMin;
         count_ = count - iMin;
     }
 
-    void Click(std::uint32_t fullBin) { ComputeQuality(request_, fullBin - iMin_, iMin_, count_); }
+    void Click(std::uint32_t fullBin) {
+        ComputeQuality(buffers_, &quality_, request_, fullBin - iMin_, iMin_, count_);
+    }
 
     AnalysisRequest request_;
     std::uint32_t iMin_ = 0;
@@ -79,13 +81,13 @@ TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QualityCount = 0;
+        quality_.QualityCount = 0;
         for (std::uint32_t k = 0; c.full && k < kMaxQualityRecords; ++k) {
-            StoreQuality(k, 100.0, 2.0);
+            StoreQuality(quality_, k, 100.0, 2.0);
         }
         sink_.messages.clear();
         request_.QualityValue = -1.0f;
-        QualityDisplayOn = c.displayOn;
+        quality_.QualityDisplayOn = c.displayOn;
         controls_.ShowStatic(AnalysisStatic::Quality, false);
         controls_.ShowStatic(AnalysisStatic::QualityCaption, false);
         PrepareSpectrum(c.spectrum, c.iMin);
@@ -96,11 +98,11 @@ TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
         EXPECT_FLOAT_EQ(request_.QualityValue, shown ? static_cast<float>(c.quality) : -1.0f);
         EXPECT_EQ(sink_.messages, c.full ? std::vector<std::string>{"Cannot save quality value."}
                                          : std::vector<std::string>{});
-        ASSERT_EQ(QualityCount, c.full ? kFull : shown ? 1 : 0);
+        ASSERT_EQ(quality_.QualityCount, c.full ? kFull : shown ? 1 : 0);
         if (shown && !c.full) {
-            EXPECT_EQ(QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
-            EXPECT_EQ(QualityRecords[0].PeakFrequency, 300.0);
-            EXPECT_DOUBLE_EQ(QualityRecords[0].Quality, c.quality);
+            EXPECT_EQ(quality_.QualityRecords[0].PointIndex, 3u);  // PointNumber - 1
+            EXPECT_EQ(quality_.QualityRecords[0].PeakFrequency, 300.0);
+            EXPECT_DOUBLE_EQ(quality_.QualityRecords[0].Quality, c.quality);
         }
     }
 }
@@ -123,21 +125,21 @@ TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.value_or("cancelled"));
         sink_.messages.clear();
-        QualityCount = 0;
-        StoreQuality(3, 1575.0, 12.5);
-        StoreQuality(0, 94.0, 1234567.0);
+        quality_.QualityCount = 0;
+        StoreQuality(quality_, 3, 1575.0, 12.5);
+        StoreQuality(quality_, 0, 94.0, 1234567.0);
         testing::PresetSaveFileChooser chooser(c.path);
-        SaveQuality(chooser);
+        SaveQuality(quality_, chooser);
         EXPECT_EQ(chooser.offeredName, "quality.txt");
         EXPECT_EQ(sink_.messages, c.messages);
-        EXPECT_EQ(QualityCount, c.left);
+        EXPECT_EQ(quality_.QualityCount, c.left);
     }
     EXPECT_EQ(ReadFile(path), "3  1575  12.5\n0  94  1.23457e+006\n");
     // Nothing left: a save refuses before asking for a file.
-    QualityCount = 0;
+    quality_.QualityCount = 0;
     sink_.messages.clear();
     testing::PresetSaveFileChooser chooser(path);
-    SaveQuality(chooser);
+    SaveQuality(quality_, chooser);
     EXPECT_EQ(sink_.messages, (std::vector<std::string>{"No data to save."}));
     EXPECT_EQ(chooser.calls, 0);
 }
@@ -148,13 +150,13 @@ TEST_F(SpectrumExportTest, ReplacesTheFileWithOneLinePerShownBinInDefaultNotatio
     // The shown band: 94, 110 and 125 Hz; the fourth bin lies beyond it.
     const std::uint32_t frequencies[] = {94, 110, 125, 141};
     const float amplitudes[] = {0.5f, 1.0f, 1.2345e-5f, 0.75f};
-    std::copy(std::begin(frequencies), std::end(frequencies), BinFrequencies.begin());
-    std::copy(std::begin(amplitudes), std::end(amplitudes), SpectrumRows.begin());
-    ShownBinCount = 3;
+    std::copy(std::begin(frequencies), std::end(frequencies), buffers_.BinFrequencies.begin());
+    std::copy(std::begin(amplitudes), std::end(amplitudes), buffers_.SpectrumRows.begin());
+    buffers_.ShownBinCount = 3;
     const std::string path = testing::TempFile("spectre_written.txt");
     std::ofstream(path) << "old content, longer than the new content of the file\n";
     testing::PresetSaveFileChooser chooser(path);
-    ExportSpectrum(chooser);
+    ExportSpectrum(buffers_, chooser);
     EXPECT_EQ(chooser.offeredName, "spectre_data.txt");
     EXPECT_EQ(chooser.offeredExtension, "txt");
     EXPECT_EQ(ReadFile(path), "94  0.5\n110  1\n125  1.2345e-005\n");

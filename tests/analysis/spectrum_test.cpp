@@ -22,8 +22,8 @@ class SpectrumModesTest : public testing::AnalysisTest {
     static constexpr std::uint16_t kSamples = 64;
     static constexpr std::uint32_t kBins = kResampleFactor * kSamples / 2 + 1;
 
-    static std::vector<float> Selection() {
-        return {SelectionSpectrum.begin(), SelectionSpectrum.begin() + kBins};
+    std::vector<float> Selection() {
+        return {buffers_.SelectionSpectrum.begin(), buffers_.SelectionSpectrum.begin() + kBins};
     }
 };
 
@@ -33,23 +33,25 @@ TEST_F(SpectrumModesTest, EachModeTransformsItsTracesOfThePoint) {
     WriteProfile(4, 10, kSamples, 2);
     WriteTrace(2, Sine(3.0, 1.0, kSamples));
     WriteTrace(3, [](std::size_t) { return 5.0; });
-    ASSERT_TRUE(ComputeSpectra(NewRequest(kSingleTrace, 2, 1)));
-    EXPECT_EQ(SelectionSpectrum[0], 1.0f);
-    EXPECT_LT(*std::max_element(SelectionSpectrum.begin() + 1, SelectionSpectrum.begin() + kBins),
+    ASSERT_TRUE(ComputeSpectra(profile_, buffers_, NewRequest(kSingleTrace, 2, 1)));
+    EXPECT_EQ(buffers_.SelectionSpectrum[0], 1.0f);
+    EXPECT_LT(*std::max_element(buffers_.SelectionSpectrum.begin() + 1,
+                                buffers_.SelectionSpectrum.begin() + kBins),
               1e-6f);
-    EXPECT_TRUE(std::equal(SelectionSpectrum.begin(), SelectionSpectrum.begin() + kBins,
-                           SpectrumRows.begin()));
+    EXPECT_TRUE(std::equal(buffers_.SelectionSpectrum.begin(),
+                           buffers_.SelectionSpectrum.begin() + kBins,
+                           buffers_.SpectrumRows.begin()));
     WriteTrace(0, Sine(3.0, 1.0, kSamples));
     WriteTrace(1, Sine(3.0, -1.0, kSamples));
-    ASSERT_TRUE(ComputeSpectra(NewRequest(kAveragedSpectrum, 1)));
+    ASSERT_TRUE(ComputeSpectra(profile_, buffers_, NewRequest(kAveragedSpectrum, 1)));
     EXPECT_EQ(Selection(), std::vector<float>(kBins, 0.0f));
 
     // The product stays within 0 and 1 and is 1 where every factor peaks.
     WriteTrace(1, [](std::size_t s) { return 3.0 * Sine(3.0, 1.0, kSamples)(s) + 0.01 * (s % 3); });
-    ASSERT_TRUE(ComputeSpectra(NewRequest(kSingleTrace, 1, 0)));
+    ASSERT_TRUE(ComputeSpectra(profile_, buffers_, NewRequest(kSingleTrace, 1, 0)));
     const std::vector<float> first = Selection();
     const auto peak = std::max_element(first.begin(), first.end()) - first.begin();
-    ASSERT_TRUE(ComputeSpectra(NewRequest(kSpectrumProduct, 1)));
+    ASSERT_TRUE(ComputeSpectra(profile_, buffers_, NewRequest(kSpectrumProduct, 1)));
     const std::vector<float> product = Selection();
     EXPECT_EQ(product[peak], 1.0f);
     // The second factor, at most 1, lowers the first wherever the ripple adds bins.
@@ -85,13 +87,13 @@ TEST_F(SpectrumModesTest, RefusedSelectionsReportErrorAndLeaveTheSpectrumAlone) 
         if (c.infiniteSample) {
             WriteTrace(0, [](std::size_t s) { return s == 5 ? HUGE_VAL : 1.0; });
         }
-        SelectionSpectrum.fill(0.5f);
+        buffers_.SelectionSpectrum.fill(0.5f);
         for (const std::int32_t mode : {kSingleTrace, kAveragedSpectrum, kSpectrumProduct}) {
-            EXPECT_FALSE(ComputeSpectra(NewRequest(mode, c.point, c.trace)));
+            EXPECT_FALSE(ComputeSpectra(profile_, buffers_, NewRequest(mode, c.point, c.trace)));
         }
         EXPECT_EQ(sink_.messages, std::vector<std::string>(3, "Invalid value entered."));
-        EXPECT_EQ(SelectionSpectrum[0], 0.5f);
-        EXPECT_EQ(SpectrumRows[0], 0.0f);
+        EXPECT_EQ(buffers_.SelectionSpectrum[0], 0.5f);
+        EXPECT_EQ(buffers_.SpectrumRows[0], 0.0f);
     }
 }
 

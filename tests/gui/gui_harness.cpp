@@ -27,12 +27,8 @@ constexpr int kPollMs = 5;
 }  // namespace
 
 GuiHarness::GuiHarness() {
-    // Every global store back to its start value.
-    ResetProfileStore();
-    ResetAnalysisBuffers();
+    // The pick store back to its start value; the window's document is new.
     ResetPickStore();
-    QualityCount = 0;
-    QualityDisplayOn = false;
     window_ = CreateProgramWindow(chooser, openChooser);
     window_->show();
     window_->activateWindow();

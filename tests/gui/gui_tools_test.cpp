@@ -148,7 +148,7 @@ class ToolsTest : public QObject {
         h_->Choose({"&File", "&Open...\tCtrl+O"});
         QVERIFY(nameHiddenFirst && chooserStayedOpen && optionsShown);
         QCOMPARE(shownName, QStringLiteral("P-10.txt (6 files)"));
-        QCOMPARE(karvelo::PointCount, 3U);
+        QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 3U);
 
         // The loaded line saved as SEG-Y: 3600 header bytes, six traces of 240 + 4 * 2000.
         const QString segy = dir.filePath(QStringLiteral("line.sgy"));
@@ -170,7 +170,7 @@ class ToolsTest : public QObject {
         const QPoint cell(karvelo::kSurveyLeft + karvelo::kSurveyCellWidth + 10,
                           karvelo::kSurveyTop + karvelo::kSurveyCellHeight + 10);
         QTest::mouseClick(map->MapLabel(), Qt::LeftButton, {}, cell);
-        QCOMPARE(karvelo::PointCount, 2U);
+        QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
         QVERIFY(h_->TakeMessages().empty());
     }

@@ -26,15 +26,17 @@ class PickingTest : public testing::PlotTest {
   protected:
     void SetUp() override {
         PlotTest::SetUp();
-        PointCount = 10;  // point columns 325, 414, 503, 592, 681, 770, 859, 948, 1037, 1126
         SetUpPickRegion();
         PaintBlack(325, 370, 1125, 620);  // stands in for the map, so white marks show
     }
 
+    // The map's points: columns 325, 414, 503, 592, 681, 770, 859, 948, 1037, 1126.
+    static constexpr std::uint32_t kPoints = 10;
+
     // A left press in the profile-spectrum mode.
     void Press(int x, int y) {
         SetPickRegionActive(true);
-        DispatchLeftPress(x, y, surface);
+        DispatchLeftPress(x, y, surface, kPoints);
     }
 
     // The 3 x 3 pixels around (x, y) are white.
@@ -72,7 +74,7 @@ TEST_F(PickingTest, PressesOutsideTheFrameOrWhileInactiveAddNothing) {
     }
     SetPickRegionActive(true);
     DispatchRightPress(700, 400, surface);
-    DispatchLeftPress(700, 400, surface);
+    DispatchLeftPress(700, 400, surface, kPoints);
     EXPECT_EQ(PickLineCount, 0U);
     EXPECT_EQ(PaintedIn(325, 370, 1125, 620), 801 * 251);
 
@@ -100,16 +102,18 @@ class PickFileTest : public testing::PlotTest {
   protected:
     void SetUp() override {
         PlotTest::SetUp();
+        ReservePointRows(buffers_, kBasePoints);
         for (std::uint32_t j = 0; j < kColumns; ++j) {
-            BinFrequencies[j] = 500 * j;
+            buffers_.BinFrequencies[j] = 500 * j;
         }
         for (std::size_t i = 0; i < kMatrixRows; ++i) {
-            GridRowPoints[i] = 9.0 * static_cast<double>(i) / (kMatrixRows - 1);
+            buffers_.GridRowPoints[i] = 9.0 * static_cast<double>(i) / (kMatrixRows - 1);
             for (std::size_t j = 0; j < kColumns; ++j) {
-                ProfileSpectrumGrid[i * kMatrixRowStride + j] = static_cast<double>(10 * i + j);
+                buffers_.ProfileSpectrumGrid[i * kMatrixRowStride + j] =
+                    static_cast<double>(10 * i + j);
             }
         }
-        ProfileSpectrumGrid[799 * kMatrixRowStride + 4] = 1234567.0;
+        buffers_.ProfileSpectrumGrid[799 * kMatrixRowStride + 4] = 1234567.0;
     }
 
     void TearDown() override {
@@ -133,15 +137,17 @@ class PickFileTest : public testing::PlotTest {
     }
 
     // The pipeline's run of the profile-spectrum mode, as far as the pick file goes.
-    static void MapRun() { ExportProfilePicks(ProfileMapLayout(500.0f), kColumns); }
+    void MapRun() { ExportProfilePicks(buffers_, ProfileMapLayout(500.0f), kColumns); }
 
     const std::string path_ = testing::TempFile("pick_file_test.txt");
+    std::unique_ptr<AnalysisBuffers> store_ = std::make_unique<AnalysisBuffers>();
+    AnalysisBuffers& buffers_ = *store_;
 };
 
 TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewritesTheFile) {
     StoreTwoClosedLines();
     PresetSaveFileChooser chooser(path_);
-    EXPECT_EQ(SavePicks(chooser, MapRun), PickSaveResult::Written);
+    EXPECT_EQ(SavePicks(chooser, [this] { MapRun(); }), PickSaveResult::Written);
     EXPECT_EQ(chooser.offeredExtension, "txt");
     EXPECT_EQ(FileText(), kTwoLines);
     EXPECT_EQ(PickLineCount, 0U);
@@ -164,7 +170,7 @@ TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
         StoreTwoClosedLines();
         sink.messages.clear();
         PresetSaveFileChooser chooser(path);
-        EXPECT_EQ(SavePicks(chooser, MapRun), PickSaveResult::NotWritten) << what;
+        EXPECT_EQ(SavePicks(chooser, [this] { MapRun(); }), PickSaveResult::NotWritten) << what;
         EXPECT_EQ(sink.messages, cannotSave) << what;
         EXPECT_EQ(PickLineCount, 2U) << what;
         EXPECT_TRUE(PicksReadyToSave()) << what;

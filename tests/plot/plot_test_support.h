@@ -39,13 +39,9 @@ class PlotTest : public ::testing::Test {
     void TearDown() override { ResetAll(); }
 
     static void ResetAll() {
-        ResetProfileStore();
-        ResetAnalysisBuffers();
         ResetPickStore();
         ClickRegions.fill(ClickRegion{});
         ClickRegionCount = 0;
-        QualityCount = 0;
-        QualityDisplayOn = false;
     }
 
     // Draws the series (IEEE singles, one trace record apart) against the axis words.

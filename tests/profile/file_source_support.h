@@ -17,6 +17,7 @@
 #include "fakes/temp_file.h"
 #include "profile/profile_image.h"
 #include "profile/profile_loader.h"
+#include "session/document.h"
 
 namespace karvelo::testing {
 
@@ -99,19 +100,36 @@ inline std::string WriteSegyFile(const std::string& name, int format, bool lsb, 
     return path;
 }
 
-// Everything a load changes, to compare before and after a refusal.
-inline auto LoadedState() {
-    return std::make_tuple(
-        std::vector<std::uint8_t>(ProfileImage.bytes.begin(), ProfileImage.bytes.end()),
-        HitsPerPoint, TracesPerPoint, PointCount, SampleMax, SampleMin, ProfileTimeUnit,
-        LoadCompleted);
-}
-
+// Loads into a document of the test's own, as the open dialog does.
 class FileSourceTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetProfileStore(); }
-    void TearDown() override { ResetProfileStore(); }
+    bool LoadBuiltIn(std::uint32_t choice, int channelMode, std::uint32_t hits) {
+        const ProfileSourceChoice source{{}, {}, choice};
+        return document_.Load(
+            [&](Profile& profile) { return LoadProfile(profile, choice, channelMode, hits); },
+            source);
+    }
+    bool LoadFiles(const std::vector<std::string>& paths, int channelMode, std::uint32_t hits,
+                   const SourceOptions& options) {
+        const ProfileSourceChoice source{paths, options, 0};
+        return document_.Load(
+            [&](Profile& profile) {
+                return LoadProfileFiles(profile, paths, channelMode, hits, options);
+            },
+            source);
+    }
+    const Profile& profile() const { return document_.CurrentProfile(); }
 
+    // Everything a load changes, to compare before and after a refusal.
+    auto LoadedState() const {
+        const Profile& p = profile();
+        return std::make_tuple(
+            std::vector<std::uint8_t>(p.image.bytes.begin(), p.image.bytes.end()), p.HitsPerPoint,
+            p.TracesPerPoint, p.PointCount, p.SampleMax, p.SampleMin, p.Unit,
+            document_.LoadCompleted, document_.LoadedSource.Files);
+    }
+
+    Document document_;
     RecordingMessageSink sink_;
 };
 

@@ -51,12 +51,11 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
-        ResetProfileStore();
-        ASSERT_TRUE(LoadProfile(0, kChannel1, 2));
-        LoadCompleted = false;
+        ASSERT_TRUE(LoadBuiltIn(0, kChannel1, 2));
+        document_.LoadCompleted = false;
         const auto before = LoadedState();
         sink_.messages.clear();
-        EXPECT_FALSE(LoadProfileFiles(c.files, c.channelMode, 1, {}));
+        EXPECT_FALSE(LoadFiles(c.files, c.channelMode, 1, {}));
         ASSERT_EQ(sink_.messages.size(), 1u);
         const std::string& message = sink_.messages[0];
         const std::string table(ErrorMessages[static_cast<std::size_t>(c.code)]);

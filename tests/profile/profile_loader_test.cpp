@@ -12,15 +12,19 @@ namespace {
 
 class ProfileLoaderTest : public testing::FileSourceTest {
   protected:
-    // Whether record k of ProfileImage is source record `source`, trace header and all,
-    // holding the samples of the built-in profile.
-    static bool SameRecord(std::size_t k, std::size_t source) {
-        return std::memcmp(ProfileImage.bytes.data() + RecordOffset(k),
-                           SourceImage.bytes.data() + RecordOffset(source),
+    void SetUp() override { LoadBuiltInProfile1(source_->image); }
+
+    // Whether record k of the loaded image is record `source` of the built-in profile,
+    // trace header and all.
+    bool SameRecord(std::size_t k, std::size_t source) const {
+        return std::memcmp(profile().image.bytes.data() + RecordOffset(k),
+                           source_->image.bytes.data() + RecordOffset(source),
                            kTraceRecordBytes) == 0 &&
-               std::memcmp(ProfileImage.bytes.data() + SampleOffset(k, 0),
+               std::memcmp(profile().image.bytes.data() + SampleOffset(k, 0),
                            kBuiltInProfile1Samples[source], 2048 * 4) == 0;
     }
+
+    std::unique_ptr<Profile> source_ = std::make_unique<Profile>();
 };
 
 TEST_F(ProfileLoaderTest, ChannelLayouts) {
@@ -36,33 +40,32 @@ TEST_F(ProfileLoaderTest, ChannelLayouts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "mode " << c.mode << " hits " << c.hits);
-        ASSERT_TRUE(LoadProfile(0, c.mode, c.hits));
+        ASSERT_TRUE(LoadBuiltIn(0, c.mode, c.hits));
         const std::size_t records = c.tracesPerPoint * c.points;
-        EXPECT_EQ(TraceCount(), records);
-        EXPECT_EQ(TracesPerPoint, c.tracesPerPoint);
-        EXPECT_EQ(PointCount, c.points);
-        EXPECT_TRUE(LoadCompleted);
+        EXPECT_EQ(TraceCount(profile().image), records);
+        EXPECT_EQ(profile().TracesPerPoint, c.tracesPerPoint);
+        EXPECT_EQ(profile().PointCount, c.points);
+        EXPECT_TRUE(document_.LoadCompleted);
         for (std::size_t k = 0; k < records; ++k) {
             const std::size_t source = c.mode == kBothChannels ? k : 2 * k + (c.mode == kChannel2);
             EXPECT_TRUE(SameRecord(k, source)) << "record " << k;
         }
-        LoadCompleted = false;
+        document_.LoadCompleted = false;
     }
     EXPECT_TRUE(sink_.messages.empty());
 }
 
 TEST_F(ProfileLoaderTest, RefusedHitsKeepThePreviousProfile) {
-    ASSERT_TRUE(LoadProfile(0, kChannel1, 2));
-    LoadCompleted = false;
-    const auto before = testing::LoadedState();
+    ASSERT_TRUE(LoadBuiltIn(0, kChannel1, 2));
+    document_.LoadCompleted = false;
+    const auto before = LoadedState();
     for (std::uint32_t hits : {3u, 11u, 20u, 0u}) {
         sink_.messages.clear();
-        EXPECT_FALSE(LoadProfile(0, kBothChannels, hits)) << hits;
+        EXPECT_FALSE(LoadBuiltIn(0, kBothChannels, hits)) << hits;
         EXPECT_EQ(sink_.messages, std::vector<std::string>{"Invalid number of hits."});
     }
-    EXPECT_FALSE(LoadProfile(1, kBothChannels, 2));  // the 2-record profile has one hit
-    EXPECT_TRUE(testing::LoadedState() == before);
-    EXPECT_EQ(LoadBusy, 0u);
+    EXPECT_FALSE(LoadBuiltIn(1, kBothChannels, 2));  // the 2-record profile has one hit
+    EXPECT_TRUE(LoadedState() == before);
 }
 
 }  // namespace

@@ -82,15 +82,15 @@ TEST_F(FileSourceTest, TheFitKeepsTheBandAndAliasesNothingIntoIt) {
         std::snprintf(line, sizeof line, "%.8e,%.8e\n", t, v);
         text += line;
     }
-    ASSERT_TRUE(LoadProfileFiles(Text("alias.csv", text), kChannel1, 1, {}));
-    ASSERT_EQ(SampleInterval(), 3);
-    ASSERT_EQ(SamplesPerTrace(), 1667);
+    ASSERT_TRUE(LoadFiles(Text("alias.csv", text), kChannel1, 1, {}));
+    ASSERT_EQ(SampleInterval(profile().image), 3);
+    ASSERT_EQ(SamplesPerTrace(profile().image), 1667);
     EXPECT_EQ(sink_.messages,
               std::vector<std::string>{"10000 samples at 0.5 us resampled to 1667 at 3 us (whole "
                                        "record kept)"});
     std::vector<float> trace(1667);
     for (std::size_t s = 0; s < trace.size(); ++s) {
-        trace[s] = ProfileSample(0, s);
+        trace[s] = ProfileSample(profile(), 0, s);
     }
     const double bin = 1e6 / (3.0 * 1667);
     const double peak = Amplitude(trace, 3.0, 12e3);

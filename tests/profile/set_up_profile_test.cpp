@@ -2,22 +2,24 @@
 
 #include <bit>
 #include <limits>
+#include <memory>
 #include <vector>
 
-#include "profile/profile_image.h"
+#include "profile/profile.h"
 
 namespace karvelo {
 namespace {
 
-// A profile of `words` per record in ProfileImage.
-void MakeProfile(std::uint16_t format, const std::vector<std::vector<std::uint32_t>>& words) {
-    ResetProfileStore();
-    WriteU16(ProfileImage, kTraceCountOffset, static_cast<std::uint16_t>(words.size()));
-    WriteU16(ProfileImage, kSampleFormatOffset, format);
-    WriteU16(ProfileImage, kSamplesPerTraceOffset, static_cast<std::uint16_t>(words[0].size()));
+// A profile of `words` per record.
+void MakeProfile(Profile& profile, std::uint16_t format,
+                 const std::vector<std::vector<std::uint32_t>>& words) {
+    ClearImage(profile.image);
+    WriteU16(profile.image, kTraceCountOffset, static_cast<std::uint16_t>(words.size()));
+    WriteU16(profile.image, kSampleFormatOffset, format);
+    WriteU16(profile.image, kSamplesPerTraceOffset, static_cast<std::uint16_t>(words[0].size()));
     for (std::size_t r = 0; r < words.size(); ++r) {
         for (std::size_t s = 0; s < words[r].size(); ++s) {
-            WriteU32(ProfileImage, SampleOffset(r, s), words[r][s]);
+            WriteU32(profile.image, SampleOffset(r, s), words[r][s]);
         }
     }
 }
@@ -47,13 +49,14 @@ TEST(SetUpProfile, ExtremesAreSampleWordsOfTheWholeProfile) {
         {"unsigned", kFormatUInt32, 0xFFFFFFFFu, 4u, {{0xFFFFFFFFu, 4u, 9u}}},
         {"unknown format", 5, 0u, 0u, {{0x12345678u, 0x7FFFFFFFu}}},
     };
+    const auto store = std::make_unique<Profile>();
+    Profile& profile = *store;
     for (const Case& c : cases) {
-        MakeProfile(c.format, c.words);
-        SetUpProfile(1, 0);
-        EXPECT_EQ(SampleMax, c.max) << c.name;
-        EXPECT_EQ(SampleMin, c.min) << c.name;
+        MakeProfile(profile, c.format, c.words);
+        SetUpProfile(profile, 1, 0);
+        EXPECT_EQ(profile.SampleMax, c.max) << c.name;
+        EXPECT_EQ(profile.SampleMin, c.min) << c.name;
     }
-    ResetProfileStore();
 }
 
 }  // namespace

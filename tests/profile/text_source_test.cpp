@@ -57,19 +57,19 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
         // Taken in the natural order of the names: -2 before -10.
         const std::string first = WriteTextFile(std::string(v.name) + "-2.txt", Recording(v, 0));
         const std::string second = WriteTextFile(std::string(v.name) + "-10.txt", Recording(v, 1));
-        ASSERT_TRUE(LoadProfileFiles({second, first}, kBothChannels, 1, {})) << sink_.messages[0];
+        ASSERT_TRUE(LoadFiles({second, first}, kBothChannels, 1, {})) << sink_.messages[0];
         const std::size_t channels = v.twoChannels ? 2 : 1;
-        EXPECT_EQ(TraceCount(), 2 * channels);
-        EXPECT_EQ(SamplesPerTrace(), 64);
-        EXPECT_EQ(SampleInterval(), 5);
-        EXPECT_EQ(SampleFormat(), kFormatIeeeFloat);
-        EXPECT_EQ(TracesPerPoint, channels);
+        EXPECT_EQ(TraceCount(profile().image), 2 * channels);
+        EXPECT_EQ(SamplesPerTrace(profile().image), 64);
+        EXPECT_EQ(SampleInterval(profile().image), 5);
+        EXPECT_EQ(SampleFormat(profile().image), kFormatIeeeFloat);
+        EXPECT_EQ(profile().TracesPerPoint, channels);
         for (std::size_t hit = 0; hit < 2; ++hit) {
             for (std::size_t c = 0; c < channels; ++c) {
                 for (std::size_t s = 0; s < 64; s += 7) {
                     const float expected =
                         static_cast<float>(FormulaSample(2 * hit + c, s) / 1000.0);
-                    ASSERT_EQ(ProfileSample(hit * channels + c, s), expected) << hit << c << s;
+                    ASSERT_EQ(ProfileSample(profile(), hit * channels + c, s), expected) << hit << c << s;
                 }
             }
         }
@@ -79,33 +79,34 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
 TEST_F(FileSourceTest, LoadOptionsCutTheRecordingOrChangeNothing) {
     // "Whole microseconds" is what the fit does anyway: the same image as without it.
     const std::vector<std::string> ramp = Text("ramp.txt", Ramp(101, 1.6e-6));
-    ASSERT_TRUE(LoadProfileFiles(ramp, kChannel1, 1, {}));
+    ASSERT_TRUE(LoadFiles(ramp, kChannel1, 1, {}));
     const auto fitted = LoadedState();
-    ASSERT_TRUE(LoadProfileFiles(ramp, kChannel1, 1, {.WholeMicroseconds = true}));
+    ASSERT_TRUE(LoadFiles(ramp, kChannel1, 1, {.WholeMicroseconds = true}));
     EXPECT_TRUE(LoadedState() == fitted);
-    EXPECT_EQ(SampleInterval(), 2);
-    EXPECT_EQ(SamplesPerTrace(), 81);
+    EXPECT_EQ(SampleInterval(profile().image), 2);
+    EXPECT_EQ(SamplesPerTrace(profile().image), 81);
     // The first 2048 samples of a longer recording at a whole step, sample for sample.
     sink_.messages.clear();
     ASSERT_TRUE(
-        LoadProfileFiles(Text("long.txt", Ramp(2100, 1e-5)), kChannel1, 1, {.FirstSamples = true}));
-    EXPECT_EQ(SamplesPerTrace(), 2048);
-    EXPECT_EQ(SampleInterval(), 10);
-    EXPECT_EQ(ProfileSample(0, 2047), 20470.0);
+        LoadFiles(Text("long.txt", Ramp(2100, 1e-5)), kChannel1, 1, {.FirstSamples = true}));
+    EXPECT_EQ(SamplesPerTrace(profile().image), 2048);
+    EXPECT_EQ(SampleInterval(profile().image), 10);
+    EXPECT_EQ(ProfileSample(profile(), 0, 2047), 20470.0);
     EXPECT_EQ(sink_.messages, std::vector<std::string>{"2100 samples at 10 us: first 2048 kept"});
 }
 
 TEST_F(FileSourceTest, TimeUnitFollowsTheSource) {
     // The image's own rule makes 1000 samples picoseconds; a recording from disk is
     // microseconds whatever its length.
-    ASSERT_TRUE(LoadProfile(0, kBothChannels, 1));
-    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
-    WriteU16(ProfileImage, kSamplesPerTraceOffset, 1000);
-    const std::string image(ProfileImage.bytes.begin(), ProfileImage.bytes.begin() + kImageBytes);
-    ASSERT_TRUE(LoadProfileFiles(Text("short-image.bin", image), kBothChannels, 1, {}));
-    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kByImageRule);
-    ASSERT_TRUE(LoadProfileFiles(Text("thousand.txt", Ramp(1000, 5e-6)), kBothChannels, 1, {}));
-    EXPECT_EQ(ProfileTimeUnit, TimeUnit::kMicroseconds);
+    ASSERT_TRUE(LoadBuiltIn(0, kBothChannels, 1));
+    EXPECT_EQ(profile().Unit, TimeUnit::kByImageRule);
+    std::string image(profile().image.bytes.begin(), profile().image.bytes.begin() + kImageBytes);
+    const std::uint16_t thousand = 1000;
+    std::memcpy(image.data() + kSamplesPerTraceOffset, &thousand, sizeof thousand);
+    ASSERT_TRUE(LoadFiles(Text("short-image.bin", image), kBothChannels, 1, {}));
+    EXPECT_EQ(profile().Unit, TimeUnit::kByImageRule);
+    ASSERT_TRUE(LoadFiles(Text("thousand.txt", Ramp(1000, 5e-6)), kBothChannels, 1, {}));
+    EXPECT_EQ(profile().Unit, TimeUnit::kMicroseconds);
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ constexpr double kDt = kInterval * 1e-6;
 class ReportTest : public testing::AnalysisTest {
   protected:
     // Record r = a (decaying, clipped) sine of hz plus uniform noise of RMS noise * amplitude.
-    static void WriteSine(std::size_t record, double hz, double amplitude = 1.0, double tau = 0.0,
-                          double noise = 0.0, double clip = 0.0) {
+    void WriteSine(std::size_t record, double hz, double amplitude = 1.0, double tau = 0.0,
+                   double noise = 0.0, double clip = 0.0) {
         std::uint64_t state = 12345 + record;
         WriteTrace(record, [=](std::size_t s) mutable {
             const double t = static_cast<double>(s) * kDt;
@@ -39,13 +39,13 @@ class ReportTest : public testing::AnalysisTest {
     }
 
     // The refined and the bin frequency of the strongest maximum of record 0's spectrum.
-    static std::pair<double, double> StrongestPeak() {
+    std::pair<double, double> StrongestPeak() {
         const FrequencyAxis axis = MakeFrequencyAxis(kSamples, kInterval);
-        LoadTraceSamples(0, kSamples);
-        EXPECT_TRUE(TransformTraceSamples(kSamples, kInterval));
+        LoadTraceSamples(profile_, buffers_, 0, kSamples);
+        EXPECT_TRUE(TransformTraceSamples(buffers_, kSamples, kInterval));
         static std::array<float, kMaxSpectrumBins> spectrum;
         const std::span<float> values(spectrum.data(), axis.BinCount);
-        NormaliseSpectrum(std::span(AmplitudeSpectrum).first(axis.BinCount), values, true);
+        NormaliseSpectrum(std::span(buffers_.AmplitudeSpectrum).first(axis.BinCount), values, true);
         const std::vector<LocalMaximum> peaks = LocalMaximaOf(values);
         const auto best = std::max_element(peaks.begin(), peaks.end(), [&](auto a, auto b) {
             return values[a.Bin] < values[b.Bin];
@@ -80,11 +80,11 @@ TEST_F(ReportTest, RefinedFrequencyIsCloserThanTheBinForSinesBetweenTheBins) {
     // Trend removal: off, the offset swamps the normalised 0 Hz bin; on, the bin is gone.
     WriteTrace(0, [](std::size_t s) { return 200.0 + 0.1 * s + std::sin(0.3 * s); });
     AnalysisRequest request = NewRequest();
-    ASSERT_TRUE(ComputeSelectionSpectrum(request));
-    EXPECT_EQ(SelectionSpectrum[0], 1.0f);
+    ASSERT_TRUE(ComputeSelectionSpectrum(profile_, buffers_, request));
+    EXPECT_EQ(buffers_.SelectionSpectrum[0], 1.0f);
     request.Detrend = true;
-    ASSERT_TRUE(ComputeSelectionSpectrum(request));
-    EXPECT_LT(SelectionSpectrum[0], 0.01f);
+    ASSERT_TRUE(ComputeSelectionSpectrum(profile_, buffers_, request));
+    EXPECT_LT(buffers_.SelectionSpectrum[0], 0.01f);
 }
 
 TEST_F(ReportTest, EachFlagIsRaisedByTheHitMadeForIt) {
@@ -97,7 +97,7 @@ TEST_F(ReportTest, EachFlagIsRaisedByTheHitMadeForIt) {
     WriteSine(3, 1700.0, 1000.0, 0.012);
     WriteSine(4, 1575.0, 1000.0, 0.012, 0.0, 800.0);
     const std::uint32_t lastBin = MakeFrequencyAxis(kSamples, kInterval).BinCount - 1;
-    const std::vector<HitCheck> hits = CheckHits(0, 1, lastBin, false);
+    const std::vector<HitCheck> hits = CheckHits(profile_, buffers_, 0, 1, lastBin, false);
     EXPECT_EQ(FlagsText(hits), "2:weak 3:outlier 4:clipped");
     const auto spread = SpreadOf(hits);
     ASSERT_TRUE(spread);

@@ -11,7 +11,7 @@ class CorrelationRunTest : public SessionTest {
   protected:
     void SetUp() override {
         SessionTest::SetUp();
-        LoadProfile(0, kBothChannels, 10);  // one point of 20 traces
+        OpenBuiltIn(0, kBothChannels, 10);  // one point of 20 traces
         messages_.messages.clear();
     }
 };
@@ -20,7 +20,7 @@ TEST_F(CorrelationRunTest, FullRangeCoversEveryLagAndIgnoresTMax) {
     CorrelationFields fields;
     fields.FullRange = 1;
     fields.TMax = -5.0f;  // ignored with the full range, and not reported
-    const CorrelationCurve curve = RunCorrelation(fields, surface_);
+    const CorrelationCurve curve = RunCorrelation(profile(), fields, surface_);
     ASSERT_EQ(curve.Values.size(), 4095u);
     EXPECT_EQ(curve.LagTimes.front(), -2047 * 31);
     EXPECT_TRUE(messages_.messages.empty());
@@ -33,7 +33,7 @@ TEST_F(CorrelationRunTest, LagLimitFromTMaxAndPeakAtTheSensorDelay) {
     CorrelationFields fields;
     fields.Signal2Trace = 1;
     fields.TMax = 2.5f * 31;
-    const CorrelationCurve curve = RunCorrelation(fields, surface_);
+    const CorrelationCurve curve = RunCorrelation(profile(), fields, surface_);
     EXPECT_EQ(curve.LagTimes, (std::vector<std::int32_t>{-93, -62, -31, 0, 31, 62, 93}));
     EXPECT_EQ(std::max_element(curve.Values.begin(), curve.Values.end()), curve.Values.end() - 1);
 }
@@ -55,7 +55,7 @@ TEST_F(CorrelationRunTest, RefusedFieldsClearTheSurfaceAndReport) {
     for (const Case& c : cases) {
         messages_.messages.clear();
         surface_.SetPixel(10, 10, 0);
-        EXPECT_TRUE(RunCorrelation(c.fields, surface_).Values.empty());
+        EXPECT_TRUE(RunCorrelation(profile(), c.fields, surface_).Values.empty());
         EXPECT_EQ(messages_.messages, c.messages);
         EXPECT_EQ(InkIn(0, 0, surface_.Width() - 1, surface_.Height() - 1), 0);
     }

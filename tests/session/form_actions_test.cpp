@@ -29,12 +29,13 @@ TEST_F(SessionTest, LoadLowersOnlyABandAboveTheTopAndDefaultBandWidensIt) {
         EXPECT_EQ(controls_.widgets.FMin, 0);
         EXPECT_EQ(controls_.widgets.FMax, c.loadedMax);
     }
-    EXPECT_TRUE(ProfileShown && !LoadCompleted && controls_.profileSpectrumEnabled);
+    EXPECT_TRUE(document_.ProfileShown && !document_.LoadCompleted &&
+                controls_.profileSpectrumEnabled);
     EXPECT_GT(InkIn(225, 60, 1125, 310), 0);  // traces
     EXPECT_GT(InkIn(226, 371, 624, 619), 0);  // spectrum curve
     session_.OnDefaultBand();
     EXPECT_EQ(controls_.widgets.FMax, 80645);
-    EXPECT_FALSE(ResetBandRequest);
+    EXPECT_FALSE(document_.Flags.ResetBandRequest);
 
     const int writes = controls_.writes;
     session_.OnFileOpen([] {});  // cancelled
@@ -72,15 +73,15 @@ TEST_F(SessionTest, ClicksShowTheValuesAndCollectTheQualityInTheProductModeOnly)
     session_.OnLButtonDown(kPeakX, 400);
     EXPECT_TRUE(analysis_.IsShown(AnalysisStatic::Quality));
     EXPECT_GT(controls_.widgets.QualityValue, 1.0f);
-    EXPECT_EQ(QualityCount, 0);
+    EXPECT_EQ(document_.Quality.QualityCount, 0);
     controls_.widgets.SpectrumMode = kSpectrumProduct;
     session_.OnSpectrumSettings();
     session_.OnLButtonDown(kPeakX, 400);
-    EXPECT_EQ(QualityCount, 1);
+    EXPECT_EQ(document_.Quality.QualityCount, 1);
     session_.ToggleQualityDisplay();  // off: shown no more, stored no more
     session_.OnLButtonDown(kPeakX, 400);
     EXPECT_FALSE(analysis_.IsShown(AnalysisStatic::Quality));
-    EXPECT_EQ(QualityCount, 1);
+    EXPECT_EQ(document_.Quality.QualityCount, 1);
 
     session_.OnViewMode();
     for (AnalysisStatic which :
@@ -92,7 +93,7 @@ TEST_F(SessionTest, ClicksShowTheValuesAndCollectTheQualityInTheProductModeOnly)
     EXPECT_FALSE(analysis_.IsShown(AnalysisStatic::Frequency));
     EXPECT_GT(InkIn(226, 371, 624, 619), 0);
     Open();
-    EXPECT_EQ(QualityCount, 0);
+    EXPECT_EQ(document_.Quality.QualityCount, 0);
 }
 
 // Which actions show the progress box, refresh the list, enable the export and keep the
@@ -125,12 +126,12 @@ TEST_F(SessionTest, ProgressBoxAndRequestsPerAction) {
         EXPECT_EQ(progress_.opened - opened, c.progress ? 1 : 0);
         EXPECT_FALSE(progress_.open);
         EXPECT_EQ(analysis_.clearCount > clears, c.refreshesList);
-        EXPECT_FALSE(RefreshPeaksRequest);
+        EXPECT_FALSE(document_.Flags.RefreshPeaksRequest);
         EXPECT_EQ(analysis_.exportEnabled, c.mode != kProfileSpectrum);
         EXPECT_EQ(analysis_.peakLines.empty(), c.mode == kProfileSpectrum);
         EXPECT_EQ(controls_.contrastControlsShown, c.mode == kProfileSpectrum);
         // Only a profile-spectrum run acts on the contrast request.
-        EXPECT_EQ(ContrastClipRequest, c.mode != kProfileSpectrum);
+        EXPECT_EQ(document_.Flags.ContrastClipRequest, c.mode != kProfileSpectrum);
     }
 }
 
@@ -181,7 +182,7 @@ TEST_F(SessionTest, SpectrumFileHoldsTheShownBandAndARefusedBandDrawsTracesOnly)
     EXPECT_FALSE(analysis_.exportEnabled);
     EXPECT_GT(InkIn(225, 60, 1125, 310), 0);
     EXPECT_EQ(InkIn(175, 320, 675, 670), 0);  // no spectrum panel
-    EXPECT_EQ(ShownBinCount, lines.size());
+    EXPECT_EQ(buffers().ShownBinCount, lines.size());
     EXPECT_EQ(controls_.widgets.FMin, 3000);
 }
 

@@ -43,17 +43,18 @@ class KeptSpectraTest : public SessionTest {
         }
         session_.OnPickOk();
         if (forget) {
-            ForgetProfileSpectra();
+            ForgetProfileSpectra(buffers());
         }
         step();
         Outcome out;
         out.pixels.assign(surface_.Data(), surface_.Data() + surface_.Width() * surface_.Height());
         out.pickFile = ReadLines(path_);
-        out.pointSpectra.assign(ProfileSpectrumGrid.begin(),
-                                ProfileSpectrumGrid.begin() + 10 * kMatrixRowStride);
-        out.amplitudes.assign(AmplitudeSpectrum.begin(), AmplitudeSpectrum.end());
-        out.samples.assign(TraceSamples.begin(), TraceSamples.end());
-        out.resampled.assign(ResampledTrace.begin(), ResampledTrace.end());
+        out.pointSpectra.assign(buffers().ProfileSpectrumGrid.begin(),
+                                buffers().ProfileSpectrumGrid.begin() + 10 * kMatrixRowStride);
+        out.amplitudes.assign(buffers().AmplitudeSpectrum.begin(),
+                              buffers().AmplitudeSpectrum.end());
+        out.samples.assign(buffers().TraceSamples.begin(), buffers().TraceSamples.end());
+        out.resampled.assign(buffers().ResampledTrace.begin(), buffers().ResampledTrace.end());
         return out;
     }
     std::string path_ = TempFile("kept_picks.txt");
@@ -79,8 +80,11 @@ TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
          }},
         {"a sample changed in the image",
          [this] {
+             // A document never changes its image in place; the kept spectra must notice
+             // a changed image all the same.
+             Image& image = const_cast<Image&>(profile().image);
              const std::size_t offset = SampleOffset(7, 300);
-             WriteU32(ProfileImage, offset, ReadU32(ProfileImage, offset) + 4096);
+             WriteU32(image, offset, ReadU32(image, offset) + 4096);
              session_.OnProfileSpectrum();
          }},
         {"a point's spectrum, then the map again",
@@ -92,7 +96,7 @@ TEST_F(KeptSpectraTest, StepsAfterAMapRunGiveWhatAFullRunGives) {
          }},
         {"one channel",
          [this] {
-             session_.OnFileOpen([] { LoadProfile(0, kChannel1, 1); });
+             OpenBuiltIn(0, kChannel1, 1);
              session_.OnProfileSpectrum();
          }},
     };

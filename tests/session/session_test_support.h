@@ -1,4 +1,5 @@
-// A form session over fakes, with every global store reset before and after each test.
+// A form session over fakes and a document of its own, with the pick store reset before
+// and after each test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ namespace karvelo::testing {
 
 class SessionTest : public ::testing::Test {
   protected:
-    SessionTest() : session_(surface_, controls_, analysis_, progress_, chooser_) {}
+    SessionTest() : session_(document_, surface_, controls_, analysis_, progress_, chooser_) {}
 
     void SetUp() override {
         ResetAll();
@@ -33,18 +34,34 @@ class SessionTest : public ::testing::Test {
     void TearDown() override { ResetAll(); }
 
     static void ResetAll() {
-        ResetProfileStore();
-        ResetAnalysisBuffers();
         ResetPickStore();
         SetUpPickRegion();
-        QualityCount = 0;
-        QualityDisplayOn = false;
     }
 
     // File > Open of the first built-in profile, both channels, one hit a point.
-    void Open() {
-        session_.OnFileOpen([] { LoadProfile(0, kBothChannels, 1); });
+    void Open() { OpenBuiltIn(0, kBothChannels, 1); }
+    bool OpenBuiltIn(std::uint32_t choice, int channelMode, std::uint32_t hits) {
+        bool loaded = false;
+        session_.OnFileOpen([&] {
+            loaded = document_.Load(
+                [&](Profile& profile) { return LoadProfile(profile, choice, channelMode, hits); },
+                ProfileSourceChoice{{}, {}, choice});
+        });
+        return loaded;
     }
+    bool OpenFiles(const std::vector<std::string>& files, int channelMode, std::uint32_t hits) {
+        bool loaded = false;
+        session_.OnFileOpen([&] {
+            loaded = document_.Load(
+                [&](Profile& profile) {
+                    return LoadProfileFiles(profile, files, channelMode, hits, {});
+                },
+                ProfileSourceChoice{files, {}, 0});
+        });
+        return loaded;
+    }
+    const Profile& profile() const { return document_.CurrentProfile(); }
+    AnalysisBuffers& buffers() { return document_.Buffers(); }
 
     // The number of non-white pixels inside a rectangle of the surface.
     int InkIn(int left, int top, int right, int bottom) const {
@@ -66,6 +83,7 @@ class SessionTest : public ::testing::Test {
         return lines;
     }
 
+    Document document_;
     Surface surface_;
     FakeFormControls controls_;
     RecordingAnalysisControls analysis_;
