@@ -4,6 +4,7 @@
 
 #include "common/error_messages.h"
 #include "profile/profile_loader.h"
+#include "profile/source_traces.h"
 
 namespace karvelo::cli {
 
@@ -14,11 +15,14 @@ void AddOpenOptionSpecs(std::vector<OptionSpec>& specs) {
     specs.push_back({"files", false, true});
     specs.push_back({"first-samples", false});
     specs.push_back({"whole-us", false});
+    specs.push_back({"interval-us", true});
+    specs.push_back({"variable", true});
 }
 
 bool IsOpenOption(const std::string& name) {
     return name == "profile" || name == "channels" || name == "hits" || name == "files" ||
-           name == "first-samples" || name == "whole-us";
+           name == "first-samples" || name == "whole-us" || name == "interval-us" ||
+           name == "variable";
 }
 
 int ChannelModeOption(const CliOptions& options) {
@@ -35,13 +39,30 @@ int ChannelModeOption(const CliOptions& options) {
     return kBothChannels;
 }
 
+SourceOptions SourceOptionsOf(const CliOptions& options) {
+    SourceOptions source;
+    source.FirstSamples = options.Has("first-samples");
+    source.WholeMicroseconds = options.Has("whole-us");
+    if (const auto text = options.Value("interval-us")) {
+        const auto us = ParseReal(*text);
+        if (!us || !(*us > 0.0) || *us > kMaxSampleIntervalUs) {
+            throw UsageError{"--interval-us needs a sample interval in microseconds, above 0"};
+        }
+        source.IntervalUs = *us;
+    }
+    source.Variable = options.Value("variable").value_or("");
+    return source;
+}
+
 bool PerformOpen(Document& document, const CliOptions& options, std::ostream& err) {
     const std::vector<std::string> files = options.Values("files");
     if (!files.empty() && options.Has("profile")) {
         throw UsageError{"--files and --profile cannot be given together"};
     }
-    if (files.empty() && (options.Has("first-samples") || options.Has("whole-us"))) {
-        throw UsageError{"--first-samples and --whole-us apply to --files only"};
+    for (const char* name : {"first-samples", "whole-us", "interval-us", "variable"}) {
+        if (files.empty() && options.Has(name)) {
+            throw UsageError{"--" + std::string(name) + " applies to --files only"};
+        }
     }
     std::uint32_t choice = 0;
     if (const auto profile = options.Value("profile")) {
@@ -66,9 +87,7 @@ bool PerformOpen(Document& document, const CliOptions& options, std::ostream& er
     }
     StreamMessageSink sink(err);
     ScopedMessageSink scope(&sink);
-    ProfileSourceChoice source{files, SourceOptions{}, choice};
-    source.Options.FirstSamples = options.Has("first-samples");
-    source.Options.WholeMicroseconds = options.Has("whole-us");
+    ProfileSourceChoice source{files, SourceOptionsOf(options), choice};
     return document.Load(
         [&](Profile& profile) { return LoadChosenProfile(profile, source, channelMode, hits); },
         source);

@@ -1,11 +1,15 @@
 #include "profile/file_sources.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string_view>
 
 #include "common/error_messages.h"
+#include "profile/array_recording.h"
 #include "profile/image_file_source.h"
 #include "profile/segy_source.h"
 #include "profile/text_source.h"
@@ -13,6 +17,11 @@
 namespace karvelo {
 
 namespace {
+
+// Bytes read to tell the kind: the SEG-Y file header, and a block of text.
+constexpr std::size_t kSniffBytes = 4096;
+constexpr std::size_t kSegyFormatOffset = 3224;  // sample format code, big- or little-endian
+constexpr std::uint16_t kMaxSegyFormatCode = 16;
 
 std::string LowerExtension(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -26,6 +35,65 @@ std::string LowerExtension(const std::string& path) {
     return extension;
 }
 
+bool IsSegyHeader(std::string_view head) {
+    if (head.size() < kSegyFormatOffset + 2) {
+        return false;
+    }
+    const auto hi = static_cast<unsigned char>(head[kSegyFormatOffset]);
+    const auto lo = static_cast<unsigned char>(head[kSegyFormatOffset + 1]);
+    const auto big = static_cast<std::uint16_t>(hi << 8 | lo);
+    const auto little = static_cast<std::uint16_t>(lo << 8 | hi);
+    return (big >= 1 && big <= kMaxSegyFormatCode) || (little >= 1 && little <= kMaxSegyFormatCode);
+}
+
+// Text: no NUL and no control character other than tab, CR, LF, FF in the first block
+// (bytes of UTF-8 text above 127 are allowed).
+bool IsText(std::string_view head) {
+    return !head.empty() && std::none_of(head.begin(), head.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return u < 32 && c != '\t' && c != '\r' && c != '\n' && c != '\f';
+    });
+}
+
+}  // namespace
+
+FileKind KindOfFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) {
+        return FileKind::kUnknown;
+    }
+    const auto size = static_cast<std::size_t>(file.tellg());
+    std::string head(std::min(size, kSniffBytes), '\0');
+    file.seekg(0);
+    file.read(head.data(), static_cast<std::streamsize>(head.size()));
+    const std::string extension = LowerExtension(path);
+    const bool segyName = extension == "sgy" || extension == "segy";
+    if (size == kImageBytes && !segyName) {
+        return FileKind::kImage;
+    }
+    if (head.starts_with("\x93NUMPY")) {
+        return FileKind::kNumpy;
+    }
+    if ((head.starts_with("RIFF") || head.starts_with("RF64")) && head.size() >= 12 &&
+        head.compare(8, 4, "WAVE") == 0) {
+        return FileKind::kWav;
+    }
+    if (head.starts_with("MATLAB")) {
+        return FileKind::kMatlab;
+    }
+    // A file named as SEG-Y that is too short to hold its header is a cut SEG-Y file.
+    if (IsText(head) && !(segyName && size < kFileHeaderBytes)) {
+        return FileKind::kText;
+    }
+    if (segyName && size < kFileHeaderBytes) {
+        return FileKind::kSegy;
+    }
+    if (IsSegyHeader(head)) {
+        return FileKind::kSegy;
+    }
+    return FileKind::kUnknown;
+}
+
 const char* KindName(FileKind kind) {
     switch (kind) {
         case FileKind::kImage:
@@ -34,39 +102,41 @@ const char* KindName(FileKind kind) {
             return "a SEG-Y file";
         case FileKind::kText:
             return "a text recording";
+        case FileKind::kWav:
+            return "a WAV file";
+        case FileKind::kNumpy:
+            return "a NumPy array";
+        case FileKind::kMatlab:
+            return "a MATLAB file";
+        case FileKind::kUnknown:
+            return "not a recording";
     }
     return "";
 }
 
-}  // namespace
-
-FileKind KindOfFile(const std::string& path) {
-    const std::string extension = LowerExtension(path);
-    if (extension == "sgy" || extension == "segy") {
-        return FileKind::kSegy;
-    }
-    if (extension == "txt" || extension == "dat" || extension == "csv" || extension == "asc") {
-        return FileKind::kText;
-    }
-    struct stat info {};
-    if (stat(path.c_str(), &info) == 0 && static_cast<std::size_t>(info.st_size) == kImageBytes) {
-        return FileKind::kImage;
-    }
-    return FileKind::kSegy;
-}
-
 std::unique_ptr<ProfileSource> MakeFileSource(const std::vector<std::string>& paths,
                                               SourceRefusal& refusal) {
-    const FileKind kind = KindOfFile(paths.front());
+    std::vector<FileKind> kinds;
     for (const std::string& path : paths) {
-        if (KindOfFile(path) != kind) {
+        if (FILE* file = std::fopen(path.c_str(), "rb")) {
+            std::fclose(file);
+        } else {
+            refusal = {kErrCannotOpenFile, path, 0, std::strerror(errno)};
+            return nullptr;
+        }
+        kinds.push_back(KindOfFile(path));
+        if (kinds.back() == FileKind::kUnknown) {
+            refusal = {kErrCannotReadFile, path, 0, kNotARecording};
+            return nullptr;
+        }
+        if (kinds.back() != kinds.front()) {
             refusal = {kErrCannotReadFile, path, 0,
-                       std::string("is ") + KindName(KindOfFile(path)) + " but " + paths.front() +
-                           " is " + KindName(kind)};
+                       std::string("is ") + KindName(kinds.back()) + " but " + paths.front() +
+                           " is " + KindName(kinds.front())};
             return nullptr;
         }
     }
-    switch (kind) {
+    switch (kinds.front()) {
         case FileKind::kImage:
             if (paths.size() > 1) {
                 refusal = {kErrTooManyFiles, paths[1], 0, "only one image file can be opened"};
@@ -77,6 +147,14 @@ std::unique_ptr<ProfileSource> MakeFileSource(const std::vector<std::string>& pa
             return std::make_unique<SegySource>(paths);
         case FileKind::kText:
             return std::make_unique<TextSource>(paths);
+        case FileKind::kWav:
+            return std::make_unique<ArraySource>(ArrayKind::kWav, paths);
+        case FileKind::kNumpy:
+            return std::make_unique<ArraySource>(ArrayKind::kNumpy, paths);
+        case FileKind::kMatlab:
+            return std::make_unique<ArraySource>(ArrayKind::kMatlab, paths);
+        case FileKind::kUnknown:
+            break;
     }
     return nullptr;
 }

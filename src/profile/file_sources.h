@@ -9,14 +9,24 @@
 
 namespace karvelo {
 
-// What a chosen file is taken for: by its name ending (.sgy/.segy SEG-Y; .txt/.dat/.csv/
-// .asc text recordings) and otherwise by its size (exactly kImageBytes: the program's own
-// image file; anything else SEG-Y).
-enum class FileKind { kImage, kSegy, kText };
+// What a chosen file is, by its bytes: the program's own image file (exactly kImageBytes,
+// unless named .sgy/.segy), SEG-Y (a 3600-byte file header with a known sample format
+// code), NumPy (.npy magic), WAV (RIFF/RF64 ... WAVE), MATLAB (a "MATLAB" text header, v5
+// or v7.3), text (no NUL bytes and no other control characters in its first block), or
+// none of these.
+enum class FileKind { kImage, kSegy, kText, kWav, kNumpy, kMatlab, kUnknown };
 FileKind KindOfFile(const std::string& path);
 
-// The source that reads paths (at least one), or nullptr with refusal filled when the
-// files are of different kinds (error 8) or more than one image file is chosen (error 4).
+// What a refusal calls a kind: "a SEG-Y file", "a text recording".
+const char* KindName(FileKind kind);
+
+// The reason a file of no known kind is refused.
+inline constexpr const char* kNotARecording =
+    "not a recording Karvelo reads (SEG-Y, text, WAV, NumPy .npy, MATLAB .mat, LabVIEW .lvm)";
+
+// The source that reads paths (at least one), or nullptr with refusal filled when a file
+// cannot be opened (error 6), is of no known kind or the files are of different kinds
+// (error 8), or more than one image file is chosen (error 4).
 std::unique_ptr<ProfileSource> MakeFileSource(const std::vector<std::string>& paths,
                                               SourceRefusal& refusal);
 

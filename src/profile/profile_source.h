@@ -12,10 +12,12 @@
 
 namespace karvelo {
 
-// The two choices of the open dialog that change how files are read.
+// The choices of the open dialog that change how files are read.
 struct SourceOptions {
     bool FirstSamples = false;  // "Первые 2048 отсчётов": keep the first 2048 samples
-    bool WholeMicroseconds = false;  // "Шаг в целых мкс": resample onto a whole-µs interval
+    bool WholeMicroseconds = false;  // "Шаг в целых мкс": accepted; intervals always end whole
+    double IntervalUs = 0.0;  // "Шаг дискретизации, мкс" for files that give none (0: none)
+    std::string Variable{};  // the array of a MATLAB file to read (empty: the first numeric)
 };
 
 // What a source wrote into its image.

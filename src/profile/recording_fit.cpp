@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "profile/profile_image.h"
+#include "profile/source_traces.h"
 
 namespace karvelo {
 
@@ -21,12 +22,6 @@ double WholeStepAtOrAbove(double us) {
 
 std::size_t ResampledCount(std::size_t samples, double fromUs, double toUs) {
     return static_cast<std::size_t>(std::llround(static_cast<double>(samples) * fromUs / toUs));
-}
-
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
 }
 
 }  // namespace
@@ -63,9 +58,9 @@ FitPlan PlanFit(std::size_t samples, double intervalUs, bool firstSamples) {
 
 std::string FitNote(std::size_t samples, double intervalUs, const FitPlan& plan) {
     const std::string recording =
-        std::to_string(samples) + " samples at " + Number(intervalUs) + " us";
+        std::to_string(samples) + " samples at " + FormatMicroseconds(intervalUs) + " us";
     const std::string resampled =
-        std::to_string(plan.Resampled) + " at " + Number(plan.StepUs) + " us";
+        std::to_string(plan.Resampled) + " at " + FormatMicroseconds(plan.StepUs) + " us";
     if (plan.InputSamples < samples) {
         const std::string kept = "first " + std::to_string(plan.InputSamples) + " kept";
         return plan.Resample ? recording + ": " + kept + ", resampled to " + resampled
@@ -77,7 +72,8 @@ std::string FitNote(std::size_t samples, double intervalUs, const FitPlan& plan)
     if (plan.Samples < plan.Resampled) {
         return recording + " resampled to " + resampled + ", first " +
                std::to_string(plan.Samples) + " kept (record too long for " +
-               std::to_string(kMaxSamplesPerTrace) + " samples at " + Number(plan.StepUs) + " us)";
+               std::to_string(kMaxSamplesPerTrace) + " samples at " +
+               FormatMicroseconds(plan.StepUs) + " us)";
     }
     return recording + " resampled to " + resampled + " (whole record kept)";
 }

@@ -21,12 +21,6 @@ constexpr std::size_t kLineNumberOffset = 3204;
 constexpr std::size_t kOriginalIntervalOffset = 3218;
 constexpr std::size_t kOriginalSamplesOffset = 3222;
 
-std::string Microseconds(double us) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", us);
-    return text;
-}
-
 void WriteI32(Image& image, std::size_t offset, std::int32_t value) {
     WriteU32(image, offset, static_cast<std::uint32_t>(value));
 }
@@ -76,6 +70,18 @@ void ApplyFit(SourceTraces& traces, const FitPlan& plan) {
 
 }  // namespace
 
+std::string FormatMicroseconds(double us) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", us);
+    return text;
+}
+
+std::string MissingIntervalReason(const std::string& what) {
+    return what +
+           " without a sample interval: give the interval in microseconds (--interval-us, "
+           "\"Шаг дискретизации, мкс\")";
+}
+
 bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusal& refusal) {
     if (records <= kMaxTraceRecords) {
         return true;
@@ -99,14 +105,15 @@ bool StoreSourceTraces(Image& image, SourceTraces& traces, const SourceOptions& 
     const FitPlan plan = PlanFit(traces.Samples, us, options.FirstSamples);
     if (plan.StepUs > kMaxSampleIntervalUs) {
         refusal = {kErrCannotReadFile, traces.IntervalFile, 0,
-                   "sample interval " + Microseconds(us) +
+                   "sample interval " + FormatMicroseconds(us) +
                        " us is longer than the 65535 us a profile holds"};
         return false;
     }
     if (plan.Samples < 2 && traces.Samples >= 2) {
         refusal = {kErrCannotReadFile, traces.IntervalFile, 0,
-                   std::to_string(traces.Samples) + " samples at " + Microseconds(us) +
-                       " us last less than two samples at " + Microseconds(plan.StepUs) + " us"};
+                   std::to_string(traces.Samples) + " samples at " + FormatMicroseconds(us) +
+                       " us last less than two samples at " + FormatMicroseconds(plan.StepUs) +
+                       " us"};
         return false;
     }
     const std::size_t recorded = traces.Samples;

@@ -24,6 +24,19 @@ struct SourceTraces {
 // Largest sample interval the binary header can carry, in microseconds.
 inline constexpr double kMaxSampleIntervalUs = 65535.0;
 
+// Times of consecutive samples, or the intervals of files opened together, may differ by
+// this fraction at most.
+inline constexpr double kIntervalTolerance = 0.01;
+
+inline constexpr double kMicrosecondsPerSecond = 1e6;
+
+// "1.6", "0.5", "1e-06": a time in microseconds as notes and refusals print it.
+std::string FormatMicroseconds(double us);
+
+// The reason of a refusal of a recording (what: "one column of amplitudes", "NumPy
+// array") that gives no sample interval when the user gave none either.
+std::string MissingIntervalReason(const std::string& what);
+
 // More records than the image holds: error 4, naming file.
 bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusal& refusal);
 

@@ -1,8 +1,10 @@
-// Text recordings, one file per hit: a time column in seconds and one or two amplitude
-// columns (channel 1, channel 2), separated by tabs, spaces, commas or semicolons, with a
-// decimal comma where the separator is a semicolon or a tab. Leading lines that are not
-// numbers are skipped; CRLF line ends, a UTF-8 byte-order mark and empty last lines are
-// accepted. Files are taken in natural name order.
+// Text recordings, one file per hit, in the layouts of text_recording.h: delimited text
+// (a time column and one or two amplitude columns separated by tabs, spaces, commas or
+// semicolons, a decimal comma where the separator is a semicolon or a tab, a header with
+// units rows; or one column of amplitudes), LabVIEW measurement files and comma text with
+// metadata columns. CRLF line ends, a UTF-8 byte-order mark and empty last lines are
+// accepted. Files without a time column take the header's interval or the one given in
+// the options. Files are taken in natural name order.
 #pragma once
 
 #include <string>
@@ -11,9 +13,6 @@
 #include "profile/profile_source.h"
 
 namespace karvelo {
-
-// Times of consecutive samples may differ from the mean step by this fraction at most.
-inline constexpr double kIntervalTolerance = 0.01;
 
 class TextSource : public ProfileSource {
   public:

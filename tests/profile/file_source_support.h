@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 #include <segyio/segy.h>
 
+#include <cmath>
+#include <complex>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <numbers>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -98,6 +101,30 @@ inline std::string WriteSegyFile(const std::string& name, int format, bool lsb, 
     }
     segy_close(file);
     return path;
+}
+
+// |DFT| of samples at hz, scaled so that a sine of amplitude a gives a.
+inline double Amplitude(const std::vector<float>& samples, double stepUs, double hz) {
+    std::complex<double> sum;
+    for (std::size_t k = 0; k < samples.size(); ++k) {
+        const double phase = 2 * std::numbers::pi * hz * static_cast<double>(k) * stepUs * 1e-6;
+        sum += static_cast<double>(samples[k]) * std::polar(1.0, -phase);
+    }
+    return 2.0 * std::abs(sum) / static_cast<double>(samples.size());
+}
+
+// The frequency of the largest DFT bin from fromHz to toHz (bins of the trace's length).
+inline double PeakHz(const std::vector<float>& samples, double stepUs, double fromHz, double toHz) {
+    const double bin = 1e6 / (stepUs * static_cast<double>(samples.size()));
+    double best = 0.0;
+    double peak = 0.0;
+    for (double hz = std::ceil(fromHz / bin) * bin; hz <= toHz; hz += bin) {
+        if (const double a = Amplitude(samples, stepUs, hz); a > best) {
+            best = a;
+            peak = hz;
+        }
+    }
+    return peak;
 }
 
 // Loads into a document of the test's own, as the open dialog does.

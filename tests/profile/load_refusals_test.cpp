@@ -17,6 +17,11 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
     const auto afterGood = [&good](const std::string& name, const std::string& content) {
         return std::vector<std::string>{good, WriteTextFile(name, content)};
     };
+    // A version 1 NumPy file of the given header and no data.
+    const auto npy = [](const std::string& header) {
+        return std::string("\x93NUMPY\x01\x00", 8) + static_cast<char>(header.size()) + '\0' +
+               header;
+    };
     const struct {
         std::vector<std::string> files;
         int code;
@@ -43,11 +48,22 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
         {afterGood("other.txt", Ramp(100, 6e-6)), 8,
          "sample interval 6e-06 s where " + good + " has 5e-06 s"},
         {afterGood("wide.txt", Ramp(100, 5e-6, 3)), 8,
-         "line 1: 3 columns where " + good + " has 2"},
+         "line 1: 2 channels where " + good + " has 1"},
         {{truncated}, 8, "truncated: ends inside trace 3 (486 of 496 bytes)"},
         {{good, segy}, 8, "is a SEG-Y file but " + good + " is a text recording"},
         {Text("header-only.sgy", "short"), 8, "shorter than the 3600-byte file header"},
         {{good}, 8, "the files have one channel, so there is no channel 2", kChannel2},
+        {Text("binary.txt", std::string("\x01\x02\x00\xFF", 4)), 8,
+         "not a recording Karvelo reads (SEG-Y, text, WAV, NumPy .npy, MATLAB .mat, LabVIEW .lvm)"},
+        {Text("column.txt", "0.5\n0.25\n-0.5\n"), 8,
+         "one column of amplitudes without a sample interval: give the interval in microseconds "
+         "(--interval-us, \"Шаг дискретизации, мкс\")"},
+        {Text("bool.npy", npy("{'descr': '|b1', 'shape': (3,), }") + "\x01"), 8,
+         "NumPy element type '|b1' is not supported (float32, float64, int16, int32 are)"},
+        {Text("cube.npy", npy("{'descr': '<f8', 'shape': (2,2,2)}")), 8,
+         "NumPy shape (2,2,2): one trace (1-D) or one trace a row (2-D) is read"},
+        {Text("cut.npy", npy("{'descr': '<f8', 'shape': (9,), }")), 8,
+         "holds fewer than the 9 values its shape gives"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);

@@ -3,7 +3,6 @@
 #include "profile/recording_fit.h"
 
 #include <cmath>
-#include <complex>
 #include <numbers>
 
 #include "profile/file_source_support.h"
@@ -57,16 +56,6 @@ TEST(RecordingFit, StepAndLengthAroundTheLimits) {
         EXPECT_EQ(plan.Samples, c.written);
         EXPECT_EQ(FitNote(c.samples, c.us, plan), c.note);
     }
-}
-
-// |DFT| of samples at hz, scaled so a sine of amplitude a gives a.
-double Amplitude(const std::vector<float>& samples, double stepUs, double hz) {
-    std::complex<double> sum;
-    for (std::size_t k = 0; k < samples.size(); ++k) {
-        const double phase = 2 * std::numbers::pi * hz * static_cast<double>(k) * stepUs * 1e-6;
-        sum += static_cast<double>(samples[k]) * std::polar(1.0, -phase);
-    }
-    return 2.0 * std::abs(sum) / static_cast<double>(samples.size());
 }
 
 TEST_F(FileSourceTest, TheFitKeepsTheBandAndAliasesNothingIntoIt) {
