@@ -148,8 +148,7 @@ int RunGrid(const CliOptions& options) {
     const bool derived = options.Has("velocity") || options.Has("thickness");
     SurveySettings survey = FormSurveySettings(
         cli.session, channelMode, derived ? SurveyValue::Result : SurveyValue::Frequency);
-    survey.Options.FirstSamples = options.Has("first-samples");
-    survey.Options.WholeMicroseconds = options.Has("whole-us");
+    survey.Options = SourceOptionsOf(options);
     const std::optional<std::vector<std::optional<double>>> values =
         RunSurvey(survey, grouping.Positions, progress);
     if (!values) {
