@@ -24,8 +24,11 @@ std::optional<std::string> FileDialogChooser::ChooseSaveFile(const std::string& 
 }
 
 std::vector<std::string> FileDialogChooser::ChooseOpenFiles() {
+    // Files are told apart by their content; the names here only help to find them.
     const QString filters = QString::fromUtf8(
-        "SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc);;Все файлы (*)");
+        "Все записи (*.sgy *.segy *.txt *.dat *.csv *.asc *.lvm *.wav *.npy *.mat);;"
+        "SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc *.lvm);;"
+        "WAV (*.wav);;NumPy (*.npy);;MATLAB (*.mat);;Все файлы (*)");
     const QStringList files = QFileDialog::getOpenFileNames(
         QApplication::activeWindow(), QString::fromUtf8("Файлы с диска"), QString(), filters);
     std::vector<std::string> paths;

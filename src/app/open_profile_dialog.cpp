@@ -15,6 +15,8 @@
 #include "app/tab_chain.h"
 #include "app/ui_text.h"
 #include "common/field_rules.h"
+#include "profile/file_sources.h"
+#include "profile/source_traces.h"
 
 namespace karvelo {
 
@@ -27,10 +29,13 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
       hits_(nullptr),
       sourceName_(nullptr),
       firstSamples_(nullptr),
-      wholeMicroseconds_(nullptr) {
+      wholeMicroseconds_(nullptr),
+      intervalLabel_(nullptr),
+      interval_(nullptr),
+      fitNote_(nullptr) {
     SetUiText(this, "windowTitle", KTR("OpenProfileDialog", "Открыть"));
     setFont(DialogFont());
-    setFixedSize(DialogSize(302, 122));
+    setFixedSize(DialogSize(302, 146));
 
     // Created in template order, which is also the tab order.
     auto* choose = PlaceAt(new QPushButton(this), 210, 24, 68, 14);
@@ -62,6 +67,18 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
     SetUiText(firstSamples_, "text", KTR("OpenProfileDialog", "Первые 2048 отсчётов"));
     wholeMicroseconds_ = PlaceAt(new QCheckBox(this), 180, 96, 110, 10);
     SetUiText(wholeMicroseconds_, "text", KTR("OpenProfileDialog", "Шаг в целых мкс"));
+    // The interval of recordings that give none (one column of amplitudes, NumPy, MATLAB),
+    // and what opening the chosen files would do.
+    interval_ = PlaceAt(new QLineEdit(this), 129, 110, 40, 14);
+    interval_->setObjectName(QStringLiteral("intervalUs"));
+    intervalLabel_ = StaticText(QString(), this, 30, 113, 95, 8);
+    SetUiText(intervalLabel_, "text", KTR("OpenProfileDialog", "Шаг дискретизации, мкс"));
+    fitNote_ = StaticText(QString(), this, 10, 128, 282, 16);
+    fitNote_->setObjectName(QStringLiteral("fitNote"));
+    fitNote_->setWordWrap(true);
+    if (source_.Options.IntervalUs > 0.0) {
+        interval_->setText(QString::number(source_.Options.IntervalUs));
+    }
     firstSamples_->setChecked(source_.Options.FirstSamples);
     wholeMicroseconds_->setChecked(source_.Options.WholeMicroseconds);
     ShowSource();
@@ -73,18 +90,21 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
                                  {both, "bothChannels"},
                                  {firstSamples_, "firstSamples"},
                                  {wholeMicroseconds_, "wholeMicroseconds"},
+                                 {interval_, "intervalUs"},
                                  {choose, "chooseFiles"},
                                  {ok, "ok"},
                                  {cancel, "cancel"}}) {
         control->setObjectName(QString::fromLatin1(name));
     }
-    SetTabChain(
-        {channel1, channel2, both, hits_, firstSamples_, wholeMicroseconds_, choose, ok, cancel});
+    SetTabChain({channel1, channel2, both, hits_, firstSamples_, wholeMicroseconds_, interval_,
+                 choose, ok, cancel});
 
     WriteRadio(channels_, kBothChannels);
     WriteField(hits_, document.CurrentProfile().HitsPerPoint);
 
     connect(choose, &QPushButton::clicked, this, &OpenProfileDialog::ChooseFiles);
+    connect(firstSamples_, &QCheckBox::toggled, this, &OpenProfileDialog::ShowSource);
+    connect(interval_, &QLineEdit::textChanged, this, &OpenProfileDialog::ShowSource);
     connect(ok, &QPushButton::clicked, this, &OpenProfileDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &OpenProfileDialog::reject);
 }
@@ -101,6 +121,35 @@ void OpenProfileDialog::ShowSource() {
     sourceName_->setVisible(fromDisk);
     firstSamples_->setVisible(fromDisk);
     wholeMicroseconds_->setVisible(fromDisk);
+    intervalLabel_->setVisible(fromDisk);
+    interval_->setVisible(fromDisk);
+    SourceOptions options = source_.Options;
+    options.FirstSamples = firstSamples_->isChecked();
+    bool number = false;
+    const double us = interval_->text().trimmed().replace(',', '.').toDouble(&number);
+    options.IntervalUs = number && us > 0.0 ? us : 0.0;
+    fitNote_->setText(fromDisk ? QString::fromStdString(PreviewFiles(source_.Files, options))
+                               : QString());
+    fitNote_->setVisible(fromDisk);
+}
+
+bool OpenProfileDialog::ReadSourceOptions(SourceOptions& options) {
+    options.FirstSamples = firstSamples_->isChecked();
+    options.WholeMicroseconds = wholeMicroseconds_->isChecked();
+    options.IntervalUs = 0.0;
+    if (interval_->text().trimmed().isEmpty()) {
+        return true;
+    }
+    float us = 0.0f;
+    if (!ReadField(interval_, us)) {
+        return false;
+    }
+    if (!(us > 0.0f) || us > kMaxSampleIntervalUs) {
+        PromptField("Please enter a sample interval in microseconds, above 0.", interval_);
+        return false;
+    }
+    options.IntervalUs = us;
+    return true;
 }
 
 void OpenProfileDialog::accept() {
@@ -118,8 +167,9 @@ void OpenProfileDialog::accept() {
     }
     // The load reports a hits count that does not fit the profile itself; either way the
     // dialog closes, its result telling whether a profile was loaded.
-    source_.Options.FirstSamples = firstSamples_->isChecked();
-    source_.Options.WholeMicroseconds = wholeMicroseconds_->isChecked();
+    if (!source_.Files.empty() && !ReadSourceOptions(source_.Options)) {
+        return;
+    }
     const bool loaded = document_.Load(
         [&](Profile& profile) { return LoadChosenProfile(profile, source_, channelMode, hits); },
         source_);

@@ -34,8 +34,12 @@ class OpenProfileDialog : public QDialog {
     // Runs the chooser; once files are chosen, the dialog names them and offers the
     // two options of files from disk.
     void ChooseFiles();
-    // Names the chosen files and shows their options (hidden for a built-in profile).
+    // Names the chosen files and shows their options (hidden for a built-in profile), with
+    // what opening them would do on the line below (resampled, shortened, refused).
     void ShowSource();
+    // The options of files from disk as the controls stand; false (prompted) when the
+    // interval is neither empty nor a number above 0.
+    bool ReadSourceOptions(SourceOptions& options);
 
     OpenFilesChooser& files_;
     Document& document_;
@@ -45,6 +49,9 @@ class OpenProfileDialog : public QDialog {
     QLabel* sourceName_;
     QCheckBox* firstSamples_;
     QCheckBox* wholeMicroseconds_;
+    QLabel* intervalLabel_;
+    QLineEdit* interval_;
+    QLabel* fitNote_;
 };
 
 }  // namespace karvelo

@@ -159,4 +159,21 @@ std::unique_ptr<ProfileSource> MakeFileSource(const std::vector<std::string>& pa
     return nullptr;
 }
 
+std::string PreviewFiles(const std::vector<std::string>& paths, const SourceOptions& options) {
+    if (paths.empty()) {
+        return {};
+    }
+    SourceRefusal refusal;
+    const std::unique_ptr<ProfileSource> source = MakeFileSource({paths.front()}, refusal);
+    if (!source) {
+        return refusal.Reason;
+    }
+    const auto scratch = std::make_unique<Image>();
+    SourceSummary summary;
+    if (!source->WriteSourceImage(*scratch, options, summary, refusal)) {
+        return refusal.Reason;
+    }
+    return summary.Note;
+}
+
 }  // namespace karvelo

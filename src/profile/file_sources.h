@@ -30,4 +30,9 @@ inline constexpr const char* kNotARecording =
 std::unique_ptr<ProfileSource> MakeFileSource(const std::vector<std::string>& paths,
                                               SourceRefusal& refusal);
 
+// What opening paths with options would do to the recordings, read from the first file
+// only (for the open dialog before OK): the fit's note, the reason the file would be
+// refused, or empty when it would be taken as it is.
+std::string PreviewFiles(const std::vector<std::string>& paths, const SourceOptions& options);
+
 }  // namespace karvelo

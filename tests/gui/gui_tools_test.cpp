@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fstream>
 
 #include "app/profile_report_window.h"
 #include "app/survey_map_window.h"
@@ -173,6 +174,40 @@ class ToolsTest : public QObject {
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
         QVERIFY(h_->TakeMessages().empty());
+    }
+
+    void theOpenDialogSaysWhatTheFitDoesAndAsksForAMissingInterval() {
+        // One column of 6001 amplitudes: no interval until one is typed, then the whole
+        // record resampled onto 2 us.
+        QTemporaryDir dir;
+        const std::string column = dir.filePath(QStringLiteral("column.txt")).toStdString();
+        std::string text;
+        for (int k = 0; k < 6001; ++k) {
+            text += std::to_string(k % 7) + "\n";
+        }
+        std::ofstream(column) << text;
+        h_->openChooser.files = {column};
+        QString before;
+        QString after;
+        WhenDialogOpens([&](QDialog* open) {
+            WhenDialogOpens(
+                [&](QDialog* chooser) { h_->Click(h_->Button("Файлы с диска…", chooser)); });
+            h_->Click(h_->Button("Выбрать файлы", open));
+            before = open->findChild<QLabel*>("fitNote")->text();
+            auto* interval = open->findChild<QLineEdit*>("intervalUs");
+            h_->TypeInto(interval, QStringLiteral("0,5"));
+            QTest::keyClick(interval, Qt::Key_Tab);
+            after = open->findChild<QLabel*>("fitNote")->text();
+            h_->Click(h_->Button("OK", open));
+        });
+        h_->Choose({"&File", "&Open...\tCtrl+O"});
+        QVERIFY2(before.startsWith("one column of amplitudes without a sample interval"),
+                 qPrintable(before));
+        QCOMPARE(after, QStringLiteral("6001 samples at 0.5 us resampled to 1500 at 2 us (whole "
+                                       "record kept)"));
+        const karvelo::Profile& loaded = h_->View().Session().Doc().CurrentProfile();
+        QCOMPARE(karvelo::SamplesPerTrace(loaded.image), std::uint16_t{1500});
+        QCOMPARE(h_->TakeMessages(), std::vector<std::string>{after.toStdString()});
     }
 
   private:
