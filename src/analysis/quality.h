@@ -17,6 +17,7 @@ struct QualityRecord {
     std::uint32_t PointIndex = 0;  // 0-based point, as the form shows it
     double PeakFrequency = 0.0;    // Hz
     double Quality = 0.0;
+    friend bool operator==(const QualityRecord&, const QualityRecord&) = default;
 };
 
 // The quality values collected by clicks on maxima of the product spectrum.

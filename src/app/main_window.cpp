@@ -8,6 +8,7 @@
 #include <QProgressDialog>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/about_dialog.h"
@@ -26,6 +27,7 @@
 #include "common/save_file_chooser.h"
 #include "plot/click_regions.h"
 #include "profile/segy_save.h"
+#include "session/document_title.h"
 #include "session/form_session.h"
 #include "session/survey_run.h"
 
@@ -41,7 +43,7 @@ MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea
       pickingBar_(nullptr),
       toolBar_(new QToolBar(this)) {
     SetUiText(toolBar_, "windowTitle", KTR("MainWindow", "Toolbar"));
-    setWindowTitle(QStringLiteral("Karvelo demo version"));
+    UpdateTitle();
     setCentralWidget(form);
     CreateMenus();
     CreateToolBar();
@@ -144,6 +146,27 @@ void MainWindow::OnFileOpen() {
         OpenProfileDialog dialog(this, openFiles_, session_.Doc());
         dialog.exec();
     });
+    UpdateTitle();
+}
+
+void MainWindow::FollowDocument(QWidget* report, const std::string& key) {
+    // The report was made from the document as it stood; once the profile, the mode, the
+    // band, the velocity or beta change, its title says that it shows an earlier state.
+    const QString title = report->windowTitle();
+    auto* timer = new QTimer(report);
+    constexpr int kCheckMs = 300;
+    connect(timer, &QTimer::timeout, report, [this, report, key, title] {
+        const bool current = session_.ReportKey() == key;
+        report->setWindowTitle(
+            current ? title
+                    : title + QString::fromUtf8(" — прежнее состояние: профиль или параметры "
+                                                "изменились, откройте отчёт заново"));
+    });
+    timer->start(kCheckMs);
+}
+
+void MainWindow::UpdateTitle() {
+    setWindowTitle(QString::fromStdString(DocumentTitle(session_.Doc())));
 }
 
 void MainWindow::OnProfileReport() {
@@ -163,6 +186,7 @@ void MainWindow::OnProfileReport() {
         this, rows, session_.CurrentReportSettings(),
         [this](std::uint32_t point) { session_.SelectPoint(point); }, savePdf);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    FollowDocument(window, session_.ReportKey());
     window->show();
 }
 
@@ -198,9 +222,10 @@ void MainWindow::OnSurveyMap() {
     const std::string caption = SurveyValueCaption(derived, session_.State().ThicknessGiven != 0);
     const std::vector<GridPosition> positions = grouping.Positions;
     auto* window =
-        new SurveyMapWindow(this, grid, DataRangeStyle(grid, caption),
+        new SurveyMapWindow(this, grid, positions, DataRangeStyle(grid, caption),
                             [this, positions](const std::string& row, std::uint32_t column) {
                                 OpenSurveyRow(session_, positions, row, column, kBothChannels);
+                                UpdateTitle();
                             });
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();

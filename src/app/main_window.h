@@ -33,6 +33,10 @@ class MainWindow : public QMainWindow {
     void CreateToolBar();
     void CreateAccelerators();
     void FitToContent();
+    // The title names what the document has loaded.
+    void UpdateTitle();
+    // Keeps an open report's title telling whether it still shows the document's state.
+    void FollowDocument(QWidget* report, const std::string& key);
 
     void OnFileOpen();
     void OnSaveSegy();

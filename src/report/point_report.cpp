@@ -39,8 +39,10 @@ PointReport ReportShownPoint(const Profile& profile, AnalysisBuffers& buffers,
         return row;
     }
     row.HitsUsed = settings.SpectrumMode == kSingleTrace ? 1 : profile.TracesPerPoint;
-    row.Hits = CheckHits(profile, buffers, point, bandFirst, bandLast, settings.Detrend);
-    row.Spread = SpreadOf(row.Hits);
+    if (settings.CheckEachHit) {
+        row.Hits = CheckHits(profile, buffers, point, bandFirst, bandLast, settings.Detrend);
+        row.Spread = SpreadOf(row.Hits);
+    }
     const std::optional<std::size_t> best = StrongestListedPeak(buffers, bandFirst, bandLast);
     if (!best) {
         return row;

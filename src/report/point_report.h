@@ -25,6 +25,7 @@ struct ReportSettings {
     std::int32_t ThicknessGiven = 0;   // the edit holds a thickness
     double ShapeFactor = 1.0;          // beta
     bool Detrend = false;
+    bool CheckEachHit = true;  // the hit check; a survey that needs only the peak skips it
 };
 
 // Uncertainty of a refined frequency, in bins: the largest error of the Gaussian

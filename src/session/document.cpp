@@ -15,6 +15,7 @@ bool Document::Load(const std::function<bool(Profile&)>& load, const ProfileSour
         return false;
     }
     std::swap(profile_, incoming_);
+    ++generation_;
     LoadedSource = source;
     LoadCompleted = true;
     ShowLoadNote(*profile_);

@@ -20,6 +20,9 @@ class Document {
     Document();
 
     const Profile& CurrentProfile() const { return *profile_; }
+    // Counts the profiles loaded: a computation that remembers it can tell whether the
+    // profile it was made from is still the one on show.
+    std::uint64_t Generation() const { return generation_; }
     AnalysisBuffers& Buffers() { return *buffers_; }
     const AnalysisBuffers& Buffers() const { return *buffers_; }
 
@@ -40,6 +43,7 @@ class Document {
     std::unique_ptr<Profile> profile_;
     std::unique_ptr<Profile> incoming_;  // scratch of the next load
     std::unique_ptr<AnalysisBuffers> buffers_;
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace karvelo

@@ -291,6 +291,16 @@ void FormSession::SelectPoint(std::uint32_t point) {
     OnSpectrumSettings();
 }
 
+std::string FormSession::ReportKey() const {
+    const ReportSettings settings = CurrentReportSettings();
+    return std::to_string(document_.Generation()) + ' ' + std::to_string(settings.SpectrumMode) +
+           ' ' + std::to_string(state_.FMin) + ' ' + std::to_string(state_.FMax) + ' ' +
+           std::to_string(state_.TraceNumber) + ' ' + std::to_string(settings.VelocityOrThickness) +
+           ' ' + std::to_string(settings.ThicknessGiven) + ' ' +
+           std::to_string(settings.ShapeFactor) + ' ' +
+           std::to_string(static_cast<int>(settings.Detrend));
+}
+
 ReportSettings FormSession::CurrentReportSettings() const {
     ReportSettings settings;
     settings.SpectrumMode = state_.SpectrumMode;

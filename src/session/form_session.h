@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "analysis/analysis_request.h"
@@ -108,6 +109,10 @@ class FormSession {
 
     // Shows point (0-based) as if typed into "Номер точки".
     void SelectPoint(std::uint32_t point);
+    // What a report of the form depends on: the profile loaded, the mode, the band, the
+    // velocity or thickness, beta and trend removal, as the last action read them. Two
+    // keys differ when a report made at one would differ from a report made at the other.
+    std::string ReportKey() const;
     // The settings the report reads from the form as it stands.
     ReportSettings CurrentReportSettings() const;
 

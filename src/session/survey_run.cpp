@@ -152,6 +152,7 @@ SurveySettings FormSurveySettings(FormSession& session, int channelMode, SurveyV
     SurveySettings settings;
     settings.Request = session.FormRequest();
     settings.Report = session.CurrentReportSettings();
+    settings.Report.CheckEachHit = false;  // a cell shows the point's peak only
     settings.ChannelMode = channelMode;
     settings.Value = value;
     return settings;

@@ -150,6 +150,18 @@ class ToolsTest : public QObject {
         QVERIFY(nameHiddenFirst && chooserStayedOpen && optionsShown);
         QCOMPARE(shownName, QStringLiteral("P-10.txt (6 files)"));
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 3U);
+        QVERIFY(h_->Window().windowTitle().endsWith(QString::fromUtf8("P-10.txt … (6 файлов)")));
+
+        // OK with no new choice opens the same recordings again, with the hits typed.
+        QString sourceShown;
+        WhenDialogOpens([&](QDialog* open) {
+            sourceShown = open->findChild<QLabel*>("sourceName")->text();
+            h_->TypeInto(open->findChild<QLineEdit*>(), QStringLiteral("1"));
+            h_->Click(h_->Button("OK", open));
+        });
+        h_->Choose({"&File", "&Open...\tCtrl+O"});
+        QCOMPARE(sourceShown, QStringLiteral("P-10.txt (6 files)"));
+        QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 6U);
 
         // The loaded line saved as SEG-Y: 3600 header bytes, six traces of 240 + 4 * 2000.
         const QString segy = dir.filePath(QStringLiteral("line.sgy"));
@@ -167,10 +179,15 @@ class ToolsTest : public QObject {
         QCOMPARE(map->Grid().Cells.size(), std::size_t{4});
         QVERIFY(InkIn(map->DrawingSurface(), QRect(60, 40, 88, 52)) > 0);
 
-        // H-2: the line of row H opens with its second point shown.
+        // H-2 clicked: named and selected, the loaded line untouched; "Открыть строку"
+        // then opens the line of row H with its second point shown.
         const QPoint cell(karvelo::kSurveyLeft + karvelo::kSurveyCellWidth + 10,
                           karvelo::kSurveyTop + karvelo::kSurveyCellHeight + 10);
         QTest::mouseClick(map->MapLabel(), Qt::LeftButton, {}, cell);
+        QVERIFY(map->CellText().startsWith(QStringLiteral("H-2: ")));
+        QVERIFY(map->CellText().contains(QStringLiteral("H-2.txt")));
+        QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 6U);
+        h_->Click(map->OpenRowButton());
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
         QVERIFY(h_->TakeMessages().empty());

@@ -63,12 +63,16 @@ class SessionTest : public ::testing::Test {
     const Profile& profile() const { return document_.CurrentProfile(); }
     AnalysisBuffers& buffers() { return document_.Buffers(); }
 
-    // The number of non-white pixels inside a rectangle of the surface.
+    // The number of non-white pixels inside a rectangle of the form's surface, or of
+    // another.
     int InkIn(int left, int top, int right, int bottom) const {
+        return InkOf(surface_, left, top, right, bottom);
+    }
+    static int InkOf(const Surface& surface, int left, int top, int right, int bottom) {
         int ink = 0;
         for (int y = top; y <= bottom; ++y) {
             for (int x = left; x <= right; ++x) {
-                ink += surface_.PixelAt(x, y) != 0x00FFFFFFU;
+                ink += surface.PixelAt(x, y) != 0x00FFFFFFU;
             }
         }
         return ink;

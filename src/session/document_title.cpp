@@ -1,0 +1,44 @@
+#include "session/document_title.h"
+
+namespace karvelo {
+
+namespace {
+
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "файл", "файла" or "файлов" as Russian counts them.
+const char* FilesWord(std::size_t count) {
+    const std::size_t lastTwo = count % 100;
+    const std::size_t last = count % 10;
+    if (lastTwo >= 11 && lastTwo <= 14) {
+        return "файлов";
+    }
+    if (last == 1) {
+        return "файл";
+    }
+    return last >= 2 && last <= 4 ? "файла" : "файлов";
+}
+
+}  // namespace
+
+std::string DocumentTitle(const Document& document) {
+    std::string title = kProgramTitle;
+    if (!document.CurrentProfile().Loaded()) {
+        return title;
+    }
+    const std::vector<std::string>& files = document.LoadedSource.Files;
+    title += " — ";
+    if (files.empty()) {
+        return title + (document.LoadedSource.BuiltIn == 0 ? "Файл 1" : "Файл 2");
+    }
+    title += BaseName(files.front());
+    if (files.size() > 1) {
+        title += " … (" + std::to_string(files.size()) + " " + FilesWord(files.size()) + ")";
+    }
+    return title;
+}
+
+}  // namespace karvelo

@@ -1,0 +1,17 @@
+// The main window's title: the program's name, then what the document has loaded.
+#pragma once
+
+#include <string>
+
+#include "session/document.h"
+
+namespace karvelo {
+
+inline constexpr const char* kProgramTitle = "Karvelo demo version";
+
+// "Karvelo demo version" with nothing loaded; then " — " and the built-in profile's
+// name ("Файл 1"), the file's name, or the first file's name and the count
+// ("B-02.txt … (28 файлов)").
+std::string DocumentTitle(const Document& document);
+
+}  // namespace karvelo
