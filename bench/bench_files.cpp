@@ -1,7 +1,8 @@
 // Opening measurements from disk: 1000 text recordings of 2048 lines each, one SEG-Y
 // file of 1000 traces of 2048 samples, 1000 oscilloscope exports of 3127 lines at 1.6 us
-// (five header lines; fitted onto 3 us) and a NumPy file of 121 traces of 2000 samples. The files are written once, before the timing,
-// into $KARVELO_BENCH_FILES (kept for the peer script) or a temporary folder (removed).
+// (five header lines; fitted onto 3 us) and a NumPy file of 121 traces of 2000 samples. The files
+// are written once, before the timing, into $KARVELO_BENCH_FILES (kept for the peer script) or a
+// temporary folder (removed).
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -46,8 +47,7 @@ void WriteScopeExport(const std::string& path, int k) {
 // A NumPy file of float64 rows (format version 1, C order).
 void WriteNumpyRows(const std::string& path) {
     std::string header = "{'descr': '<f8', 'fortran_order': False, 'shape': (" +
-                         std::to_string(kNumpyRows) + ", " + std::to_string(kNumpyColumns) +
-                         "), }";
+                         std::to_string(kNumpyRows) + ", " + std::to_string(kNumpyColumns) + "), }";
     header.append(63 - (10 + header.size()) % 64, ' ').push_back('\n');
     FILE* out = std::fopen(path.c_str(), "wb");
     std::fwrite("\x93NUMPY\x01\x00", 1, 8, out);

@@ -73,7 +73,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
     interval_->setObjectName(QStringLiteral("intervalUs"));
     intervalLabel_ = StaticText(QString(), this, 30, 113, 95, 8);
     SetUiText(intervalLabel_, "text", KTR("OpenProfileDialog", "Шаг дискретизации, мкс"));
-    fitNote_ = StaticText(QString(), this, 10, 128, 282, 16);
+    fitNote_ = StaticText(QString(), this, 30, 128, 262, 16);
     fitNote_->setObjectName(QStringLiteral("fitNote"));
     fitNote_->setWordWrap(true);
     if (source_.Options.IntervalUs > 0.0) {

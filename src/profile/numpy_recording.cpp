@@ -3,9 +3,9 @@
 // array's bytes.
 #include <bit>
 #include <cstring>
-#include <fstream>
 
 #include "common/error_messages.h"
+#include "common/whole_file.h"
 #include "profile/array_recording.h"
 
 namespace karvelo {
@@ -116,13 +116,12 @@ double Element(const char* p, const ElementType& type) {
 }  // namespace
 
 bool ReadNumpyRecording(const std::string& path, ArrayRecording& out, SourceRefusal& refusal) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        refusal = {kErrCannotOpenFile, path, 0, "cannot be opened"};
+    std::string bytes;
+    std::string reason;
+    if (!ReadWholeFile(path, bytes, reason)) {
+        refusal = {kErrCannotOpenFile, path, 0, reason};
         return false;
     }
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
     if (!bytes.starts_with(kNumpyMagic) || bytes.size() < kHeaderLengthOffset + 2) {
         return Refuse(refusal, path, "not a NumPy .npy file");
     }

@@ -97,11 +97,13 @@ bool StoreSourceTraces(Image& image, SourceTraces& traces, const SourceOptions& 
     if (!CheckRecordLimit(traces.Records, first, refusal)) {
         return false;
     }
-    const double us = traces.IntervalUs;
+    const double us = traces.IntervalUs > 0.0 ? traces.IntervalUs : options.IntervalUs;
     if (!(us > 0.0)) {
-        refusal = {kErrCannotReadFile, traces.IntervalFile, 0, "the file gives no sample interval"};
+        refusal = {kErrCannotReadFile, traces.IntervalFile, 0,
+                   MissingIntervalReason("a recording")};
         return false;
     }
+    traces.IntervalUs = us;
     const FitPlan plan = PlanFit(traces.Samples, us, options.FirstSamples);
     if (plan.StepUs > kMaxSampleIntervalUs) {
         refusal = {kErrCannotReadFile, traces.IntervalFile, 0,

@@ -154,6 +154,7 @@ SurveySettings FormSurveySettings(FormSession& session, int channelMode, SurveyV
     settings.Report = session.CurrentReportSettings();
     settings.Report.CheckEachHit = false;  // a cell shows the point's peak only
     settings.ChannelMode = channelMode;
+    settings.Options = session.Doc().LoadedSource.Options;
     settings.Value = value;
     return settings;
 }
@@ -186,7 +187,8 @@ bool OpenSurveyRow(FormSession& session, const std::vector<GridPosition>& positi
     const std::int32_t fMin = session.State().FMin;
     const std::int32_t fMax = session.State().FMax;
     bool loaded = false;
-    const ProfileSourceChoice source{files, SourceOptions{}};
+    // The reading options of the last open, as the survey itself used them.
+    const ProfileSourceChoice source{files, session.Doc().LoadedSource.Options};
     session.OnFileOpen([&] {
         loaded = session.Doc().Load(
             [&](Profile& profile) {

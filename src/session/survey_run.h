@@ -45,7 +45,8 @@ std::optional<std::vector<std::optional<double>>> RunSurvey(
     const SurveySettings& settings, const std::vector<GridPosition>& positions,
     const SurveyProgress& progress);
 
-// The survey settings of the main form as it stands (its controls read first).
+// The survey settings of the main form as it stands (its controls read first), with the
+// reading options (interval, first samples) of the document's last open.
 SurveySettings FormSurveySettings(FormSession& session, int channelMode, SurveyValue value);
 
 // Opens the line of row (its positions in column order, each position's files its hits)
