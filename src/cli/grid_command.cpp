@@ -11,6 +11,7 @@
 #include "cli/open_options.h"
 #include "common/number_format.h"
 #include "plot/survey_map.h"
+#include "profile/file_sources.h"
 #include "profile/profile_loader.h"
 #include "report/survey_grid.h"
 #include "session/survey_run.h"
@@ -153,6 +154,13 @@ int RunGrid(const CliOptions& options) {
         RunSurvey(survey, grouping.Positions, progress);
     if (!values) {
         return kExitNotOpened;
+    }
+    // What the fit did, once for the survey (every position's files are read alike).
+    const std::string note = grouping.Positions.empty()
+                                 ? std::string()
+                                 : PreviewFiles(grouping.Positions.front().Files, survey.Options);
+    if (!note.empty()) {
+        std::cerr << note << '\n';
     }
     const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
     PrintGrid(grid);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "cli/run_cli.h"
@@ -50,6 +53,37 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     EXPECT_EQ(odd.status, 2);
     EXPECT_EQ(odd.err.rfind("Cannot read file.\n", 0), 0u) << odd.err;
     EXPECT_NE(odd.err.find("grid-notes.txt: the name gives no grid position"), std::string::npos);
+}
+
+TEST(CliGrid, TakesTheReadingOptionsAndSaysWhatTheFitDid) {
+    // One column of 4000 amplitudes of 5 kHz at 2.5 us: the interval from --interval-us,
+    // the whole record fitted onto 5 us, said once for the grid.
+    std::string files;
+    for (const char* name : {"fit-A-1.txt", "fit-A-2.txt"}) {
+        std::string column;
+        for (int k = 0; k < 4000; ++k) {
+            column += std::to_string(std::sin(2 * 3.141592653589793 * 5000.0 * k * 2.5e-6)) + "\n";
+        }
+        const std::string path = TempFile(name);
+        std::ofstream(path) << column;
+        files += path + " ";
+    }
+    const std::string options =
+        "grid --name-pattern 'fit-([A-Z])-([0-9]+)' --fmin 1000 "
+        "--fmax 20000 --files " +
+        files;
+    const auto r = RunCli(options + "--interval-us 2.5");
+    ASSERT_EQ(r.status, 0) << r.err;
+    // (A slow machine may add progress lines before it.)
+    const std::string note =
+        "4000 samples at 2.5 us resampled to 2000 at 5 us (whole record kept)\n";
+    EXPECT_TRUE(r.err.ends_with(note)) << r.err;
+    EXPECT_EQ(r.err.find(note), r.err.size() - note.size()) << r.err;
+    double a1 = 0, a2 = 0;
+    ASSERT_EQ(std::sscanf(r.out.c_str(), "row 1 2\nA %lf %lf\n", &a1, &a2), 2) << r.out;
+    EXPECT_NEAR(a1, 5000.0, 100.0);
+    EXPECT_NEAR(a2, 5000.0, 100.0);
+    EXPECT_EQ(RunCli(options).status, 2);  // no interval
 }
 
 // With the spacing given the map goes to a PDF page that says what it shows, from which
