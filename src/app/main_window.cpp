@@ -221,12 +221,15 @@ void MainWindow::OnSurveyMap() {
     const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
     const std::string caption = SurveyValueCaption(derived, session_.State().ThicknessGiven != 0);
     const std::vector<GridPosition> positions = grouping.Positions;
-    auto* window =
-        new SurveyMapWindow(this, grid, positions, DataRangeStyle(grid, caption),
-                            [this, positions](const std::string& row, std::uint32_t column) {
-                                OpenSurveyRow(session_, positions, row, column, kBothChannels);
-                                UpdateTitle();
-                            });
+    auto* window = new SurveyMapWindow(
+        this, grid, positions, DataRangeStyle(grid, caption),
+        [this, positions](const std::string& row, std::uint32_t column) {
+            OpenSurveyRow(session_, positions, row, column, kBothChannels);
+            UpdateTitle();
+        },
+        [this](const std::string& name, const std::string& extension) {
+            return saveFiles_.ChooseSaveFile(name, extension);
+        });
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

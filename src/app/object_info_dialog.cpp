@@ -4,6 +4,8 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include "app/ui_text.h"
+
 namespace karvelo {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr int kEditWidth = 360;
 }  // namespace
 
 ObjectInfoDialog::ObjectInfoDialog(QWidget* parent, const ObjectInfo& info) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8("Сведения об объекте"));
+    SetUiText(this, "windowTitle", KTR("ObjectInfoDialog", "Сведения об объекте"));
     auto* form = new QFormLayout(this);
     for (std::size_t i = 0; i < kObjectFields.size(); ++i) {
         edits_[i] = new QLineEdit(QString::fromStdString(info[i]), this);

@@ -15,6 +15,7 @@
 
 #include "app/field_text.h"
 #include "app/object_info_dialog.h"
+#include "app/ui_text.h"
 #include "common/number_format.h"
 #include "plot/report_curve.h"
 
@@ -88,7 +89,7 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
       surface_(kCurveWidth, kCurveHeight),
       textPainter_(surface_),
       curve_(new QLabel(this)) {
-    setWindowTitle(QString::fromUtf8("Отчёт по профилю"));
+    SetUiText(this, "windowTitle", KTR("ProfileReportWindow", "Отчёт по профилю"));
     resize(kWindowWidth, kWindowHeight);
 
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -110,18 +111,24 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
     }
 
     auto* fields = new QHBoxLayout;
-    fields->addWidget(new QLabel(QString::fromUtf8("Проектная толщина, мм:"), this));
-    fields->addWidget(design_);
-    fields->addWidget(new QLabel(QString::fromUtf8("Допуск, мм:"), this));
-    fields->addWidget(tolerance_);
-    fields->addWidget(new QLabel(QString::fromUtf8("Выброс по линии, %:"), this));
-    fields->addWidget(outlierShare_);
+    const auto addLabelled = [this, fields](UiText text, QLineEdit* edit) {
+        auto* label = new QLabel(this);
+        SetUiText(label, "text", text);
+        label->setBuddy(edit);
+        fields->addWidget(label);
+        fields->addWidget(edit);
+    };
+    addLabelled(KTR("ProfileReportWindow", "Проектная толщина, мм:"), design_);
+    addLabelled(KTR("ProfileReportWindow", "Допуск, мм:"), tolerance_);
+    addLabelled(KTR("ProfileReportWindow", "Выброс по линии, %:"), outlierShare_);
     fields->addStretch(1);
-    auto* object = new QPushButton(QString::fromUtf8("Сведения об объекте…"), this);
+    auto* object = new QPushButton(this);
+    SetUiText(object, "text", KTR("ProfileReportWindow", "Сведения об объекте…"));
     object->setAutoDefault(false);
     connect(object, &QPushButton::clicked, this, &ProfileReportWindow::EditObject);
     fields->addWidget(object);
-    auto* save = new QPushButton(QString::fromUtf8("Сохранить PDF…"), this);
+    auto* save = new QPushButton(this);
+    SetUiText(save, "text", KTR("ProfileReportWindow", "Сохранить PDF…"));
     save->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, [this, savePdf] { savePdf(report_); });
     fields->addWidget(save);
@@ -151,13 +158,16 @@ void ProfileReportWindow::ApplyChecks() {
     const std::optional<double> share = FieldNumber(outlierShare_, badShare);
     QString refusal;
     if (badDesign || (design && !(*design > 0.0))) {
-        refusal = QString::fromUtf8("Проектная толщина, мм: введите число больше 0.");
+        refusal =
+            Translate(KTR("ProfileReportWindow", "Проектная толщина, мм: введите число больше 0."));
     } else if (badTolerance || (tolerance && *tolerance < 0.0)) {
-        refusal = QString::fromUtf8("Допуск, мм: введите число не меньше 0.");
+        refusal = Translate(KTR("ProfileReportWindow", "Допуск, мм: введите число не меньше 0."));
     } else if (design && !tolerance) {
-        refusal = QString::fromUtf8("Допуск, мм: введите допуск к проектной толщине.");
+        refusal = Translate(
+            KTR("ProfileReportWindow", "Допуск, мм: введите допуск к проектной толщине."));
     } else if (badShare || !share || !(*share > 0.0) || !(*share < kPercent)) {
-        refusal = QString::fromUtf8("Выброс по линии, %: введите число больше 0 и меньше 100.");
+        refusal = Translate(
+            KTR("ProfileReportWindow", "Выброс по линии, %: введите число больше 0 и меньше 100."));
     }
     status_->setText(refusal);
     if (!refusal.isEmpty()) {

@@ -2,43 +2,100 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <span>
 
+#include "app/field_text.h"
+#include "app/surface_png.h"
+#include "app/survey_pdf.h"
+#include "app/ui_text.h"
+#include "common/atomic_file.h"
+#include "common/error_messages.h"
 #include "common/number_format.h"
 #include "profile/profile_loader.h"
 
 namespace karvelo {
 
+namespace {
+
+constexpr int kWindowWidth = 1000;
+constexpr int kWindowHeight = 600;
+constexpr int kFieldWidth = 70;
+
+// A spacing typed with a point or a comma; none for an empty field, 0 for a bad one.
+std::optional<double> SpacingOf(const QLineEdit* edit) {
+    const QString text = edit->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+    if (text.isEmpty()) {
+        return std::nullopt;
+    }
+    return ParseNumberText(text.toStdString()).value_or(0.0);
+}
+
+}  // namespace
+
 SurveyMapWindow::SurveyMapWindow(QWidget* parent, SurveyGrid grid,
                                  std::vector<GridPosition> positions, const SurveyMapStyle& style,
-                                 std::function<void(const std::string&, std::uint32_t)> openRow)
+                                 std::function<void(const std::string&, std::uint32_t)> openRow,
+                                 SaveChoice chooseSave)
     : QDialog(parent),
       grid_(std::move(grid)),
       positions_(std::move(positions)),
-      caption_(style.Caption),
-      geometry_(LayOutSurveyMap(grid_, std::nullopt)),
-      surface_(SurveyMapWidth(geometry_), SurveyMapHeight(geometry_)),
-      textPainter_(surface_),
+      style_(style),
+      rowSpacing_(new QLineEdit(this)),
+      columnSpacing_(new QLineEdit(this)),
+      scroll_(new QScrollArea(this)),
       map_(new QLabel),
+      status_(new QLabel(this)),
       cellText_(new QLabel(this)),
-      openRow_(new QPushButton(QString::fromUtf8("Открыть строку"), this)),
-      openRowCall_(std::move(openRow)) {
-    setWindowTitle(QString::fromUtf8("Карта обследования"));
-    DrawSurveyMap(surface_, grid_, style, geometry_);
-    ShowMap();
+      openRow_(new QPushButton(this)),
+      openRowCall_(std::move(openRow)),
+      chooseSave_(std::move(chooseSave)) {
+    SetUiText(this, "windowTitle", KTR("SurveyMapWindow", "Карта обследования"));
+    auto* bar = new QHBoxLayout;
+    const auto addField = [this, bar](UiText text, QLineEdit* edit, const char* name) {
+        auto* label = new QLabel(this);
+        SetUiText(label, "text", text);
+        label->setBuddy(edit);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setFixedWidth(kFieldWidth);
+        connect(edit, &QLineEdit::editingFinished, this, &SurveyMapWindow::ApplySpacing);
+        bar->addWidget(label);
+        bar->addWidget(edit);
+    };
+    addField(KTR("SurveyMapWindow", "Шаг по строкам, м:"), rowSpacing_, "rowSpacing");
+    addField(KTR("SurveyMapWindow", "Шаг по столбцам, м:"), columnSpacing_, "columnSpacing");
+    bar->addStretch(1);
+    const auto addButton = [this, bar](UiText text, void (SurveyMapWindow::*save)()) {
+        auto* button = new QPushButton(this);
+        SetUiText(button, "text", text);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, save);
+        bar->addWidget(button);
+    };
+    addButton(KTR("SurveyMapWindow", "Сохранить PNG…"), &SurveyMapWindow::SavePng);
+    addButton(KTR("SurveyMapWindow", "Сохранить CSV…"), &SurveyMapWindow::SaveCsv);
+    addButton(KTR("SurveyMapWindow", "Сохранить PDF…"), &SurveyMapWindow::SavePdf);
+
     map_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     map_->setMouseTracking(true);
     map_->installEventFilter(this);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(map_);
+    scroll_->setWidget(map_);
+    scroll_->viewport()->installEventFilter(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setStyleSheet(QStringLiteral("color: #b00000"));
+    cellText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    SetUiText(openRow_, "text", KTR("SurveyMapWindow", "Открыть строку"));
+    SetUiText(openRow_, "toolTip",
+              KTR("SurveyMapWindow", "Открыть строку выбранной ячейки в главном окне с её точкой"));
+    openRow_->setAutoDefault(false);
     openRow_->setEnabled(false);
-    openRow_->setToolTip(
-        QString::fromUtf8("Открыть строку выбранной ячейки в главном окне с её точкой"));
     connect(openRow_, &QPushButton::clicked, this, [this] {
         if (selected_) {
             openRowCall_(grid_.Rows[selected_->Row], grid_.Columns[selected_->Column]);
@@ -48,11 +105,12 @@ SurveyMapWindow::SurveyMapWindow(QWidget* parent, SurveyGrid grid,
     bottom->addWidget(cellText_, 1);
     bottom->addWidget(openRow_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll);
+    layout->addLayout(bar);
+    layout->addWidget(status_);
+    layout->addWidget(scroll_, 1);
     layout->addLayout(bottom);
-    constexpr int kWindowWidth = 1000;
-    constexpr int kWindowHeight = 600;
     resize(kWindowWidth, kWindowHeight);
+    Redraw();
 }
 
 QString SurveyMapWindow::CellText() const {
@@ -65,9 +123,17 @@ QString SurveyMapWindow::Describe(const std::optional<SurveyCellIndex>& cell) co
     }
     const std::string& row = grid_.Rows[cell->Row];
     const std::uint32_t column = grid_.Columns[cell->Column];
-    std::string text = row + "-" + std::to_string(column) + ": ";
+    std::string text = row + "-" + std::to_string(column);
+    if (geometry_.Spacing) {
+        text += " (" + FormatText("%.3g", static_cast<double>(cell->Row) * geometry_.Spacing->Row) +
+                " м; " +
+                FormatText("%.3g", (column - geometry_.FirstColumn) * geometry_.Spacing->Column) +
+                " м)";
+    }
+    text += ": ";
     const SurveyCell& value = grid_.At(cell->Row, cell->Column);
-    text += value.Present ? FormatDefault(value.Value) + " (" + caption_ + ")" : "нет значения";
+    text +=
+        value.Present ? FormatDefault(value.Value) + " (" + style_.Caption + ")" : "нет значения";
     for (const GridPosition& position : positions_) {
         if (position.Row == row && position.Column == column) {
             text += " — " + DescribeFiles(position.Files);
@@ -76,8 +142,25 @@ QString SurveyMapWindow::Describe(const std::optional<SurveyCellIndex>& cell) co
     return QString::fromStdString(text);
 }
 
+void SurveyMapWindow::Redraw() {
+    const QSize area = scroll_->viewport()->size();
+    geometry_ = LayOutSurveyMap(grid_, spacing_, area.width(), area.height(), kSurveyRightRoom,
+                                kSurveyBottomRoom);
+    textPainter_.reset();
+    surface_ = std::make_unique<Surface>(SurveyMapWidth(geometry_), SurveyMapHeight(geometry_));
+    textPainter_ = std::make_unique<SurfaceTextPainter>(*surface_);
+    DrawSurveyMap(*surface_, grid_, style_, geometry_);
+    ShowMap();
+}
+
 void SurveyMapWindow::ShowMap() {
-    QImage picture = textPainter_.Image().copy();
+    // Only the part the map uses, so a fitted map needs no scrolling.
+    const QSize area = scroll_->viewport()->size();
+    const int width =
+        std::min(surface_->Width(), std::max(area.width(), geometry_.Right() + kSurveyRightRoom));
+    const int height = std::min(surface_->Height(),
+                                std::max(area.height(), geometry_.Bottom() + kSurveyBottomRoom));
+    QImage picture = textPainter_->Image().copy(0, 0, width, height);
     if (selected_) {
         QPainter painter(&picture);
         const int left = geometry_.ColumnLeft(grid_.Columns[selected_->Column]);
@@ -89,6 +172,7 @@ void SurveyMapWindow::ShowMap() {
         painter.drawRect(cell.adjusted(1, 1, -1, -1));
     }
     map_->setPixmap(QPixmap::fromImage(picture));
+    map_->resize(width, height);
 }
 
 void SurveyMapWindow::Select(const std::optional<SurveyCellIndex>& cell) {
@@ -98,7 +182,32 @@ void SurveyMapWindow::Select(const std::optional<SurveyCellIndex>& cell) {
     ShowMap();
 }
 
+void SurveyMapWindow::ApplySpacing() {
+    const std::optional<double> row = SpacingOf(rowSpacing_);
+    const std::optional<double> column = SpacingOf(columnSpacing_);
+    status_->clear();
+    if (!row && !column) {
+        spacing_.reset();
+    } else if (!row || !(*row > 0.0)) {
+        status_->setText(
+            Translate(KTR("SurveyMapWindow", "Шаг по строкам, м: введите число больше 0.")));
+        return;
+    } else if (!column || !(*column > 0.0)) {
+        status_->setText(
+            Translate(KTR("SurveyMapWindow", "Шаг по столбцам, м: введите число больше 0.")));
+        return;
+    } else {
+        spacing_ = SurveySpacing{*row, *column};
+    }
+    Redraw();
+    cellText_->setText(Describe(selected_));
+}
+
 bool SurveyMapWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize) {
+        Redraw();
+        return false;
+    }
     if (watched == map_ &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove)) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
@@ -112,6 +221,44 @@ bool SurveyMapWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void SurveyMapWindow::SavePng() {
+    const std::optional<std::string> path = chooseSave_("survey.png", "png");
+    if (!path) {
+        return;
+    }
+    // The map at the program's cell size (to scale when the spacing is known).
+    const SurveyGeometry geometry = LayOutSurveyMap(grid_, spacing_);
+    Surface surface(SurveyMapWidth(geometry), SurveyMapHeight(geometry));
+    const SurfaceTextPainter text(surface);
+    DrawSurveyMap(surface, grid_, style_, geometry);
+    const std::optional<std::string> bytes = EncodeSurfacePng(surface);
+    if (!bytes ||
+        !WriteFileAtomically(*path, std::span<const char>(bytes->data(), bytes->size()))) {
+        ReportError(kErrCannotCreateFile, false, *path + ": the PNG could not be written");
+    }
+}
+
+void SurveyMapWindow::SaveCsv() {
+    const std::optional<std::string> path = chooseSave_("survey.csv", "csv");
+    if (path && !WriteSurveyCsv(*path, grid_)) {
+        ReportError(kErrCannotCreateFile, false, *path + ": the CSV could not be written");
+    }
+}
+
+void SurveyMapWindow::SavePdf() {
+    const std::optional<std::string> path = chooseSave_("survey.pdf", "pdf");
+    if (!path) {
+        return;
+    }
+    std::vector<std::string> files;
+    for (const GridPosition& position : positions_) {
+        files.insert(files.end(), position.Files.begin(), position.Files.end());
+    }
+    if (!WriteSurveyPdf(*path, ComposeSurveyPage(grid_, style_, spacing_, files))) {
+        ReportError(kErrCannotCreateFile, false, *path + ": the PDF could not be written");
+    }
 }
 
 }  // namespace karvelo

@@ -1,11 +1,15 @@
-// Tools > "Карта обследования": the survey map of a grid of files in a window. A cell
-// under the mouse or clicked shows its position, value and files; a clicked cell is
-// outlined, and "Открыть строку" opens its row in the main window with its point chosen.
+// Tools > "Карта обследования": the survey map of a grid of files in a window. The map
+// fills the window and follows its size (scrolling only below the smallest cell), to
+// scale once the spacing of rows and columns is typed in. A cell under the mouse or
+// clicked shows its position, value and files; a clicked cell is outlined, and
+// "Открыть строку" opens its row in the main window with its point chosen. The map
+// saves as PNG, CSV and PDF.
 #pragma once
 
 #include <QDialog>
 #include <QPushButton>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -15,19 +19,28 @@
 #include "report/survey_grid.h"
 
 class QLabel;
+class QLineEdit;
+class QScrollArea;
 
 namespace karvelo {
+
+// Asks where to save a file: the offered name and extension; none when cancelled.
+using SaveChoice =
+    std::function<std::optional<std::string>(const std::string&, const std::string&)>;
 
 class SurveyMapWindow : public QDialog {
   public:
     // openRow is called with the row label and column number of the selected cell when
-    // the user asks to open its row; positions give each cell's files.
+    // the user asks to open its row; positions give each cell's files; chooseSave asks
+    // for the files of the save buttons.
     SurveyMapWindow(QWidget* parent, SurveyGrid grid, std::vector<GridPosition> positions,
                     const SurveyMapStyle& style,
-                    std::function<void(const std::string&, std::uint32_t)> openRow);
+                    std::function<void(const std::string&, std::uint32_t)> openRow,
+                    SaveChoice chooseSave);
 
-    const Surface& DrawingSurface() const { return surface_; }
+    const Surface& DrawingSurface() const { return *surface_; }
     const SurveyGrid& Grid() const { return grid_; }
+    const SurveyGeometry& Geometry() const { return geometry_; }
     // The widget the map is shown in (its pixels are the surface's, the selection
     // outlined over them).
     QLabel* MapLabel() const { return map_; }
@@ -39,22 +52,35 @@ class SurveyMapWindow : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // The text of a cell: "B-02: 7600 Гц — B-02.txt (3 файла)"; empty for no cell.
+    // The text of a cell: "B-2 (0.5 м; 0.3 м): 7600 (Частота, Гц) — B-02.txt"; the
+    // distances with a spacing; empty for no cell.
     QString Describe(const std::optional<SurveyCellIndex>& cell) const;
     void Select(const std::optional<SurveyCellIndex>& cell);
+    // Lays the map out for the visible area and draws it again.
+    void Redraw();
     void ShowMap();
+    void ApplySpacing();
+    void SavePng();
+    void SaveCsv();
+    void SavePdf();
 
     SurveyGrid grid_;
     std::vector<GridPosition> positions_;
-    std::string caption_;
+    SurveyMapStyle style_;
+    std::optional<SurveySpacing> spacing_;
     SurveyGeometry geometry_;
-    Surface surface_;
-    SurfaceTextPainter textPainter_;
+    std::unique_ptr<Surface> surface_;
+    std::unique_ptr<SurfaceTextPainter> textPainter_;
+    QLineEdit* rowSpacing_;
+    QLineEdit* columnSpacing_;
+    QScrollArea* scroll_;
     QLabel* map_;
+    QLabel* status_;
     QLabel* cellText_;
     QPushButton* openRow_;
     std::optional<SurveyCellIndex> selected_;
     std::function<void(const std::string&, std::uint32_t)> openRowCall_;
+    SaveChoice chooseSave_;
 };
 
 }  // namespace karvelo

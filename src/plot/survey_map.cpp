@@ -126,7 +126,9 @@ void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyl
     }
     FrameRect(surface, barLeft, geometry.Top, kBarWidth, barHeight);
     surface.TextOut(barLeft, geometry.Top - 2 * kLabelHeight - kLabelInset, style.Caption);
-    for (int k = 0; k < kBarLabels; ++k) {
+    // A grid of one value gets one label, in the middle of the bar.
+    const bool flat = style.High == style.Low;
+    for (int k = flat ? kBarLabels / 2 : 0; k < (flat ? kBarLabels / 2 + 1 : kBarLabels); ++k) {
         const double value = style.High - (style.High - style.Low) * k / (kBarLabels - 1);
         const int y = geometry.Top + (barHeight - 1) * k / (kBarLabels - 1);
         surface.MoveTo(barLeft + kBarWidth, y);

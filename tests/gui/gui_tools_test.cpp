@@ -3,6 +3,7 @@
 // профиль как SEG-Y…" and the survey map.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,9 +83,7 @@ class ToolsTest : public QObject {
         // refused by the field's name and changes nothing.
         const int columns = table->columnCount();
         const auto type = [this, window](const char* name, const QString& text) {
-            auto* edit = window->findChild<QLineEdit*>(name);
-            h_->TypeInto(edit, text);
-            QTest::keyClick(edit, Qt::Key_Return);
+            Enter(window, name, text);
         };
         type("designThickness", QStringLiteral("1200"));
         type("tolerance", QStringLiteral("abc"));
@@ -179,17 +178,38 @@ class ToolsTest : public QObject {
         QCOMPARE(map->Grid().Cells.size(), std::size_t{4});
         QVERIFY(InkIn(map->DrawingSurface(), QRect(60, 40, 88, 52)) > 0);
 
-        // H-2 clicked: named and selected, the loaded line untouched; "Открыть строку"
-        // then opens the line of row H with its second point shown.
-        const QPoint cell(karvelo::kSurveyLeft + karvelo::kSurveyCellWidth + 10,
-                          karvelo::kSurveyTop + karvelo::kSurveyCellHeight + 10);
+        // The map fills the window without scrolling; typed spacings put it to scale.
+        QVERIFY(QTest::qWaitForWindowExposed(map));
+        QVERIFY(map->Geometry().CellWidth() > karvelo::kSurveyCellWidth);
+        QVERIFY(map->MapLabel()->width() <= map->MapLabel()->parentWidget()->width());
+        const auto type = [this, map](const char* name, const QString& text) {
+            Enter(map, name, text);
+        };
+        type("rowSpacing", QStringLiteral("1"));
+        type("columnSpacing", QStringLiteral("0,5"));
+        const karvelo::SurveyGeometry& geometry = map->Geometry();
+        QVERIFY(geometry.Spacing.has_value());
+        QVERIFY(std::abs(geometry.RowStep - 2.0 * geometry.ColumnStep) < 1e-9);
+
+        // H-2 clicked: named with its distances and selected, the loaded line untouched;
+        // "Открыть строку" then opens the line of row H with its second point shown.
+        const QPoint cell(geometry.ColumnLeft(2) + 10, geometry.RowTop(1) + 10);
         QTest::mouseClick(map->MapLabel(), Qt::LeftButton, {}, cell);
-        QVERIFY(map->CellText().startsWith(QStringLiteral("H-2: ")));
+        QVERIFY(map->CellText().startsWith(QStringLiteral("H-2 (1 м; 0.5 м): ")));
         QVERIFY(map->CellText().contains(QStringLiteral("H-2.txt")));
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 6U);
         h_->Click(map->OpenRowButton());
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QCOMPARE(h_->Edit("pointNumber")->text(), QStringLiteral("1"));
+
+        // "Сохранить CSV…" writes the grid where the save dialog says.
+        const QString csv = dir.filePath(QStringLiteral("survey.csv"));
+        h_->chooser.SetPath(csv.toStdString());
+        h_->Click(h_->Button("Сохранить CSV…", map));
+        QCOMPARE(h_->chooser.offeredName, std::string("survey.csv"));
+        QFile saved(csv);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().startsWith("row,1,2\r\n"));
         QVERIFY(h_->TakeMessages().empty());
     }
 
@@ -228,6 +248,13 @@ class ToolsTest : public QObject {
     }
 
   private:
+    // Types text into the edit called name in window and presses Enter.
+    void Enter(QWidget* window, const char* name, const QString& text) {
+        auto* edit = window->findChild<QLineEdit*>(name);
+        h_->TypeInto(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
     std::unique_ptr<GuiHarness> h_;
 };
 
