@@ -135,14 +135,42 @@ std::string MarkText(DesignMark mark, bool words) {
     }
 }
 
-std::string FlagsOf(const PointReport& row) {
-    std::string flags = row.LineOutlier ? "outlier-line" : "";
-    const std::string hits = FlagsText(row.Hits);
-    if (!hits.empty()) {
-        flags += flags.empty() ? "" : " ";
-        flags += hits;
+// The flags as names ("outlier-line 3:weak,outlier") or in words ("выброс по линии;
+// удар 3: слабый, выброс").
+std::string FlagsOf(const PointReport& row, bool words) {
+    if (!words) {
+        std::string flags = row.LineOutlier ? "outlier-line" : "";
+        const std::string hits = FlagsText(row.Hits);
+        if (!hits.empty()) {
+            flags += flags.empty() ? "" : " ";
+            flags += hits;
+        }
+        return flags;
     }
-    return flags;
+    std::vector<std::string> parts;
+    if (row.LineOutlier) {
+        parts.emplace_back("выброс по линии");
+    }
+    for (const HitCheck& hit : row.Hits) {
+        std::string marks;
+        for (const auto& [set, word] :
+             {std::pair{hit.Clipped, "ограничен"}, std::pair{hit.Weak, "слабый"},
+              std::pair{hit.Outlier, "выброс"}}) {
+            if (set) {
+                marks += marks.empty() ? "" : ", ";
+                marks += word;
+            }
+        }
+        if (!marks.empty()) {
+            parts.push_back("удар " + std::to_string(hit.Trace) + ": " + marks);
+        }
+    }
+    std::string text;
+    for (const std::string& part : parts) {
+        text += text.empty() ? "" : "; ";
+        text += part;
+    }
+    return text;
 }
 
 }  // namespace
@@ -220,7 +248,7 @@ std::vector<std::string> ReportCells(const PointReport& row, const ReportTableFo
                 break;
             }
             default: {
-                const std::string flags = FlagsOf(row);
+                const std::string flags = FlagsOf(row, form.Words);
                 cells.push_back(flags.empty() ? missing : flags);
             }
         }

@@ -24,7 +24,8 @@ std::vector<std::string> ReportColumns(const ReportTableForm& form);
 // The cells of a row in the column order, at the precision they carry (thickness in mm
 // to 0.1, velocity and frequencies in whole units, amplitude to 0.001, quality to 0.1);
 // a value that does not exist is `missing`. The flags are "outlier-line" for a point
-// off its neighbours, then the flagged hits ("3:weak,outlier").
+// off its neighbours, then the flagged hits ("3:weak,outlier"); in words "выброс по
+// линии; удар 3: слабый, выброс".
 std::vector<std::string> ReportCells(const PointReport& row, const ReportTableForm& form,
                                      const std::string& missing);
 

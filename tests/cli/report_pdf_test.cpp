@@ -61,7 +61,7 @@ TEST(CliReportPdf, BlocksOfAGeneratedLineAreText) {
           "Шаг по частоте Δf, Гц: 100.0", "Точек с результатом: 6", "Минимум, мм: 108.",
           "Проектная толщина, мм: 180 ± 10", "Вне допуска: 1 из 6 (16.7 %): тоньше 1, толще 0",
           "Вне проектной толщины 180 ± 10 мм: 1 из 6 точек", "Номер точки",
-          "Амплитуда спектра, доля максимума", "Добротность", "outlier-line"}) {
+          "Амплитуда спектра, доля максимума", "Добротность", "выброс по"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
     EXPECT_EQ(Output("pdftoppm -r 30 -png " + pdf + " " + pdf + " && echo rendered"), "rendered\n");
@@ -74,7 +74,7 @@ TEST(ReportPdfTable, AThousandRowsRunOverPagesEachRowOnOne) {
     report.Columns = {"Точка", "Толщина по уточнённой частоте, мм", "Отметки"};
     for (int k = 0; k < kRows; ++k) {
         report.Cells.push_back({std::to_string(k), FormatFixed(100.0 + 0.1 * k, 1),
-                                k % 7 == 0 ? "outlier-line" : "–"});
+                                k % 7 == 0 ? "выброс по линии" : "–"});
     }
     const std::string pdf = TempFile("table.pdf");
     ASSERT_TRUE(WriteReportPdf(pdf, report));
