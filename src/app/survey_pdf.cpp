@@ -19,7 +19,7 @@ constexpr int kBodyPoints = 9;
 // The area the map is fitted into, in surface pixels: across a landscape page its
 // 11-pixel labels stand above 8 pt.
 constexpr int kMapWidth = 1000;
-constexpr int kMapHeight = 600;
+constexpr int kMapHeight = 540;
 
 bool WritePage(const QString& path, const SurveyPage& page) {
     QPdfWriter writer(path);
