@@ -33,6 +33,7 @@ struct Run {
     AnalysisBuffers& buffers;
     RequestFlags& flags;
     QualityTable* quality;
+    PickStore* picks;
     Surface* surface;
 };
 
@@ -94,7 +95,9 @@ void DrawProfileMap(const Run& run, AnalysisRequest& request, std::uint32_t coun
         static_cast<float>(cols - 1);
     const PlotLayout layout = ProfileMapLayout(axisStep);
 
-    ExportProfilePicks(buffers, layout, cols);
+    if (run.picks != nullptr) {
+        ExportProfilePicks(buffers, *run.picks, layout, cols);
+    }
     data.RowsMax = matrix->Values.max;
     data.RowsMin = matrix->Values.min;
 
@@ -133,12 +136,13 @@ void DrawSpectrumPanel(const Run& run, AnalysisRequest& request, const Frequency
 }  // namespace
 
 AnalysisOutcome RunAnalysis(const Profile& profile, AnalysisBuffers& buffers, RequestFlags& flags,
-                            AnalysisRequest& request, Surface* surface, QualityTable* quality) {
+                            AnalysisRequest& request, Surface* surface, QualityTable* quality,
+                            PickStore* picks) {
     AnalysisOutcome outcome;
     if (!profile.Loaded()) {
         return outcome;  // no profile loaded
     }
-    const Run run{profile, buffers, flags, quality, surface};
+    const Run run{profile, buffers, flags, quality, picks, surface};
     const std::uint32_t samples = SamplesPerTrace(profile.image);
     const std::uint32_t interval = SampleInterval(profile.image);
     const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);

@@ -4,6 +4,7 @@
 #include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
 #include "analysis/quality.h"
+#include "plot/pick_store.h"
 #include "plot/plot_layout.h"
 #include "plot/surface.h"
 #include "profile/profile.h"
@@ -25,10 +26,11 @@ struct AnalysisOutcome {
 // leaves the trace panel drawn, the peak list empty, the statics hidden and "S"
 // disabled. The caller clears the surface before and repaints after. Without a surface
 // the run computes the same numbers and draws nothing (nor writes the pick file); without
-// a quality table a click stores no quality value.
+// a quality table a click stores no quality value, and without a pick store the map
+// writes no pick file.
 AnalysisOutcome RunAnalysis(const Profile& profile, AnalysisBuffers& buffers, RequestFlags& flags,
                             AnalysisRequest& request, Surface* surface,
-                            QualityTable* quality = nullptr);
+                            QualityTable* quality = nullptr, PickStore* picks = nullptr);
 
 // Largest and smallest value of a row-major matrix into data: kind 1 SpectrumRows as
 // floats (RangeMax/RangeMin as float words), kind 2 as signed and kind 3 as unsigned

@@ -129,12 +129,12 @@ NamedValues MethodBlock(const Profile& profile, const LineReport& report, const 
     return method;
 }
 
-std::vector<std::string> PickFileLines() {
+std::vector<std::string> PickFileLines(const PickStore& store) {
     std::vector<std::string> lines;
-    if (!PickFileWritten || PickFilePath.empty()) {
+    if (!store.PickFileWritten || store.PickFilePath.empty()) {
         return lines;
     }
-    std::ifstream file(PickFilePath);
+    std::ifstream file(store.PickFilePath);
     for (std::string line; std::getline(file, line);) {
         if (!line.empty()) {
             lines.push_back(line);
@@ -203,7 +203,7 @@ PdfReport ComposeReport(FormSession& session, const LineReport& report) {
     for (const PointReport& row : report.Rows) {
         pdf.Cells.push_back(ReportCells(row, form, "–"));
     }
-    pdf.PickLines = PickFileLines();
+    pdf.PickLines = PickFileLines(session.Doc().Picks);
     pdf.QualityLines = QualityValueLines(session.Doc().Quality);
     return pdf;
 }

@@ -44,10 +44,10 @@ void SetPickRegionActive(bool active) {
     ClickRegions[kPickRegion].Active = active;
 }
 
-void DispatchLeftPress(int x, int y, Surface& surface, std::uint32_t pointCount) {
+void DispatchLeftPress(int x, int y, Surface& surface, std::uint32_t pointCount, PickStore& store) {
     ForEachRegionHit(x, y, [&](const ClickRegion& region) {
         if (region.LeftPress != nullptr) {
-            region.LeftPress(x, y, surface, region.Width, region.Left, pointCount);
+            region.LeftPress(x, y, surface, region.Width, region.Left, pointCount, store);
         }
     });
 }

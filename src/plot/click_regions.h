@@ -7,14 +7,15 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "plot/pick_store.h"
 #include "plot/surface.h"
 
 namespace karvelo {
 
 // Left press at (x, y) with the region's panel width and left edge, over a map of
-// pointCount measuring points.
+// pointCount measuring points whose picks go to store.
 using LeftPressOperation = void (*)(int x, int y, Surface& surface, int width, int left,
-                                    std::uint32_t pointCount);
+                                    std::uint32_t pointCount, PickStore& store);
 using RightPressOperation = void (*)(int x, int y, Surface& surface);
 
 struct ClickRegion {
@@ -45,7 +46,7 @@ void SetPickRegionActive(bool active);
 
 // A left press at (x, y): calls the left-press operation of every region in use that is
 // active and whose frame contains the press.
-void DispatchLeftPress(int x, int y, Surface& surface, std::uint32_t pointCount);
+void DispatchLeftPress(int x, int y, Surface& surface, std::uint32_t pointCount, PickStore& store);
 
 // A right press at (x, y): marks the pick region inactive, then calls the right-press
 // operation of every region in use that is active and whose frame contains the press.

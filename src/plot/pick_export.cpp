@@ -48,24 +48,25 @@ void WritePick(std::ostream& out, const AnalysisBuffers& buffers, const MapAxes&
 
 }  // namespace
 
-bool ExportProfilePicks(const AnalysisBuffers& buffers, const PlotLayout& layout,
+bool ExportProfilePicks(const AnalysisBuffers& buffers, PickStore& store, const PlotLayout& layout,
                         std::uint32_t columns) {
-    PickFileWritten = false;
-    if (!PicksReadyToSave() || columns == 0) {
+    store.PickFileWritten = false;
+    if (!PicksReadyToSave(store) || columns == 0) {
         return false;
     }
     const MapAxes axes =
         AxesOf(buffers, layout, std::min(columns, static_cast<std::uint32_t>(kMatrixRowStride)));
-    PickFileWritten = WriteTextFile(PickFilePath, [&buffers, &axes](std::ostream& out) {
-        for (std::uint32_t r = 0; r < PickLineCount; ++r) {
-            const PickLine& line = PickLines[r];
-            for (std::uint32_t k = 0; k < line.PointCount; ++k) {
-                WritePick(out, buffers, axes, line.Picks[k]);
+    store.PickFileWritten =
+        WriteTextFile(store.PickFilePath, [&buffers, &store, &axes](std::ostream& out) {
+            for (std::uint32_t r = 0; r < store.PickLineCount; ++r) {
+                const PickLine& line = store.PickLines[r];
+                for (std::uint32_t k = 0; k < line.PointCount; ++k) {
+                    WritePick(out, buffers, axes, line.Picks[k]);
+                }
+                out << '\n';  // an empty line closes each pick line
             }
-            out << '\n';  // an empty line closes each pick line
-        }
-    });
-    return PickFileWritten;
+        });
+    return store.PickFileWritten;
 }
 
 }  // namespace karvelo

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "analysis/analysis_buffers.h"
+#include "plot/pick_store.h"
 #include "plot/plot_layout.h"
 
 namespace karvelo {
@@ -17,7 +18,7 @@ namespace karvelo {
 // empty line after each pick line. Returns true, and sets PickFileWritten, only when the
 // whole file was written; false with no closed line, no matrix columns, a file that
 // cannot be opened or a failed write. Reports nothing.
-bool ExportProfilePicks(const AnalysisBuffers& buffers, const PlotLayout& layout,
+bool ExportProfilePicks(const AnalysisBuffers& buffers, PickStore& store, const PlotLayout& layout,
                         std::uint32_t columns);
 
 }  // namespace karvelo

@@ -7,8 +7,9 @@
 
 namespace karvelo {
 
-PickSaveResult SavePicks(SaveFileChooser& chooser, const std::function<void()>& redraw) {
-    if (!PicksReadyToSave()) {
+PickSaveResult SavePicks(PickStore& store, SaveFileChooser& chooser,
+                         const std::function<void()>& redraw) {
+    if (!PicksReadyToSave(store)) {
         return PickSaveResult::NothingToSave;
     }
     const std::optional<std::string> path =
@@ -16,16 +17,16 @@ PickSaveResult SavePicks(SaveFileChooser& chooser, const std::function<void()>& 
     if (!path) {
         return PickSaveResult::Cancelled;
     }
-    PickFilePath = *path;
-    PickFileWritten = false;
+    store.PickFilePath = *path;
+    store.PickFileWritten = false;
     if (redraw) {
         redraw();
     }
-    if (!PickFileWritten) {
+    if (!store.PickFileWritten) {
         ReportError(kErrCannotCreateFile, false);
         return PickSaveResult::NotWritten;
     }
-    DeletePicks();
+    DeletePicks(store);
     return PickSaveResult::Written;
 }
 

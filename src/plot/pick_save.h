@@ -21,6 +21,7 @@ enum class PickSaveResult {
 // emptied only when that wrote the whole file; otherwise (another spectrum mode shown,
 // a file that cannot be opened, a write error) error 11 is reported with its code line
 // and the picks stay.
-PickSaveResult SavePicks(SaveFileChooser& chooser, const std::function<void()>& redraw);
+PickSaveResult SavePicks(PickStore& store, SaveFileChooser& chooser,
+                         const std::function<void()>& redraw);
 
 }  // namespace karvelo

@@ -2,25 +2,19 @@
 
 namespace karvelo {
 
-std::array<PickLine, kMaxPickLines> PickLines{};
-std::uint32_t PickLineCount = 0;
-bool PickLineClosed = false;
-std::string PickFilePath;
-bool PickFileWritten = false;
-
-PickJoin StorePick(std::int32_t x, std::int32_t y) {
-    if (PickLineCount == 0 || PickLineClosed) {
-        if (PickLineCount >= kMaxPickLines) {
+PickJoin StorePick(PickStore& store, std::int32_t x, std::int32_t y) {
+    if (store.PickLineCount == 0 || store.PickLineClosed) {
+        if (store.PickLineCount >= kMaxPickLines) {
             return PickJoin::Ignored;
         }
-        PickLine& line = PickLines[PickLineCount];
+        PickLine& line = store.PickLines[store.PickLineCount];
         line.Picks[0] = {x, y};
         line.PointCount = 1;
-        ++PickLineCount;
-        PickLineClosed = false;
+        ++store.PickLineCount;
+        store.PickLineClosed = false;
         return PickJoin::StartedLine;
     }
-    PickLine& line = PickLines[PickLineCount - 1];
+    PickLine& line = store.PickLines[store.PickLineCount - 1];
     if (line.PointCount >= kMaxPicksPerLine) {
         return PickJoin::Ignored;
     }
@@ -29,33 +23,25 @@ PickJoin StorePick(std::int32_t x, std::int32_t y) {
     return PickJoin::ContinuedLine;
 }
 
-Pick PreviousPick() {
-    if (PickLineCount == 0) {
+Pick PreviousPick(const PickStore& store) {
+    if (store.PickLineCount == 0) {
         return {};
     }
-    const PickLine& line = PickLines[PickLineCount - 1];
+    const PickLine& line = store.PickLines[store.PickLineCount - 1];
     return line.PointCount < 2 ? Pick{} : line.Picks[line.PointCount - 2];
 }
 
-void PickOk() {
-    PickLineClosed = true;
+void PickOk(PickStore& store) {
+    store.PickLineClosed = true;
 }
 
-void DeletePicks() {
-    PickLineCount = 0;
-    PickLineClosed = false;
+void DeletePicks(PickStore& store) {
+    store.PickLineCount = 0;
+    store.PickLineClosed = false;
 }
 
-bool PicksReadyToSave() {
-    return PickLineClosed && PickLineCount > 0;
-}
-
-void ResetPickStore() {
-    PickLines.fill(PickLine{});
-    PickLineCount = 0;
-    PickLineClosed = false;
-    PickFilePath.clear();
-    PickFileWritten = false;
+bool PicksReadyToSave(const PickStore& store) {
+    return store.PickLineClosed && store.PickLineCount > 0;
 }
 
 }  // namespace karvelo

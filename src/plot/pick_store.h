@@ -1,5 +1,5 @@
 // The picks set on the profile-spectrum map: up to 10 lines of up to 1000 picks each,
-// kept for the whole program.
+// kept by the document they were set on.
 #pragma once
 
 #include <array>
@@ -29,11 +29,13 @@ struct PickLine {
     std::array<Pick, kMaxPicksPerLine> Picks{};
 };
 
-extern std::array<PickLine, kMaxPickLines> PickLines;
-extern std::uint32_t PickLineCount;  // lines started, 0..10; the last one is current
-extern bool PickLineClosed;          // the current line is finished ("Ok")
-extern std::string PickFilePath;     // file last chosen for saving; empty until then
-extern bool PickFileWritten;         // the last ExportProfilePicks wrote the whole file
+struct PickStore {
+    std::array<PickLine, kMaxPickLines> PickLines{};
+    std::uint32_t PickLineCount = 0;  // lines started, 0..10; the last one is current
+    bool PickLineClosed = false;      // the current line is finished ("Ok")
+    std::string PickFilePath;         // file last chosen for saving; empty until then
+    bool PickFileWritten = false;     // the last ExportProfilePicks wrote the whole file
+};
 
 // How StorePick took a pick.
 enum class PickJoin {
@@ -44,21 +46,18 @@ enum class PickJoin {
 
 // Adds the pick at (x, y) to the store: starts a new line when there is none or the
 // current one is closed, otherwise appends to the current line.
-PickJoin StorePick(std::int32_t x, std::int32_t y);
+PickJoin StorePick(PickStore& store, std::int32_t x, std::int32_t y);
 
 // The pick before the last one of the current line (valid after ContinuedLine).
-Pick PreviousPick();
+Pick PreviousPick(const PickStore& store);
 
 // Closes the current line ("Ok"); the next pick starts a new one.
-void PickOk();
+void PickOk(PickStore& store);
 
 // Empties the store ("Удалить точки"); the file path stays. The caller redraws.
-void DeletePicks();
+void DeletePicks(PickStore& store);
 
 // A closed line exists, so there is something to save.
-bool PicksReadyToSave();
-
-// Puts the store back to its start state, file path included (program start; tests).
-void ResetPickStore();
+bool PicksReadyToSave(const PickStore& store);
 
 }  // namespace karvelo

@@ -19,11 +19,12 @@ void MarkPick(Surface& surface, int x, int y) {
 
 }  // namespace
 
-void AddPick(int x, int y, Surface& surface, int width, int left, std::uint32_t pointCount) {
+void AddPick(int x, int y, Surface& surface, int width, int left, std::uint32_t pointCount,
+             PickStore& store) {
     const PointColumns points{left + kFrameInset,
                               ColumnsPerPoint(width - 2 * kFrameInset, pointCount), pointCount};
     const int snapped = points.Snap(x);
-    switch (StorePick(snapped, y)) {
+    switch (StorePick(store, snapped, y)) {
         case PickJoin::Ignored:
             return;
         case PickJoin::StartedLine:
@@ -32,7 +33,7 @@ void AddPick(int x, int y, Surface& surface, int width, int left, std::uint32_t 
             return;
         case PickJoin::ContinuedLine: {
             MarkPick(surface, snapped, y);
-            const Pick previous = PreviousPick();
+            const Pick previous = PreviousPick(store);
             surface.SelectPen(Pen::White);
             surface.MoveTo(previous.X, previous.Y);
             surface.LineTo(snapped, y);

@@ -10,6 +10,7 @@
 #include "analysis/analysis_buffers.h"
 #include "analysis/analysis_request.h"
 #include "analysis/quality.h"
+#include "plot/pick_store.h"
 #include "profile/profile.h"
 #include "profile/profile_loader.h"
 
@@ -33,6 +34,7 @@ class Document {
 
     RequestFlags Flags;
     QualityTable Quality;
+    PickStore Picks;
     bool LoadCompleted = false;  // a new profile waits to be shown
     bool ProfileShown = false;   // a profile has been loaded and shown
     // What the profile on show was read from: files (with their options), or the

@@ -95,7 +95,7 @@ AnalysisRequest FormSession::PrepareAction() {
 
 AnalysisOutcome FormSession::Run(AnalysisRequest& request) {
     lastOutcome_ = RunAnalysis(document_.CurrentProfile(), document_.Buffers(), document_.Flags,
-                               request, &surface_, &document_.Quality);
+                               request, &surface_, &document_.Quality, &document_.Picks);
     return lastOutcome_;
 }
 
@@ -217,7 +217,7 @@ void FormSession::OnLButtonDown(int x, int y) {
     } else {
         SetPickRegionActive(true);
     }
-    DispatchLeftPress(x, y, surface_, document_.CurrentProfile().PointCount);
+    DispatchLeftPress(x, y, surface_, document_.CurrentProfile().PointCount, document_.Picks);
     controls_.Invalidate();
 }
 
@@ -251,16 +251,16 @@ void FormSession::OnRButtonDown(int x, int y) {
 }
 
 void FormSession::OnPickOk() {
-    PickOk();
+    PickOk(document_.Picks);
 }
 
 void FormSession::OnDeletePicks() {
-    DeletePicks();
+    DeletePicks(document_.Picks);
     RedrawView();
 }
 
 void FormSession::OnSavePicks() {
-    SavePicks(chooser_, [this] { RedrawView(); });
+    SavePicks(document_.Picks, chooser_, [this] { RedrawView(); });
 }
 
 void FormSession::RenderProfileMap(Surface& target) {
@@ -275,7 +275,8 @@ void FormSession::RenderProfileMap(Surface& target) {
     RequestFlags flags;
     flags.ContrastClipRequest = map.Contrast > 0.0f;
     const auto buffers = std::make_unique<AnalysisBuffers>();
-    RunAnalysis(document_.CurrentProfile(), *buffers, flags, map, &target);
+    RunAnalysis(document_.CurrentProfile(), *buffers, flags, map, &target, nullptr,
+                &document_.Picks);
 }
 
 void FormSession::SetBand(std::int32_t fMin, std::int32_t fMax) {

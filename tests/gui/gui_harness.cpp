@@ -27,8 +27,6 @@ constexpr int kPollMs = 5;
 }  // namespace
 
 GuiHarness::GuiHarness() {
-    // The pick store back to its start value; the window's document is new.
-    ResetPickStore();
     window_ = CreateProgramWindow(chooser, openChooser);
     window_->show();
     window_->activateWindow();

@@ -36,14 +36,14 @@ class PickingTest : public testing::PlotTest {
     // A left press in the profile-spectrum mode.
     void Press(int x, int y) {
         SetPickRegionActive(true);
-        DispatchLeftPress(x, y, surface, kPoints);
+        DispatchLeftPress(x, y, surface, kPoints, picks_);
     }
 
     // The 3 x 3 pixels around (x, y) are white.
     bool Marked(int x, int y) const { return PaintedIn(x - 1, y - 1, x + 1, y + 1) == 0; }
 
-    static std::vector<Pick> Line(std::uint32_t r) {
-        const PickLine& line = PickLines[r];
+    std::vector<Pick> Line(std::uint32_t r) const {
+        const PickLine& line = picks_.PickLines[r];
         return {line.Picks.begin(), line.Picks.begin() + line.PointCount};
     }
 };
@@ -55,14 +55,14 @@ TEST_F(PickingTest, PressesAreSnappedMarkedAndJoinedByWhiteStrokesWithinALine) {
     surface.MoveTo(0, 0);  // whatever was drawn meanwhile, the stroke starts at the last pick
     Press(860, 500);
     EXPECT_EQ(Line(0), (std::vector<Pick>{{681, 400}, {859, 500}}));
-    EXPECT_FALSE(PickLineClosed);
+    EXPECT_FALSE(picks_.PickLineClosed);
     EXPECT_TRUE(Marked(859, 500));
     EXPECT_TRUE(IsWhite(770, 450));                // on the stroke from (681, 400) to (859, 500)
     EXPECT_EQ(surface.SelectedPen(), Pen::Black);  // back for whatever is drawn next
 
-    PickOk();
+    PickOk(picks_);
     Press(600, 600);
-    EXPECT_EQ(PickLineCount, 2U);
+    EXPECT_EQ(picks_.PickLineCount, 2U);
     EXPECT_EQ(Line(1), (std::vector<Pick>{{592, 600}}));
     EXPECT_EQ(PaintedIn(700, 520, 750, 580), 51 * 61);  // no stroke joins the two lines
 }
@@ -74,8 +74,8 @@ TEST_F(PickingTest, PressesOutsideTheFrameOrWhileInactiveAddNothing) {
     }
     SetPickRegionActive(true);
     DispatchRightPress(700, 400, surface);
-    DispatchLeftPress(700, 400, surface, kPoints);
-    EXPECT_EQ(PickLineCount, 0U);
+    DispatchLeftPress(700, 400, surface, kPoints, picks_);
+    EXPECT_EQ(picks_.PickLineCount, 0U);
     EXPECT_EQ(PaintedIn(325, 370, 1125, 620), 801 * 251);
 
     Press(325, 370);
@@ -121,13 +121,13 @@ class PickFileTest : public testing::PlotTest {
         PlotTest::TearDown();
     }
 
-    static void StoreTwoClosedLines() {
+    void StoreTwoClosedLines() {
         for (const auto& line : {std::vector<Pick>{{325, 370}, {681, 495}, {1125, 620}},
                                  std::vector<Pick>{{414, 400}, {503, 433}}}) {
             for (const Pick& pick : line) {
-                StorePick(pick.X, pick.Y);
+                StorePick(picks_, pick.X, pick.Y);
             }
-            PickOk();
+            PickOk(picks_);
         }
     }
 
@@ -137,7 +137,7 @@ class PickFileTest : public testing::PlotTest {
     }
 
     // The pipeline's run of the profile-spectrum mode, as far as the pick file goes.
-    void MapRun() { ExportProfilePicks(buffers_, ProfileMapLayout(500.0f), kColumns); }
+    void MapRun() { ExportProfilePicks(buffers_, picks_, ProfileMapLayout(500.0f), kColumns); }
 
     const std::string path_ = testing::TempFile("pick_file_test.txt");
     std::unique_ptr<AnalysisBuffers> store_ = std::make_unique<AnalysisBuffers>();
@@ -147,13 +147,13 @@ class PickFileTest : public testing::PlotTest {
 TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewritesTheFile) {
     StoreTwoClosedLines();
     PresetSaveFileChooser chooser(path_);
-    EXPECT_EQ(SavePicks(chooser, [this] { MapRun(); }), PickSaveResult::Written);
+    EXPECT_EQ(SavePicks(picks_, chooser, [this] { MapRun(); }), PickSaveResult::Written);
     EXPECT_EQ(chooser.offeredExtension, "txt");
     EXPECT_EQ(FileText(), kTwoLines);
-    EXPECT_EQ(PickLineCount, 0U);
+    EXPECT_EQ(picks_.PickLineCount, 0U);
 
-    StorePick(1125, 370);
-    PickOk();
+    StorePick(picks_, 1125, 370);
+    PickOk(picks_);
     MapRun();
     EXPECT_EQ(FileText(), "9  0  7990\n\n");
 }
@@ -166,14 +166,15 @@ TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
     };
     const std::vector<std::string> cannotSave = {"Cannot open or create file.Error code = 11"};
     for (const auto& [what, path] : cases) {
-        ResetPickStore();
+        picks_ = PickStore{};
         StoreTwoClosedLines();
         sink.messages.clear();
         PresetSaveFileChooser chooser(path);
-        EXPECT_EQ(SavePicks(chooser, [this] { MapRun(); }), PickSaveResult::NotWritten) << what;
+        EXPECT_EQ(SavePicks(picks_, chooser, [this] { MapRun(); }), PickSaveResult::NotWritten)
+            << what;
         EXPECT_EQ(sink.messages, cannotSave) << what;
-        EXPECT_EQ(PickLineCount, 2U) << what;
-        EXPECT_TRUE(PicksReadyToSave()) << what;
+        EXPECT_EQ(picks_.PickLineCount, 2U) << what;
+        EXPECT_TRUE(PicksReadyToSave(picks_)) << what;
     }
 }
 

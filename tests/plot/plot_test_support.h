@@ -39,7 +39,6 @@ class PlotTest : public ::testing::Test {
     void TearDown() override { ResetAll(); }
 
     static void ResetAll() {
-        ResetPickStore();
         ClickRegions.fill(ClickRegion{});
         ClickRegionCount = 0;
     }
@@ -91,6 +90,7 @@ class PlotTest : public ::testing::Test {
     RecordingMessageSink sink;
     RecordingTextPainter painter;
     Surface surface;
+    PickStore picks_;
 };
 
 }  // namespace karvelo::testing

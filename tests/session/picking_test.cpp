@@ -25,15 +25,15 @@ TEST_F(PickingTest, PicksOnTheMapOnlyAreSavedAndEveryMapRunRewritesThem) {
     controls_.widgets.SpectrumMode = kProfileSpectrum;
     session_.OnProfileSpectrum();
     PickTwoLines();
-    ASSERT_EQ(PickLineCount, 2u);
-    EXPECT_EQ(PickLines[1].Picks[0], (Pick{681, 500}));  // snapped to point 4
+    ASSERT_EQ(document_.Picks.PickLineCount, 2u);
+    EXPECT_EQ(document_.Picks.PickLines[1].Picks[0], (Pick{681, 500}));  // snapped to point 4
     const std::string path = TempFile("pick_data.txt");
     chooser_.SetPath(path);
     session_.OnSavePicks();
     const auto lines = ReadLines(path);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(PickLineCount, 0u);
+    EXPECT_EQ(document_.Picks.PickLineCount, 0u);
     EXPECT_TRUE(messages_.messages.empty());
 
     PickTwoLines();
@@ -52,7 +52,7 @@ TEST_F(PickingTest, PicksOnTheMapOnlyAreSavedAndEveryMapRunRewritesThem) {
     session_.OnSavePicks();
     EXPECT_EQ(messages_.messages,
               std::vector<std::string>{"Cannot open or create file.Error code = 11"});
-    EXPECT_EQ(PickLineCount, 2u);
+    EXPECT_EQ(document_.Picks.PickLineCount, 2u);
 }
 
 }  // namespace

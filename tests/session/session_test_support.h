@@ -33,10 +33,7 @@ class SessionTest : public ::testing::Test {
     }
     void TearDown() override { ResetAll(); }
 
-    static void ResetAll() {
-        ResetPickStore();
-        SetUpPickRegion();
-    }
+    static void ResetAll() { SetUpPickRegion(); }
 
     // File > Open of the first built-in profile, both channels, one hit a point.
     void Open() { OpenBuiltIn(0, kBothChannels, 1); }
