@@ -229,6 +229,7 @@ TEST_F(FileSourceTest, EveryLayoutOpensItsSineAtItsFrequency) {
         {"pcm24-stereo.txt", Wav("pcm24-stereo.txt", daq, SF_FORMAT_PCM_24, 2), 0, daq.hz, 3, 1667,
          2},
         {"float.wav", Wav("float.wav", daq, SF_FORMAT_FLOAT, 1), 0, daq.hz, 3, 1667},
+        {"pcm32.wav", Wav("pcm32.wav", daq, SF_FORMAT_PCM_32, 1), 0, daq.hz, 3, 1667},
         {"pcm8.wav", Wav("pcm8.wav", grid, SF_FORMAT_PCM_U8, 1), 0, grid.hz, 2, 2000},
         {"columns-v5.mat", Mat("columns-v5.mat", grid, 3, true, MAT_FT_MAT5, "dt"), 0, grid.hz, 2,
          2000, 3, "sig"},
