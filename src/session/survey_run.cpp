@@ -29,6 +29,9 @@ class KeptMessages : public MessageSink {
 
 // The shared state of one survey's workers.
 struct SurveyWork {
+    SurveyWork(const SurveySettings& s, const std::vector<GridPosition>& p)
+        : settings(s), positions(p), values(p.size()) {}
+
     const SurveySettings& settings;
     const std::vector<GridPosition>& positions;
     std::vector<std::optional<double>> values;
@@ -99,7 +102,7 @@ void ShowMessage(const std::string& text) {
 std::optional<std::vector<std::optional<double>>> RunSurvey(
     const SurveySettings& settings, const std::vector<GridPosition>& positions,
     const SurveyProgress& progress) {
-    SurveyWork work{settings, positions, std::vector<std::optional<double>>(positions.size())};
+    SurveyWork work(settings, positions);
     const unsigned threads = std::max(1U, settings.Threads);
     // With a progress to tell, every worker is a thread of its own and this thread tells
     // the progress; otherwise this thread is one of the workers.
