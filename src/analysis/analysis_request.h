@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/analysis_controls.h"
+#include "common/language.h"
 
 namespace karvelo {
 
@@ -43,6 +44,7 @@ struct AnalysisRequest {
     double RefinedFrequency = 0.0;  // out: a clicked maximum's frequency between the bins
     double ShapeFactor = 1.0;       // beta of the thickness formula, 0.5 .. 1.2
     bool Detrend = false;           // subtract each trace's least-squares line before resampling
+    Language Captions = Language::Russian;  // language of the captions drawn into the panels
 };
 
 // One-shot flags: set by the form's actions, cleared by the run that acted on them.

@@ -40,8 +40,9 @@ struct Run {
 void DrawTracePanel(const Run& run, const AnalysisRequest& request, std::uint32_t samples,
                     std::uint32_t interval) {
     const Profile& profile = run.profile;
-    const PlotLayout layout = TracePanelLayout(static_cast<std::uint16_t>(samples),
-                                               static_cast<std::uint16_t>(interval), profile.Unit);
+    const PlotLayout layout =
+        TracePanelLayout(static_cast<std::uint16_t>(samples), static_cast<std::uint16_t>(interval),
+                         profile.Unit, request.Captions);
     PlotData data;
     data.AxisFormat = kFormatInt32;
     data.ColumnsPerLabel = 0;
@@ -93,7 +94,7 @@ void DrawProfileMap(const Run& run, AnalysisRequest& request, std::uint32_t coun
     const float axisStep =
         static_cast<float>(buffers.BinFrequencies[cols - 1] - buffers.BinFrequencies[0]) /
         static_cast<float>(cols - 1);
-    const PlotLayout layout = ProfileMapLayout(axisStep);
+    const PlotLayout layout = ProfileMapLayout(axisStep, request.Captions);
 
     if (run.picks != nullptr) {
         ExportProfilePicks(buffers, *run.picks, layout, cols);
@@ -116,7 +117,7 @@ void DrawSpectrumPanel(const Run& run, AnalysisRequest& request, const Frequency
     AnalysisBuffers& buffers = run.buffers;
     EnableExport(request, true);
     const std::uint32_t count = band.Count();
-    const PlotLayout layout = SpectrumPanelLayout(static_cast<float>(axis.Step));
+    const PlotLayout layout = SpectrumPanelLayout(static_cast<float>(axis.Step), request.Captions);
     if (request.RequestKind == kRequestClick && request.ListedPeak >= 0 &&
         !AimClickAtListedPeak(buffers, request, layout,
                               std::span(buffers.BinFrequencies).first(count), band.First,

@@ -7,6 +7,7 @@
 
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
+#include "app/ui_text.h"
 #include "common/open_files_chooser.h"
 #include "profile/profile_image.h"
 #include "profile/profile_loader.h"
@@ -19,18 +20,20 @@ ChooseDemoDialog::ChooseDemoDialog(QWidget* parent, OpenFilesChooser& files,
       choice_(new QButtonGroup(this)),
       files_(files),
       source_(choice) {
-    setWindowTitle(QStringLiteral("Dialog"));
+    SetUiText(this, "windowTitle", KTR("ChooseDemoDialog", "Dialog"));
     setFont(DialogFont());
     setFixedSize(DialogSize(265, 158));
 
     auto* ok = PlaceAt(new QPushButton(QStringLiteral("OK"), this), 209, 7, 50, 14);
     ok->setDefault(true);
     auto* frame = PlaceAt(new QGroupBox(this), 29, 21, 140, 79);
-    auto* first = PlaceAt(new QRadioButton(QString::fromUtf8("Файл 1"), this), 42, 36, 39, 10);
-    auto* second = PlaceAt(new QRadioButton(QString::fromUtf8("Файл 2"), this), 42, 54, 39, 10);
+    auto* first = PlaceAt(new QRadioButton(this), 42, 36, 39, 10);
+    SetUiText(first, "text", KTR("ChooseDemoDialog", "Файл 1"));
+    auto* second = PlaceAt(new QRadioButton(this), 42, 54, 39, 10);
+    SetUiText(second, "text", KTR("ChooseDemoDialog", "Файл 2"));
     second->setEnabled(false);
-    auto* fromDisk =
-        PlaceAt(new QPushButton(QString::fromUtf8("Файлы с диска…"), this), 42, 74, 80, 14);
+    auto* fromDisk = PlaceAt(new QPushButton(this), 42, 74, 80, 14);
+    SetUiText(fromDisk, "text", KTR("ChooseDemoDialog", "Файлы с диска…"));
     frame->lower();
     choice_->addButton(first, 0);
     choice_->addButton(second, 1);

@@ -1,4 +1,5 @@
 #include "app/file_dialog_chooser.h"
+#include "app/ui_text.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,12 +26,14 @@ std::optional<std::string> FileDialogChooser::ChooseSaveFile(const std::string& 
 
 std::vector<std::string> FileDialogChooser::ChooseOpenFiles() {
     // Files are told apart by their content; the names here only help to find them.
-    const QString filters = QString::fromUtf8(
-        "Все записи (*.sgy *.segy *.txt *.dat *.csv *.asc *.lvm *.wav *.npy *.mat);;"
-        "SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc *.lvm);;"
-        "WAV (*.wav);;NumPy (*.npy);;MATLAB (*.mat);;Все файлы (*)");
+    const QString filters = Translate(
+        KTR("FileDialogChooser",
+            "Все записи (*.sgy *.segy *.txt *.dat *.csv *.asc *.lvm *.wav *.npy *.mat);;"
+            "SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc *.lvm);;"
+            "WAV (*.wav);;NumPy (*.npy);;MATLAB (*.mat);;Все файлы (*)"));
     const QStringList files = QFileDialog::getOpenFileNames(
-        QApplication::activeWindow(), QString::fromUtf8("Файлы с диска"), QString(), filters);
+        QApplication::activeWindow(), Translate(KTR("FileDialogChooser", "Файлы с диска")),
+        QString(), filters);
     std::vector<std::string> paths;
     paths.reserve(static_cast<std::size_t>(files.size()));
     for (const QString& file : files) {

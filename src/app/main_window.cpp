@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -13,6 +14,7 @@
 
 #include "app/about_dialog.h"
 #include "app/correlation_dialog.h"
+#include "app/interface_language.h"
 #include "app/menu_items.h"
 #include "app/open_profile_dialog.h"
 #include "app/picking_bar.h"
@@ -78,6 +80,18 @@ void MainWindow::CreateMenus() {
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
     connect(toolbar, &QAction::toggled, this, [this](bool on) { toolBar_->setVisible(on); });
+    QMenu* language = AddMenu(view, KTR("MainWindow", "Язык / &Language"));
+    auto* languages = new QActionGroup(this);
+    for (const auto& [choice, name] :
+         {std::pair{Language::Russian, KTR("MainWindow", "&Русский")},
+          std::pair{Language::English, KTR("MainWindow", "&English")}}) {
+        QAction* item = AddItem(language, name);
+        item->setCheckable(true);
+        item->setChecked(choice == InterfaceLanguage());
+        item->setData(static_cast<int>(choice));
+        languages->addAction(item);
+        connect(item, &QAction::triggered, this, [this, choice = choice] { OnLanguage(choice); });
+    }
 
     QMenu* help = AddMenu(menuBar(), KTR("MainWindow", "&Help"));
     aboutAction_ = AddItem(help, KTR("MainWindow", "&About Karvelo..."));
@@ -201,8 +215,8 @@ void MainWindow::OnSurveyMap() {
         return;
     }
     const auto total = static_cast<int>(grouping.Positions.size());
-    QProgressDialog progress(QString::fromUtf8("Карта обследования"), QStringLiteral("Cancel"), 0,
-                             total, this);
+    QProgressDialog progress(Translate(KTR("MainWindow", "Карта обследования")),
+                             Translate(KTR("MainWindow", "Cancel")), 0, total, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     const bool derived = session_.State().VelocityOrThickness != 0.0f;
@@ -256,6 +270,16 @@ void MainWindow::OnPrint() {
 void MainWindow::OnAbout() {
     AboutDialog dialog(this);
     dialog.exec();
+}
+
+void MainWindow::OnLanguage(Language language) {
+    if (language == InterfaceLanguage() || !SetInterfaceLanguage(language)) {
+        return;
+    }
+    session_.SetCaptionLanguage(language);
+    if (ProfileShown) {
+        session_.RedrawView();
+    }
 }
 
 void MainWindow::OnPicking(bool checked) {

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+#include "common/language.h"
+
 class QAction;
 class QScrollArea;
 class QToolBar;
@@ -43,6 +45,8 @@ class MainWindow : public QMainWindow {
     void OnNewDocument();
     void OnPrint();
     void OnAbout();
+    // View > "Язык / Language": the interface and the plot captions in language.
+    void OnLanguage(Language language);
     void OnPicking(bool checked);
     void OnQualityDisplay();
     void OnCorrelation();

@@ -57,8 +57,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
     hits_ = PlaceAt(new QLineEdit(this), 129, 92, 40, 14);
     hits_->setObjectName(QStringLiteral("hits"));
     SetFieldRule(hits_, kRuleHits);
-    SetUiText(StaticText(QString(), this, 30, 95, 83, 8), "text",
-              KTR("OpenProfileDialog", "Кол-во ударов на точку"));
+    StaticText(KTR("OpenProfileDialog", "Кол-во ударов на точку"), this, 30, 95, 83, 8);
     frame->lower();
     // Shown only once files from disk are chosen: the built-in profiles have no options.
     sourceName_ = StaticText(QString(), this, 30, 5, 250, 8);

@@ -3,12 +3,13 @@
 #include <QPushButton>
 
 #include "app/dialog_units.h"
+#include "app/ui_text.h"
 #include "session/form_session.h"
 
 namespace karvelo {
 
-PickingBar::PickingBar(FormSession& session, QWidget* parent)
-    : QToolBar(QString::fromUtf8("Пикирование"), parent) {
+PickingBar::PickingBar(FormSession& session, QWidget* parent) : QToolBar(parent) {
+    SetUiText(this, "windowTitle", KTR("PickingBar", "Пикирование"));
     setObjectName(QStringLiteral("pickingBar"));
     setMovable(false);
     setFloatable(false);
@@ -16,8 +17,10 @@ PickingBar::PickingBar(FormSession& session, QWidget* parent)
     setFont(DialogFont());
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    auto* remove = new QPushButton(QString::fromUtf8("Удалить точки"), this);
-    auto* save = new QPushButton(QString::fromUtf8("Сохранить"), this);
+    auto* remove = new QPushButton(this);
+    SetUiText(remove, "text", KTR("PickingBar", "Удалить точки"));
+    auto* save = new QPushButton(this);
+    SetUiText(save, "text", KTR("PickingBar", "Сохранить"));
     for (QPushButton* button : {ok, remove, save}) {
         button->setAutoDefault(false);
         addWidget(button);

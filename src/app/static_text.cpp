@@ -22,4 +22,10 @@ QLabel* StaticText(const QString& text, QWidget* parent, int x, int y, int width
     return label;
 }
 
+QLabel* StaticText(UiText text, QWidget* parent, int x, int y, int width, int height) {
+    QLabel* label = StaticText(Translate(text), parent, x, y, width, height);
+    SetUiText(label, "text", text);
+    return label;
+}
+
 }  // namespace karvelo

@@ -1,4 +1,5 @@
 #include "app/survey_map_window.h"
+#include "app/ui_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "app/ui_text.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QObject>
 #include <QVariant>
 
@@ -26,6 +27,11 @@ void Apply(QObject* object) {
         const QByteArray property = key.mid(static_cast<qsizetype>(sizeof "karvelo_ui_" - 1));
         object->setProperty(property.constData(),
                             QCoreApplication::translate(context.constData(), source.constData()));
+    }
+    // A one-line static grows to the right when its new text is wider, as when made.
+    auto* label = qobject_cast<QLabel*>(object);
+    if (label != nullptr && !label->wordWrap() && label->sizeHint().width() > label->width()) {
+        label->resize(label->sizeHint().width(), label->height());
     }
 }
 

@@ -27,29 +27,56 @@ PlotLayout Panel(int left, int top, int width, int height, std::string xCaption,
     return layout;
 }
 
+// The words of the panels' captions in one language.
+struct CaptionWords {
+    const char* TraceNumber;
+    const char* Distance;
+    const char* TimeMicroseconds;
+    const char* TimePicoseconds;
+    const char* Frequency;
+    const char* Amplitude;
+    const char* PointNumber;
+};
+
+constexpr CaptionWords kRussianCaptions = {"Trace number", "Distance, mm.", "Time, mks.",
+                                           "Time, ps.",    "Frequency,Hz.", "Amplitude",
+                                           "Point number"};
+constexpr CaptionWords kEnglishCaptions = {"Trace number", "Distance, mm",  "Time, µs",
+                                           "Time, ps",     "Frequency, Hz", "Amplitude",
+                                           "Point number"};
+
+const CaptionWords& Captions(Language language) {
+    return language == Language::English ? kEnglishCaptions : kRussianCaptions;
+}
+
 }  // namespace
 
 PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval,
-                            TimeUnit unit) {
+                            TimeUnit unit, Language language) {
     const bool timeTraces = TimeInMicroseconds(samplesPerTrace, unit);
+    const CaptionWords& words = Captions(language);
     return Panel(kTracePanelLeft, kTracePanelTop, kTracePanelWidth, kTracePanelHeight,
-                 timeTraces ? "Trace number" : "Distance, mm.",
-                 timeTraces ? "Time, mks." : "Time, ps.", 1, static_cast<float>(sampleInterval));
+                 timeTraces ? words.TraceNumber : words.Distance,
+                 timeTraces ? words.TimeMicroseconds : words.TimePicoseconds, 1,
+                 static_cast<float>(sampleInterval));
 }
 
-PlotLayout SpectrumPanelLayout(float frequencyStep) {
+PlotLayout SpectrumPanelLayout(float frequencyStep, Language language) {
+    const CaptionWords& words = Captions(language);
     return Panel(kSpectrumPanelLeft, kSpectrumPanelTop, kSpectrumPanelWidth, kSpectrumPanelHeight,
-                 "Frequency,Hz.", "Amplitude", kCurveLabelStep, frequencyStep);
+                 words.Frequency, words.Amplitude, kCurveLabelStep, frequencyStep);
 }
 
-PlotLayout ProfileMapLayout(float frequencyStep) {
+PlotLayout ProfileMapLayout(float frequencyStep, Language language) {
+    const CaptionWords& words = Captions(language);
     return Panel(kProfileMapLeft, kProfileMapTop, kProfileMapWidth, kProfileMapHeight,
-                 "Point number", "Frequency,Hz.", 1, frequencyStep);
+                 words.PointNumber, words.Frequency, 1, frequencyStep);
 }
 
-PlotLayout CorrelationPanelLayout(std::uint16_t sampleInterval) {
+PlotLayout CorrelationPanelLayout(std::uint16_t sampleInterval, Language language) {
+    const CaptionWords& words = Captions(language);
     return Panel(kCorrelationPanelLeft, kCorrelationPanelTop, kCorrelationPanelWidth,
-                 kCorrelationPanelHeight, "Time, mks.", "Amplitude", kCurveLabelStep,
+                 kCorrelationPanelHeight, words.TimeMicroseconds, words.Amplitude, kCurveLabelStep,
                  static_cast<float>(sampleInterval));
 }
 

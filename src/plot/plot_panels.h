@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "common/language.h"
 #include "plot/plot_layout.h"
 #include "profile/profile_image.h"
 
@@ -34,16 +35,20 @@ inline constexpr std::uint8_t kCurveLabelStep = 50;
 // The trace panel (Wiggle or Density): time in microseconds down the right edge, one
 // tick per trace on top. Profiles timed in microseconds (TimeInMicroseconds) are
 // labelled in time, others in distance.
+// Each panel's captions are those of the interface language (Russian: the captions as
+// they have always been drawn).
 PlotLayout TracePanelLayout(std::uint16_t samplesPerTrace, std::uint16_t sampleInterval,
-                            TimeUnit unit = TimeUnit::kByImageRule);
+                            TimeUnit unit = TimeUnit::kByImageRule,
+                            Language language = Language::Russian);
 
 // The spectrum panel (Curve); frequencyStep in Hz between two shown bins.
-PlotLayout SpectrumPanelLayout(float frequencyStep);
+PlotLayout SpectrumPanelLayout(float frequencyStep, Language language = Language::Russian);
 
 // The profile-spectrum map (ColourMap); frequencyStep in Hz between two matrix columns.
-PlotLayout ProfileMapLayout(float frequencyStep);
+PlotLayout ProfileMapLayout(float frequencyStep, Language language = Language::Russian);
 
 // The correlation curve of the correlation dialog (Curve); lags in microseconds.
-PlotLayout CorrelationPanelLayout(std::uint16_t sampleInterval);
+PlotLayout CorrelationPanelLayout(std::uint16_t sampleInterval,
+                                  Language language = Language::Russian);
 
 }  // namespace karvelo

@@ -91,8 +91,9 @@ CorrelationCurve RunCorrelation(const Profile& profile, const CorrelationFields&
             (static_cast<std::int32_t>(k) - lagLimit) * static_cast<std::int32_t>(interval);
     }
     const auto* lagWords = reinterpret_cast<const std::uint32_t*>(curve.LagTimes.data());
-    DrawCurvePlot(surface, CorrelationPanelLayout(static_cast<std::uint16_t>(interval)), values,
-                  std::span(lagWords, curve.LagTimes.size()));
+    DrawCurvePlot(surface,
+                  CorrelationPanelLayout(static_cast<std::uint16_t>(interval), fields.Captions),
+                  values, std::span(lagWords, curve.LagTimes.size()));
     return curve;
 }
 

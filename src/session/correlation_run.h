@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/language.h"
 #include "plot/surface.h"
 #include "profile/profile.h"
 
@@ -18,6 +19,7 @@ struct CorrelationFields {
     std::int32_t Signal2Trace = 0;
     float TMax = 0.0f;
     std::int32_t FullRange = 0;
+    Language Captions = Language::Russian;  // language of the curve's captions
 };
 
 // One value per lag, negative lags first.

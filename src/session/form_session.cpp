@@ -78,6 +78,7 @@ AnalysisRequest FormSession::RequestFromState(bool correct) {
     request.FMax = state_.FMax;
     request.FMin = state_.FMin;
     request.Controls = &analysisControls_;
+    request.Captions = captions_;
     request.ViewMode = state_.ViewMode;
     request.PointNumber = state_.PointNumber + 1;
     request.RequestKind = kRequestRedraw;

@@ -94,6 +94,10 @@ class FormSession {
     // controls, buffers or picture. Nothing is drawn with no profile loaded.
     void RenderProfileMap(Surface& target);
 
+    // The language of the captions drawn into the panels from the next run on.
+    void SetCaptionLanguage(Language language) { captions_ = language; }
+    Language CaptionLanguage() const { return captions_; }
+
     // Reads the form's controls into State() (a bad shape factor refused as always).
     void ReadForm() { ReadCheckedControls(); }
     // The request of the form as it stands (controls read first), its point and trace
@@ -152,6 +156,7 @@ class FormSession {
     SaveFileChooser& chooser_;
     FormState state_;
     float acceptedShapeFactor_ = 1.0f;
+    Language captions_ = Language::Russian;
     AnalysisOutcome lastOutcome_;
 };
 

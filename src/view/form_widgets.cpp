@@ -26,9 +26,7 @@ constexpr int kContrastMax = 100;
 constexpr int kContrastStep = 10;
 
 QLabel* Static(UiText text, QWidget* form, int x, int y, int width, int height) {
-    QLabel* label = StaticText(Translate(text), form, x, y, width, height);
-    SetUiText(label, "text", text);
-    return label;
+    return StaticText(text, form, x, y, width, height);
 }
 
 // A static whose text is a value written by the data exchange, never translated.

@@ -1,0 +1,406 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>ChooseDemoDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Choose a profile</translation>
+    </message>
+    <message>
+        <source>Файл 1</source>
+        <translation>File 1</translation>
+    </message>
+    <message>
+        <source>Файл 2</source>
+        <translation>File 2</translation>
+    </message>
+    <message>
+        <source>Файлы с диска…</source>
+        <translation>Files from disk…</translation>
+    </message>
+</context>
+<context>
+    <name>CorrelationDialog</name>
+    <message>
+        <source>Корр. функция</source>
+        <translation>Correlation function</translation>
+    </message>
+    <message>
+        <source>Обработать</source>
+        <translation>Process</translation>
+    </message>
+    <message>
+        <source>Отображать полный диапазон(для корр. ф-ции)</source>
+        <translation>Show the full range (of the correlation function)</translation>
+    </message>
+    <message>
+        <source>Tmax</source>
+        <translation>Tmax</translation>
+    </message>
+    <message>
+        <source>Номер точки</source>
+        <translation>Point number</translation>
+    </message>
+    <message>
+        <source>Номер трассы</source>
+        <translation>Trace number</translation>
+    </message>
+    <message>
+        <source>Сигнал №1</source>
+        <translation>Signal 1</translation>
+    </message>
+    <message>
+        <source>Сигнал №2</source>
+        <translation>Signal 2</translation>
+    </message>
+</context>
+<context>
+    <name>FieldRules</name>
+    <message>
+        <source>Номер точки: целое число, 0 и больше</source>
+        <translation>Point number: a whole number, 0 or more</translation>
+    </message>
+    <message>
+        <source>Номер трассы: целое число, 0 и больше</source>
+        <translation>Trace number: a whole number, 0 or more</translation>
+    </message>
+    <message>
+        <source>fmin, Гц: целое число, 0 … fmax</source>
+        <translation>fmin, Hz: a whole number, 0 … fmax</translation>
+    </message>
+    <message>
+        <source>fmax, Гц: целое число, fmin … наибольшая частота спектра</source>
+        <translation>fmax, Hz: a whole number, fmin … the highest frequency of the spectrum</translation>
+    </message>
+    <message>
+        <source>fmin … fmax, Гц: полоса не уже двух частот спектра</source>
+        <translation>fmin … fmax, Hz: a band holding at least two frequencies of the spectrum</translation>
+    </message>
+    <message>
+        <source>Скорость/толщина: число, например 3780, 3780,5 или 3,78e3</source>
+        <translation>Velocity/thickness: a number, such as 3780, 3780.5 or 3.78e3</translation>
+    </message>
+    <message>
+        <source>Скорость/толщина: число, из которого получается конечная толщина или скорость</source>
+        <translation>Velocity/thickness: a number that gives a finite thickness or velocity</translation>
+    </message>
+    <message>
+        <source>Скорость/толщина: толщина (флажок отмечен) точки с максимумом в списке</source>
+        <translation>Velocity/thickness: a thickness (box checked) of a point with a listed maximum</translation>
+    </message>
+    <message>
+        <source>β: число, 0,5 … 1,2</source>
+        <translation>β: a number, 0.5 … 1.2</translation>
+    </message>
+    <message>
+        <source>Кол-во ударов на точку: целое число, 1 … 20</source>
+        <translation>Hits per point: a whole number, 1 … 20</translation>
+    </message>
+</context>
+<context>
+    <name>FileDialogChooser</name>
+    <message>
+        <source>SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc);;Все файлы (*)</source>
+        <translation>SEG-Y (*.sgy *.segy);;Text recordings (*.txt *.dat *.csv *.asc);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Файлы с диска</source>
+        <translation>Files from disk</translation>
+    </message>
+</context>
+<context>
+    <name>FormView</name>
+    <message>
+        <source>Одна трасса</source>
+        <translation>One trace</translation>
+    </message>
+    <message>
+        <source>Усреднённый спектр</source>
+        <translation>Averaged spectrum</translation>
+    </message>
+    <message>
+        <source>Произведение спектров</source>
+        <translation>Product of spectra</translation>
+    </message>
+    <message>
+        <source>Спектр профиля</source>
+        <translation>Profile spectrum</translation>
+    </message>
+    <message>
+        <source>Трассы</source>
+        <translation>Traces</translation>
+    </message>
+    <message>
+        <source>Графический вид</source>
+        <translation>Wiggle view</translation>
+    </message>
+    <message>
+        <source>Плотностной вид</source>
+        <translation>Density view</translation>
+    </message>
+    <message>
+        <source>Номер точки</source>
+        <translation>Point number</translation>
+    </message>
+    <message>
+        <source>Спектр</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Изменить диапазон частот</source>
+        <translation>Apply frequency band</translation>
+    </message>
+    <message>
+        <source>Номер трассы</source>
+        <translation>Trace number</translation>
+    </message>
+    <message>
+        <source>fmax,Гц.</source>
+        <translation>fmax, Hz</translation>
+    </message>
+    <message>
+        <source>fmin,Гц.</source>
+        <translation>fmin, Hz</translation>
+    </message>
+    <message>
+        <source>Список локальных максимумов:</source>
+        <translation>Local maxima:</translation>
+    </message>
+    <message>
+        <source>Толщина/скорость</source>
+        <translation>Thickness/velocity</translation>
+    </message>
+    <message>
+        <source>Скорость    /толщина</source>
+        <translation>Velocity /thickness</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Регулирование  контрастности</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Используемая палитра</source>
+        <translation>Palette in use</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Добротность</source>
+        <translation>Quality factor</translation>
+    </message>
+    <message>
+        <source>β</source>
+        <translation>β</translation>
+    </message>
+    <message>
+        <source>Убрать тренд</source>
+        <translation>Remove trend</translation>
+    </message>
+    <message>
+        <source>Калибровка Cp</source>
+        <translation>Calibrate Cp</translation>
+    </message>
+    <message>
+        <source>Уточн. частота</source>
+        <translation>Refined freq.</translation>
+    </message>
+    <message>
+        <source>Сохранить спектр в текстовый файл</source>
+        <translation>Save the spectrum to a text file</translation>
+    </message>
+    <message>
+        <source>Полоса всего спектра</source>
+        <translation>Band of the whole spectrum</translation>
+    </message>
+    <message>
+        <source>Поле «Скорость/толщина» содержит толщину, а не скорость</source>
+        <translation>The velocity/thickness field holds a thickness, not a velocity</translation>
+    </message>
+    <message>
+        <source>Регулирование контрастности</source>
+        <translation>Contrast of the profile map</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Сохранить профиль как &amp;SEG-Y…</source>
+        <translation>Save profile as &amp;SEG-Y…</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About Karvelo...</source>
+        <translation>&amp;About Karvelo...</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>&amp;Пикирование</source>
+        <translation>&amp;Picking</translation>
+    </message>
+    <message>
+        <source>&amp;Добротность</source>
+        <translation>&amp;Quality factor</translation>
+    </message>
+    <message>
+        <source>&amp;Вкл. отображение</source>
+        <translation>&amp;Show</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить в файл</source>
+        <translation>Save to &amp;file</translation>
+    </message>
+    <message>
+        <source>&amp;Корр. функция</source>
+        <translation>&amp;Correlation function</translation>
+    </message>
+    <message>
+        <source>&amp;Отчёт по профилю</source>
+        <translation>Profile &amp;report</translation>
+    </message>
+    <message>
+        <source>Карта о&amp;бследования</source>
+        <translation>Survey &amp;map</translation>
+    </message>
+    <message>
+        <source>Язык / &amp;Language</source>
+        <translation>Язык / &amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Русский</source>
+        <translation>&amp;Русский</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
+    </message>
+    <message>
+        <source>Карта обследования</source>
+        <translation>Survey map</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>OpenProfileDialog</name>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Выбрать файлы</source>
+        <translation>Choose files</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>1 канал</source>
+        <translation>Channel 1</translation>
+    </message>
+    <message>
+        <source>2 канал</source>
+        <translation>Channel 2</translation>
+    </message>
+    <message>
+        <source>Оба канала</source>
+        <translation>Both channels</translation>
+    </message>
+    <message>
+        <source>Кол-во ударов на точку</source>
+        <translation>Hits per point</translation>
+    </message>
+    <message>
+        <source>Первые 2048 отсчётов</source>
+        <translation>First 2048 samples</translation>
+    </message>
+    <message>
+        <source>Шаг в целых мкс</source>
+        <translation>Whole-µs step</translation>
+    </message>
+</context>
+<context>
+    <name>PickingBar</name>
+    <message>
+        <source>Пикирование</source>
+        <translation>Picking</translation>
+    </message>
+    <message>
+        <source>Удалить точки</source>
+        <translation>Delete points</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Сообщение</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Запрос обрабатывается</source>
+        <translation>The request is being processed</translation>
+    </message>
+</context>
+<context>
+    <name>SurveyMapWindow</name>
+    <message>
+        <source>Карта обследования</source>
+        <translation>Survey map</translation>
+    </message>
+</context>
+</TS>
