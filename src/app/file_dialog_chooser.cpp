@@ -1,9 +1,11 @@
 #include "app/file_dialog_chooser.h"
-#include "app/ui_text.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+
+#include "app/program_settings.h"
+#include "app/ui_text.h"
 
 namespace karvelo {
 
@@ -31,9 +33,21 @@ std::vector<std::string> FileDialogChooser::ChooseOpenFiles() {
             "Все записи (*.sgy *.segy *.txt *.dat *.csv *.asc *.lvm *.wav *.npy *.mat);;"
             "SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc *.lvm);;"
             "WAV (*.wav);;NumPy (*.npy);;MATLAB (*.mat);;Все файлы (*)"));
-    const QStringList files = QFileDialog::getOpenFileNames(
-        QApplication::activeWindow(), Translate(KTR("FileDialogChooser", "Файлы с диска")),
-        QString(), filters);
+    // The dialog opens where the last recordings were chosen, with their file type.
+    const RecordingsPlace last = SavedRecordingsPlace();
+    QFileDialog dialog(QApplication::activeWindow(),
+                       Translate(KTR("FileDialogChooser", "Файлы с диска")), last.Folder, filters);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    if (last.Filter >= 0 && last.Filter < dialog.nameFilters().size()) {
+        dialog.selectNameFilter(dialog.nameFilters().at(last.Filter));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    SaveRecordingsPlace(
+        {dialog.directory().absolutePath(),
+         static_cast<int>(dialog.nameFilters().indexOf(dialog.selectedNameFilter()))});
+    const QStringList files = dialog.selectedFiles();
     std::vector<std::string> paths;
     paths.reserve(static_cast<std::size_t>(files.size()));
     for (const QString& file : files) {

@@ -4,7 +4,9 @@
 #include "analysis/fftw_wisdom.h"
 #include "app/file_dialog_chooser.h"
 #include "app/first_paint_probe.h"
+#include "app/interface_language.h"
 #include "app/message_box_sink.h"
+#include "app/program_settings.h"
 #include "app/toolbar_icons.h"
 #include "common/error_messages.h"
 #include "view/program_window.h"
@@ -12,8 +14,10 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Where QSettings keeps the program's standard settings.
-    QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QCoreApplication::setApplicationName(QStringLiteral("Karvelo"));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(karvelo::kOrganisationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(karvelo::kApplicationName));
+    // The language of the last run; the first start is Russian.
+    karvelo::SetInterfaceLanguage(karvelo::SavedLanguage());
     QApplication::setWindowIcon(karvelo::ApplicationIcon());
     // Transform plans measured by earlier runs, so the first spectrum comes at once.
     karvelo::LoadFftwWisdom();

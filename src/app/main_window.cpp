@@ -2,8 +2,14 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -11,6 +17,7 @@
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include "app/about_dialog.h"
 #include "app/correlation_dialog.h"
@@ -19,6 +26,7 @@
 #include "app/open_profile_dialog.h"
 #include "app/picking_bar.h"
 #include "app/profile_report_window.h"
+#include "app/program_settings.h"
 #include "app/report_pdf.h"
 #include "app/surface_print.h"
 #include "app/survey_map_window.h"
@@ -55,6 +63,12 @@ MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea
     addToolBar(Qt::BottomToolBarArea, pickingBar_);
     pickingBar_->hide();
     FitToContent();
+    if (const QByteArray geometry = SavedWindowGeometry(); !geometry.isEmpty()) {
+        restoreGeometry(geometry);
+    }
+    session_.SetCaptionLanguage(InterfaceLanguage());
+    ShowRecentSources();
+    setAcceptDrops(true);
 }
 
 void MainWindow::CreateMenus() {
@@ -70,6 +84,18 @@ void MainWindow::CreateMenus() {
     QAction* print = AddItem(file, KTR("MainWindow", "&Print..."));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &MainWindow::OnPrint);
+    // The recent sources, "&1" to "&4", between two separators once there is one.
+    recentActions_.push_back(file->addSeparator());
+    for (std::size_t i = 0; i < kRecentSourceCount; ++i) {
+        QAction* recent = file->addAction(QString());
+        connect(recent, &QAction::triggered, this, [this, i] {
+            const auto sources = RecentSources();
+            if (i < sources.size()) {
+                OpenWithFiles(sources[i]);
+            }
+        });
+        recentActions_.push_back(recent);
+    }
     file->addSeparator();
     QAction* exit = AddItem(file, KTR("MainWindow", "E&xit"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -156,9 +182,19 @@ void MainWindow::FitToContent() {
 }
 
 void MainWindow::OnFileOpen() {
-    session_.OnFileOpen([this] {
+    OpenWithFiles({});
+}
+
+void MainWindow::OpenWithFiles(const std::vector<std::string>& files) {
+    session_.OnFileOpen([this, &files] {
         OpenProfileDialog dialog(this, openFiles_, session_.Doc());
-        dialog.exec();
+        if (!files.empty()) {
+            dialog.PresetFiles(files);
+        }
+        if (dialog.exec() == QDialog::Accepted && !dialog.ChosenFiles().empty()) {
+            AddRecentSource(dialog.ChosenFiles());
+            ShowRecentSources();
+        }
     });
     UpdateTitle();
 }
@@ -181,6 +217,52 @@ void MainWindow::FollowDocument(QWidget* report, const std::string& key) {
 
 void MainWindow::UpdateTitle() {
     setWindowTitle(QString::fromStdString(DocumentTitle(session_.Doc())));
+}
+
+void MainWindow::ShowRecentSources() {
+    const auto sources = RecentSources();
+    recentActions_.front()->setVisible(!sources.empty());
+    for (std::size_t i = 0; i + 1 < recentActions_.size(); ++i) {
+        QAction* recent = recentActions_[i + 1];
+        recent->setVisible(i < sources.size());
+        if (i < sources.size()) {
+            // "&1 P-1.txt (6 files)": the number is the item's Alt letter.
+            recent->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(
+                QString::fromStdString(DescribeFiles(sources[i])).replace('&', "&&")));
+        }
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    std::vector<std::string> files;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString path = url.toLocalFile();
+        if (path.isEmpty()) {
+            ReportError(kErrCannotOpenFile, true,
+                        url.toDisplayString().toStdString() + ": not a file on this computer");
+            return;
+        }
+        if (QFileInfo(path).isDir()) {
+            ReportError(kErrCannotOpenFile, true,
+                        path.toStdString() + ": a folder, not a recording");
+            return;
+        }
+        files.push_back(QFile::encodeName(path).toStdString());
+    }
+    event->acceptProposedAction();
+    // The dialog runs once the drop has finished, as the window system expects.
+    QTimer::singleShot(0, this, [this, files] { OpenWithFiles(files); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    SaveWindowGeometry(saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::OnProfileReport() {
@@ -276,6 +358,7 @@ void MainWindow::OnLanguage(Language language) {
     if (language == InterfaceLanguage() || !SetInterfaceLanguage(language)) {
         return;
     }
+    SaveLanguage(language);
     session_.SetCaptionLanguage(language);
     if (ProfileShown) {
         session_.RedrawView();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <string>
+#include <vector>
 
 #include "common/language.h"
 
@@ -29,6 +31,11 @@ class MainWindow : public QMainWindow {
   protected:
     // The toolbar areas have no menu of their own: the picking bar follows "Пикирование".
     QMenu* createPopupMenu() override { return nullptr; }
+    // Recordings dropped on the window open the open dialog with them chosen.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    // The window's place and size are kept for the next start.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void CreateMenus();
@@ -41,6 +48,11 @@ class MainWindow : public QMainWindow {
     void FollowDocument(QWidget* report, const std::string& key);
 
     void OnFileOpen();
+    // File > Open with files from disk already chosen (none: the dialog as always); a
+    // load from files puts them first among the recent sources.
+    void OpenWithFiles(const std::vector<std::string>& files);
+    // The File menu's recent sources as the settings hold them.
+    void ShowRecentSources();
     void OnSaveSegy();
     void OnNewDocument();
     void OnPrint();
@@ -63,6 +75,7 @@ class MainWindow : public QMainWindow {
     QAction* openAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
     QAction* qualityDisplayAction_ = nullptr;
+    std::vector<QAction*> recentActions_;
 };
 
 }  // namespace karvelo

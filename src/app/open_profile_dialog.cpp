@@ -114,6 +114,11 @@ void OpenProfileDialog::ChooseFiles() {
     ShowSource();
 }
 
+void OpenProfileDialog::PresetFiles(std::vector<std::string> files) {
+    source_.Files = std::move(files);
+    ShowSource();
+}
+
 void OpenProfileDialog::ShowSource() {
     const bool fromDisk = !source_.Files.empty();
     sourceName_->setText(QString::fromStdString(DescribeFiles(source_.Files)));

@@ -30,6 +30,12 @@ class OpenProfileDialog : public QDialog {
     // not fit it.
     void accept() override;
 
+    // Files from disk chosen before the dialog shows (dropped on the window, or a recent
+    // source), as if chosen through "Выбрать файлы".
+    void PresetFiles(std::vector<std::string> files);
+    // The files from disk chosen; empty for a built-in profile.
+    const std::vector<std::string>& ChosenFiles() const { return source_.Files; }
+
   private:
     // Runs the chooser; once files are chosen, the dialog names them and offers the
     // two options of files from disk.

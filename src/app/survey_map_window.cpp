@@ -1,5 +1,4 @@
 #include "app/survey_map_window.h"
-#include "app/ui_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

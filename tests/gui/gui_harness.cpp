@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -15,6 +16,7 @@
 
 #include "analysis/analysis_buffers.h"
 #include "analysis/quality.h"
+#include "app/interface_language.h"
 #include "plot/pick_store.h"
 #include "profile/profile_image.h"
 
@@ -27,6 +29,10 @@ constexpr int kPollMs = 5;
 }  // namespace
 
 GuiHarness::GuiHarness() {
+    // The window's document is new; the language and the settings start afresh.
+    SetInterfaceLanguage(Language::Russian);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
     window_ = CreateProgramWindow(chooser, openChooser);
     window_->show();
     window_->activateWindow();

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QRect>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <string>
@@ -68,6 +69,8 @@ class GuiHarness {
     PresetOpenFilesChooser openChooser;
 
   private:
+    // The program's settings live here for the harness's lifetime, never in the home folder.
+    QTemporaryDir settings_;
     RecordingMessageSink messages_;
     std::unique_ptr<MainWindow> window_;
 };

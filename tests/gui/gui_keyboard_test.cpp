@@ -31,11 +31,11 @@ QChar AltLetter(const QString& text) {
 void CheckAltLetters(const QString& where, const QList<QAction*>& actions, QStringList& problems) {
     QString used;
     for (QAction* action : actions) {
-        if (action->isSeparator()) {
+        if (action->isSeparator() || !action->isVisible()) {
             continue;
         }
         const QChar letter = AltLetter(action->text());
-        if (letter.isNull() || !letter.isLetter()) {
+        if (letter.isNull() || !letter.isLetterOrNumber()) {
             problems << where + " › " + action->text() + ": no single Alt letter";
         } else if (used.contains(letter)) {
             problems << where + " › " + action->text() + ": Alt letter taken";

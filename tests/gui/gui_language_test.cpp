@@ -61,10 +61,7 @@ class LanguageTest : public QObject {
 
   private slots:
     void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() {
-        karvelo::SetInterfaceLanguage(Language::Russian);
-        h_.reset();
-    }
+    void cleanup() { h_.reset(); }
 
     void theEnglishTranslationIsFinishedAndCoversEveryText() {
         QFile ts(QStringLiteral(KARVELO_SOURCE_DIR "/resources/translations/karvelo_en.ts"));
