@@ -360,7 +360,7 @@ void MainWindow::OnLanguage(Language language) {
     }
     SaveLanguage(language);
     session_.SetCaptionLanguage(language);
-    if (ProfileShown) {
+    if (session_.Doc().ProfileShown) {
         session_.RedrawView();
     }
 }

@@ -12,7 +12,6 @@
 #include "app/program_settings.h"
 #include "fakes/sine_recording.h"
 #include "gui_harness.h"
-#include "profile/profile_image.h"
 
 using namespace karvelo::testing;
 using karvelo::Language;
@@ -92,16 +91,15 @@ class SettingsTest : public QObject {
             return name;
         }();
         QCOMPARE(shown, QStringLiteral("L-1.txt (2 files)"));
-        QCOMPARE(karvelo::PointCount, 2U);
+        QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QCOMPARE(karvelo::RecentSources(), std::vector<std::vector<std::string>>{line});
         QAction* recent = h_->MenuItem({"File", "1 L-1.txt (2 files)"});
         QVERIFY(recent->isVisible());
-        karvelo::ResetProfileStore();
         QString reopened;
         AnswerOpenDialog(*h_, reopened);
         recent->trigger();
         QCOMPARE(reopened, shown);
-        QCOMPARE(karvelo::PointCount, 2U);
+        QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QCOMPARE(karvelo::RecentSources().size(), std::size_t{1});
 
         // The window's geometry is kept when it closes and given to the next window.
@@ -122,7 +120,7 @@ class SettingsTest : public QObject {
         AnswerOpenDialog(*h_, shown);
         Drop(&h_->Window(), {QString::fromStdString(files[0]), QString::fromStdString(files[1])});
         QTRY_COMPARE(shown, QStringLiteral("D-1.txt (2 files)"));
-        QCOMPARE(karvelo::PointCount, 2U);
+        QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QVERIFY(h_->TakeMessages().empty());
 
         // A folder is refused with the file message naming it; nothing opens.
