@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Версия %1, сборка %2
+Qt %3, FFTW %4, ALGLIB %5, segyio %6
+Лицензия: GNU GPL версии 2 или более поздней (программа собрана с FFTW и ALGLIB, распространяемыми по GPL)</source>
+        <translation>Version %1, built %2
+Qt %3, FFTW %4, ALGLIB %5, segyio %6
+Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, distributed under the GPL)</translation>
+    </message>
+    <message>
+        <source>About Karvelo</source>
+        <translation>About Karvelo</translation>
+    </message>
+</context>
+<context>
     <name>ChooseDemoDialog</name>
     <message>
         <source>Dialog</source>
@@ -101,12 +116,12 @@
 <context>
     <name>FileDialogChooser</name>
     <message>
-        <source>SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc);;Все файлы (*)</source>
-        <translation>SEG-Y (*.sgy *.segy);;Text recordings (*.txt *.dat *.csv *.asc);;All files (*)</translation>
-    </message>
-    <message>
         <source>Файлы с диска</source>
         <translation>Files from disk</translation>
+    </message>
+    <message>
+        <source>Все записи (*.sgy *.segy *.txt *.dat *.csv *.asc *.lvm *.wav *.npy *.mat);;SEG-Y (*.sgy *.segy);;Текстовые записи (*.txt *.dat *.csv *.asc *.lvm);;WAV (*.wav);;NumPy (*.npy);;MATLAB (*.mat);;Все файлы (*)</source>
+        <translation>All recordings (*.sgy *.segy *.txt *.dat *.csv *.asc *.lvm *.wav *.npy *.mat);;SEG-Y (*.sgy *.segy);;Text recordings (*.txt *.dat *.csv *.asc *.lvm);;WAV (*.wav);;NumPy (*.npy);;MATLAB (*.mat);;All files (*)</translation>
     </message>
 </context>
 <context>
@@ -229,6 +244,13 @@
     </message>
 </context>
 <context>
+    <name>GuideWindow</name>
+    <message>
+        <source>Руководство</source>
+        <translation>User guide</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -330,6 +352,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>&amp;Руководство</source>
+        <translation>User &amp;guide</translation>
+    </message>
 </context>
 <context>
     <name>OpenProfileDialog</name>
@@ -369,6 +395,10 @@
         <source>Шаг в целых мкс</source>
         <translation>Whole-µs step</translation>
     </message>
+    <message>
+        <source>Шаг дискретизации, мкс</source>
+        <translation>Sample interval, µs</translation>
+    </message>
 </context>
 <context>
     <name>PickingBar</name>
@@ -394,6 +424,29 @@
     <message>
         <source>Запрос обрабатывается</source>
         <translation>The request is being processed</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBar</name>
+    <message>
+        <source>Встроенный профиль %1</source>
+        <translation>Built-in profile %1</translation>
+    </message>
+    <message>
+        <source>мкс</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>пс</source>
+        <translation>ps</translation>
+    </message>
+    <message>
+        <source>Частота %1 Гц, амплитуда %2</source>
+        <translation>Frequency %1 Hz, amplitude %2</translation>
+    </message>
+    <message>
+        <source>%1 — трасс: %2, точек: %3, ударов на точку: %4, шаг: %5 %6, запись: %7 %6, шаг частоты: %8 Гц</source>
+        <translation>%1 — traces: %2, points: %3, hits per point: %4, interval: %5 %6, record: %7 %6, frequency step: %8 Hz</translation>
     </message>
 </context>
 <context>

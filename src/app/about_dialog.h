@@ -1,4 +1,5 @@
-// "About Karvelo": the application icon, two lines of text and OK.
+// "About Karvelo": the application icon, the program's name, its version and build date,
+// the versions of the libraries it runs on, its licence, and OK.
 #pragma once
 
 #include <QDialog>

@@ -8,19 +8,23 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
 #include "app/about_dialog.h"
 #include "app/correlation_dialog.h"
+#include "app/guide_window.h"
 #include "app/interface_language.h"
 #include "app/menu_items.h"
 #include "app/open_profile_dialog.h"
@@ -28,6 +32,7 @@
 #include "app/profile_report_window.h"
 #include "app/program_settings.h"
 #include "app/report_pdf.h"
+#include "app/status_texts.h"
 #include "app/surface_print.h"
 #include "app/survey_map_window.h"
 #include "app/toolbar_icons.h"
@@ -69,6 +74,12 @@ MainWindow::MainWindow(FormSession& session, const Surface& drawing, QScrollArea
     session_.SetCaptionLanguage(InterfaceLanguage());
     ShowRecentSources();
     setAcceptDrops(true);
+    loaded_ = new QLabel(this);
+    loaded_->setObjectName(QStringLiteral("loadedSummary"));
+    statusBar()->addPermanentWidget(loaded_);
+    drawing_area_ = form->widget();
+    drawing_area_->setMouseTracking(true);
+    drawing_area_->installEventFilter(this);
 }
 
 void MainWindow::CreateMenus() {
@@ -120,6 +131,9 @@ void MainWindow::CreateMenus() {
     }
 
     QMenu* help = AddMenu(menuBar(), KTR("MainWindow", "&Help"));
+    QAction* guide = AddItem(help, KTR("MainWindow", "&Руководство"));
+    guide->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(guide, &QAction::triggered, this, &MainWindow::OnGuide);
     aboutAction_ = AddItem(help, KTR("MainWindow", "&About Karvelo..."));
     aboutAction_->setIcon(AboutIcon());
     SetUiText(aboutAction_, "toolTip", KTR("MainWindow", "About"));
@@ -197,6 +211,23 @@ void MainWindow::OpenWithFiles(const std::vector<std::string>& files) {
         }
     });
     UpdateTitle();
+    ShowLoadedSummary();
+}
+
+void MainWindow::ShowLoadedSummary() {
+    loaded_->setText(LoadedSummary(session_.Doc()));
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == drawing_area_ && event->type() == QEvent::MouseMove) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (const auto reading = session_.SpectrumAt(at.x(), at.y())) {
+            statusBar()->showMessage(SpectrumReadout(*reading));
+        } else {
+            statusBar()->clearMessage();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::FollowDocument(QWidget* report, const std::string& key) {
@@ -349,6 +380,16 @@ void MainWindow::OnPrint() {
     }
 }
 
+void MainWindow::OnGuide() {
+    if (guide_ == nullptr) {
+        guide_ = new GuideWindow(this);
+        guide_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
+}
+
 void MainWindow::OnAbout() {
     AboutDialog dialog(this);
     dialog.exec();
@@ -363,6 +404,7 @@ void MainWindow::OnLanguage(Language language) {
     if (session_.Doc().ProfileShown) {
         session_.RedrawView();
     }
+    ShowLoadedSummary();
 }
 
 void MainWindow::OnPicking(bool checked) {

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <string>
 #include <vector>
 
 #include "common/language.h"
 
 class QAction;
+class QLabel;
 class QScrollArea;
 class QToolBar;
 
@@ -36,6 +38,8 @@ class MainWindow : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
     // The window's place and size are kept for the next start.
     void closeEvent(QCloseEvent* event) override;
+    // The mouse over the form's drawing: the status bar reads out what lies under it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void CreateMenus();
@@ -53,10 +57,14 @@ class MainWindow : public QMainWindow {
     void OpenWithFiles(const std::vector<std::string>& files);
     // The File menu's recent sources as the settings hold them.
     void ShowRecentSources();
+    // The status bar's summary of what is loaded.
+    void ShowLoadedSummary();
     void OnSaveSegy();
     void OnNewDocument();
     void OnPrint();
     void OnAbout();
+    // Help > "Руководство" (F1): the guide, one window at a time.
+    void OnGuide();
     // View > "Язык / Language": the interface and the plot captions in language.
     void OnLanguage(Language language);
     void OnPicking(bool checked);
@@ -76,6 +84,9 @@ class MainWindow : public QMainWindow {
     QAction* aboutAction_ = nullptr;
     QAction* qualityDisplayAction_ = nullptr;
     std::vector<QAction*> recentActions_;
+    QPointer<QDialog> guide_;
+    QWidget* drawing_area_ = nullptr;  // the form's content, whose pixels are the surface's
+    QLabel* loaded_ = nullptr;
 };
 
 }  // namespace karvelo

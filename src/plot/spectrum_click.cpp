@@ -22,9 +22,20 @@ AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
     return FrameAxis(layout, AxisDirection::Rightwards, binFrequencies.front(), largest);
 }
 
-bool AimClickAtListedPeak(const AnalysisBuffers& buffers, AnalysisRequest& request, const PlotLayout& layout,
-                          std::span<const std::uint32_t> binFrequencies, std::uint32_t firstBin,
-                          std::uint32_t lastBin) {
+std::optional<SpectrumReading> ReadSpectrumAt(int x, int y, const PlotLayout& layout,
+                                              std::span<const std::uint32_t> binFrequencies,
+                                              std::span<const float> amplitudes) {
+    if (binFrequencies.empty() || amplitudes.size() < binFrequencies.size() ||
+        !layout.FrameContains(x, y)) {
+        return std::nullopt;
+    }
+    const double frequency = SpectrumFrequencyAxis(layout, binFrequencies).ValueFor(x);
+    return SpectrumReading{frequency, amplitudes[NearestIndex(binFrequencies, frequency)]};
+}
+
+bool AimClickAtListedPeak(const AnalysisBuffers& buffers, AnalysisRequest& request,
+                          const PlotLayout& layout, std::span<const std::uint32_t> binFrequencies,
+                          std::uint32_t firstBin, std::uint32_t lastBin) {
     const std::vector<std::size_t> listed = ListedPeaks(buffers, firstBin, lastBin);
     const auto line = static_cast<std::size_t>(request.ListedPeak);
     if (request.ListedPeak < 0 || line >= listed.size() ||

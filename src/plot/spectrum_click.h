@@ -26,14 +26,25 @@ struct SpectrumHit {
 AxisMapping SpectrumFrequencyAxis(const PlotLayout& layout,
                                   std::span<const std::uint32_t> binFrequencies);
 
+// What the spectrum panel shows under (x, y): the frequency at column x, as a click there
+// reads it, and the curve's amplitude at the nearest shown bin.
+struct SpectrumReading {
+    double Frequency = 0.0;  // Hz
+    double Amplitude = 0.0;  // the curve's value (normalised spectrum)
+};
+
+// Nothing outside the frame or with no bins; amplitudes holds a value per shown bin.
+std::optional<SpectrumReading> ReadSpectrumAt(int x, int y, const PlotLayout& layout,
+                                              std::span<const std::uint32_t> binFrequencies,
+                                              std::span<const float> amplitudes);
+
 // Aims a click request at line request.ListedPeak of the list of maxima (band firstBin
 // .. lastBin): ClickX becomes the frame column whose click lands on that maximum's bin,
 // nearest to the bin's frequency, and ClickY the frame's middle row. False, with the
 // request unchanged, when there is no such line.
 bool AimClickAtListedPeak(const AnalysisBuffers& buffers, AnalysisRequest& request,
-                          const PlotLayout& layout,
-                          std::span<const std::uint32_t> binFrequencies, std::uint32_t firstBin,
-                          std::uint32_t lastBin);
+                          const PlotLayout& layout, std::span<const std::uint32_t> binFrequencies,
+                          std::uint32_t firstBin, std::uint32_t lastBin);
 
 // The click at (request.ClickX, request.ClickY) on the spectrum panel `layout`, whose
 // shown bins have the frequencies binFrequencies (Hz, ascending) and start at full-

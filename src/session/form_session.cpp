@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "analysis/frequency_axis.h"
 #include "analysis/pipeline.h"
 #include "analysis/quality.h"
 #include "analysis/spectrum_export.h"
@@ -11,6 +12,7 @@
 #include "plot/click_regions.h"
 #include "plot/pick_save.h"
 #include "plot/pick_store.h"
+#include "plot/plot_panels.h"
 #include "profile/profile_image.h"
 
 namespace karvelo {
@@ -220,6 +222,21 @@ void FormSession::OnLButtonDown(int x, int y) {
     }
     DispatchLeftPress(x, y, surface_, document_.CurrentProfile().PointCount, document_.Picks);
     controls_.Invalidate();
+}
+
+std::optional<SpectrumReading> FormSession::SpectrumAt(int x, int y) const {
+    if (!document_.ProfileShown || state_.SpectrumMode == kProfileSpectrum) {
+        return std::nullopt;
+    }
+    const Profile& profile = document_.CurrentProfile();
+    const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
+                                                 SampleInterval(profile.image), profile.Unit);
+    const AnalysisBuffers& buffers = document_.Buffers();
+    const std::size_t shown = buffers.ShownBinCount;
+    return ReadSpectrumAt(
+        x, y, SpectrumPanelLayout(static_cast<float>(axis.Step)),
+        std::span(buffers.BinFrequencies).first(shown),
+        std::span(buffers.SpectrumRows).first(std::min(shown, buffers.SpectrumRows.size())));
 }
 
 void FormSession::OnPeakLineActivated(int line) {

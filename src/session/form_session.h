@@ -11,6 +11,7 @@
 #include "analysis/pipeline.h"
 #include "common/analysis_controls.h"
 #include "common/save_file_chooser.h"
+#include "plot/spectrum_click.h"
 #include "plot/surface.h"
 #include "report/point_report.h"
 #include "session/document.h"
@@ -97,6 +98,10 @@ class FormSession {
     // The language of the captions drawn into the panels from the next run on.
     void SetCaptionLanguage(Language language) { captions_ = language; }
     Language CaptionLanguage() const { return captions_; }
+
+    // What the spectrum panel shows at surface pixel (x, y) (modes 0 to 2, once a profile
+    // is shown); nothing elsewhere.
+    std::optional<SpectrumReading> SpectrumAt(int x, int y) const;
 
     // Reads the form's controls into State() (a bad shape factor refused as always).
     void ReadForm() { ReadCheckedControls(); }
