@@ -356,6 +356,17 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
         <source>&amp;Руководство</source>
         <translation>User &amp;guide</translation>
     </message>
+    <message>
+        <source> — прежнее состояние: профиль или параметры изменились, откройте отчёт заново</source>
+        <translation> — earlier state: the profile or the parameters have changed, open the report again</translation>
+    </message>
+</context>
+<context>
+    <name>ObjectInfoDialog</name>
+    <message>
+        <source>Сведения об объекте</source>
+        <translation>Object details</translation>
+    </message>
 </context>
 <context>
     <name>OpenProfileDialog</name>
@@ -416,6 +427,49 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
     </message>
 </context>
 <context>
+    <name>ProfileReportWindow</name>
+    <message>
+        <source>Отчёт по профилю</source>
+        <translation>Profile report</translation>
+    </message>
+    <message>
+        <source>Проектная толщина, мм:</source>
+        <translation>Design thickness, mm:</translation>
+    </message>
+    <message>
+        <source>Допуск, мм:</source>
+        <translation>Tolerance, mm:</translation>
+    </message>
+    <message>
+        <source>Выброс по линии, %:</source>
+        <translation>Outlier along the line, %:</translation>
+    </message>
+    <message>
+        <source>Сведения об объекте…</source>
+        <translation>Object details…</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>Проектная толщина, мм: введите число больше 0.</source>
+        <translation>Design thickness, mm: enter a number above 0.</translation>
+    </message>
+    <message>
+        <source>Допуск, мм: введите число не меньше 0.</source>
+        <translation>Tolerance, mm: enter a number of 0 or more.</translation>
+    </message>
+    <message>
+        <source>Допуск, мм: введите допуск к проектной толщине.</source>
+        <translation>Tolerance, mm: enter the tolerance of the design thickness.</translation>
+    </message>
+    <message>
+        <source>Выброс по линии, %: введите число больше 0 и меньше 100.</source>
+        <translation>Outlier along the line, %: enter a number above 0 and below 100.</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Сообщение</source>
@@ -454,6 +508,14 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
     <message>
         <source>Карта обследования</source>
         <translation>Survey map</translation>
+    </message>
+    <message>
+        <source>Открыть строку</source>
+        <translation>Open row</translation>
+    </message>
+    <message>
+        <source>Открыть строку выбранной ячейки в главном окне с её точкой</source>
+        <translation>Open the row of the chosen cell in the main window, at its point</translation>
     </message>
 </context>
 </TS>

@@ -240,8 +240,9 @@ void MainWindow::FollowDocument(QWidget* report, const std::string& key) {
         const bool current = session_.ReportKey() == key;
         report->setWindowTitle(
             current ? title
-                    : title + QString::fromUtf8(" — прежнее состояние: профиль или параметры "
-                                                "изменились, откройте отчёт заново"));
+                    : title + Translate(KTR("MainWindow",
+                                            " — прежнее состояние: профиль или параметры "
+                                            "изменились, откройте отчёт заново")));
     });
     timer->start(kCheckMs);
 }
