@@ -517,5 +517,33 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
         <source>Открыть строку выбранной ячейки в главном окне с её точкой</source>
         <translation>Open the row of the chosen cell in the main window, at its point</translation>
     </message>
+    <message>
+        <source>Шаг по строкам, м:</source>
+        <translation>Row spacing, m:</translation>
+    </message>
+    <message>
+        <source>Шаг по столбцам, м:</source>
+        <translation>Column spacing, m:</translation>
+    </message>
+    <message>
+        <source>Сохранить PNG…</source>
+        <translation>Save PNG…</translation>
+    </message>
+    <message>
+        <source>Сохранить CSV…</source>
+        <translation>Save CSV…</translation>
+    </message>
+    <message>
+        <source>Сохранить PDF…</source>
+        <translation>Save PDF…</translation>
+    </message>
+    <message>
+        <source>Шаг по строкам, м: введите число больше 0.</source>
+        <translation>Row spacing, m: enter a number above 0.</translation>
+    </message>
+    <message>
+        <source>Шаг по столбцам, м: введите число больше 0.</source>
+        <translation>Column spacing, m: enter a number above 0.</translation>
+    </message>
 </context>
 </TS>
