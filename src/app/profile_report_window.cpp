@@ -23,13 +23,6 @@ namespace karvelo {
 
 namespace {
 
-// A label whose text follows the interface language.
-QLabel* Caption(UiText text, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    SetUiText(label, "text", text);
-    return label;
-}
-
 constexpr int kCurveWidth = 900;
 constexpr int kCurveHeight = 300;
 constexpr int kWindowWidth = 1000;
