@@ -29,10 +29,6 @@ void KeepOneChannel(Image& image, int channelMode) {
     WriteU16(image, kTraceCountOffset, static_cast<std::uint16_t>(kept));
 }
 
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 }  // namespace
 
@@ -102,11 +98,16 @@ bool LoadChosenProfile(Profile& profile, const ProfileSourceChoice& choice, int 
     return LoadProfileFiles(profile, choice.Files, channelMode, hitsPerPoint, choice.Options);
 }
 
+std::string FileName(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 std::string DescribeFiles(const std::vector<std::string>& paths) {
     if (paths.empty()) {
         return {};
     }
-    const std::string first = BaseName(paths.front());
+    const std::string first = FileName(paths.front());
     return paths.size() == 1 ? first : first + " (" + std::to_string(paths.size()) + " files)";
 }
 

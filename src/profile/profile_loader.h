@@ -60,6 +60,9 @@ void ShowLoadNote(const Profile& profile);
 bool LoadChosenProfile(Profile& profile, const ProfileSourceChoice& choice, int channelMode,
                        std::uint32_t hitsPerPoint);
 
+// The name of a file without its folder.
+std::string FileName(const std::string& path);
+
 // How the open dialog names a file choice: the first file's name, and "(N files)" when
 // there are several; empty for no files.
 std::string DescribeFiles(const std::vector<std::string>& paths);

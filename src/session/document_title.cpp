@@ -4,11 +4,6 @@ namespace karvelo {
 
 namespace {
 
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // "файл", "файла" or "файлов" as Russian counts them.
 const char* FilesWord(std::size_t count) {
     const std::size_t lastTwo = count % 100;
@@ -34,7 +29,7 @@ std::string DocumentTitle(const Document& document) {
     if (files.empty()) {
         return title + (document.LoadedSource.BuiltIn == 0 ? "Файл 1" : "Файл 2");
     }
-    title += BaseName(files.front());
+    title += FileName(files.front());
     if (files.size() > 1) {
         title += " … (" + std::to_string(files.size()) + " " + FilesWord(files.size()) + ")";
     }
