@@ -112,11 +112,17 @@ std::string FlagsText(const std::vector<HitCheck>& hits) {
              {std::pair{hit.Clipped, "clipped"}, std::pair{hit.Weak, "weak"},
               std::pair{hit.Outlier, "outlier"}}) {
             if (set) {
-                flags += (flags.empty() ? "" : ",") + std::string(name);
+                if (!flags.empty()) {
+                    flags += ',';
+                }
+                flags += name;
             }
         }
         if (!flags.empty()) {
-            text += (text.empty() ? "" : " ") + std::to_string(hit.Trace) + ":" + flags;
+            if (!text.empty()) {
+                text += ' ';
+            }
+            text += std::to_string(hit.Trace) + ":" + flags;
         }
     }
     return text;
