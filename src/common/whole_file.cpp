@@ -1,39 +1,125 @@
 #include "common/whole_file.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace karvelo {
 
-bool ReadWholeFile(const std::string& path, std::string& content, std::string& reason) {
-    content.clear();
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0) {
+namespace {
+
+// What a file that is not a regular file is, for the refusal.
+std::string NotRegularReason(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "is a directory, not a file";
+    }
+    if (S_ISFIFO(mode)) {
+        return "is a named pipe (FIFO), not a file";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "is a device, not a file";
+    }
+    if (S_ISSOCK(mode)) {
+        return "is a socket, not a file";
+    }
+    return "is not a regular file";
+}
+
+// An open descriptor closed on every path out.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+};
+
+FileFault CheckOpen(const std::string& path, Descriptor& file, std::uint64_t& size,
+                    std::string& reason) {
+    // O_NONBLOCK: opening a named pipe for reading waits for a writer without it.
+    file.fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (file.fd < 0) {
         reason = std::strerror(errno);
-        return false;
+        return FileFault::kCannotOpen;
+    }
+    struct stat info {};
+    if (fstat(file.fd, &info) != 0) {
+        reason = std::strerror(errno);
+        return FileFault::kCannotOpen;
     }
     if (!S_ISREG(info.st_mode)) {
-        reason = "not a regular file";
-        return false;
+        reason = NotRegularReason(info.st_mode);
+        return FileFault::kNotRegular;
     }
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
-    if (!file) {
+    size = static_cast<std::uint64_t>(info.st_size);
+    return FileFault::kNone;
+}
+
+}  // namespace
+
+FileFault CheckRegularFile(const std::string& path, std::uint64_t& size, std::string& reason) {
+    Descriptor file;
+    return CheckOpen(path, file, size, reason);
+}
+
+MappedFile::~MappedFile() {
+    Close();
+}
+
+void MappedFile::Close() {
+    if (mapped_) {
+        munmap(const_cast<char*>(data_), size_);
+    }
+    data_ = nullptr;
+    size_ = 0;
+    mapped_ = false;
+}
+
+FileFault MappedFile::Open(const std::string& path, std::uint64_t maxBytes, std::string& reason) {
+    Close();
+    Descriptor file;
+    std::uint64_t size = 0;
+    if (const FileFault fault = CheckOpen(path, file, size, reason); fault != FileFault::kNone) {
+        return fault;
+    }
+    if (size > maxBytes) {
+        reason = FormatFileSize(size) + ", larger than the " + FormatFileSize(maxBytes) +
+                 " a recording file may be";
+        return FileFault::kTooLarge;
+    }
+    if (size == 0) {
+        return FileFault::kNone;
+    }
+    void* data = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE, file.fd, 0);
+    if (data == MAP_FAILED) {
         reason = std::strerror(errno);
-        return false;
+        return FileFault::kCannotOpen;
     }
-    content.resize(static_cast<std::size_t>(info.st_size));
-    const std::size_t read = std::fread(content.data(), 1, content.size(), file.get());
-    if (read != content.size() || std::ferror(file.get())) {
-        reason = "could not be read to the end";
-        content.clear();
-        return false;
+    madvise(data, static_cast<std::size_t>(size), MADV_SEQUENTIAL);
+    data_ = static_cast<const char*>(data);
+    size_ = static_cast<std::size_t>(size);
+    mapped_ = true;
+    return FileFault::kNone;
+}
+
+std::string FormatFileSize(std::uint64_t bytes) {
+    constexpr double kGb = 1e9;
+    constexpr double kMb = 1e6;
+    char text[32];
+    if (bytes >= static_cast<std::uint64_t>(kGb)) {
+        std::snprintf(text, sizeof text, "%.3g GB", static_cast<double>(bytes) / kGb);
+    } else if (bytes >= static_cast<std::uint64_t>(kMb)) {
+        std::snprintf(text, sizeof text, "%.3g MB", static_cast<double>(bytes) / kMb);
+    } else {
+        std::snprintf(text, sizeof text, "%llu bytes", static_cast<unsigned long long>(bytes));
     }
-    return true;
+    return text;
 }
 
 }  // namespace karvelo

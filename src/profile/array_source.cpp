@@ -86,6 +86,10 @@ bool ArraySource::WriteSourceImage(Image& image, const SourceOptions& options,
         for (const double v : recording.Values) {
             traces.Words.push_back(EncodeSample(kFormatIeeeFloat, v));
         }
+        if (!CheckFiniteSamples(std::span(traces.Words).last(recording.Values.size()),
+                                kFormatIeeeFloat, recording.Samples, path, refusal)) {
+            return false;
+        }
         traces.Names.push_back(path);
     }
     return StoreSourceTraces(image, traces, options, summary, refusal);

@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <string_view>
 
@@ -118,10 +115,13 @@ std::unique_ptr<ProfileSource> MakeFileSource(const std::vector<std::string>& pa
                                               SourceRefusal& refusal) {
     std::vector<FileKind> kinds;
     for (const std::string& path : paths) {
-        if (FILE* file = std::fopen(path.c_str(), "rb")) {
-            std::fclose(file);
-        } else {
-            refusal = {kErrCannotOpenFile, path, 0, std::strerror(errno)};
+        // Before any reader or library opens it: a named pipe would block a reader, a
+        // directory or a device is no recording whatever its name.
+        std::uint64_t size = 0;
+        std::string reason;
+        if (const FileFault fault = CheckRegularFile(path, size, reason);
+            fault != FileFault::kNone) {
+            refusal = FileFaultRefusal(fault, path, std::move(reason));
             return nullptr;
         }
         kinds.push_back(KindOfFile(path));

@@ -1,6 +1,8 @@
 #include "profile/image_file_source.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "common/error_messages.h"
 #include "common/whole_file.h"
@@ -12,12 +14,14 @@ ImageFileSource::ImageFileSource(std::string path) : path_(std::move(path)) {}
 
 bool ImageFileSource::WriteSourceImage(Image& image, const SourceOptions& /*options*/,
                                        SourceSummary& summary, SourceRefusal& refusal) {
-    std::string content;
+    MappedFile file;
     std::string reason;
-    if (!ReadWholeFile(path_, content, reason)) {
-        refusal = {kErrCannotOpenFile, path_, 0, reason};
+    if (const FileFault fault = file.Open(path_, kMaxWholeFileBytes, reason);
+        fault != FileFault::kNone) {
+        refusal = FileFaultRefusal(fault, path_, std::move(reason));
         return false;
     }
+    const std::string_view content = file.Bytes();
     if (content.size() != kImageBytes) {
         refusal = {kErrCannotReadFile, path_, 0,
                    std::to_string(content.size()) + " bytes where an image file has 8435600"};
@@ -34,6 +38,13 @@ bool ImageFileSource::WriteSourceImage(Image& image, const SourceOptions& /*opti
                    "the header gives " + std::to_string(SamplesPerTrace(image)) +
                        " samples per trace, more than the image holds"};
         return false;
+    }
+    std::vector<std::uint32_t> words(SamplesPerTrace(image));
+    for (std::size_t r = 0; r < TraceCount(image); ++r) {
+        std::memcpy(words.data(), RecordSamples(image, r), words.size() * kSampleBytes);
+        if (!CheckFiniteSamples(words, SampleFormat(image), words.size(), path_, refusal, r)) {
+            return false;
+        }
     }
     summary.Records = TraceCount(image);
     summary.Channels = 2;

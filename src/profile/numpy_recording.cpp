@@ -7,6 +7,7 @@
 #include "common/error_messages.h"
 #include "common/whole_file.h"
 #include "profile/array_recording.h"
+#include "profile/source_traces.h"
 
 namespace karvelo {
 
@@ -21,7 +22,7 @@ bool Refuse(SourceRefusal& refusal, const std::string& path, std::string reason)
     return false;
 }
 
-std::uint32_t LittleEndian(const std::string& bytes, std::size_t offset, std::size_t width) {
+std::uint32_t LittleEndian(std::string_view bytes, std::size_t offset, std::size_t width) {
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < width; ++i) {
         value |= std::uint32_t{static_cast<unsigned char>(bytes[offset + i])} << (8 * i);
@@ -116,12 +117,14 @@ double Element(const char* p, const ElementType& type) {
 }  // namespace
 
 bool ReadNumpyRecording(const std::string& path, ArrayRecording& out, SourceRefusal& refusal) {
-    std::string bytes;
+    MappedFile file;
     std::string reason;
-    if (!ReadWholeFile(path, bytes, reason)) {
-        refusal = {kErrCannotOpenFile, path, 0, reason};
+    if (const FileFault fault = file.Open(path, kMaxWholeFileBytes, reason);
+        fault != FileFault::kNone) {
+        refusal = FileFaultRefusal(fault, path, std::move(reason));
         return false;
     }
+    const std::string_view bytes = file.Bytes();
     if (!bytes.starts_with(kNumpyMagic) || bytes.size() < kHeaderLengthOffset + 2) {
         return Refuse(refusal, path, "not a NumPy .npy file");
     }
@@ -138,7 +141,7 @@ bool ReadNumpyRecording(const std::string& path, ArrayRecording& out, SourceRefu
     if (bytes.size() < start + headerLength || headerLength == 0) {
         return Refuse(refusal, path, "the NumPy header is cut short");
     }
-    const std::string_view header = std::string_view(bytes).substr(start, headerLength);
+    const std::string_view header = bytes.substr(start, headerLength);
     ElementType type;
     if (!ParseDescr(DictionaryValue(header, "descr"), type)) {
         return Refuse(refusal, path,
@@ -154,10 +157,18 @@ bool ReadNumpyRecording(const std::string& path, ArrayRecording& out, SourceRefu
     }
     const std::size_t rows = dims.size() == 2 ? dims[0] : 1;
     const std::size_t columns = dims.back();
-    const std::size_t count = rows * columns;
-    if (count == 0 || (bytes.size() - start - headerLength) / type.Bytes < count) {
-        return Refuse(refusal, path,
-                      "holds fewer than the " + std::to_string(count) + " values its shape gives");
+    if (!CheckRecordLimit(rows, path, refusal)) {
+        return false;
+    }
+    const std::size_t held = (bytes.size() - start - headerLength) / type.Bytes;
+    std::size_t count = 0;
+    const bool huge = __builtin_mul_overflow(rows, columns, &count);
+    if (huge || count == 0 || held < count) {
+        return Refuse(
+            refusal, path,
+            "holds fewer than the " +
+                (huge ? std::string(DictionaryValue(header, "shape")) : std::to_string(count)) +
+                " values its shape gives");
     }
     out = ArrayRecording{};
     out.Traces = rows;

@@ -1,6 +1,7 @@
 #include "profile/profile_loader.h"
 
 #include <cstring>
+#include <new>
 
 #include "common/error_messages.h"
 #include "profile/builtin_source.h"
@@ -29,14 +30,20 @@ void KeepOneChannel(Image& image, int channelMode) {
     WriteU16(image, kTraceCountOffset, static_cast<std::uint16_t>(kept));
 }
 
-
 }  // namespace
 
 bool LoadProfileFrom(Profile& profile, ProfileSource& source, int channelMode,
                      std::uint32_t hitsPerPoint, const SourceOptions& options) {
     SourceSummary summary;
     SourceRefusal refusal;
-    if (!source.WriteSourceImage(profile.image, options, summary, refusal)) {
+    bool written = false;
+    try {
+        written = source.WriteSourceImage(profile.image, options, summary, refusal);
+    } catch (const std::bad_alloc&) {
+        // Recordings larger than the memory left: refused, the program goes on.
+        refusal = {kErrNoMemoryForProfile, refusal.File, 0, "the recordings do not fit in memory"};
+    }
+    if (!written) {
         ReportError(refusal.Code, true, RefusalDetail(refusal));
         return false;
     }

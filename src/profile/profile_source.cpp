@@ -1,5 +1,7 @@
 #include "profile/profile_source.h"
 
+#include "common/error_messages.h"
+
 namespace karvelo {
 
 std::string RefusalDetail(const SourceRefusal& refusal) {
@@ -11,6 +13,11 @@ std::string RefusalDetail(const SourceRefusal& refusal) {
         detail += (detail.empty() ? "" : ": ") + refusal.Reason;
     }
     return detail;
+}
+
+SourceRefusal FileFaultRefusal(FileFault fault, const std::string& file, std::string reason) {
+    const int code = fault == FileFault::kTooLarge ? kErrCannotReadFile : kErrCannotOpenFile;
+    return {code, file, 0, std::move(reason)};
 }
 
 }  // namespace karvelo

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/whole_file.h"
 #include "profile/profile_image.h"
 
 namespace karvelo {
@@ -42,6 +43,10 @@ struct SourceRefusal {
 
 // The second line of a refusal's message: "FILE, line N: REASON" (the parts that apply).
 std::string RefusalDetail(const SourceRefusal& refusal);
+
+// The refusal of a file that CheckRegularFile or MappedFile::Open found at fault: error 6
+// when it cannot be opened or is not a regular file, error 8 when it is too large.
+SourceRefusal FileFaultRefusal(FileFault fault, const std::string& file, std::string reason);
 
 class ProfileSource {
   public:

@@ -1,14 +1,17 @@
 #include "profile/segy_source.h"
 
 #include <segyio/segy.h>
-#include <sys/stat.h>
 
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
+#include <span>
 
 #include "common/error_messages.h"
+#include "common/whole_file.h"
 #include "profile/source_traces.h"
 
 namespace karvelo {
@@ -85,14 +88,22 @@ struct FileTraces {
 };
 
 bool ReadSegyFile(const std::string& path, FileTraces& out, SourceRefusal& refusal) {
+    // Checked before segyio opens it: a named pipe would block it, a directory is no file.
+    std::uint64_t size = 0;
+    std::string reason;
+    if (const FileFault fault = CheckRegularFile(path, size, reason); fault != FileFault::kNone) {
+        refusal = FileFaultRefusal(fault, path, std::move(reason));
+        return false;
+    }
+    errno = 0;
     SegyFile file(segy_open(path.c_str(), "rb"), &segy_close);
-    struct stat info {};
-    if (!file || stat(path.c_str(), &info) != 0) {
-        refusal = {kErrCannotOpenFile, path, 0, "cannot be opened"};
+    if (!file) {
+        refusal = {kErrCannotOpenFile, path, 0,
+                   errno != 0 ? std::strerror(errno) : "cannot be opened"};
         return false;
     }
     char binary[SEGY_BINARY_HEADER_SIZE];
-    if (info.st_size < SEGY_TEXT_HEADER_SIZE + SEGY_BINARY_HEADER_SIZE ||
+    if (size < SEGY_TEXT_HEADER_SIZE + SEGY_BINARY_HEADER_SIZE ||
         segy_binheader(file.get(), binary) != SEGY_OK) {
         return Refuse(refusal, path, "shorter than the 3600-byte file header");
     }
@@ -110,17 +121,25 @@ bool ReadSegyFile(const std::string& path, FileTraces& out, SourceRefusal& refus
     } else {
         segy_set_format(file.get(), format | int{SEGY_MSB});
     }
-    const int samples = segy_samples(binary);
+    // The field is unsigned: 65535 samples is a long trace, not a negative count.
+    const int samples = static_cast<std::uint16_t>(segy_samples(binary));
     if (samples <= 0) {
         return Refuse(refusal, path, "the binary header gives no samples per trace");
     }
     const long trace0 = segy_trace0(binary);
     const int traceBytes = segy_trsize(format, samples);
+    const long long body = static_cast<long long>(size) - trace0;
+    const long long record = SEGY_TRACE_HEADER_SIZE + static_cast<long long>(traceBytes);
+    if (trace0 >= 0 && traceBytes > 0 && body / record > std::numeric_limits<int>::max()) {
+        // segyio counts traces in an int and stops the program on more.
+        return Refuse(refusal, path,
+                      "its size (" + FormatFileSize(size) + ") gives " +
+                          std::to_string(body / record) +
+                          " traces, more than a SEG-Y file can number");
+    }
     int traces = 0;
     if (trace0 < 0 || traceBytes <= 0 ||
         segy_traces(file.get(), &traces, trace0, traceBytes) != SEGY_OK || traces <= 0) {
-        const long long body = static_cast<long long>(info.st_size) - trace0;
-        const long long record = SEGY_TRACE_HEADER_SIZE + static_cast<long long>(traceBytes);
         return Refuse(refusal, path,
                       body <= 0
                           ? std::string("holds no traces")
@@ -170,7 +189,13 @@ bool ReadSegyFile(const std::string& path, FileTraces& out, SourceRefusal& refus
         }
     }
     out.Records += static_cast<std::size_t>(traces);
-    return true;
+    const std::size_t fileWords =
+        static_cast<std::size_t>(traces) * static_cast<std::size_t>(samples);
+    return CheckFiniteSamples(std::span(out.Words).last(fileWords),
+                              format == SEGY_SIGNED_INTEGER_4_BYTE && out.Format == format
+                                  ? kFormatInt32
+                                  : kFormatIeeeFloat,
+                              static_cast<std::size_t>(samples), path, refusal);
 }
 
 // Two channels when the sequence numbers come in equal pairs that differ pair to pair.

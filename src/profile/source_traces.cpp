@@ -91,6 +91,28 @@ bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusa
     return false;
 }
 
+bool CheckFiniteSamples(std::span<const std::uint32_t> words, std::uint16_t format,
+                        std::size_t samples, const std::string& file, SourceRefusal& refusal,
+                        std::size_t firstTrace) {
+    if (format != kFormatIeeeFloat || samples == 0) {
+        return true;
+    }
+    const auto bad = std::find_if(words.begin(), words.end(), [](std::uint32_t word) {
+        return !std::isfinite(DecodeSample(kFormatIeeeFloat, word));
+    });
+    if (bad == words.end()) {
+        return true;
+    }
+    const auto index = static_cast<std::size_t>(bad - words.begin());
+    const bool nan = std::isnan(DecodeSample(kFormatIeeeFloat, *bad));
+    refusal = {
+        kErrCannotReadFile, file, 0,
+        "trace " + std::to_string(firstTrace + index / samples + 1) + ", sample " +
+            std::to_string(index % samples + 1) +
+            (nan ? " is not a number (NaN)" : " is infinite or beyond the single-precision range")};
+    return false;
+}
+
 bool StoreSourceTraces(Image& image, SourceTraces& traces, const SourceOptions& options,
                        SourceSummary& summary, SourceRefusal& refusal) {
     const std::string first = traces.Names.empty() ? std::string() : traces.Names.front();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,15 @@ std::string MissingIntervalReason(const std::string& what);
 
 // More records than the image holds: error 4, naming file.
 bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusal& refusal);
+
+// Every sample an image holds is a finite single-precision number: a word of words (one
+// file's traces of samples each, in the program format, the first of them trace firstTrace
+// of the file, 0-based) that is NaN or infinite (a value beyond the single-precision range
+// becomes infinite when it is stored) is refused with error 8, naming file, the trace and
+// the sample (1-based). Integer words always pass.
+bool CheckFiniteSamples(std::span<const std::uint32_t> words, std::uint16_t format,
+                        std::size_t samples, const std::string& file, SourceRefusal& refusal,
+                        std::size_t firstTrace = 0);
 
 // Applies the limits (error 4 above 1000 records; error 8 for an interval outside 1 ..
 // 65535 us) and fits the traces into the image (recording_fit.h; the note says what the

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "common/error_messages.h"
+#include "common/number_format.h"
+#include "common/single_precision.h"
 
 namespace karvelo {
 
@@ -14,11 +16,22 @@ bool AppendTextSample(const std::string& file, std::size_t line, const double* v
             return RefuseText(refusal, file, line, "a value is not a finite number");
         }
     }
+    float amplitude[2] = {};
+    for (std::size_t c = 0; c < out.Channels; ++c) {
+        const double value = values[c + (hasTime ? 1 : 0)];
+        const std::optional<float> single = ToSingle(value);
+        if (!single) {
+            return RefuseText(
+                refusal, file, line,
+                "amplitude " + FormatDefault(value) + " is beyond the single-precision range");
+        }
+        amplitude[c] = *single;
+    }
     if (hasTime) {
         out.Time.push_back(values[0]);
     }
     for (std::size_t c = 0; c < out.Channels; ++c) {
-        out.Amplitude[c].push_back(static_cast<float>(values[c + (hasTime ? 1 : 0)]));
+        out.Amplitude[c].push_back(amplitude[c]);
     }
     return true;
 }

@@ -78,17 +78,18 @@ bool TextSource::WriteSourceImage(Image& image, const SourceOptions& options,
                                   SourceSummary& summary, SourceRefusal& refusal) {
     SourceTraces traces;
     traces.Format = kFormatIeeeFloat;
-    std::string content;
     std::string reason;
     double firstStep = 0.0;
     for (const std::string& path : paths_) {
-        if (!ReadWholeFile(path, content, reason)) {
-            refusal = {kErrCannotOpenFile, path, 0, reason};
+        MappedFile file;
+        if (const FileFault fault = file.Open(path, kMaxWholeFileBytes, reason);
+            fault != FileFault::kNone) {
+            refusal = FileFaultRefusal(fault, path, std::move(reason));
             return false;
         }
         TextRecording recording;
         double step = 0.0;
-        if (!ParseAnyLayout(path, content, recording, refusal) ||
+        if (!ParseAnyLayout(path, file.Bytes(), recording, refusal) ||
             !SettleInterval(path, recording, options, step, refusal)) {
             return false;
         }
