@@ -1,5 +1,6 @@
 #include "analysis/text_file_save.h"
 
+#include "common/atomic_file.h"
 #include "common/error_messages.h"
 #include "common/text_file.h"
 
@@ -12,7 +13,7 @@ SaveOutcome SaveTextFile(SaveFileChooser& chooser, const std::string& defaultNam
         return SaveOutcome::Cancelled;
     }
     if (!WriteTextFile(*path, writeLines)) {
-        ReportError(kErrCannotCreateFile, false);
+        ReportError(kErrCannotCreateFile, false, WriteFailure(*path));
         return SaveOutcome::Failed;
     }
     return SaveOutcome::Written;

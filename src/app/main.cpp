@@ -8,10 +8,12 @@
 #include "app/message_box_sink.h"
 #include "app/program_settings.h"
 #include "app/toolbar_icons.h"
+#include "common/atomic_file.h"
 #include "common/error_messages.h"
 #include "view/program_window.h"
 
 int main(int argc, char** argv) {
+    karvelo::ReportFileSizeLimitAsWriteError();
     QApplication application(argc, argv);
     // Where QSettings keeps the program's standard settings.
     QCoreApplication::setOrganizationName(QString::fromLatin1(karvelo::kOrganisationName));

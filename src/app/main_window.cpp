@@ -37,6 +37,7 @@
 #include "app/survey_map_window.h"
 #include "app/toolbar_icons.h"
 #include "app/ui_text.h"
+#include "common/atomic_file.h"
 #include "common/error_messages.h"
 #include "common/open_files_chooser.h"
 #include "common/save_file_chooser.h"
@@ -307,7 +308,8 @@ void MainWindow::OnProfileReport() {
     const auto savePdf = [this](const LineReport& report) {
         const std::optional<std::string> path = saveFiles_.ChooseSaveFile("report.pdf", "pdf");
         if (path && !WriteReportPdf(*path, ComposeReport(session_, report))) {
-            ReportError(kErrCannotCreateFile, false, *path + ": the PDF could not be written");
+            ReportError(kErrCannotCreateFile, false,
+                        *path + ": the PDF could not be written: " + WriteFailureReason());
         }
     };
     auto* window = new ProfileReportWindow(

@@ -1,6 +1,12 @@
 #include "app/pdf_pages.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPageSize>
+#include <cerrno>
+#include <span>
+
+#include "common/atomic_file.h"
 
 namespace karvelo {
 
@@ -13,6 +19,18 @@ void SetUpPdfWriter(QPdfWriter& writer, QPageLayout::Orientation orientation,
                           QPageLayout::Millimeter);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Karvelo"));
+}
+
+bool WritePdfFile(const std::string& path, const std::function<bool(QIODevice& device)>& draw) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !draw(buffer)) {
+        errno = ENOMEM;
+        return false;
+    }
+    buffer.close();
+    return WriteFileAtomically(
+        path, std::span<const char>(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace karvelo

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "app/pdf_pages.h"
-#include "common/atomic_file.h"
 #include "plot/nice_ticks.h"
 #include "plot/palette.h"
 #include "report/report_numbers.h"
@@ -331,8 +330,8 @@ void DrawMap(PageFlow& flow, const PdfMap& map) {
     flow.Advance(line + barHeight + tick + line);
 }
 
-bool WritePdf(const QString& path, const PdfReport& report) {
-    QPdfWriter writer(path);
+bool WritePdf(QIODevice& device, const PdfReport& report) {
+    QPdfWriter writer(&device);
     SetUpPdfWriter(writer, QPageLayout::Portrait, QString::fromUtf8("Отчёт по профилю"));
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -394,9 +393,7 @@ bool WritePdf(const QString& path, const PdfReport& report) {
 }  // namespace
 
 bool WriteReportPdf(const std::string& path, const PdfReport& report) {
-    return ReplaceFileAtomically(path, [&report](const std::string& temp) {
-        return WritePdf(QString::fromStdString(temp), report);
-    });
+    return WritePdfFile(path, [&report](QIODevice& device) { return WritePdf(device, report); });
 }
 
 }  // namespace karvelo

@@ -236,14 +236,16 @@ void SurveyMapWindow::SavePng() {
     const std::optional<std::string> bytes = EncodeSurfacePng(surface);
     if (!bytes ||
         !WriteFileAtomically(*path, std::span<const char>(bytes->data(), bytes->size()))) {
-        ReportError(kErrCannotCreateFile, false, *path + ": the PNG could not be written");
+        ReportError(kErrCannotCreateFile, false,
+                    *path + ": the PNG could not be written: " + WriteFailureReason());
     }
 }
 
 void SurveyMapWindow::SaveCsv() {
     const std::optional<std::string> path = chooseSave_("survey.csv", "csv");
     if (path && !WriteSurveyCsv(*path, grid_)) {
-        ReportError(kErrCannotCreateFile, false, *path + ": the CSV could not be written");
+        ReportError(kErrCannotCreateFile, false,
+                    *path + ": the CSV could not be written: " + WriteFailureReason());
     }
 }
 
@@ -257,7 +259,8 @@ void SurveyMapWindow::SavePdf() {
         files.insert(files.end(), position.Files.begin(), position.Files.end());
     }
     if (!WriteSurveyPdf(*path, ComposeSurveyPage(grid_, style_, spacing_, files))) {
-        ReportError(kErrCannotCreateFile, false, *path + ": the PDF could not be written");
+        ReportError(kErrCannotCreateFile, false,
+                    *path + ": the PDF could not be written: " + WriteFailureReason());
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include "app/pdf_pages.h"
 #include "app/surface_text_painter.h"
-#include "common/atomic_file.h"
 #include "report/source_files.h"
 
 namespace karvelo {
@@ -21,8 +20,8 @@ constexpr int kBodyPoints = 9;
 constexpr int kMapWidth = 1000;
 constexpr int kMapHeight = 540;
 
-bool WritePage(const QString& path, const SurveyPage& page) {
-    QPdfWriter writer(path);
+bool WritePage(QIODevice& device, const SurveyPage& page) {
+    QPdfWriter writer(&device);
     SetUpPdfWriter(writer, QPageLayout::Landscape, QString::fromUtf8("Карта обследования"));
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -93,9 +92,7 @@ SurveyPage ComposeSurveyPage(const SurveyGrid& grid, const SurveyMapStyle& style
 }
 
 bool WriteSurveyPdf(const std::string& path, const SurveyPage& page) {
-    return ReplaceFileAtomically(path, [&page](const std::string& temp) {
-        return WritePage(QString::fromStdString(temp), page);
-    });
+    return WritePdfFile(path, [&page](QIODevice& device) { return WritePage(device, page); });
 }
 
 }  // namespace karvelo

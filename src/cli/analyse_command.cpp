@@ -7,6 +7,7 @@
 #include "app/report_pdf.h"
 #include "cli/exit_status.h"
 #include "cli/form_fields.h"
+#include "common/atomic_file.h"
 #include "common/number_format.h"
 #include "common/text_file.h"
 #include "plot/surface.h"
@@ -311,13 +312,13 @@ int RunReport(const CliOptions& options) {
     if (const auto csv = options.Value("csv")) {
         written = WriteReportCsv(*csv, report.Rows, form);
         if (!written) {
-            std::cout << "error: cannot write " << *csv << '\n';
+            std::cout << "error: cannot write " << WriteFailure(*csv) << '\n';
         }
     }
     if (const auto pdf = options.Value("pdf")) {
         const LabelRenderer application(cli.surface);
         if (!WriteReportPdf(*pdf, ComposeReport(cli.session, report))) {
-            std::cout << "error: cannot write " << *pdf << '\n';
+            std::cout << "error: cannot write " << WriteFailure(*pdf) << '\n';
             written = false;
         }
     }
@@ -384,7 +385,7 @@ int RunCorrelate(const CliOptions& options) {
             }
         });
         if (!written) {
-            std::cout << "error: cannot write " << *path << '\n';
+            std::cout << "error: cannot write " << WriteFailure(*path) << '\n';
             filesWritten = false;
         }
     }

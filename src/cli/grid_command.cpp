@@ -9,6 +9,7 @@
 #include "cli/exit_status.h"
 #include "cli/form_fields.h"
 #include "cli/open_options.h"
+#include "common/atomic_file.h"
 #include "common/number_format.h"
 #include "plot/survey_map.h"
 #include "profile/file_sources.h"
@@ -168,7 +169,7 @@ int RunGrid(const CliOptions& options) {
     bool written = true;
     if (const auto csv = options.Value("csv")) {
         if (!WriteSurveyCsv(*csv, grid)) {
-            std::cout << "error: cannot write " << *csv << '\n';
+            std::cout << "error: cannot write " << WriteFailure(*csv) << '\n';
             written = false;
         }
     }
@@ -190,7 +191,7 @@ int RunGrid(const CliOptions& options) {
         Surface scratch;
         const LabelRenderer application(scratch);
         if (!WriteSurveyPdf(*pdf, ComposeSurveyPage(grid, style, spacing, files))) {
-            std::cout << "error: cannot write " << *pdf << '\n';
+            std::cout << "error: cannot write " << WriteFailure(*pdf) << '\n';
             written = false;
         }
     }

@@ -190,7 +190,8 @@ bool DumpImage(const Image& image, const std::string& path) {
     const std::span<const char> bytes(reinterpret_cast<const char*>(image.bytes.data()),
                                       image.bytes.size());
     if (!WriteFileAtomically(path, bytes)) {
-        ReportError(kErrCannotCreateFile, false, path + ": the image file could not be written");
+        ReportError(kErrCannotCreateFile, false,
+                    path + ": the image file could not be written: " + WriteFailureReason());
         return false;
     }
     return true;
@@ -305,6 +306,7 @@ int CheckStandardOutput(int status) {
 }  // namespace karvelo::cli
 
 int main(int argc, char** argv) {
+    karvelo::ReportFileSizeLimitAsWriteError();
     // Transform plans measured by earlier runs, so no command measures them again.
     karvelo::LoadFftwWisdom();
     int status = 0;

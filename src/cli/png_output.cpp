@@ -48,9 +48,8 @@ bool WriteSurfacePng(Surface& surface, const std::string& path, std::ostream& er
         err << "error: cannot write " << path << ": out of memory\n";
         return false;
     }
-    errno = 0;
     if (!WriteFileAtomically(path, std::span<const char>(png->data(), png->size()))) {
-        err << "error: cannot write " << path << ": " << std::strerror(errno) << '\n';
+        err << "error: cannot write " << WriteFailure(path) << '\n';
         return false;
     }
     return true;

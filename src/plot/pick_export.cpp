@@ -4,6 +4,7 @@
 #include <span>
 
 #include "analysis/analysis_buffers.h"
+#include "common/atomic_file.h"
 #include "common/number_format.h"
 #include "common/text_file.h"
 #include "plot/axis_mapping.h"
@@ -51,6 +52,7 @@ void WritePick(std::ostream& out, const AnalysisBuffers& buffers, const MapAxes&
 bool ExportProfilePicks(const AnalysisBuffers& buffers, PickStore& store, const PlotLayout& layout,
                         std::uint32_t columns) {
     store.PickFileWritten = false;
+    store.PickFileFailure.clear();
     if (!PicksReadyToSave(store) || columns == 0) {
         return false;
     }
@@ -66,6 +68,9 @@ bool ExportProfilePicks(const AnalysisBuffers& buffers, PickStore& store, const 
                 out << '\n';  // an empty line closes each pick line
             }
         });
+    if (!store.PickFileWritten) {
+        store.PickFileFailure = WriteFailure(store.PickFilePath);
+    }
     return store.PickFileWritten;
 }
 

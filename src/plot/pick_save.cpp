@@ -19,11 +19,15 @@ PickSaveResult SavePicks(PickStore& store, SaveFileChooser& chooser,
     }
     store.PickFilePath = *path;
     store.PickFileWritten = false;
+    store.PickFileFailure.clear();
     if (redraw) {
         redraw();
     }
     if (!store.PickFileWritten) {
-        ReportError(kErrCannotCreateFile, false);
+        ReportError(kErrCannotCreateFile, false,
+                    store.PickFileFailure.empty()
+                        ? *path + ": picks are written while the profile-spectrum map is shown"
+                        : store.PickFileFailure);
         return PickSaveResult::NotWritten;
     }
     DeletePicks(store);

@@ -35,6 +35,7 @@ struct PickStore {
     bool PickLineClosed = false;      // the current line is finished ("Ok")
     std::string PickFilePath;         // file last chosen for saving; empty until then
     bool PickFileWritten = false;     // the last ExportProfilePicks wrote the whole file
+    std::string PickFileFailure;      // why it did not: "PATH: the system's reason"
 };
 
 // How StorePick took a pick.

@@ -113,7 +113,8 @@ bool SaveProfileSegy(const Image& image, const std::string& path) {
     }
     if (!ReplaceFileAtomically(
             path, [&image](const std::string& temporary) { return WriteSegy(image, temporary); })) {
-        ReportError(kErrCannotCreateFile, false, path + ": the SEG-Y file could not be written");
+        ReportError(kErrCannotCreateFile, false,
+                    path + ": the SEG-Y file could not be written: " + WriteFailureReason());
         return false;
     }
     return true;

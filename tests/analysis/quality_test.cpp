@@ -109,8 +109,12 @@ TEST_F(QualityTest, PeakFrequencyOverTheSpacingOfItsHalfPowerEdges) {
 
 // A written file empties the table; a cancelled or failed save keeps it.
 TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
-    const std::vector<std::string> failed = {"Cannot open or create file.Error code = 11"};
+    // Error 11 with the file and the system's reason on the second line.
+    const auto failed = [](const std::string& detail) {
+        return std::vector<std::string>{"Cannot open or create file.Error code = 11\n" + detail};
+    };
     const std::string path = testing::TempFile("quality_saved.txt");
+    const std::string nowhere = testing::TempFile("no-such-folder/quality.txt");
     struct Case {
         std::optional<std::string> path;
         std::vector<std::string> messages;
@@ -118,9 +122,9 @@ TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
     };
     const Case cases[] = {
         {path, {}, 0},
-        {std::nullopt, {}, 2},                                         // cancelled
-        {testing::TempFile("no-such-folder/quality.txt"), failed, 2},  // cannot be created
-        {"/dev/full", failed, 2},                                      // disk full while writing
+        {std::nullopt, {}, 2},                                           // cancelled
+        {nowhere, failed(nowhere + ": No such file or directory"), 2},   // cannot be created
+        {"/dev/full", failed("/dev/full: No space left on device"), 2},  // disk full
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.value_or("cancelled"));

@@ -24,8 +24,9 @@ std::string Repeated(const std::string& option, int count, int x0, int dx, int y
     return args;
 }
 
-// One block of the shell's ulimit (512 or 1024 bytes) is less than any of the files.
-TEST(FailedSave, OldFileSurvivesAWriteBeyondTheFileSizeLimit) {
+// One block of the shell's ulimit (512 or 1024 bytes) is less than any of the files; /dev/full
+// takes nothing. Each failure names the file and the system's reason.
+TEST(FailedSave, OldFileSurvivesAWriteBeyondTheFileSizeLimitOrToAFullDevice) {
     const std::filesystem::path folder = testing::TempFile("size-limit");
     std::filesystem::create_directories(folder);
     const std::string target = (folder / "old.out").string();
@@ -46,6 +47,8 @@ TEST(FailedSave, OldFileSurvivesAWriteBeyondTheFileSizeLimit) {
         {"correlate 0 0 1 1 --full-range --values", writeError},
         {"correlate 0 0 1 1 --full-range --png", writeError},
         {"analyse --png", writeError},
+        {"report --mode product --velocity 3780 --csv", writeError},
+        {"report --mode product --velocity 3780 --pdf", writeError},
         {"save-segy", saveError},
         {"dump-image", saveError},
     };
@@ -54,11 +57,30 @@ TEST(FailedSave, OldFileSurvivesAWriteBeyondTheFileSizeLimit) {
         const auto r = RunCli(kind.args + " " + target, "trap '' XFSZ; ulimit -f 1;");
         EXPECT_EQ(r.status, 1) << r.out << r.err;
         EXPECT_NE((r.out + r.err).find(kind.message), std::string::npos) << r.out << r.err;
+        EXPECT_NE((r.out + r.err).find(target), std::string::npos) << r.out << r.err;
+        EXPECT_NE((r.out + r.err).find(": File too large"), std::string::npos) << r.out << r.err;
         EXPECT_EQ(ReadWholeFile(target), "old content\n");
         const std::filesystem::directory_iterator entries(folder);
         EXPECT_EQ(std::distance(begin(entries), end(entries)), 1);  // no temporary file left
+
+        const auto full = RunCli(kind.args + " /dev/full");
+        EXPECT_EQ(full.status, 1) << full.out << full.err;
+        EXPECT_NE((full.out + full.err).find("/dev/full"), std::string::npos);
+        EXPECT_NE((full.out + full.err).find(": No space left on device"), std::string::npos)
+            << full.out << full.err;
     }
     std::filesystem::remove_all(folder);
+}
+
+// With SIGXFSZ at its default, the limit would stop the program without a word: it ignores
+// the signal itself.
+TEST(FailedSave, FileSizeLimitIsReportedWithTheSignalAtItsDefault) {
+    const std::string target = testing::TempFile("size-limit-default.pdf");
+    const auto r = RunCli("report --mode product --velocity 3780 --pdf " + target, "ulimit -f 1;");
+    EXPECT_EQ(r.status, 1) << r.out << r.err;
+    EXPECT_NE(r.out.find("error: cannot write " + target + ": File too large"), std::string::npos)
+        << r.out << r.err;
+    EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 }  // namespace

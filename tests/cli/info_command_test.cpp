@@ -59,9 +59,10 @@ TEST(CliDumpImage, WritesTheLoadedImageOrReportsTheFile) {
     EXPECT_EQ(std::memcmp(bytes.data() + 3840, kBuiltInProfile1Samples[1], 2048 * 4), 0);
     const auto r = RunCli("dump-image /nonexistent-dir/x.bin");
     EXPECT_NE(r.status, 0);
-    EXPECT_EQ(r.err,
-              "Cannot open or create file.Error code = 11\n"
-              "/nonexistent-dir/x.bin: the image file could not be written\n");
+    EXPECT_EQ(
+        r.err,
+        "Cannot open or create file.Error code = 11\n"
+        "/nonexistent-dir/x.bin: the image file could not be written: No such file or directory\n");
 }
 
 }  // namespace

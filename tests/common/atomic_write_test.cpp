@@ -1,11 +1,14 @@
 // Replacing files atomically: a write that fails anywhere leaves the old file as it was
 // and no temporary file behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -104,10 +107,33 @@ TEST_F(AtomicWriteTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
         {"no file name", [&] { return WriteFileAtomically("", big); }},
     };
     for (const Case& c : cases) {
+        errno = 0;
         EXPECT_FALSE(c.save()) << c.what;
         EXPECT_EQ(ReadAll(target_), kOldContent) << c.what;
         EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"target.txt"}) << c.what;
     }
+}
+
+// What a write killed half way left behind goes at the next write to the same target; a
+// write still in progress (its temporary file locked) and other files stay.
+TEST_F(AtomicWriteTest, NextWriteRemovesTheTemporaryFilesOfAKilledWrite) {
+    const std::vector<std::string> kept = {"other.txt.tmp.Ab3xYz", "target.txt.tmp.short",
+                                           "target.txt.tmp.Ab3x-z", "target.txt.tmp.InUse1"};
+    for (const std::string& name : kept) {
+        std::ofstream(folder_ / name) << "half";
+    }
+    std::ofstream((folder_ / "target.txt.tmp.Killed").string()) << "half";
+    const int inUse = open((folder_ / "target.txt.tmp.InUse1").c_str(), O_RDONLY);
+    ASSERT_EQ(flock(inUse, LOCK_EX), 0);
+    EXPECT_TRUE(WriteTextFile(target_, [](std::ostream& out) { out << "new\n"; }));
+    close(inUse);
+    EXPECT_EQ(ReadAll(target_), "new\n");
+    std::vector<std::string> left = FolderEntries(folder_);
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = kept;
+    expected.push_back("target.txt");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
 }
 
 TEST_F(AtomicWriteTest, ReplacesTheFileALinkNamesAndKeepsItsPermissions) {

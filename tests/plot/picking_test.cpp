@@ -159,13 +159,19 @@ TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewrites
 }
 
 TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {
-    const std::pair<const char*, std::string> cases[] = {
-        {"write error", "/dev/full"},
-        {"no name", ""},
-        {"cannot open", ::testing::TempDir() + "no/such/dir/picks.txt"},
+    const std::string missing = ::testing::TempDir() + "no/such/dir/picks.txt";
+    const struct {
+        const char* what;
+        std::string path;
+        std::string reason;  // the message's second line
+    } cases[] = {
+        {"write error", "/dev/full", "/dev/full: No space left on device"},
+        {"no name", "", "(no file name): No such file or directory"},
+        {"cannot open", missing, missing + ": No such file or directory"},
     };
-    const std::vector<std::string> cannotSave = {"Cannot open or create file.Error code = 11"};
-    for (const auto& [what, path] : cases) {
+    for (const auto& [what, path, reason] : cases) {
+        const std::vector<std::string> cannotSave = {
+            "Cannot open or create file.Error code = 11\n" + reason};
         picks_ = PickStore{};
         StoreTwoClosedLines();
         sink.messages.clear();

@@ -51,7 +51,9 @@ TEST_F(PickingTest, PicksOnTheMapOnlyAreSavedAndEveryMapRunRewritesThem) {
     session_.OnLButtonDown(700, 400);
     session_.OnSavePicks();
     EXPECT_EQ(messages_.messages,
-              std::vector<std::string>{"Cannot open or create file.Error code = 11"});
+              std::vector<std::string>{"Cannot open or create file.Error code = 11\n" + path +
+                                       ": picks are written while the profile-spectrum map is "
+                                       "shown"});
     EXPECT_EQ(document_.Picks.PickLineCount, 2u);
 }
 
