@@ -1,0 +1,256 @@
+// Writes the seed files of every reader's fuzzing target from formulas: small recordings of
+// each layout a reader knows, and a few it refuses ("refused-..."). Usage: fuzz_seeds DIR
+// (DIR/text, DIR/segy ... are made).
+#include <matio.h>
+#include <segyio/segy.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "profile/builtin_source.h"
+#include "profile/profile_image.h"
+#include "profile/segy_save.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kSamples = 64;
+constexpr double kStepSeconds = 4e-6;
+
+// A decaying 10 kHz ring: sample s of channel c.
+double Ring(int s, int c = 0) {
+    const double t = s * kStepSeconds;
+    return std::exp(-t * 2e4) * std::sin(2 * std::numbers::pi * 1e4 * t + c);
+}
+
+void Save(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Number(const char* format, double value) {
+    char text[40];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// Lines of time and channels, fields joined by separator, numbers in format.
+std::string Columns(int channels, bool time, const std::string& separator, const char* format) {
+    std::string text;
+    for (int s = 0; s < kSamples; ++s) {
+        std::string line = time ? Number(format, s * kStepSeconds) : "";
+        for (int c = 0; c < channels; ++c) {
+            line += (line.empty() ? "" : separator) + Number(format, Ring(s, c));
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+void WriteTextSeeds(const fs::path& dir) {
+    Save(dir / "time-amplitude.txt", Columns(1, true, "\t", "%.9g"));
+    Save(dir / "two-channels.csv", "Time (s),A (V),B (V)\n" + Columns(2, true, ",", "%.9g"));
+    std::string comma = Columns(1, true, ";", "%.6f");
+    std::replace(comma.begin(), comma.end(), '.', ',');
+    Save(dir / "decimal-comma.txt", comma);
+    std::string metadata;
+    for (int s = 0; s < kSamples; ++s) {
+        const std::string head = s == 0   ? "Record Length," + std::to_string(kSamples)
+                                 : s == 1 ? "Sample Interval," + Number("%g", kStepSeconds)
+                                          : ",";
+        metadata +=
+            head + ",," + Number("%.9g", s * kStepSeconds) + "," + Number("%.9g", Ring(s)) + "\n";
+    }
+    Save(dir / "oscilloscope.csv", metadata);
+    Save(dir / "measurement.lvm",
+         "LabVIEW Measurement\t\nSeparator\tTab\nDecimal_Separator\t.\n***End_of_Header***\t\n\n"
+         "Channels\t1\nSamples\t64\nX_Dimension\tTime\nX0\t0\nDelta_X\t4e-6\n"
+         "***End_of_Header***\t\nX_Value\tUntitled\n" +
+             Columns(1, true, "\t", "%.9g"));
+    Save(dir / "refused-jump.txt", "0 1\n1e-6 2\n2.5e-6 3\n");
+    Save(dir / "refused-huge.txt", "0 1\n1e-6 1e300\n");
+}
+
+// A SEG-Y file through segyio: traces of kSamples samples in format, channels in pairs.
+void WriteSegy(const fs::path& path, int format, bool lsb, int traces) {
+    segy_file* file = segy_open(path.c_str(), "w+b");
+    if (file == nullptr) {
+        return;
+    }
+    segy_set_format(file, format | (lsb ? int{SEGY_LSB} : int{SEGY_MSB}));
+    const std::string text(SEGY_TEXT_HEADER_SIZE, ' ');
+    char binary[SEGY_BINARY_HEADER_SIZE] = {};
+    segy_set_bfield(binary, SEGY_BIN_INTERVAL, 4);
+    segy_set_bfield(binary, SEGY_BIN_SAMPLES, kSamples);
+    segy_set_bfield(binary, SEGY_BIN_FORMAT, format);
+    segy_write_textheader(file, 0, text.c_str());
+    segy_write_binheader(file, binary);
+    const int bytes = segy_trsize(format, kSamples);
+    for (int t = 0; t < traces; ++t) {
+        char header[SEGY_TRACE_HEADER_SIZE] = {};
+        segy_set_field(header, SEGY_TR_SEQ_LINE, t / 2 + 1);
+        segy_set_field(header, SEGY_TR_SAMPLE_COUNT, kSamples);
+        std::vector<float> samples(kSamples);
+        for (int s = 0; s < kSamples; ++s) {
+            samples[static_cast<std::size_t>(s)] = static_cast<float>(Ring(s, t));
+        }
+        if (format == SEGY_SIGNED_SHORT_2_BYTE) {
+            std::vector<unsigned char> raw(static_cast<std::size_t>(bytes));
+            for (int s = 0; s < kSamples; ++s) {
+                const auto v = static_cast<std::int16_t>(std::lround(samples[s] * 10000));
+                raw[2 * s] = static_cast<unsigned char>(static_cast<std::uint16_t>(v) >> 8);
+                raw[2 * s + 1] = static_cast<unsigned char>(v & 0xFF);
+            }
+            segy_write_traceheader(file, t, header, 3600, bytes);
+            segy_writetrace(file, t, raw.data(), 3600, bytes);
+            continue;
+        }
+        segy_from_native(format, kSamples, samples.data());
+        segy_write_traceheader(file, t, header, 3600, bytes);
+        segy_writetrace(file, t, samples.data(), 3600, bytes);
+    }
+    segy_close(file);
+}
+
+void WriteSegySeeds(const fs::path& dir) {
+    WriteSegy(dir / "ieee-two-channels.sgy", SEGY_IEEE_FLOAT_4_BYTE, false, 4);
+    WriteSegy(dir / "ibm.sgy", SEGY_IBM_FLOAT_4_BYTE, false, 2);
+    WriteSegy(dir / "short-little-endian.sgy", SEGY_SIGNED_SHORT_2_BYTE, true, 3);
+    Save(dir / "refused-header-only.sgy", std::string(3600, '\0'));
+}
+
+// The first two records of the built-in two-record profile: the rest of an image file is
+// zeros, as the image target pads it.
+void WriteImageSeeds(const fs::path& dir) {
+    const auto image = std::make_unique<karvelo::Image>();
+    karvelo::BuiltInSource source(1);
+    karvelo::SourceSummary summary;
+    karvelo::SourceRefusal refusal;
+    source.WriteSourceImage(*image, {}, summary, refusal);
+    const std::size_t used = karvelo::RecordOffset(2);
+    Save(dir / "two-records.img",
+         std::string(reinterpret_cast<const char*>(image->bytes.data()), used));
+    Save(dir / "refused-no-records.img", std::string(3600, ' '));
+}
+
+void WriteWav(const fs::path& path, int format, int channels) {
+    SF_INFO info{};
+    info.samplerate = 250000;
+    info.channels = channels;
+    info.format = format;
+    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (file == nullptr) {
+        return;
+    }
+    std::vector<double> frames;
+    for (int s = 0; s < kSamples; ++s) {
+        for (int c = 0; c < channels; ++c) {
+            frames.push_back(0.5 * Ring(s, c));
+        }
+    }
+    sf_writef_double(file, frames.data(), kSamples);
+    sf_close(file);
+}
+
+void WriteWavSeeds(const fs::path& dir) {
+    WriteWav(dir / "pcm16-mono.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1);
+    WriteWav(dir / "float-stereo.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 2);
+    WriteWav(dir / "refused-three-channels.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 3);
+}
+
+// A version 1 .npy file: header dictionary, then the values as descr says.
+std::string Npy(const std::string& descr, const std::string& shape, bool fortran, int count) {
+    std::string header = "{'descr': '" + descr +
+                         "', 'fortran_order': " + (fortran ? "True" : "False") +
+                         ", 'shape': " + shape + ", }";
+    header.resize(118, ' ');
+    header += '\n';
+    std::string bytes =
+        std::string("\x93NUMPY\x01\x00", 8) + static_cast<char>(header.size()) + '\0' + header;
+    const bool big = descr[0] == '>';
+    for (int i = 0; i < count; ++i) {
+        const double v = Ring(i % kSamples, i / kSamples);
+        std::uint64_t word = 0;
+        std::size_t width = 0;
+        if (descr.ends_with("f8")) {
+            word = std::bit_cast<std::uint64_t>(v);
+            width = 8;
+        } else if (descr.ends_with("f4")) {
+            word = std::bit_cast<std::uint32_t>(static_cast<float>(v));
+            width = 4;
+        } else {
+            word = static_cast<std::uint16_t>(std::lround(v * 10000));
+            width = 2;
+        }
+        for (std::size_t b = 0; b < width; ++b) {
+            bytes += static_cast<char>(word >> (8 * (big ? width - 1 - b : b)));
+        }
+    }
+    return bytes;
+}
+
+void WriteNumpySeeds(const fs::path& dir) {
+    Save(dir / "float32.npy", Npy("<f4", "(64,)", false, kSamples));
+    Save(dir / "int16-rows.npy", Npy(">i2", "(2, 64)", false, 2 * kSamples));
+    Save(dir / "float64-fortran.npy", Npy("<f8", "(2, 64)", true, 2 * kSamples));
+    Save(dir / "refused-cut.npy", Npy("<f8", "(2, 64)", false, kSamples));
+}
+
+void WriteMatlab(const fs::path& path, matio_compression compression) {
+    mat_t* mat = Mat_CreateVer(path.c_str(), nullptr, MAT_FT_MAT5);
+    if (mat == nullptr) {
+        return;
+    }
+    std::vector<double> traces(2 * kSamples);
+    for (int s = 0; s < kSamples; ++s) {
+        traces[static_cast<std::size_t>(s)] = Ring(s, 0);  // column-major: 64 rows, 2 columns
+        traces[static_cast<std::size_t>(kSamples + s)] = Ring(s, 1);
+    }
+    std::size_t dims[2] = {kSamples, 2};
+    matvar_t* data = Mat_VarCreate("hits", MAT_C_DOUBLE, MAT_T_DOUBLE, 2, dims, traces.data(), 0);
+    double dt = kStepSeconds;
+    std::size_t one[2] = {1, 1};
+    matvar_t* step = Mat_VarCreate("dt", MAT_C_DOUBLE, MAT_T_DOUBLE, 2, one, &dt, 0);
+    Mat_VarWrite(mat, data, compression);
+    Mat_VarWrite(mat, step, compression);
+    Mat_VarFree(data);
+    Mat_VarFree(step);
+    Mat_Close(mat);
+}
+
+void WriteMatlabSeeds(const fs::path& dir) {
+    WriteMatlab(dir / "v5.mat", MAT_COMPRESSION_NONE);
+    WriteMatlab(dir / "v5-compressed.mat", MAT_COMPRESSION_ZLIB);
+    Save(dir / "refused-header-only.mat", "MATLAB 5.0 MAT-file" + std::string(109, ' '));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: fuzz_seeds DIR\n";
+        return 2;
+    }
+    const fs::path root = argv[1];
+    const struct {
+        const char* reader;
+        void (*write)(const fs::path&);
+    } kinds[] = {{"text", WriteTextSeeds},   {"segy", WriteSegySeeds},
+                 {"image", WriteImageSeeds}, {"wav", WriteWavSeeds},
+                 {"numpy", WriteNumpySeeds}, {"matlab", WriteMatlabSeeds}};
+    for (const auto& kind : kinds) {
+        fs::remove_all(root / kind.reader);
+        fs::create_directories(root / kind.reader);
+        kind.write(root / kind.reader);
+    }
+    return 0;
+}
