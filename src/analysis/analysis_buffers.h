@@ -53,6 +53,7 @@ struct AnalysisBuffers {
     // Empty until the first map; then max(kMatrixRows, points) rows.
     std::vector<double> ProfileSpectrumGrid;
     std::array<double, kMatrixRows> GridRowPoints{};  // point coordinate of each matrix row
+    std::uint32_t MapColumnCount = 0;                 // matrix columns of the map drawn last
     std::array<double, kMaxResampled> GridFrequencies{};
     std::vector<double> GridPoints;   // a value per point
     std::vector<double> GridSamples;  // points x band bins

@@ -17,6 +17,7 @@
 #include "plot/plot_panels.h"
 #include "plot/point_columns.h"
 #include "plot/spectrum_click.h"
+#include "plot/trace_reading.h"
 #include "profile/profile.h"
 
 namespace karvelo {
@@ -52,13 +53,7 @@ void DrawTracePanel(const Run& run, const AnalysisRequest& request, std::uint32_
         data.RangeMax = profile.SampleMax;
         data.RangeMin = profile.SampleMin;
     }
-    const std::size_t firstRecord =
-        static_cast<std::size_t>(request.PointNumber - 1) * profile.TracesPerPoint;
-    SeriesSet series;
-    series.First = profile.image.bytes.data() + SampleOffset(firstRecord, 0);
-    series.Stride = kTraceRecordBytes;
-    series.Format = SampleFormat(profile.image);
-    series.Count = profile.TracesPerPoint;
+    const SeriesSet series = PointTraces(profile, request.PointNumber - 1);
     DrawPlot(*run.surface, layout, mode, series, std::span(run.buffers.SampleTimes).first(samples),
              data);
 }
@@ -76,6 +71,7 @@ void ShowNoSpectrum(const AnalysisRequest& request) {
 void DrawProfileMap(const Run& run, AnalysisRequest& request, std::uint32_t count) {
     AnalysisBuffers& buffers = run.buffers;
     EnableExport(request, false);
+    buffers.MapColumnCount = 0;
     const auto matrix =
         BuildProfileMatrix(buffers, run.flags, request, run.profile.PointCount, count);
     if (!matrix || run.surface == nullptr) {
@@ -83,6 +79,7 @@ void DrawProfileMap(const Run& run, AnalysisRequest& request, std::uint32_t coun
     }
     Surface& surface = *run.surface;
     const std::uint32_t cols = matrix->Columns;
+    buffers.MapColumnCount = cols;
     DrawColourBar(surface);
 
     PlotData data;

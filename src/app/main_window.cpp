@@ -222,11 +222,14 @@ void MainWindow::ShowLoadedSummary() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == drawing_area_ && event->type() == QEvent::MouseMove) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (const auto reading = session_.SpectrumAt(at.x(), at.y())) {
-            statusBar()->showMessage(SpectrumReadout(*reading));
+        if (const QString readout = ReadoutAt(session_, at.x(), at.y()); !readout.isEmpty()) {
+            statusBar()->showMessage(readout);
         } else {
             statusBar()->clearMessage();
         }
+    }
+    if (watched == drawing_area_ && event->type() == QEvent::Leave) {
+        statusBar()->clearMessage();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -249,7 +252,7 @@ void MainWindow::FollowDocument(QWidget* report, const std::string& key) {
 }
 
 void MainWindow::UpdateTitle() {
-    setWindowTitle(QString::fromStdString(DocumentTitle(session_.Doc())));
+    setWindowTitle(QString::fromStdString(DocumentTitle(session_.Doc(), InterfaceLanguage())));
 }
 
 void MainWindow::ShowRecentSources() {
@@ -349,10 +352,13 @@ void MainWindow::OnSurveyMap() {
         return;
     }
     const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
-    const std::string caption = SurveyValueCaption(derived, session_.State().ThicknessGiven != 0);
+    const std::string caption =
+        SurveyValueCaption(derived, session_.State().ThicknessGiven != 0, InterfaceLanguage());
+    SurveyMapStyle style = DataRangeStyle(grid, caption);
+    style.TextLanguage = InterfaceLanguage();
     const std::vector<GridPosition> positions = grouping.Positions;
     auto* window = new SurveyMapWindow(
-        this, grid, positions, DataRangeStyle(grid, caption),
+        this, grid, positions, style,
         [this, positions](const std::string& row, std::uint32_t column) {
             OpenSurveyRow(session_, positions, row, column, kBothChannels);
             UpdateTitle();
@@ -408,6 +414,7 @@ void MainWindow::OnLanguage(Language language) {
         session_.RedrawView();
     }
     ShowLoadedSummary();
+    UpdateTitle();
 }
 
 void MainWindow::OnPicking(bool checked) {

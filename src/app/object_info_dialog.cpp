@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 
+#include "app/interface_language.h"
 #include "app/ui_text.h"
 
 namespace karvelo {
@@ -19,7 +20,9 @@ ObjectInfoDialog::ObjectInfoDialog(QWidget* parent, const ObjectInfo& info) : QD
         edits_[i] = new QLineEdit(QString::fromStdString(info[i]), this);
         edits_[i]->setObjectName(QString::fromLatin1(kObjectFields[i].Key));
         edits_[i]->setMinimumWidth(kEditWidth);
-        form->addRow(QString::fromUtf8(kObjectFields[i].Label) + QLatin1Char(':'), edits_[i]);
+        form->addRow(
+            QString::fromUtf8(kObjectFields[i].LabelIn(InterfaceLanguage())) + QLatin1Char(':'),
+            edits_[i]);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

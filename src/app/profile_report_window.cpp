@@ -14,7 +14,9 @@
 #include <QVBoxLayout>
 
 #include "app/field_text.h"
+#include "app/interface_language.h"
 #include "app/object_info_dialog.h"
+#include "app/program_settings.h"
 #include "app/ui_text.h"
 #include "common/number_format.h"
 #include "plot/report_curve.h"
@@ -91,6 +93,8 @@ ProfileReportWindow::ProfileReportWindow(QWidget* parent, const std::vector<Poin
       curve_(new QLabel(this)) {
     SetUiText(this, "windowTitle", KTR("ProfileReportWindow", "Отчёт по профилю"));
     resize(kWindowWidth, kWindowHeight);
+    report_.Object = SavedObjectInfo();
+    report_.TextLanguage = InterfaceLanguage();
 
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->verticalHeader()->hide();
@@ -181,13 +185,14 @@ void ProfileReportWindow::ApplyChecks() {
     const ObjectInfo object = report_.Object;
     report_ = MakeLineReport(rows_, settings_, checks);
     report_.Object = object;
+    report_.TextLanguage = InterfaceLanguage();
     Refresh();
 }
 
 void ProfileReportWindow::Refresh() {
     FillTable();
     const ReportSummary summary = report_.Summary();
-    const SummaryContext context{summary, report_.Settings, report_.Origin, report_.Checks};
+    const SummaryContext context = report_.Context(summary);
     // The figures in rows of kSummaryColumns "name: value" pairs, the verdict under them.
     while (QLayoutItem* item = summaryGrid_->takeAt(0)) {
         delete item->widget();
@@ -263,6 +268,7 @@ void ProfileReportWindow::EditObject() {
     ObjectInfoDialog dialog(this, report_.Object);
     if (dialog.exec() == QDialog::Accepted) {
         report_.Object = dialog.Info();
+        SaveObjectInfo(report_.Object);
     }
 }
 
@@ -281,6 +287,14 @@ QString ProfileReportWindow::SelectedText() const {
         }
     }
     return text;
+}
+
+void ProfileReportWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && report_.TextLanguage != InterfaceLanguage()) {
+        report_.TextLanguage = InterfaceLanguage();
+        Refresh();
+    }
+    QDialog::changeEvent(event);
 }
 
 bool ProfileReportWindow::eventFilter(QObject* watched, QEvent* event) {

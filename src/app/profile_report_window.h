@@ -1,7 +1,8 @@
 // Tools > "Отчёт по профилю": the per-point report as a sortable table (columns in words
-// with units) that copies to the clipboard, the design thickness and its tolerance that
-// mark every point, the summary, and under it the value along the line with its +- and
-// the tolerance band.
+// with units, in the interface language) that copies to the clipboard, the design
+// thickness and its tolerance that mark every point, the summary, and under it the value
+// along the line with its +- and the tolerance band. The object block is the one entered
+// last, kept from one start to the next.
 #pragma once
 
 #include <QDialog>
@@ -40,6 +41,8 @@ class ProfileReportWindow : public QDialog {
   protected:
     // Ctrl+C in the table copies the selected cells.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The table, the summary and the curve follow a change of the interface language.
+    void changeEvent(QEvent* event) override;
 
   private:
     // Reads the design fields; a bad one is named in the status line and changes nothing.

@@ -74,6 +74,26 @@ void AddRecentSource(const std::vector<std::string>& files) {
     settings.endArray();
 }
 
+ObjectInfo SavedObjectInfo() {
+    QSettings settings = Settings();
+    ObjectInfo info;
+    for (std::size_t i = 0; i < kObjectFields.size(); ++i) {
+        info[i] =
+            settings.value(QStringLiteral("ReportObject/") + QLatin1String(kObjectFields[i].Key))
+                .toString()
+                .toStdString();
+    }
+    return info;
+}
+
+void SaveObjectInfo(const ObjectInfo& info) {
+    QSettings settings = Settings();
+    for (std::size_t i = 0; i < kObjectFields.size(); ++i) {
+        settings.setValue(QStringLiteral("ReportObject/") + QLatin1String(kObjectFields[i].Key),
+                          QString::fromStdString(info[i]));
+    }
+}
+
 QByteArray SavedWindowGeometry() {
     return Settings().value(QStringLiteral("MainWindow/Geometry")).toByteArray();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/language.h"
+#include "report/object_info.h"
 
 namespace karvelo {
 
@@ -35,6 +36,10 @@ void SaveRecordingsPlace(const RecordingsPlace& place);
 std::vector<std::vector<std::string>> RecentSources();
 // Puts files first among the recent sources (moving them up when already there).
 void AddRecentSource(const std::vector<std::string>& files);
+
+// The report's object block as last entered (empty fields before the first entry).
+ObjectInfo SavedObjectInfo();
+void SaveObjectInfo(const ObjectInfo& info);
 
 QByteArray SavedWindowGeometry();
 void SaveWindowGeometry(const QByteArray& geometry);

@@ -244,7 +244,10 @@ QString Fixed(double value, double step) {
 }
 
 // The map's pixels with its axes, their captions and a colour bar carrying values.
-void DrawMap(PageFlow& flow, const PdfMap& map) {
+void DrawMap(PageFlow& flow, const PdfMap& map, Language language) {
+    const auto in = [language](const char* russian, const char* english) {
+        return QString::fromUtf8(InLanguage(language, russian, english));
+    };
     QPainter& painter = flow.Painter();
     painter.setFont(Font(kBodyPoints));
     const QFontMetrics metrics(painter.font(), painter.device());
@@ -256,7 +259,7 @@ void DrawMap(PageFlow& flow, const PdfMap& map) {
 
     // The caption of the frequency axis above it.
     painter.drawText(QRect(0, flow.Y(), flow.Width(), line), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromUtf8("Частота, Гц"));
+                     in("Частота, Гц", "Frequency, Hz"));
     flow.Advance(line);
     const QRect plot(labelRoom, flow.Y(), flow.Width() - labelRoom - Dots(4), plotHeight);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -295,15 +298,16 @@ void DrawMap(PageFlow& flow, const PdfMap& map) {
     }
     flow.Advance(plotHeight + tick + line);
     painter.drawText(QRect(plot.left(), flow.Y(), plot.width(), line),
-                     Qt::AlignRight | Qt::AlignVCenter, QString::fromUtf8("Номер точки"));
+                     Qt::AlignRight | Qt::AlignVCenter, in("Номер точки", "Point number"));
     flow.Advance(line + line / 2);
 
     // The colour bar under the map, as wide as half of it, with its values.
     const QRect bar(plot.left(), flow.Y() + line, plot.width() / 2, barHeight);
     painter.drawText(QRect(plot.left(), flow.Y(), flow.Width(), line),
                      Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromUtf8("Амплитуда спектра, доля максимума спектра точки "
-                                       "(безразмерная)"));
+                     in("Амплитуда спектра, доля максимума спектра точки (безразмерная)",
+                        "Spectrum amplitude, share of the point spectrum's maximum "
+                        "(dimensionless)"));
     for (int i = 0; i < kColourBarSteps; ++i) {
         const int index = i * kSpectrumMaxIndex / (kColourBarSteps - 1);
         const Colour colour = PaletteColour(kSpectrumPalette, index);
@@ -331,57 +335,63 @@ void DrawMap(PageFlow& flow, const PdfMap& map) {
 }
 
 bool WritePdf(QIODevice& device, const PdfReport& report) {
+    const auto in = [&report](const char* russian, const char* english) {
+        return QString::fromUtf8(InLanguage(report.TextLanguage, russian, english));
+    };
     QPdfWriter writer(&device);
-    SetUpPdfWriter(writer, QPageLayout::Portrait, QString::fromUtf8("Отчёт по профилю"));
+    SetUpPdfWriter(writer, QPageLayout::Portrait, in("Отчёт по профилю", "Profile report"));
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
     }
     PageFlow flow(writer, painter);
-    flow.Text(QString::fromUtf8("Отчёт по профилю"), kTitlePoints, true);
+    flow.Text(in("Отчёт по профилю", "Profile report"), kTitlePoints, true);
     flow.Gap();
-    const std::pair<const char*, const NamedValues*> blocks[] = {
-        {"Сведения об объекте", &report.Object},
-        {"Методика измерений", &report.Method},
-        {"Результаты", &report.Summary},
+    const std::pair<QString, const NamedValues*> blocks[] = {
+        {in("Сведения об объекте", "Object"), &report.Object},
+        {in("Методика измерений", "Method of measurement"), &report.Method},
+        {in("Результаты", "Results"), &report.Summary},
     };
     for (const auto& [caption, entries] : blocks) {
-        flow.Text(QString::fromUtf8(caption), kHeadingPoints, true);
+        flow.Text(caption, kHeadingPoints, true);
         if (entries->empty()) {
-            flow.Text(QString::fromUtf8("не указаны"), kBodyPoints);
+            flow.Text(in("не указаны", "not given"), kBodyPoints);
         }
         flow.Block(*entries, kBodyPoints);
         flow.Gap();
     }
-    flow.Text(QString::fromUtf8("Вывод"), kHeadingPoints, true);
+    flow.Text(in("Вывод", "Conclusion"), kHeadingPoints, true);
     flow.Text(report.Verdict.empty()
-                  ? QString::fromUtf8("Проектная толщина не задана: соответствие не оценивалось.")
+                  ? in("Проектная толщина не задана: соответствие не оценивалось.",
+                       "No design thickness given: conformity was not assessed.")
                   : karvelo::Text(report.Verdict),
               kBodyPoints, true);
 
     // The pictures and the table read best across the page.
     flow.NewPage(QPageLayout::Landscape);
     if (report.Map) {
-        flow.Text(QString::fromUtf8("Карта спектров по профилю"), kHeadingPoints, true);
-        DrawMap(flow, *report.Map);
+        flow.Text(in("Карта спектров по профилю", "Map of the spectra along the profile"),
+                  kHeadingPoints, true);
+        DrawMap(flow, *report.Map, report.TextLanguage);
     }
     if (!report.Curve.isNull()) {
         flow.NewPage();
-        flow.Text(QString::fromUtf8("Результат вдоль профиля"), kHeadingPoints, true);
+        flow.Text(in("Результат вдоль профиля", "Result along the profile"), kHeadingPoints, true);
         const int height =
             std::min(flow.Room(), flow.Width() * report.Curve.height() / report.Curve.width());
         flow.Picture(report.Curve, height);
     }
     flow.NewPage();
-    flow.Text(QString::fromUtf8("Результаты по точкам"), kHeadingPoints, true);
+    flow.Text(in("Результаты по точкам", "Results by point"), kHeadingPoints, true);
     flow.Table(report.Columns, report.Cells, kTablePoints);
-    for (const auto& [caption, lines] : {std::pair{"Линии пикирования", &report.PickLines},
-                                         std::pair{"Добротность", &report.QualityLines}}) {
+    for (const auto& [caption, lines] :
+         {std::pair{in("Линии пикирования", "Pick lines"), &report.PickLines},
+          std::pair{in("Добротность", "Quality factor"), &report.QualityLines}}) {
         if (lines->empty()) {
             continue;
         }
         flow.Gap();
-        flow.Text(QString::fromUtf8(caption), kHeadingPoints, true);
+        flow.Text(caption, kHeadingPoints, true);
         for (const std::string& line : *lines) {
             flow.Text(karvelo::Text(line), kTablePoints);
         }

@@ -36,8 +36,9 @@ struct PdfReport {
     QImage Curve;  // the value along the line
     std::vector<std::string> Columns;
     std::vector<std::vector<std::string>> Cells;
-    std::vector<std::string> PickLines;     // as the pick file holds them
-    std::vector<std::string> QualityLines;  // as the quality file holds them
+    std::vector<std::string> PickLines;         // as the pick file holds them
+    std::vector<std::string> QualityLines;      // as the quality file holds them
+    Language TextLanguage = Language::Russian;  // of the headings and captions
 };
 
 // Writes the report to path (under a temporary name, renamed when complete); false when

@@ -33,14 +33,16 @@ constexpr int kCurveHeight = 330;
 constexpr float kContrastScale = 100.0f;  // of the form's contrast bar
 constexpr double kLeastTop = 0.01;        // of the colour scale under the largest contrast
 
-const char* ModeName(std::int32_t mode) {
+const char* ModeName(std::int32_t mode, Language language) {
     switch (mode) {
         case kAveragedSpectrum:
-            return "усреднённый спектр ударов";
+            return InLanguage(language, "усреднённый спектр ударов",
+                              "averaged spectrum of the hits");
         case kSpectrumProduct:
-            return "произведение спектров ударов";
+            return InLanguage(language, "произведение спектров ударов",
+                              "product of the hits' spectra");
         default:
-            return "спектр одной трассы";
+            return InLanguage(language, "спектр одной трассы", "spectrum of one trace");
     }
 }
 
@@ -60,58 +62,77 @@ std::pair<double, double> BandFrequencies(const FrequencyAxis& axis, int fMin, i
 
 NamedValues MethodBlock(const Profile& profile, const LineReport& report, const FormState& state) {
     const ReportSettings& settings = report.Settings;
+    const Language language = report.TextLanguage;
+    const auto in = [language](const char* russian, const char* english) {
+        return std::string(InLanguage(language, russian, english));
+    };
     const std::uint32_t samples = SamplesPerTrace(profile.image);
     const std::uint32_t interval = SampleInterval(profile.image);
     const bool microseconds = TimeInMicroseconds(samples, profile.Unit);
     const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
     const std::uint32_t hitsPerPoint = profile.HitsPerPoint;
     const std::uint32_t channels = hitsPerPoint == 0 ? 0 : profile.TracesPerPoint / hitsPerPoint;
-    const std::string hits =
-        settings.SpectrumMode == kSingleTrace
-            ? "1 (трасса " + std::to_string(state.TraceNumber) + " каждой точки)"
-            : std::to_string(profile.TracesPerPoint);
+    const std::string hits = settings.SpectrumMode == kSingleTrace
+                                 ? in("1 (трасса ", "1 (trace ") +
+                                       std::to_string(state.TraceNumber) +
+                                       in(" каждой точки)", " of every point)")
+                                 : std::to_string(profile.TracesPerPoint);
     const auto [first, last] = BandFrequencies(axis, state.FMin, state.FMax);
-    const std::string timeUnit = microseconds ? " мкс" : " пс";
+    const std::string timeUnit = microseconds ? in(" мкс", " µs") : in(" пс", " ps");
     const double secondsPerUnit = microseconds ? 1e-6 : 1e-12;
     NamedValues method{
-        {"Исходные файлы", DescribeSourceFiles(profile.Source.Names)},
-        {"Точек на профиле", std::to_string(profile.PointCount)},
-        {"Каналов в точке", std::to_string(channels) + " (записано каналов: " +
-                                std::to_string(profile.Source.Channels) + ")"},
-        {"Ударов в точке", std::to_string(hitsPerPoint)},
-        {"Трасс в спектре точки", hits},
-        {"Спектр", ModeName(settings.SpectrumMode)},
-        {"Полоса поиска пика, Гц", std::to_string(state.FMin) + " … " + std::to_string(state.FMax) +
-                                       " (бины " + FormatFixed(first, 0) + " … " +
-                                       FormatFixed(last, 0) + ")"},
-        {"Удаление тренда", settings.Detrend ? "да (линейный тренд каждой трассы)" : "нет"},
-        {"Коэффициент формы β", FormatDefault(settings.ShapeFactor)},
+        {in("Исходные файлы", "Source files"), DescribeSourceFiles(profile.Source.Names, language)},
+        {in("Точек на профиле", "Points on the profile"), std::to_string(profile.PointCount)},
+        {in("Каналов в точке", "Channels per point"),
+         std::to_string(channels) + in(" (записано каналов: ", " (channels recorded: ") +
+             std::to_string(profile.Source.Channels) + ")"},
+        {in("Ударов в точке", "Hits per point"), std::to_string(hitsPerPoint)},
+        {in("Трасс в спектре точки", "Traces in a point's spectrum"), hits},
+        {in("Спектр", "Spectrum"), ModeName(settings.SpectrumMode, language)},
+        {in("Полоса поиска пика, Гц", "Peak search band, Hz"),
+         std::to_string(state.FMin) + " … " + std::to_string(state.FMax) +
+             in(" (бины ", " (bins ") + FormatFixed(first, 0) + " … " + FormatFixed(last, 0) + ")"},
+        {in("Удаление тренда", "Trend removal"),
+         settings.Detrend
+             ? in("да (линейный тренд каждой трассы)", "yes (linear trend of each trace)")
+             : in("нет", "no")},
+        {in("Коэффициент формы β", "Shape factor β"), FormatDefault(settings.ShapeFactor)},
     };
     const double velocity = settings.VelocityOrThickness;
     switch (report.Origin.Source) {
         case VelocitySource::Calibrated:
-            method.emplace_back("Скорость волны Cp, м/с",
-                                FormatFixed(velocity, 0) + " (калибровка в точке " +
-                                    std::to_string(report.Origin.Point) + " при толщине " +
-                                    FormatDefault(report.Origin.Thickness) + " м)");
+            method.emplace_back(
+                in("Скорость волны Cp, м/с", "Wave velocity Cp, m/s"),
+                FormatFixed(velocity, 0) + in(" (калибровка в точке ", " (calibrated at point ") +
+                    std::to_string(report.Origin.Point) + in(" при толщине ", " of thickness ") +
+                    FormatDefault(report.Origin.Thickness) + in(" м)", " m)"));
             break;
         case VelocitySource::Measured:
-            method.emplace_back("Заданная толщина, м",
-                                FormatDefault(velocity) + " (скорость измеряется в каждой точке)");
+            method.emplace_back(
+                in("Заданная толщина, м", "Given thickness, m"),
+                FormatDefault(velocity) + in(" (скорость измеряется в каждой точке)",
+                                             " (the velocity is measured at every point)"));
             break;
         case VelocitySource::None:
-            method.emplace_back("Скорость волны Cp", "не задана: отчёт в частотах");
+            method.emplace_back(
+                in("Скорость волны Cp", "Wave velocity Cp"),
+                in("не задана: отчёт в частотах", "not given: the report is in frequencies"));
             break;
         default:
-            method.emplace_back("Скорость волны Cp, м/с", FormatFixed(velocity, 0) + " (введена)");
+            method.emplace_back(in("Скорость волны Cp, м/с", "Wave velocity Cp, m/s"),
+                                FormatFixed(velocity, 0) + in(" (введена)", " (typed)"));
     }
-    method.emplace_back(
-        "Формула", settings.ThicknessGiven != 0 ? "Cp = 2 · h · f / β" : "h = β · Cp / (2 · f)");
-    method.emplace_back("Шаг дискретизации", std::to_string(interval) + timeUnit);
-    method.emplace_back("Длина записи",
-                        std::to_string(samples) + " отсчётов, " +
-                            FormatDefault(samples * interval * secondsPerUnit * 1e3) + " мс");
-    method.emplace_back("Шаг по частоте Δf, Гц", FormatFixed(axis.Step, 1));
+    method.emplace_back(in("Формула", "Formula"), settings.ThicknessGiven != 0
+                                                      ? "Cp = 2 · h · f / β"
+                                                      : "h = β · Cp / (2 · f)");
+    method.emplace_back(in("Шаг дискретизации", "Sample interval"),
+                        std::to_string(interval) + timeUnit);
+    method.emplace_back(in("Длина записи", "Record length"),
+                        std::to_string(samples) + in(" отсчётов, ", " samples, ") +
+                            FormatDefault(samples * interval * secondsPerUnit * 1e3) +
+                            in(" мс", " ms"));
+    method.emplace_back(in("Шаг по частоте Δf, Гц", "Frequency step Δf, Hz"),
+                        FormatFixed(axis.Step, 1));
     const ReportSummary summary = report.Summary();
     if (report.Quantity() == ReportQuantity::Thickness && summary.WithResult > 0 &&
         velocity > 0.0) {
@@ -119,12 +140,15 @@ NamedValues MethodBlock(const Profile& profile, const LineReport& report, const 
         const double h = summary.Mean / kMillimetresPerMetre;
         const double resolution = 2.0 * h * h * axis.Step / (settings.ShapeFactor * velocity);
         method.emplace_back(
-            "Разрешение по толщине при средней толщине " + FormatFixed(summary.Mean, 1) + " мм",
+            in("Разрешение по толщине при средней толщине ",
+               "Thickness resolution at the mean thickness ") +
+                FormatFixed(summary.Mean, 1) + in(" мм", " mm"),
             FormatFixed(resolution * kMillimetresPerMetre, 1) +
-                " мм на бин; уточнение пика между бинами даёт ± в таблице");
+                in(" мм на бин; уточнение пика между бинами даёт ± в таблице",
+                   " mm per bin; refining the peak between bins gives the ± of the table"));
     }
-    method.emplace_back("Программа", std::string("Karvelo ") + KARVELO_VERSION);
-    method.emplace_back("Отчёт составлен",
+    method.emplace_back(in("Программа", "Program"), std::string("Karvelo ") + KARVELO_VERSION);
+    method.emplace_back(in("Отчёт составлен", "Report made"),
                         QDateTime::currentDateTime().toString(Qt::ISODate).toStdString());
     return method;
 }
@@ -181,14 +205,16 @@ std::optional<PdfMap> ComposeMap(FormSession& session) {
 
 PdfReport ComposeReport(FormSession& session, const LineReport& report) {
     PdfReport pdf;
+    pdf.TextLanguage = report.TextLanguage;
     for (std::size_t i = 0; i < kObjectFields.size(); ++i) {
         if (!report.Object[i].empty()) {
-            pdf.Object.emplace_back(kObjectFields[i].Label, report.Object[i]);
+            pdf.Object.emplace_back(kObjectFields[i].LabelIn(report.TextLanguage),
+                                    report.Object[i]);
         }
     }
     pdf.Method = MethodBlock(session.Doc().CurrentProfile(), report, session.State());
     const ReportSummary summary = report.Summary();
-    const SummaryContext context{summary, report.Settings, report.Origin, report.Checks};
+    const SummaryContext context = report.Context(summary);
     pdf.Summary = SummaryEntries(context, true);
     pdf.Verdict = Verdict(context);
     pdf.Map = ComposeMap(session);

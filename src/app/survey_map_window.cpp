@@ -124,16 +124,18 @@ QString SurveyMapWindow::Describe(const std::optional<SurveyCellIndex>& cell) co
     const std::string& row = grid_.Rows[cell->Row];
     const std::uint32_t column = grid_.Columns[cell->Column];
     std::string text = row + "-" + std::to_string(column);
+    const Language language = style_.TextLanguage;
     if (geometry_.Spacing) {
+        const std::string metres = InLanguage(language, " м", " m");
         text += " (" + FormatText("%.3g", static_cast<double>(cell->Row) * geometry_.Spacing->Row) +
-                " м; " +
+                metres + "; " +
                 FormatText("%.3g", (column - geometry_.FirstColumn) * geometry_.Spacing->Column) +
-                " м)";
+                metres + ")";
     }
     text += ": ";
     const SurveyCell& value = grid_.At(cell->Row, cell->Column);
-    text +=
-        value.Present ? FormatDefault(value.Value) + " (" + style_.Caption + ")" : "нет значения";
+    text += value.Present ? FormatDefault(value.Value) + " (" + style_.Caption + ")"
+                          : InLanguage(language, "нет значения", "no value");
     for (const GridPosition& position : positions_) {
         if (position.Row == row && position.Column == column) {
             text += " — " + DescribeFiles(position.Files);

@@ -21,8 +21,10 @@ constexpr int kMapWidth = 1000;
 constexpr int kMapHeight = 540;
 
 bool WritePage(QIODevice& device, const SurveyPage& page) {
+    const QString caption =
+        QString::fromUtf8(InLanguage(page.TextLanguage, "Карта обследования", "Survey map"));
     QPdfWriter writer(&device);
-    SetUpPdfWriter(writer, QPageLayout::Landscape, QString::fromUtf8("Карта обследования"));
+    SetUpPdfWriter(writer, QPageLayout::Landscape, caption);
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;
@@ -34,7 +36,7 @@ bool WritePage(QIODevice& device, const SurveyPage& page) {
     painter.setFont(title);
     const int titleHeight = painter.fontMetrics().height();
     painter.drawText(QRect(0, y, area.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromUtf8("Карта обследования"));
+                     caption);
     y += titleHeight * 3 / 2;
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), kBodyPoints));
     const int line = painter.fontMetrics().height();
@@ -62,23 +64,29 @@ SurveyPage ComposeSurveyPage(const SurveyGrid& grid, const SurveyMapStyle& style
                              const std::optional<SurveySpacing>& spacing,
                              const std::vector<std::string>& files) {
     SurveyPage page;
+    const Language language = style.TextLanguage;
+    page.TextLanguage = language;
+    const auto in = [language](const char* russian, const char* english) {
+        return std::string(InLanguage(language, russian, english));
+    };
     std::size_t measured = 0;
     for (const SurveyCell& cell : grid.Cells) {
         measured += cell.Present ? 1 : 0;
     }
     page.Lines = {
-        {"Значение", style.Caption},
-        {"Исходные файлы", DescribeSourceFiles(files)},
-        {"Строк × столбцов", std::to_string(grid.Rows.size()) + " × " +
-                                 std::to_string(grid.Columns.size()) + ", позиций со значением " +
-                                 std::to_string(measured)},
-        {"Составлена", QDateTime::currentDateTime().toString(Qt::ISODate).toStdString()},
+        {in("Значение", "Value"), style.Caption},
+        {in("Исходные файлы", "Source files"), DescribeSourceFiles(files, language)},
+        {in("Строк × столбцов", "Rows × columns"),
+         std::to_string(grid.Rows.size()) + " × " + std::to_string(grid.Columns.size()) +
+             in(", позиций со значением ", ", positions with a value ") + std::to_string(measured)},
+        {in("Составлена", "Made"),
+         QDateTime::currentDateTime().toString(Qt::ISODate).toStdString()},
     };
     if (spacing) {
-        page.Lines.insert(
-            page.Lines.begin() + 1,
-            {"Шаг по строкам и столбцам, м", QString::number(spacing->Row).toStdString() + " и " +
-                                                 QString::number(spacing->Column).toStdString()});
+        page.Lines.insert(page.Lines.begin() + 1,
+                          {in("Шаг по строкам и столбцам, м", "Row and column spacing, m"),
+                           QString::number(spacing->Row).toStdString() + in(" и ", " and ") +
+                               QString::number(spacing->Column).toStdString()});
     }
     const SurveyGeometry geometry =
         LayOutSurveyMap(grid, spacing, kMapWidth, kMapHeight, kSurveyRightRoom, kSurveyBottomRoom);

@@ -16,6 +16,7 @@ namespace karvelo {
 struct SurveyPage {
     std::vector<std::pair<std::string, std::string>> Lines;  // name, value
     QImage Map;
+    Language TextLanguage = Language::Russian;  // of the title and the names
 };
 
 // The page of grid's map in style (spacing when known) from files. Needs a running Qt

@@ -32,8 +32,8 @@ void DrawFrameRect(Surface& surface, const PlotLayout& layout) {
     surface.LineTo(layout.FrameLeft(), layout.FrameTop());
 }
 
-// The axis values run to the right along the frame in Curve mode and downwards in the
-// other modes, from the first axis value to the largest.
+}  // namespace
+
 AxisMapping AxisValueMapping(const PlotLayout& layout, PlotMode mode,
                              std::span<const double> axis) {
     const double first = axis.empty() ? 0.0 : axis[0];
@@ -42,7 +42,7 @@ AxisMapping AxisValueMapping(const PlotLayout& layout, PlotMode mode,
     return FrameAxis(layout, direction, first, RangeOf(axis).Max);
 }
 
-int PixelStep(const PlotLayout& layout, PlotMode mode, std::uint32_t seriesCount) {
+int SeriesPixelStep(const PlotLayout& layout, PlotMode mode, std::uint32_t seriesCount) {
     if (mode == PlotMode::ColourMap) {
         return 1;
     }
@@ -51,8 +51,6 @@ int PixelStep(const PlotLayout& layout, PlotMode mode, std::uint32_t seriesCount
     }
     return TruncatePixel(static_cast<double>(layout.PlotWidth()) / seriesCount);
 }
-
-}  // namespace
 
 void DrawPlot(Surface& surface, const PlotLayout& layout, PlotMode mode, const SeriesSet& series,
               std::span<const std::uint32_t> axisValues, PlotData& data) {
@@ -85,7 +83,7 @@ void DrawPlot(Surface& surface, const PlotLayout& layout, PlotMode mode, const S
         return;
     }
 
-    context.pixelStep = PixelStep(layout, mode, series.Count);
+    context.pixelStep = SeriesPixelStep(layout, mode, series.Count);
     const std::vector<double> first =
         ReadSeries(series.First, data.Rows, series.Format, axis.size());
     context.seriesRange = RangeOf(first).Span();

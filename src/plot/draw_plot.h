@@ -4,10 +4,19 @@
 #include <cstdint>
 #include <span>
 
+#include "plot/axis_mapping.h"
 #include "plot/plot_layout.h"
 #include "plot/surface.h"
 
 namespace karvelo {
+
+// The axis values' pixels: to the right along the frame in Curve mode and downwards in
+// the other modes, from the first axis value to the largest.
+AxisMapping AxisValueMapping(const PlotLayout& layout, PlotMode mode, std::span<const double> axis);
+
+// Pixel columns each series takes in the Wiggle and Density modes: the plot width shared
+// by seriesCount series (0 for none); one column per series in ColourMap mode.
+int SeriesPixelStep(const PlotLayout& layout, PlotMode mode, std::uint32_t seriesCount);
 
 // Draws a plot onto surface: the frame (DrawFrame), the captions, the axis ticks and
 // labels (AxisTicks), then every series of `series` in `mode`. axisValues holds one

@@ -101,8 +101,11 @@ void DrawReportCurve(Surface& surface, int width, int height, const LineReport& 
                                         ? &*report.Checks.Design
                                         : nullptr;
 
-    surface.TextOut(4, 4, std::string(QuantityWord(quantity)) + ", " + UnitWord(quantity));
-    surface.TextOut(right - TextWidth("Номер точки"), height - kLabelHeight - 4, "Номер точки");
+    const Language language = report.TextLanguage;
+    surface.TextOut(
+        4, 4, std::string(QuantityWord(quantity, language)) + ", " + UnitWord(quantity, language));
+    const std::string pointCaption = InLanguage(language, "Номер точки", "Point number");
+    surface.TextOut(right - TextWidth(pointCaption), height - kLabelHeight - 4, pointCaption);
 
     // Value range: every bar, and the tolerance band when there is one.
     double low = 0.0;
@@ -150,16 +153,17 @@ void DrawReportCurve(Surface& surface, int width, int height, const LineReport& 
     }
 
     // The tolerance band under everything else, the design line on it.
-    std::string legend = "■ значение и ±";
+    std::string legend = InLanguage(language, "■ значение и ±", "■ value and ±");
     if (design != nullptr) {
         FillRect(surface, left + 1, valueAxis.PixelAt(design->Thickness + design->Tolerance),
                  right - 1, valueAxis.PixelAt(design->Thickness - design->Tolerance), kBandColour);
         HorizontalLine(surface, left + 1, right - 1, valueAxis.PixelAt(design->Thickness),
                        kDesignColour, true);
-        legend += "    проектная " + FormatFixed(design->Thickness, 1) + " ± " +
-                  FormatFixed(design->Tolerance, 1) + " мм (зелёная полоса)";
+        legend += InLanguage(language, "    проектная ", "    design ") +
+                  FormatFixed(design->Thickness, 1) + " ± " + FormatFixed(design->Tolerance, 1) +
+                  InLanguage(language, " мм (зелёная полоса)", " mm (green band)");
     }
-    legend += "    ○ выброс по линии (красный)";
+    legend += InLanguage(language, "    ○ выброс по линии (красный)", "    ○ line outlier (red)");
     surface.TextOut(left, kReportCurveTop - kLabelHeight - 8, legend);
 
     // Frame.

@@ -44,7 +44,8 @@ std::string Metres(double value) {
 }
 
 // Column numbers (and, with a spacing, their distances) no closer than the labels need.
-void DrawColumnLabels(Surface& surface, const SurveyGrid& grid, const SurveyGeometry& geometry) {
+void DrawColumnLabels(Surface& surface, const SurveyGrid& grid, const SurveyGeometry& geometry,
+                      Language language) {
     int lastLabel = geometry.Left - kSurveyCellWidth;
     for (const std::uint32_t number : grid.Columns) {
         const int left = geometry.ColumnLeft(number);
@@ -70,7 +71,8 @@ void DrawColumnLabels(Surface& surface, const SurveyGrid& grid, const SurveyGeom
         surface.LineTo(x, y + kBarLabelGap);
         surface.TextOut(x - kLabelInset, y + kBarLabelGap, Metres(slot * geometry.Spacing->Column));
     }
-    surface.TextOut(geometry.Left, y + kBarLabelGap + kLabelHeight + 2, "Расстояние, м");
+    surface.TextOut(geometry.Left, y + kBarLabelGap + kLabelHeight + 2,
+                    InLanguage(language, "Расстояние, м", "Distance, m"));
 }
 
 }  // namespace
@@ -90,7 +92,7 @@ int SurveyMapHeight(const SurveyGeometry& geometry) {
 void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyle& style,
                    const SurveyGeometry& geometry) {
     const ColourScale scale{style.Low, style.High, kSpectrumMaxIndex};
-    DrawColumnLabels(surface, grid, geometry);
+    DrawColumnLabels(surface, grid, geometry, style.TextLanguage);
     const int width = geometry.CellWidth();
     const int height = geometry.CellHeight();
     for (std::size_t r = 0; r < grid.Rows.size(); ++r) {

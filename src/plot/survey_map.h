@@ -12,10 +12,11 @@
 namespace karvelo {
 
 struct SurveyMapStyle {
-    double Low = 0.0;       // value of the palette's first colour
-    double High = 0.0;      // value of its last
-    bool Annotate = false;  // write each cell's value into it
-    std::string Caption;    // what the values are, above the bar
+    double Low = 0.0;                           // value of the palette's first colour
+    double High = 0.0;                          // value of its last
+    bool Annotate = false;                      // write each cell's value into it
+    std::string Caption;                        // what the values are, above the bar
+    Language TextLanguage = Language::Russian;  // of the map's own captions
 };
 
 // A style whose palette spans the smallest to the largest value of the grid.

@@ -6,7 +6,8 @@ namespace karvelo {
 
 ReportTableForm LineReport::TableForm(bool words) const {
     const ReportQuantity quantity = Quantity();
-    return {quantity, Checks.Design.has_value() && quantity == ReportQuantity::Thickness, words};
+    return {quantity, Checks.Design.has_value() && quantity == ReportQuantity::Thickness, words,
+            TextLanguage};
 }
 
 LineReport MakeLineReport(std::vector<PointReport> rows, const ReportSettings& settings,

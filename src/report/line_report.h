@@ -18,11 +18,17 @@ struct LineReport {
     LineChecks Checks;
     VelocityOrigin Origin;
     ObjectInfo Object;
+    Language TextLanguage = Language::Russian;  // of its words: headers, summary, PDF
 
     ReportQuantity Quantity() const { return QuantityOf(Settings); }
-    // The table's form: a design column when a design thickness is checked.
+    // The table's form: a design column when a design thickness is checked; words in
+    // TextLanguage.
     ReportTableForm TableForm(bool words) const;
     ReportSummary Summary() const { return Summarise(Rows, Quantity()); }
+    // The summary's words (of summary, which must outlive the context) in TextLanguage.
+    SummaryContext Context(const ReportSummary& summary) const {
+        return {summary, Settings, Origin, Checks, TextLanguage};
+    }
 };
 
 // The report of rows under settings, checked as checks ask; the velocity's origin is

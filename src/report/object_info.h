@@ -8,21 +8,28 @@
 #include <string>
 #include <string_view>
 
+#include "common/language.h"
+
 namespace karvelo {
 
 struct ObjectField {
-    const char* Key;    // as karvelo-cli's --meta KEY=VALUE names it
-    const char* Label;  // as the report and its dialog show it
+    const char* Key;           // as karvelo-cli's --meta KEY=VALUE names it
+    const char* Label;         // as the report and its dialog show it
+    const char* EnglishLabel;  // the same in the English interface
+
+    const char* LabelIn(Language language) const {
+        return InLanguage(language, Label, EnglishLabel);
+    }
 };
 
 inline constexpr std::array<ObjectField, 7> kObjectFields{{
-    {"structure", "Сооружение"},
-    {"element", "Элемент"},
-    {"line", "Линия"},
-    {"operator", "Оператор"},
-    {"instrument", "Прибор"},
-    {"date", "Дата испытания"},
-    {"notes", "Примечания"},
+    {"structure", "Сооружение", "Structure"},
+    {"element", "Элемент", "Element"},
+    {"line", "Линия", "Line"},
+    {"operator", "Оператор", "Operator"},
+    {"instrument", "Прибор", "Instrument"},
+    {"date", "Дата испытания", "Test date"},
+    {"notes", "Примечания", "Notes"},
 }};
 
 // The values in the order of kObjectFields; empty ones are not printed.

@@ -19,14 +19,14 @@ int DecimalsOf(ReportQuantity quantity) {
     return quantity == ReportQuantity::Thickness ? 1 : 0;
 }
 
-const char* UnitWord(ReportQuantity quantity) {
+const char* UnitWord(ReportQuantity quantity, Language language) {
     switch (quantity) {
         case ReportQuantity::Thickness:
-            return "мм";
+            return InLanguage(language, "мм", "mm");
         case ReportQuantity::Velocity:
-            return "м/с";
+            return InLanguage(language, "м/с", "m/s");
         default:
-            return "Гц";
+            return InLanguage(language, "Гц", "Hz");
     }
 }
 
@@ -52,14 +52,14 @@ const char* QuantityName(ReportQuantity quantity) {
     }
 }
 
-const char* QuantityWord(ReportQuantity quantity) {
+const char* QuantityWord(ReportQuantity quantity, Language language) {
     switch (quantity) {
         case ReportQuantity::Thickness:
-            return "Толщина";
+            return InLanguage(language, "Толщина", "Thickness");
         case ReportQuantity::Velocity:
-            return "Скорость";
+            return InLanguage(language, "Скорость", "Velocity");
         default:
-            return "Частота";
+            return InLanguage(language, "Частота", "Frequency");
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/language.h"
 #include "report/report_quantity.h"
 
 namespace karvelo {
@@ -14,11 +15,12 @@ std::string FormatFixed(double value, int decimals);
 // Digits after the point a value of quantity is shown with.
 int DecimalsOf(ReportQuantity quantity);
 
-// The unit as the interface writes it ("мм") and as machine names carry it ("mm").
-const char* UnitWord(ReportQuantity quantity);
+// The unit as the interface writes it ("мм", "mm") and as machine names carry it ("mm").
+const char* UnitWord(ReportQuantity quantity, Language language = Language::Russian);
 const char* UnitName(ReportQuantity quantity);
-// The quantity as machine names start ("thickness") and as a word ("Толщина").
+// The quantity as machine names start ("thickness") and as a word ("Толщина",
+// "Thickness").
 const char* QuantityName(ReportQuantity quantity);
-const char* QuantityWord(ReportQuantity quantity);
+const char* QuantityWord(ReportQuantity quantity, Language language = Language::Russian);
 
 }  // namespace karvelo

@@ -21,21 +21,29 @@ std::string Percent(double share) {
 std::pair<std::string, std::string> VelocityText(const SummaryContext& context, bool words) {
     const std::string velocity = FormatFixed(context.Settings.VelocityOrThickness, 0);
     const std::string given = FormatDefault(context.Settings.VelocityOrThickness);
+    const Language language = context.TextLanguage;
     switch (context.Origin.Source) {
         case VelocitySource::Calibrated: {
             const std::string point = std::to_string(context.Origin.Point);
             const std::string thickness = FormatDefault(context.Origin.Thickness);
             return {velocity,
-                    words ? "калибровка в точке " + point + " при толщине " + thickness + " м"
+                    words ? InLanguage(language, "калибровка в точке ", "calibrated at point ") +
+                                point + InLanguage(language, " при толщине ", " of thickness ") +
+                                thickness + InLanguage(language, " м", " m")
                           : "calibrated point " + point + " thickness_m " + thickness};
         }
         case VelocitySource::Measured:
-            return {"", words ? "измерена в каждой точке при заданной толщине " + given + " м"
-                              : "measured thickness_m " + given};
+            return {"", words
+                            ? InLanguage(language, "измерена в каждой точке при заданной толщине ",
+                                         "measured at every point for the given thickness ") +
+                                  given + InLanguage(language, " м", " m")
+                            : "measured thickness_m " + given};
         case VelocitySource::None:
-            return {"", words ? "не задана (показана частота)" : "none"};
+            return {"", words ? InLanguage(language, "не задана (показана частота)",
+                                           "not given (frequency shown)")
+                              : "none"};
         default:
-            return {velocity, words ? "введена" : "typed"};
+            return {velocity, words ? InLanguage(language, "введена", "typed") : "typed"};
     }
 }
 
@@ -99,10 +107,14 @@ std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryCon
                                                                 bool words) {
     const ReportSummary& s = context.Summary;
     const ReportQuantity q = s.Quantity;
+    const Language language = context.TextLanguage;
+    const auto in = [language](const char* russian, const char* english) {
+        return std::string(InLanguage(language, russian, english));
+    };
     const int decimals = DecimalsOf(q);
     const std::string name = QuantityName(q);
     const std::string unit = UnitName(q);
-    const std::string unitWord = UnitWord(q);
+    const std::string unitWord = UnitWord(q, language);
     const auto label = [&](const char* machine, const std::string& word) {
         return words ? word + ", " + unitWord : name + "_" + machine + "_" + unit;
     };
@@ -110,22 +122,26 @@ std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryCon
         return value ? FormatFixed(*value, digits) : std::string("-");
     };
     std::vector<std::pair<std::string, std::string>> entries{
-        {words ? "Точек" : "points", std::to_string(s.Points)},
-        {words ? "Точек с результатом" : "points_with_result", std::to_string(s.WithResult)},
+        {words ? in("Точек", "Points") : "points", std::to_string(s.Points)},
+        {words ? in("Точек с результатом", "Points with a result") : "points_with_result",
+         std::to_string(s.WithResult)},
     };
     if (s.WithResult > 0) {
-        const std::string quantity = QuantityWord(q);
-        entries.insert(entries.end(),
-                       {{label("mean", quantity + ": среднее"), FormatFixed(s.Mean, decimals)},
-                        {label("sd", "Стандартное отклонение"), optional(s.Deviation, decimals)},
-                        {label("min", "Минимум"), FormatFixed(s.Min, decimals)},
-                        {label("max", "Максимум"), FormatFixed(s.Max, decimals)},
-                        {words ? "Коэффициент вариации, %" : name + "_cv_percent",
-                         optional(s.Variation, kPercentDecimals)}});
+        const std::string quantity = QuantityWord(q, language);
+        entries.insert(
+            entries.end(),
+            {{label("mean", quantity + in(": среднее", ": mean")), FormatFixed(s.Mean, decimals)},
+             {label("sd", in("Стандартное отклонение", "Standard deviation")),
+              optional(s.Deviation, decimals)},
+             {label("min", in("Минимум", "Minimum")), FormatFixed(s.Min, decimals)},
+             {label("max", in("Максимум", "Maximum")), FormatFixed(s.Max, decimals)},
+             {words ? in("Коэффициент вариации, %", "Coefficient of variation, %")
+                    : name + "_cv_percent",
+              optional(s.Variation, kPercentDecimals)}});
     }
     const auto [velocity, origin] = VelocityText(context, words);
     if (words) {
-        entries.emplace_back("Скорость волны, м/с",
+        entries.emplace_back(in("Скорость волны, м/с", "Wave velocity, m/s"),
                              velocity.empty() ? origin : velocity + " (" + origin + ")");
     } else {
         if (!velocity.empty()) {
@@ -140,13 +156,15 @@ std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryCon
                                  ? static_cast<double>(outside) / static_cast<double>(s.WithResult)
                                  : 0.0;
         if (words) {
-            entries.emplace_back("Проектная толщина, мм", FormatDefault(design->Thickness) + " ± " +
-                                                              FormatDefault(design->Tolerance));
-            entries.emplace_back("Вне допуска", std::to_string(outside) + " из " +
-                                                    std::to_string(s.WithResult) + " (" +
-                                                    Percent(share) + " %): тоньше " +
-                                                    std::to_string(s.Thinner) + ", толще " +
-                                                    std::to_string(s.Thicker));
+            entries.emplace_back(
+                in("Проектная толщина, мм", "Design thickness, mm"),
+                FormatDefault(design->Thickness) + " ± " + FormatDefault(design->Tolerance));
+            entries.emplace_back(in("Вне допуска", "Outside tolerance"),
+                                 std::to_string(outside) + in(" из ", " of ") +
+                                     std::to_string(s.WithResult) + " (" + Percent(share) +
+                                     in(" %): тоньше ", " %): thinner ") +
+                                     std::to_string(s.Thinner) + in(", толще ", ", thicker ") +
+                                     std::to_string(s.Thicker));
         } else {
             entries.insert(entries.end(),
                            {{"design_thickness_mm", FormatDefault(design->Thickness)},
@@ -159,7 +177,8 @@ std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryCon
     }
     const std::string share = Percent(context.Checks.OutlierShare);
     if (words) {
-        entries.emplace_back("Выбросы по линии (> " + share + " % от медианы 5 точек)",
+        entries.emplace_back(in("Выбросы по линии (> ", "Line outliers (> ") + share +
+                                 in(" % от медианы 5 точек)", " % from the median of 5 points)"),
                              std::to_string(s.LineOutliers));
     } else {
         entries.emplace_back("outlier_share_percent", share);
@@ -174,20 +193,29 @@ std::string Verdict(const SummaryContext& context) {
     if (!design || s.Quantity != ReportQuantity::Thickness) {
         return {};
     }
-    const std::string limits =
-        FormatDefault(design->Thickness) + " ± " + FormatDefault(design->Tolerance) + " мм";
+    const Language language = context.TextLanguage;
+    const auto in = [language](const char* russian, const char* english) {
+        return std::string(InLanguage(language, russian, english));
+    };
+    const std::string limits = FormatDefault(design->Thickness) + " ± " +
+                               FormatDefault(design->Tolerance) + in(" мм", " mm");
     const std::size_t outside = s.Thinner + s.Thicker;
     if (s.WithResult == 0) {
-        return "Ни одна точка не дала толщины: соответствие проектной толщине " + limits +
-               " не установлено.";
+        return in("Ни одна точка не дала толщины: соответствие проектной толщине ",
+                  "No point gave a thickness: conformity with the design thickness ") +
+               limits + in(" не установлено.", " is not established.");
     }
     if (outside == 0) {
-        return "Все " + std::to_string(s.WithResult) + " точек с результатом в пределах " +
-               "проектной толщины " + limits + ".";
+        return in("Все ", "All ") + std::to_string(s.WithResult) +
+               in(" точек с результатом в пределах проектной толщины ",
+                  " points with a result are within the design thickness ") +
+               limits + ".";
     }
-    return "Вне проектной толщины " + limits + ": " + std::to_string(outside) + " из " +
-           std::to_string(s.WithResult) + " точек с результатом (тоньше " +
-           std::to_string(s.Thinner) + ", толще " + std::to_string(s.Thicker) + ").";
+    return in("Вне проектной толщины ", "Outside the design thickness ") + limits + ": " +
+           std::to_string(outside) + in(" из ", " of ") + std::to_string(s.WithResult) +
+           in(" точек с результатом (тоньше ", " points with a result (thinner ") +
+           std::to_string(s.Thinner) + in(", толще ", ", thicker ") + std::to_string(s.Thicker) +
+           ").";
 }
 
 }  // namespace karvelo

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/language.h"
 #include "report/line_checks.h"
 #include "report/point_report.h"
 #include "report/report_quantity.h"
@@ -53,18 +54,20 @@ ReportSummary Summarise(const std::vector<PointReport>& rows, ReportQuantity qua
 
 // Everything a summary block says about a report, in order, as (name, value) pairs:
 // with words false the names are machine names with units ("thickness_mean_mm") and the
-// values plain; with words true both are the interface's words ("Средняя толщина, мм").
+// values plain; with words true both are the interface's words in TextLanguage
+// ("Толщина: среднее, мм", "Thickness: mean, mm").
 struct SummaryContext {
     const ReportSummary& Summary;
     const ReportSettings& Settings;
     const VelocityOrigin& Origin;
     const LineChecks& Checks;
+    Language TextLanguage = Language::Russian;
 };
 std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryContext& context,
                                                                 bool words);
 
-// One sentence for the engineer's signature: the points outside the design tolerance,
-// or that all are inside; empty when no design thickness was checked.
+// One sentence in TextLanguage for the engineer's signature: the points outside the design
+// tolerance, or that all are inside; empty when no design thickness was checked.
 std::string Verdict(const SummaryContext& context);
 
 }  // namespace karvelo

@@ -83,61 +83,65 @@ std::string MachineName(Column column, ReportQuantity quantity) {
     }
 }
 
-std::string Words(Column column, ReportQuantity quantity) {
-    const std::string result = QuantityWord(quantity);
-    const std::string unit = std::string(", ") + UnitWord(quantity);
+std::string Words(Column column, ReportQuantity quantity, Language language) {
+    const std::string result = QuantityWord(quantity, language);
+    const std::string unit = std::string(", ") + UnitWord(quantity, language);
+    const auto in = [language](const char* russian, const char* english) {
+        return std::string(InLanguage(language, russian, english));
+    };
     switch (column) {
         case Column::Point:
-            return "Точка";
+            return in("Точка", "Point");
         case Column::Frequency:
-            return "Частота пика по бину, Гц";
+            return in("Частота пика по бину, Гц", "Peak frequency by bin, Hz");
         case Column::Amplitude:
-            return "Амплитуда пика, отн.";
+            return in("Амплитуда пика, отн.", "Peak amplitude, rel.");
         case Column::BinResult:
-            return result + " по бину" + unit;
+            return result + in(" по бину", " by bin") + unit;
         case Column::Refined:
-            return "Уточнённая частота, Гц";
+            return in("Уточнённая частота, Гц", "Refined frequency, Hz");
         case Column::Result:
-            return result + " по уточнённой частоте" + unit;
+            return result + in(" по уточнённой частоте", " by refined frequency") + unit;
         case Column::Uncertainty:
             return std::string("± ") +
-                   (quantity == ReportQuantity::Thickness  ? "толщины"
-                    : quantity == ReportQuantity::Velocity ? "скорости"
-                                                           : "частоты") +
+                   (quantity == ReportQuantity::Thickness  ? in("толщины", "thickness")
+                    : quantity == ReportQuantity::Velocity ? in("скорости", "velocity")
+                                                           : in("частоты", "frequency")) +
                    unit;
         case Column::Quality:
-            return "Добротность";
+            return in("Добротность", "Quality factor");
         case Column::Hits:
-            return "Ударов в спектре";
+            return in("Ударов в спектре", "Hits in spectrum");
         case Column::HitMin:
-            return "Частота ударов: мин., Гц";
+            return in("Частота ударов: мин., Гц", "Hit frequency: min., Hz");
         case Column::HitMedian:
-            return "Частота ударов: медиана, Гц";
+            return in("Частота ударов: медиана, Гц", "Hit frequency: median, Hz");
         case Column::HitMax:
-            return "Частота ударов: макс., Гц";
+            return in("Частота ударов: макс., Гц", "Hit frequency: max., Hz");
         case Column::Design:
-            return "Проектная толщина";
+            return in("Проектная толщина", "Design thickness");
         default:
-            return "Отметки";
+            return in("Отметки", "Flags");
     }
 }
 
-std::string MarkText(DesignMark mark, bool words) {
+// A design mark as a name ("within") or in words of language ("в допуске").
+std::string MarkText(DesignMark mark, bool words, Language language) {
     switch (mark) {
         case DesignMark::Within:
-            return words ? "в допуске" : "within";
+            return words ? InLanguage(language, "в допуске", "within tolerance") : "within";
         case DesignMark::Thinner:
-            return words ? "тоньше" : "thinner";
+            return words ? InLanguage(language, "тоньше", "thinner") : "thinner";
         case DesignMark::Thicker:
-            return words ? "толще" : "thicker";
+            return words ? InLanguage(language, "толще", "thicker") : "thicker";
         default:
             return {};
     }
 }
 
-// The flags as names ("outlier-line 3:weak,outlier") or in words ("выброс по линии;
-// удар 3: слабый, выброс").
-std::string FlagsOf(const PointReport& row, bool words) {
+// The flags as names ("outlier-line 3:weak,outlier") or in words of language ("выброс
+// по линии; удар 3: слабый, выброс").
+std::string FlagsOf(const PointReport& row, bool words, Language language) {
     if (!words) {
         std::string flags = row.LineOutlier ? "outlier-line" : "";
         const std::string hits = FlagsText(row.Hits);
@@ -149,20 +153,22 @@ std::string FlagsOf(const PointReport& row, bool words) {
     }
     std::vector<std::string> parts;
     if (row.LineOutlier) {
-        parts.emplace_back("выброс по линии");
+        parts.emplace_back(InLanguage(language, "выброс по линии", "line outlier"));
     }
     for (const HitCheck& hit : row.Hits) {
         std::string marks;
         for (const auto& [set, word] :
-             {std::pair{hit.Clipped, "ограничен"}, std::pair{hit.Weak, "слабый"},
-              std::pair{hit.Outlier, "выброс"}}) {
+             {std::pair{hit.Clipped, InLanguage(language, "ограничен", "clipped")},
+              std::pair{hit.Weak, InLanguage(language, "слабый", "weak")},
+              std::pair{hit.Outlier, InLanguage(language, "выброс", "outlier")}}) {
             if (set) {
                 marks += marks.empty() ? "" : ", ";
                 marks += word;
             }
         }
         if (!marks.empty()) {
-            parts.push_back("удар " + std::to_string(hit.Trace) + ": " + marks);
+            parts.push_back(InLanguage(language, "удар ", "hit ") + std::to_string(hit.Trace) +
+                            ": " + marks);
         }
     }
     std::string text;
@@ -178,7 +184,7 @@ std::string FlagsOf(const PointReport& row, bool words) {
 std::vector<std::string> ReportColumns(const ReportTableForm& form) {
     std::vector<std::string> names;
     for (const Column column : ColumnsOf(form)) {
-        names.push_back(form.Words ? Words(column, form.Quantity)
+        names.push_back(form.Words ? Words(column, form.Quantity, form.TextLanguage)
                                    : MachineName(column, form.Quantity));
     }
     return names;
@@ -243,12 +249,12 @@ std::vector<std::string> ReportCells(const PointReport& row, const ReportTableFo
                 cells.push_back(hit(&HitSpread::Max));
                 break;
             case Column::Design: {
-                const std::string mark = MarkText(row.Design, form.Words);
+                const std::string mark = MarkText(row.Design, form.Words, form.TextLanguage);
                 cells.push_back(mark.empty() ? missing : mark);
                 break;
             }
             default: {
-                const std::string flags = FlagsOf(row, form.Words);
+                const std::string flags = FlagsOf(row, form.Words, form.TextLanguage);
                 cells.push_back(flags.empty() ? missing : flags);
             }
         }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/language.h"
 #include "report/point_report.h"
 #include "report/report_quantity.h"
 
@@ -12,11 +13,13 @@ namespace karvelo {
 // Which table: the quantity decides the result columns (thickness in mm, velocity in
 // m/s, or the refined frequency's +- alone), a checked design adds the mark column.
 // Headers and marks are machine names with units ("thickness_mm", "within"), or the
-// interface's words ("Толщина по уточнённой частоте, мм", "в допуске").
+// interface's words in TextLanguage ("Толщина по уточнённой частоте, мм", "в допуске";
+// "Thickness by refined frequency, mm", "within tolerance").
 struct ReportTableForm {
     ReportQuantity Quantity = ReportQuantity::Thickness;
     bool Design = false;
     bool Words = false;
+    Language TextLanguage = Language::Russian;
 };
 
 std::vector<std::string> ReportColumns(const ReportTableForm& form);

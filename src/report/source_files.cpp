@@ -11,9 +11,9 @@ std::string BaseNameOf(const std::string& path) {
 
 }  // namespace
 
-std::string DescribeSourceFiles(const std::vector<std::string>& paths) {
+std::string DescribeSourceFiles(const std::vector<std::string>& paths, Language language) {
     if (paths.empty()) {
-        return "встроенный профиль";
+        return InLanguage(language, "встроенный профиль", "built-in profile");
     }
     if (paths.size() <= kNamesListed) {
         std::string text;
@@ -23,8 +23,8 @@ std::string DescribeSourceFiles(const std::vector<std::string>& paths) {
         }
         return text;
     }
-    return std::to_string(paths.size()) + " файлов: " + BaseNameOf(paths.front()) + " … " +
-           BaseNameOf(paths.back());
+    return std::to_string(paths.size()) + InLanguage(language, " файлов: ", " files: ") +
+           BaseNameOf(paths.front()) + " … " + BaseNameOf(paths.back());
 }
 
 }  // namespace karvelo

@@ -99,11 +99,12 @@ SurveyGrid LayOutGrid(const std::vector<GridPosition>& positions,
     return grid;
 }
 
-std::string SurveyValueCaption(bool derived, bool thicknessGiven) {
+std::string SurveyValueCaption(bool derived, bool thicknessGiven, Language language) {
     if (!derived) {
-        return "Частота, Гц";
+        return InLanguage(language, "Частота, Гц", "Frequency, Hz");
     }
-    return thicknessGiven ? "Скорость, м/с" : "Толщина, м";
+    return thicknessGiven ? InLanguage(language, "Скорость, м/с", "Velocity, m/s")
+                          : InLanguage(language, "Толщина, м", "Thickness, m");
 }
 
 bool WriteSurveyCsv(const std::string& path, const SurveyGrid& grid) {

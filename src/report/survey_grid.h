@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/language.h"
+
 namespace karvelo {
 
 // A row label, a separator and a column number at the start of the name: "B-02.txt",
@@ -54,7 +56,8 @@ SurveyGrid LayOutGrid(const std::vector<GridPosition>& positions,
 // What a survey's values are, with their unit, as the map's legend names it: the
 // thickness in m (a velocity given), the velocity in m/s (a thickness given) or the
 // dominant frequency in Hz.
-std::string SurveyValueCaption(bool derived, bool thicknessGiven);
+std::string SurveyValueCaption(bool derived, bool thicknessGiven,
+                               Language language = Language::Russian);
 
 // The grid as CSV: a header "row" and the column numbers, then a record per row with
 // its label and the values (empty cells empty). False when it could not be written.

@@ -19,7 +19,7 @@ const char* FilesWord(std::size_t count) {
 
 }  // namespace
 
-std::string DocumentTitle(const Document& document) {
+std::string DocumentTitle(const Document& document, Language language) {
     std::string title = kProgramTitle;
     if (!document.CurrentProfile().Loaded()) {
         return title;
@@ -27,11 +27,14 @@ std::string DocumentTitle(const Document& document) {
     const std::vector<std::string>& files = document.LoadedSource.Files;
     title += " — ";
     if (files.empty()) {
-        return title + (document.LoadedSource.BuiltIn == 0 ? "Файл 1" : "Файл 2");
+        return title + (document.LoadedSource.BuiltIn == 0
+                            ? InLanguage(language, "Файл 1", "File 1")
+                            : InLanguage(language, "Файл 2", "File 2"));
     }
     title += FileName(files.front());
     if (files.size() > 1) {
-        title += " … (" + std::to_string(files.size()) + " " + FilesWord(files.size()) + ")";
+        title += " … (" + std::to_string(files.size()) + " " +
+                 (language == Language::English ? "files" : FilesWord(files.size())) + ")";
     }
     return title;
 }

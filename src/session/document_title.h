@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/language.h"
 #include "session/document.h"
 
 namespace karvelo {
@@ -11,7 +12,7 @@ inline constexpr const char* kProgramTitle = "Karvelo demo version";
 
 // "Karvelo demo version" with nothing loaded; then " — " and the built-in profile's
 // name ("Файл 1"), the file's name, or the first file's name and the count
-// ("B-02.txt … (28 файлов)").
-std::string DocumentTitle(const Document& document);
+// ("B-02.txt … (28 файлов)"; in English "File 1", "B-02.txt … (28 files)").
+std::string DocumentTitle(const Document& document, Language language = Language::Russian);
 
 }  // namespace karvelo

@@ -239,6 +239,31 @@ std::optional<SpectrumReading> FormSession::SpectrumAt(int x, int y) const {
         std::span(buffers.SpectrumRows).first(std::min(shown, buffers.SpectrumRows.size())));
 }
 
+std::optional<TraceReading> FormSession::TracesAt(int x, int y) const {
+    const Profile& profile = document_.CurrentProfile();
+    if (!document_.ProfileShown || !profile.Loaded() || state_.PointNumber >= profile.PointCount) {
+        return std::nullopt;
+    }
+    const std::uint32_t samples =
+        std::min<std::uint32_t>(SamplesPerTrace(profile.image), kMaxSamplesPerTrace);
+    const std::uint32_t interval = SampleInterval(profile.image);
+    const PlotLayout layout =
+        TracePanelLayout(static_cast<std::uint16_t>(samples), static_cast<std::uint16_t>(interval),
+                         profile.Unit, captions_);
+    return ReadTracesAt(x, y, layout, state_.ViewMode != 0 ? PlotMode::Density : PlotMode::Wiggle,
+                        PointTraces(profile, state_.PointNumber),
+                        std::span(document_.Buffers().SampleTimes).first(samples));
+}
+
+std::optional<MapReading> FormSession::ProfileMapAt(int x, int y) const {
+    if (!document_.ProfileShown || state_.SpectrumMode != kProfileSpectrum) {
+        return std::nullopt;
+    }
+    const AnalysisBuffers& buffers = document_.Buffers();
+    return ReadProfileMapAt(buffers, ProfileMapLayout(0.0f, captions_), buffers.MapColumnCount, x,
+                            y);
+}
+
 void FormSession::OnPeakLineActivated(int line) {
     ReadCheckedControls();
     if (state_.SpectrumMode == kProfileSpectrum || line < 0) {

@@ -11,8 +11,10 @@
 #include "analysis/pipeline.h"
 #include "common/analysis_controls.h"
 #include "common/save_file_chooser.h"
+#include "plot/map_reading.h"
 #include "plot/spectrum_click.h"
 #include "plot/surface.h"
+#include "plot/trace_reading.h"
 #include "report/point_report.h"
 #include "session/document.h"
 #include "session/form_controls.h"
@@ -102,6 +104,12 @@ class FormSession {
     // What the spectrum panel shows at surface pixel (x, y) (modes 0 to 2, once a profile
     // is shown); nothing elsewhere.
     std::optional<SpectrumReading> SpectrumAt(int x, int y) const;
+    // What the trace panel shows at surface pixel (x, y) once a profile is shown: the
+    // trace of the shown point, its time and sample; nothing elsewhere.
+    std::optional<TraceReading> TracesAt(int x, int y) const;
+    // What the profile-spectrum map shows at surface pixel (x, y) (mode 3, once a map is
+    // drawn): the point, the frequency and the value, as a pick there reads them.
+    std::optional<MapReading> ProfileMapAt(int x, int y) const;
 
     // Reads the form's controls into State() (a bad shape factor refused as always).
     void ReadForm() { ReadCheckedControls(); }

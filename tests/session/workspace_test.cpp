@@ -144,16 +144,22 @@ TEST_F(WorkspaceTest, TheTitleNamesWhatIsLoaded) {
     EXPECT_EQ(DocumentTitle(document_), "Karvelo demo version");
     Open();
     EXPECT_EQ(DocumentTitle(document_), "Karvelo demo version — Файл 1");
+    EXPECT_EQ(DocumentTitle(document_, Language::English), "Karvelo demo version — File 1");
     const struct {
         int files;
         const char* title;
-    } cases[] = {{1, "Karvelo demo version — T-1.txt"},
-                 {3, "Karvelo demo version — T-1.txt … (3 файла)"},
-                 {11, "Karvelo demo version — T-1.txt … (11 файлов)"},
-                 {21, "Karvelo demo version — T-1.txt … (21 файл)"}};
+        const char* english;
+    } cases[] = {{1, "Karvelo demo version — T-1.txt", "Karvelo demo version — T-1.txt"},
+                 {3, "Karvelo demo version — T-1.txt … (3 файла)",
+                  "Karvelo demo version — T-1.txt … (3 files)"},
+                 {11, "Karvelo demo version — T-1.txt … (11 файлов)",
+                  "Karvelo demo version — T-1.txt … (11 files)"},
+                 {21, "Karvelo demo version — T-1.txt … (21 файл)",
+                  "Karvelo demo version — T-1.txt … (21 files)"}};
     for (const auto& c : cases) {
         ASSERT_TRUE(OpenFiles(Recordings("T", c.files, 5000.0), kChannel1, 1));
         EXPECT_EQ(DocumentTitle(document_), c.title);
+        EXPECT_EQ(DocumentTitle(document_, Language::English), c.english);
     }
     // A refused load changes neither the profile nor the title.
     const std::string title = DocumentTitle(document_);
