@@ -20,6 +20,7 @@
 #include "profile/profile_loader.h"
 #include "report/report_numbers.h"
 #include "report/source_files.h"
+#include "session/document_title.h"
 #include "session/form_session.h"
 
 namespace karvelo {
@@ -60,7 +61,9 @@ std::pair<double, double> BandFrequencies(const FrequencyAxis& axis, int fMin, i
     return {frequencies[band.First], frequencies[band.Last]};
 }
 
-NamedValues MethodBlock(const Profile& profile, const LineReport& report, const FormState& state) {
+NamedValues MethodBlock(const Document& document, const LineReport& report,
+                        const FormState& state) {
+    const Profile& profile = document.CurrentProfile();
     const ReportSettings& settings = report.Settings;
     const Language language = report.TextLanguage;
     const auto in = [language](const char* russian, const char* english) {
@@ -81,7 +84,13 @@ NamedValues MethodBlock(const Profile& profile, const LineReport& report, const 
     const std::string timeUnit = microseconds ? in(" мкс", " µs") : in(" пс", " ps");
     const double secondsPerUnit = microseconds ? 1e-6 : 1e-12;
     NamedValues method{
-        {in("Исходные файлы", "Source files"), DescribeSourceFiles(profile.Source.Names, language)},
+        {in("Исходные файлы", "Source files"),
+         // A built-in profile's name is a word of the interface.
+         DescribeSourceFiles(
+             document.LoadedSource.Files.empty() && language != Language::Russian
+                 ? std::vector{BuiltInProfileName(document.LoadedSource.BuiltIn, language)}
+                 : profile.Source.Names,
+             language)},
         {in("Точек на профиле", "Points on the profile"), std::to_string(profile.PointCount)},
         {in("Каналов в точке", "Channels per point"),
          std::to_string(channels) + in(" (записано каналов: ", " (channels recorded: ") +
@@ -212,7 +221,7 @@ PdfReport ComposeReport(FormSession& session, const LineReport& report) {
                                     report.Object[i]);
         }
     }
-    pdf.Method = MethodBlock(session.Doc().CurrentProfile(), report, session.State());
+    pdf.Method = MethodBlock(session.Doc(), report, session.State());
     const ReportSummary summary = report.Summary();
     const SummaryContext context = report.Context(summary);
     pdf.Summary = SummaryEntries(context, true);

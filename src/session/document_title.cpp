@@ -19,6 +19,11 @@ const char* FilesWord(std::size_t count) {
 
 }  // namespace
 
+std::string BuiltInProfileName(std::uint32_t builtIn, Language language) {
+    return builtIn == 0 ? InLanguage(language, "Файл 1", "File 1")
+                        : InLanguage(language, "Файл 2", "File 2");
+}
+
 std::string DocumentTitle(const Document& document, Language language) {
     std::string title = kProgramTitle;
     if (!document.CurrentProfile().Loaded()) {
@@ -27,9 +32,7 @@ std::string DocumentTitle(const Document& document, Language language) {
     const std::vector<std::string>& files = document.LoadedSource.Files;
     title += " — ";
     if (files.empty()) {
-        return title + (document.LoadedSource.BuiltIn == 0
-                            ? InLanguage(language, "Файл 1", "File 1")
-                            : InLanguage(language, "Файл 2", "File 2"));
+        return title + BuiltInProfileName(document.LoadedSource.BuiltIn, language);
     }
     title += FileName(files.front());
     if (files.size() > 1) {

@@ -15,4 +15,7 @@ inline constexpr const char* kProgramTitle = "Karvelo demo version";
 // ("B-02.txt … (28 файлов)"; in English "File 1", "B-02.txt … (28 files)").
 std::string DocumentTitle(const Document& document, Language language = Language::Russian);
 
+// The name of built-in profile builtIn (0: "Файл 1", other: "Файл 2"; "File 1", "File 2").
+std::string BuiltInProfileName(std::uint32_t builtIn, Language language);
+
 }  // namespace karvelo

@@ -1,0 +1,149 @@
+// The report window in both languages: its object block kept from one start to the
+// next, and in English every word of its table, summary, curve and PDF English.
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/profile_report_window.h"
+#include "app/program_settings.h"
+#include "app/report_pdf.h"
+#include "gui_harness.h"
+#include "session/form_session.h"
+
+using namespace karvelo::testing;
+
+namespace {
+
+bool HasCyrillic(const std::string& text) {
+    const QString wide = QString::fromStdString(text);
+    return std::any_of(wide.begin(), wide.end(),
+                       [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
+}
+
+karvelo::ProfileReportWindow* OpenReport(GuiHarness& h) {
+    h.Choose({"Tools", "Отчёт по профилю"});
+    auto* window = TopLevel<karvelo::ProfileReportWindow>();
+    return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
+void Enter(GuiHarness& h, QWidget* window, const char* name, const QString& text) {
+    auto* edit = window->findChild<QLineEdit*>(name);
+    h.TypeInto(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+}  // namespace
+
+class ReportLanguageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { h_ = std::make_unique<GuiHarness>(); }
+    void cleanup() { h_.reset(); }
+
+    void theObjectBlockIsKeptFromOneReportWindowAndStartToTheNext() {
+        QCOMPARE(karvelo::SavedObjectInfo(), karvelo::ObjectInfo{});
+        h_->OpenProfile();
+        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("4000"));
+        auto* window = OpenReport(*h_);
+        QVERIFY(window != nullptr);
+        WhenDialogOpens([this](QDialog* dialog) {
+            // Typed keys are Latin only; the Cyrillic name is pasted.
+            dialog->findChild<QLineEdit*>(QStringLiteral("structure"))
+                ->setText(QStringLiteral("Мост 7, пролёт 2"));
+            h_->TypeInto(dialog->findChild<QLineEdit*>(QStringLiteral("operator")),
+                         QStringLiteral("  J. Smith "));
+            h_->Click(h_->Button("OK", dialog));
+        });
+        h_->Click(h_->Button("Сведения об объекте…", window));
+        karvelo::ObjectInfo typed;
+        typed[0] = "Мост 7, пролёт 2";
+        typed[3] = "J. Smith";
+        QCOMPARE(window->Report().Object, typed);
+        QCOMPARE(karvelo::SavedObjectInfo(), typed);
+        // A design check rebuilds the report and keeps the block.
+        Enter(*h_, window, "designThickness", QStringLiteral("1200"));
+        Enter(*h_, window, "tolerance", QStringLiteral("15"));
+        QCOMPARE(window->Report().Object, typed);
+        window->close();
+
+        // The next window starts with it, and a cancelled dialog changes nothing.
+        window = OpenReport(*h_);
+        QCOMPARE(window->Report().Object, typed);
+        WhenDialogOpens([this](QDialog* dialog) {
+            h_->TypeInto(dialog->findChild<QLineEdit*>(QStringLiteral("notes")),
+                         QStringLiteral("draft"));
+            h_->Click(h_->Button("Cancel", dialog));
+        });
+        h_->Click(h_->Button("Сведения об объекте…", window));
+        QCOMPARE(karvelo::SavedObjectInfo(), typed);
+        QCOMPARE(window->Report().Object, typed);
+    }
+
+    void inEnglishTheReportItsSummaryAndItsPdfAreEnglish() {
+        h_->OpenProfile();
+        h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("4000"));
+        auto* window = OpenReport(*h_);
+        QVERIFY(window != nullptr);
+        Enter(*h_, window, "designThickness", QStringLiteral("1200"));
+        Enter(*h_, window, "tolerance", QStringLiteral("15"));
+        const QString russianSummary = window->SummaryText();
+
+        // The open window follows the switch at once.
+        h_->Choose({"View", "Язык / Language", "English"});
+        QCOMPARE(window->windowTitle(), QStringLiteral("Profile report"));
+        QTableWidget* table = window->Table();
+        QTRY_COMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Point"));
+        QStringList headers;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            headers << table->horizontalHeaderItem(c)->text().replace(QLatin1Char('\n'), ' ');
+        }
+        QCOMPARE(headers, QStringList({"Point", "Peak frequency by bin, Hz", "Peak amplitude, rel.",
+                                       "Thickness by bin, mm", "Refined frequency, Hz",
+                                       "Thickness by refined frequency, mm", "± thickness, mm",
+                                       "Quality factor", "Hits in spectrum",
+                                       "Hit frequency: min., Hz", "Hit frequency: median, Hz",
+                                       "Hit frequency: max., Hz", "Design thickness", "Flags"}));
+        const QString summary = window->SummaryText();
+        QVERIFY2(summary.startsWith(QStringLiteral("Points: 10\nPoints with a result: 10\n"
+                                                   "Thickness: mean, mm: ")),
+                 qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("\nDesign thickness, mm: 1200 ± 15\n")),
+                 qPrintable(summary));
+        // The figures stay those of the Russian summary, line for line.
+        QCOMPARE(summary.count(QLatin1Char('\n')), russianSummary.count(QLatin1Char('\n')));
+
+        // Every word the PDF carries is English; the object's values stay as typed.
+        karvelo::LineReport report = window->Report();
+        report.Object[0] = "Мост 7";
+        const karvelo::PdfReport pdf = karvelo::ComposeReport(h_->View().Session(), report);
+        QCOMPARE(pdf.Object, (karvelo::NamedValues{{"Structure", "Мост 7"}}));
+        std::vector<std::string> words{pdf.Verdict};
+        for (const auto* block : {&pdf.Method, &pdf.Summary}) {
+            for (const auto& [name, value] : *block) {
+                words.push_back(name);
+                words.push_back(value);
+            }
+        }
+        words.insert(words.end(), pdf.Columns.begin(), pdf.Columns.end());
+        for (const auto& row : pdf.Cells) {
+            words.insert(words.end(), row.begin(), row.end());
+        }
+        for (const std::string& word : words) {
+            QVERIFY2(!HasCyrillic(word), word.c_str());
+        }
+        QVERIFY(pdf.TextLanguage == karvelo::Language::English);
+
+        // Back in Russian the window reads as it did.
+        h_->Choose({"View", "Язык / Language", "Русский"});
+        QTRY_COMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Точка"));
+        QCOMPARE(window->SummaryText(), russianSummary);
+    }
+
+  private:
+    std::unique_ptr<GuiHarness> h_;
+};
+
+QTEST_MAIN(ReportLanguageTest)
+#include "gui_report_language_test.moc"
