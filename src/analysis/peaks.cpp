@@ -31,36 +31,44 @@ std::vector<LocalMaximum> LocalMaximaOf(std::span<const float> a) {
     }
     const auto binCount = static_cast<std::uint32_t>(a.size());
     const std::uint32_t lastInner = binCount - 2;  // bins beyond it have no right pair
+    // Room for every maximum there can be (no two are neighbours) and one more: the scan
+    // below writes each bin as a candidate and counts it only when it is a maximum, since
+    // in a noisy spectrum whether a bin peaks is a coin toss the processor cannot predict.
+    found.resize(binCount / 2 + 2);
+    std::size_t count = 0;
     std::uint32_t i = 0;
 
     if (a[0] == a[1]) {
         const std::uint32_t j = EndOfRun(a, 0, lastInner);
         if (a[j + 1] <= a[j]) {
-            found.push_back({j, 0, j});
+            found[count++] = {j, 0, j};
         }
         i = j;
     }
 
     while (i < lastInner) {
-        if (a[i] < a[i + 1] && a[i + 1] > a[i + 2]) {
-            found.push_back({i + 1, i + 1, i + 1});
-        } else if (a[i] < a[i + 1] && a[i + 1] == a[i + 2]) {
+        const bool rises = a[i] < a[i + 1];
+        // Plateaus are rare: testing for one first keeps the common path free of guesses.
+        if (a[i + 1] == a[i + 2] && rises) {
             const std::uint32_t start = i + 1;
             if (i + 3 == binCount) {
-                found.push_back({start, start, binCount - 1});
+                found[count++] = {start, start, binCount - 1};
                 break;
             }
             const std::uint32_t end = EndOfRun(a, start, lastInner);
             if (a[end + 1] <= a[end]) {
-                found.push_back({end, start, end});
+                found[count++] = {end, start, end};
                 i = end + 1;
             } else {
                 i = end;  // the values rise again after the plateau: bin end + 1 may peak
             }
             continue;
         }
+        found[count] = {i + 1, i + 1, i + 1};
+        count += static_cast<std::size_t>(rises & (a[i + 1] > a[i + 2]));
         ++i;
     }
+    found.resize(count);
     return found;
 }
 

@@ -99,11 +99,10 @@ double HeaderValue(const std::vector<std::string_view>& header, std::string_view
     return 0.0;
 }
 
-}  // namespace
-
-bool ParseDelimitedText(const std::string& file, std::string_view text, TextRecording& out,
-                        SourceRefusal& refusal) {
-    Dialect dialect = Dialect::kGeneral;
+// Reads text in the dialect its first line of data shows or, with forced, in that one.
+bool ParseInDialect(const std::string& file, std::string_view text, const Dialect* forced,
+                    TextRecording& out, SourceRefusal& refusal) {
+    Dialect dialect = forced != nullptr ? *forced : Dialect::kGeneral;
     std::size_t columns = 0;
     std::size_t blankLine = 0;  // first empty line after the data began
     std::vector<std::string_view> header;
@@ -118,10 +117,22 @@ bool ParseDelimitedText(const std::string& file, std::string_view text, TextReco
         out.Channels = columns == 1 ? 1 : columns - 1;
         out.FirstLine = number;
         firstData = line;
+        // Lines of data are alike in length: room for as many as the rest of the text holds,
+        // up to a bound beyond which the vectors grow as they are filled.
+        constexpr std::size_t kMostReserved = std::size_t{1} << 16;
+        const auto rest = text.size() - static_cast<std::size_t>(line.data() - text.data());
+        const std::size_t expected = std::min(rest / (line.size() + 1) + 1, kMostReserved);
+        if (columns > 1) {
+            out.Time.reserve(expected);
+        }
+        for (std::size_t c = 0; c < out.Channels; ++c) {
+            out.Amplitude[c].reserve(expected);
+        }
     };
     while (lines.Next(line, number)) {
         if (columns == 0) {
-            const int count = ParseFirstDataLine(line, 1, dialect, values);
+            const int count = forced != nullptr ? ParseLine(line, dialect, values)
+                                                : ParseFirstDataLine(line, 1, dialect, values);
             if (count < 0) {
                 if (!std::all_of(line.begin(), line.end(), IsBlank)) {
                     header.push_back(line);
@@ -178,6 +189,33 @@ bool ParseDelimitedText(const std::string& file, std::string_view text, TextReco
     }
     if (out.Layout.empty()) {
         out.Layout = columns == 1 ? "one column of amplitudes" : "time and amplitude columns";
+    }
+    return true;
+}
+
+// Whether the first column could be a time axis: it increases from line to line.
+bool Increases(const std::vector<double>& time) {
+    return std::adjacent_find(time.begin(), time.end(), std::greater_equal<>()) == time.end();
+}
+
+}  // namespace
+
+bool ParseDelimitedText(const std::string& file, std::string_view text, TextRecording& out,
+                        SourceRefusal& refusal) {
+    if (!ParseInDialect(file, text, nullptr, out, refusal)) {
+        return false;
+    }
+    // "0,125" read as the time 0 and the amplitude 125 gives no time axis: such a file is one
+    // column of amplitudes written with a decimal comma.
+    if (out.Channels == 1 && out.Time.size() >= 2 && !Increases(out.Time) &&
+        out.HeaderInterval == 0.0) {
+        constexpr Dialect kDecimalComma = Dialect::kTabDecimalComma;
+        TextRecording commas;
+        SourceRefusal ignored;
+        if (ParseInDialect(file, text, &kDecimalComma, commas, ignored) && commas.Time.empty()) {
+            commas.Layout = "one column of amplitudes with a decimal comma";
+            out = std::move(commas);
+        }
     }
     return true;
 }

@@ -5,6 +5,13 @@
 
 namespace karvelo {
 
+namespace {
+
+// Longest field read as a number.
+constexpr std::size_t kLongestNumber = 63;
+
+}  // namespace
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
@@ -13,7 +20,7 @@ bool ParseNumber(std::string_view field, bool decimalComma, double& value) {
     if (!field.empty() && field.front() == '+') {
         field.remove_prefix(1);
     }
-    if (field.empty() || field.size() > 63) {
+    if (field.empty() || field.size() > kLongestNumber) {
         return false;
     }
     const char* begin = field.data();
@@ -27,21 +34,51 @@ bool ParseNumber(std::string_view field, bool decimalComma, double& value) {
     return error == std::errc() && stop == end;
 }
 
+namespace {
+
+bool IsSeparator(char c, Dialect dialect) {
+    switch (dialect) {
+        case Dialect::kSemicolon:
+            return c == ';';
+        case Dialect::kTabDecimalComma:
+            return c == ' ' || c == '\t';
+        case Dialect::kGeneral:
+            return c == ' ' || c == '\t' || c == ',';
+    }
+    return false;
+}
+
+// The number whose field starts at pos: the field ends at the first separator or blank and
+// the number must fill it. With a decimal point the number is read where it lies, so the
+// field is scanned once; a decimal comma needs the field copied first.
+bool ParseField(std::string_view line, std::size_t& pos, Dialect dialect, double& value) {
+    if (dialect != Dialect::kGeneral) {
+        std::size_t end = pos;
+        while (end < line.size() && !IsSeparator(line[end], dialect) && !IsBlank(line[end])) {
+            ++end;
+        }
+        const bool parsed = ParseNumber(line.substr(pos, end - pos), true, value);
+        pos = end;
+        return parsed;
+    }
+    const char* const start = line.data() + pos;
+    const char* const end = line.data() + line.size();
+    const char* const digits = *start == '+' ? start + 1 : start;
+    const auto [stop, error] = std::from_chars(digits, end, value);
+    if (error != std::errc() || stop == digits ||
+        static_cast<std::size_t>(stop - digits) > kLongestNumber ||
+        (stop != end && !IsSeparator(*stop, dialect) && !IsBlank(*stop))) {
+        return false;
+    }
+    pos = static_cast<std::size_t>(stop - line.data());
+    return true;
+}
+
+}  // namespace
+
 int ParseLine(std::string_view line, Dialect dialect, double (&values)[kMaxTextColumns]) {
     int count = 0;
     std::size_t pos = 0;
-    const bool decimalComma = dialect != Dialect::kGeneral;
-    auto isSeparator = [dialect](char c) {
-        switch (dialect) {
-            case Dialect::kSemicolon:
-                return c == ';';
-            case Dialect::kTabDecimalComma:
-                return c == ' ' || c == '\t';
-            case Dialect::kGeneral:
-                return c == ' ' || c == '\t' || c == ',';
-        }
-        return false;
-    };
     while (true) {
         while (pos < line.size() && IsBlank(line[pos])) {
             ++pos;
@@ -49,20 +86,16 @@ int ParseLine(std::string_view line, Dialect dialect, double (&values)[kMaxTextC
         if (pos >= line.size()) {
             break;
         }
-        std::size_t end = pos;
-        while (end < line.size() && !isSeparator(line[end]) && !IsBlank(line[end])) {
-            ++end;
-        }
         if (count == static_cast<int>(kMaxTextColumns) ||
-            !ParseNumber(line.substr(pos, end - pos), decimalComma, values[count])) {
+            !ParseField(line, pos, dialect, values[count])) {
             return -1;
         }
         ++count;
-        pos = end;
         while (pos < line.size() && IsBlank(line[pos])) {
             ++pos;
         }
-        if (pos < line.size() && isSeparator(line[pos]) && dialect != Dialect::kTabDecimalComma) {
+        if (pos < line.size() && IsSeparator(line[pos], dialect) &&
+            dialect != Dialect::kTabDecimalComma) {
             ++pos;
             if (dialect == Dialect::kSemicolon) {
                 // An empty field between two semicolons is not a number.
@@ -136,22 +169,5 @@ bool TextStartsWith(std::string_view text, std::string_view prefix) {
 }
 
 TextLines::TextLines(std::string_view text) : text_(WithoutByteOrderMark(text)) {}
-
-bool TextLines::Next(std::string_view& line, std::size_t& number) {
-    if (pos_ >= text_.size()) {
-        return false;
-    }
-    std::size_t end = text_.find('\n', pos_);
-    if (end == std::string_view::npos) {
-        end = text_.size();
-    }
-    line = text_.substr(pos_, end - pos_);
-    pos_ = end + 1;
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    number = ++number_;
-    return true;
-}
 
 }  // namespace karvelo

@@ -43,8 +43,24 @@ bool TextStartsWith(std::string_view text, std::string_view prefix);
 class TextLines {
   public:
     explicit TextLines(std::string_view text);
-    // The next line and its 1-based number; false at the end.
-    bool Next(std::string_view& line, std::size_t& number);
+    // The next line and its 1-based number; false at the end. Inline: it runs once for
+    // every sample of every recording.
+    bool Next(std::string_view& line, std::size_t& number) {
+        if (pos_ >= text_.size()) {
+            return false;
+        }
+        std::size_t end = text_.find('\n', pos_);
+        if (end == std::string_view::npos) {
+            end = text_.size();
+        }
+        line = text_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        number = ++number_;
+        return true;
+    }
 
   private:
     std::string_view text_;

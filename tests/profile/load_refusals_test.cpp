@@ -38,6 +38,7 @@ TEST_F(FileSourceTest, EveryRefusalKeepsThePreviousProfile) {
         {Text("ragged.txt", "0 1\n1e-6 2\n2e-6\n"), 8,
          "line 3: 1 number where the data have 2 columns"},
         {Text("text.txt", "0 1\n1e-6 x\n"), 8, "line 2: not a line of numbers"},
+        {Text("glued.txt", "0 1\n1e-6 2.5e\n"), 8, "line 2: not a line of numbers"},
         {Text("semi.txt", "0;1\n1e-6;2;\n"), 8, "line 2: not a line of numbers"},
         {Text("gap.txt", "0 1\n\n1e-6 2\n"), 8, "line 2: empty line inside the data"},
         {Text("jump.txt", "0 1\n1e-6 2\n2.5e-6 3\n3e-6 4\n"), 8,

@@ -177,6 +177,21 @@ std::string LabviewWithoutTime(const Sine& sine) {
            Lines(sine, "%.6f\n", 1, false);
 }
 
+// Two channels, each behind a time column of its own.
+std::string LabviewMultiTime(const Sine& sine) {
+    std::string text =
+        "LabVIEW Measurement\t\nSeparator\tTab\nDecimal_Separator\t.\nX_Columns\tMulti\n"
+        "***End_of_Header***\t\n\nChannels\t2\t\nDelta_X\t2.000000E-6\t2.000000E-6\t\n"
+        "***End_of_Header***\t\nX_Value\tA\tX_Value\tB\n";
+    char line[96];
+    for (std::size_t k = 0; k < sine.samples; ++k) {
+        std::snprintf(line, sizeof line, "%.9f\t%.6f\t%.9f\t%.6f\n", sine.Time(k), sine.Value(k),
+                      sine.Time(k), -sine.Value(k));
+        text += line;
+    }
+    return text;
+}
+
 TEST_F(FileSourceTest, EveryLayoutOpensItsSineAtItsFrequency) {
     const Sine scope{3127, 1.6e-6, 2400.0, -0.8e-3};
     const Sine comma{10002, 0.5e-6, 3200.0, -0.5e-3};
@@ -220,6 +235,11 @@ TEST_F(FileSourceTest, EveryLayoutOpensItsSineAtItsFrequency) {
         {"metadata.csv", Text("metadata.csv", MetadataCsv(units)), 0, units.hz, 1, 1000},
         {"one-time.lvm", Text("one-time.lvm", LabviewWithTime(labview)), 0, labview.hz, 2, 1500},
         {"no-time.dat", Text("no-time.dat", LabviewWithoutTime(labview)), 0, labview.hz, 2, 1500},
+        {"multi-time.lvm", Text("multi-time.lvm", LabviewMultiTime(labview)), 0, labview.hz, 2,
+         1500, 2},
+        {"column-comma.txt",
+         Text("column-comma.txt", WithDecimalComma(Lines(column, "%.9f\n", 1, false))), 0.5,
+         column.hz, 2, 1500},
         {"grid.npy", Npy("grid.npy", grid, 121, "<f8"), 2, grid.hz, 2, 2000, 121},
         {"fortran-big-endian.sgy", Npy("fortran-big-endian.sgy", column, 3, ">f4", true), 0.5,
          column.hz, 2, 1500, 3},
