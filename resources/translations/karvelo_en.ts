@@ -546,4 +546,15 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
         <translation>Column spacing, m: enter a number above 0.</translation>
     </message>
 </context>
+<context>
+    <name>SurveyOptionsDialog</name>
+    <message>
+        <source>Карта обследования: чтение записей</source>
+        <translation>Survey map: reading the recordings</translation>
+    </message>
+    <message>
+        <source>%1 — позиций: %2</source>
+        <translation>%1 — positions: %2</translation>
+    </message>
+</context>
 </TS>

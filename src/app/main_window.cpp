@@ -35,6 +35,7 @@
 #include "app/status_texts.h"
 #include "app/surface_print.h"
 #include "app/survey_map_window.h"
+#include "app/survey_options_dialog.h"
 #include "app/toolbar_icons.h"
 #include "app/ui_text.h"
 #include "common/atomic_file.h"
@@ -333,14 +334,20 @@ void MainWindow::OnSurveyMap() {
         ReportError(kErrCannotReadFile, true, grouping.Refusal);
         return;
     }
+    SurveyOptionsDialog reading(this, files, grouping.Positions.size(),
+                                session_.Doc().LoadedSource.Options, kBothChannels);
+    if (reading.exec() != QDialog::Accepted) {
+        return;
+    }
     const auto total = static_cast<int>(grouping.Positions.size());
     QProgressDialog progress(Translate(KTR("MainWindow", "Карта обследования")),
                              Translate(KTR("MainWindow", "Cancel")), 0, total, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     const bool derived = session_.State().VelocityOrThickness != 0.0f;
-    const SurveySettings settings = FormSurveySettings(
-        session_, kBothChannels, derived ? SurveyValue::Result : SurveyValue::Frequency);
+    SurveySettings settings = FormSurveySettings(
+        session_, reading.ChannelMode(), derived ? SurveyValue::Result : SurveyValue::Frequency);
+    settings.Options = reading.Options();
     const auto values =
         RunSurvey(settings, grouping.Positions, [&progress](std::size_t done, std::size_t) {
             progress.setValue(static_cast<int>(done));
@@ -359,8 +366,9 @@ void MainWindow::OnSurveyMap() {
     const std::vector<GridPosition> positions = grouping.Positions;
     auto* window = new SurveyMapWindow(
         this, grid, positions, style,
-        [this, positions](const std::string& row, std::uint32_t column) {
-            OpenSurveyRow(session_, positions, row, column, kBothChannels);
+        [this, positions, options = settings.Options, channels = settings.ChannelMode](
+            const std::string& row, std::uint32_t column) {
+            OpenSurveyRow(session_, positions, row, column, channels, options);
             UpdateTitle();
         },
         [this](const std::string& name, const std::string& extension) {

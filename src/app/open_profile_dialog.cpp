@@ -11,6 +11,7 @@
 #include "app/choose_demo_dialog.h"
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
+#include "app/recording_options_fields.h"
 #include "app/static_text.h"
 #include "app/tab_chain.h"
 #include "app/ui_text.h"
@@ -27,12 +28,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
       source_(document.LoadedSource),
       channels_(new QButtonGroup(this)),
       hits_(nullptr),
-      sourceName_(nullptr),
-      firstSamples_(nullptr),
-      wholeMicroseconds_(nullptr),
-      intervalLabel_(nullptr),
-      interval_(nullptr),
-      fitNote_(nullptr) {
+      sourceName_(nullptr) {
     SetUiText(this, "windowTitle", KTR("OpenProfileDialog", "Открыть"));
     setFont(DialogFont());
     setFixedSize(DialogSize(302, 146));
@@ -62,24 +58,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
     // Shown only once files from disk are chosen: the built-in profiles have no options.
     sourceName_ = StaticText(QString(), this, 30, 5, 250, 8);
     sourceName_->setObjectName(QStringLiteral("sourceName"));
-    firstSamples_ = PlaceAt(new QCheckBox(this), 180, 82, 110, 10);
-    SetUiText(firstSamples_, "text", KTR("OpenProfileDialog", "Первые 2048 отсчётов"));
-    wholeMicroseconds_ = PlaceAt(new QCheckBox(this), 180, 96, 110, 10);
-    SetUiText(wholeMicroseconds_, "text", KTR("OpenProfileDialog", "Шаг в целых мкс"));
-    // The interval of recordings that give none (one column of amplitudes, NumPy, MATLAB),
-    // and what opening the chosen files would do.
-    interval_ = PlaceAt(new QLineEdit(this), 129, 110, 40, 14);
-    interval_->setObjectName(QStringLiteral("intervalUs"));
-    intervalLabel_ = StaticText(QString(), this, 30, 113, 95, 8);
-    SetUiText(intervalLabel_, "text", KTR("OpenProfileDialog", "Шаг дискретизации, мкс"));
-    fitNote_ = StaticText(QString(), this, 30, 128, 262, 16);
-    fitNote_->setObjectName(QStringLiteral("fitNote"));
-    fitNote_->setWordWrap(true);
-    if (source_.Options.IntervalUs > 0.0) {
-        interval_->setText(QString::number(source_.Options.IntervalUs));
-    }
-    firstSamples_->setChecked(source_.Options.FirstSamples);
-    wholeMicroseconds_->setChecked(source_.Options.WholeMicroseconds);
+    options_ = std::make_unique<RecordingOptionsFields>(this, source_.Options);
     ShowSource();
 
     // Tab goes down the channels and the hits, then the options of files from disk, then
@@ -87,26 +66,25 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
     for (auto [control, name] : {std::pair<QWidget*, const char*>{channel1, "channel1"},
                                  {channel2, "channel2"},
                                  {both, "bothChannels"},
-                                 {firstSamples_, "firstSamples"},
-                                 {wholeMicroseconds_, "wholeMicroseconds"},
-                                 {interval_, "intervalUs"},
                                  {choose, "chooseFiles"},
                                  {ok, "ok"},
                                  {cancel, "cancel"}}) {
         control->setObjectName(QString::fromLatin1(name));
     }
-    SetTabChain({channel1, channel2, both, hits_, firstSamples_, wholeMicroseconds_, interval_,
-                 choose, ok, cancel});
+    SetTabChain({channel1, channel2, both, hits_, options_->FirstSamples(),
+                 options_->WholeMicroseconds(), options_->Interval(), choose, ok, cancel});
 
     WriteRadio(channels_, kBothChannels);
     WriteField(hits_, document.CurrentProfile().HitsPerPoint);
 
     connect(choose, &QPushButton::clicked, this, &OpenProfileDialog::ChooseFiles);
-    connect(firstSamples_, &QCheckBox::toggled, this, &OpenProfileDialog::ShowSource);
-    connect(interval_, &QLineEdit::textChanged, this, &OpenProfileDialog::ShowSource);
+    connect(options_->FirstSamples(), &QCheckBox::toggled, this, &OpenProfileDialog::ShowSource);
+    connect(options_->Interval(), &QLineEdit::textChanged, this, &OpenProfileDialog::ShowSource);
     connect(ok, &QPushButton::clicked, this, &OpenProfileDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &OpenProfileDialog::reject);
 }
+
+OpenProfileDialog::~OpenProfileDialog() = default;
 
 void OpenProfileDialog::ChooseFiles() {
     ChooseDemoDialog chooser(this, files_, source_);
@@ -120,40 +98,9 @@ void OpenProfileDialog::PresetFiles(std::vector<std::string> files) {
 }
 
 void OpenProfileDialog::ShowSource() {
-    const bool fromDisk = !source_.Files.empty();
     sourceName_->setText(QString::fromStdString(DescribeFiles(source_.Files)));
-    sourceName_->setVisible(fromDisk);
-    firstSamples_->setVisible(fromDisk);
-    wholeMicroseconds_->setVisible(fromDisk);
-    intervalLabel_->setVisible(fromDisk);
-    interval_->setVisible(fromDisk);
-    SourceOptions options = source_.Options;
-    options.FirstSamples = firstSamples_->isChecked();
-    bool number = false;
-    const double us = interval_->text().trimmed().replace(',', '.').toDouble(&number);
-    options.IntervalUs = number && us > 0.0 ? us : 0.0;
-    fitNote_->setText(fromDisk ? QString::fromStdString(PreviewFiles(source_.Files, options))
-                               : QString());
-    fitNote_->setVisible(fromDisk);
-}
-
-bool OpenProfileDialog::ReadSourceOptions(SourceOptions& options) {
-    options.FirstSamples = firstSamples_->isChecked();
-    options.WholeMicroseconds = wholeMicroseconds_->isChecked();
-    options.IntervalUs = 0.0;
-    if (interval_->text().trimmed().isEmpty()) {
-        return true;
-    }
-    float us = 0.0f;
-    if (!ReadField(interval_, us)) {
-        return false;
-    }
-    if (!(us > 0.0f) || us > kMaxSampleIntervalUs) {
-        PromptField("Please enter a sample interval in microseconds, above 0.", interval_);
-        return false;
-    }
-    options.IntervalUs = us;
-    return true;
+    sourceName_->setVisible(!source_.Files.empty());
+    options_->Show(source_.Files, source_.Options);
 }
 
 void OpenProfileDialog::accept() {
@@ -171,7 +118,7 @@ void OpenProfileDialog::accept() {
     }
     // The load reports a hits count that does not fit the profile itself; either way the
     // dialog closes, its result telling whether a profile was loaded.
-    if (!source_.Files.empty() && !ReadSourceOptions(source_.Options)) {
+    if (!source_.Files.empty() && !options_->Read(source_.Options)) {
         return;
     }
     const bool loaded = document_.Load(

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 #include "profile/profile_loader.h"
 #include "session/document.h"
 
@@ -15,6 +17,7 @@ class QLineEdit;
 namespace karvelo {
 
 class OpenFilesChooser;
+class RecordingOptionsFields;
 
 class OpenProfileDialog : public QDialog {
   public:
@@ -23,6 +26,7 @@ class OpenProfileDialog : public QDialog {
     // recordings again with the channels and hits given. files answers the chooser's
     // "Файлы с диска…"; files and document must outlive the dialog.
     OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, Document& document);
+    ~OpenProfileDialog() override;
 
     // OK: reads the channels and the hits per point (a positive integer, 1 to 20; on a
     // bad entry the prompt is shown and the dialog stays open), closes the dialog and
@@ -43,9 +47,6 @@ class OpenProfileDialog : public QDialog {
     // Names the chosen files and shows their options (hidden for a built-in profile), with
     // what opening them would do on the line below (resampled, shortened, refused).
     void ShowSource();
-    // The options of files from disk as the controls stand; false (prompted) when the
-    // interval is neither empty nor a number above 0.
-    bool ReadSourceOptions(SourceOptions& options);
 
     OpenFilesChooser& files_;
     Document& document_;
@@ -53,11 +54,7 @@ class OpenProfileDialog : public QDialog {
     QButtonGroup* channels_;
     QLineEdit* hits_;
     QLabel* sourceName_;
-    QCheckBox* firstSamples_;
-    QCheckBox* wholeMicroseconds_;
-    QLabel* intervalLabel_;
-    QLineEdit* interval_;
-    QLabel* fitNote_;
+    std::unique_ptr<RecordingOptionsFields> options_;  // the options of files from disk
 };
 
 }  // namespace karvelo

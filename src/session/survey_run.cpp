@@ -163,7 +163,8 @@ SurveySettings FormSurveySettings(FormSession& session, int channelMode, SurveyV
 }
 
 bool OpenSurveyRow(FormSession& session, const std::vector<GridPosition>& positions,
-                   const std::string& row, std::uint32_t column, int channelMode) {
+                   const std::string& row, std::uint32_t column, int channelMode,
+                   const SourceOptions& options) {
     std::vector<std::string> files;
     std::optional<std::size_t> hits;
     std::uint32_t point = 0;
@@ -190,8 +191,7 @@ bool OpenSurveyRow(FormSession& session, const std::vector<GridPosition>& positi
     const std::int32_t fMin = session.State().FMin;
     const std::int32_t fMax = session.State().FMax;
     bool loaded = false;
-    // The reading options of the last open, as the survey itself used them.
-    const ProfileSourceChoice source{files, session.Doc().LoadedSource.Options};
+    const ProfileSourceChoice source{files, options};
     session.OnFileOpen([&] {
         loaded = session.Doc().Load(
             [&](Profile& profile) {

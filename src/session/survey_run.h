@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/analysis_request.h"
+#include "profile/profile_loader.h"
 #include "profile/profile_source.h"
 #include "report/point_report.h"
 #include "report/survey_grid.h"
@@ -27,7 +28,7 @@ enum class SurveyValue {
 struct SurveySettings {
     AnalysisRequest Request;  // mode, band, trace, velocity or thickness, beta, trend removal
     ReportSettings Report;
-    int ChannelMode = 2;
+    int ChannelMode = kBothChannels;
     SourceOptions Options;
     SurveyValue Value = SurveyValue::Frequency;
     unsigned Threads = 2;  // workers, each with a profile and buffers of its own
@@ -46,14 +47,17 @@ std::optional<std::vector<std::optional<double>>> RunSurvey(
     const SurveyProgress& progress);
 
 // The survey settings of the main form as it stands (its controls read first), with the
-// reading options (interval, first samples) of the document's last open.
+// reading options (interval, first samples) of the document's last open until the caller
+// sets the survey's own.
 SurveySettings FormSurveySettings(FormSession& session, int channelMode, SurveyValue value);
 
 // Opens the line of row (its positions in column order, each position's files its hits)
-// as the main form's profile and shows the point of column: the user's explicit request.
+// as the main form's profile, read with the survey's channels and options, and shows the
+// point of column: the user's explicit request.
 // False when the load was refused (reported) or the positions of the row have different
 // numbers of files (error 7).
 bool OpenSurveyRow(FormSession& session, const std::vector<GridPosition>& positions,
-                   const std::string& row, std::uint32_t column, int channelMode);
+                   const std::string& row, std::uint32_t column, int channelMode,
+                   const SourceOptions& options);
 
 }  // namespace karvelo

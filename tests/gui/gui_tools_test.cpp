@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <fstream>
 
 #include "app/profile_report_window.h"
@@ -170,9 +171,27 @@ class ToolsTest : public QObject {
         QCOMPARE(QFileInfo(segy).size(), 3600 + 6 * (240 + 4 * 2000));
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{});
 
-        // The survey map of a grid, rows G and H of two columns, opens the row of a cell.
-        h_->openChooser.files = Recordings(dir, {"G-1.txt", "G-2.txt", "H-1.txt", "H-2.txt"});
+        // The survey map of a grid, rows G and H of two columns of one-column recordings,
+        // read with the interval typed in its own options dialog, opens the row of a cell.
+        h_->openChooser.files.clear();
+        for (const char* name : {"G-1.txt", "G-2.txt", "H-1.txt", "H-2.txt"}) {
+            h_->openChooser.files.push_back(dir.filePath(QString::fromUtf8(name)).toStdString());
+            std::string column;
+            for (int k = 0; k < 2000; ++k) {
+                column += std::to_string(std::exp(-k / 250.0) * std::sin(k * 0.0628)) + "\n";
+            }
+            std::ofstream(h_->openChooser.files.back()) << column;
+        }
+        QString surveyNote;
+        WhenDialogOpens([&](QDialog* reading) {
+            QVERIFY(reading->findChild<QLabel*>("sourceName")->text().endsWith("4"));
+            h_->TypeInto(reading->findChild<QLineEdit*>("intervalUs"), QStringLiteral("5"));
+            surveyNote = reading->findChild<QLabel*>("fitNote")->text();
+            h_->Click(h_->Button("OK", reading));
+        });
         h_->Choose({"Tools", "Карта обследования"});
+        QVERIFY2(!surveyNote.startsWith("one column of amplitudes without"),
+                 qPrintable(surveyNote));
         auto* map = TopLevel<karvelo::SurveyMapWindow>();
         QVERIFY(map != nullptr);
         QCOMPARE(map->Grid().Cells.size(), std::size_t{4});
