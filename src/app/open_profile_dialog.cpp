@@ -40,21 +40,11 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
     ok->setDefault(true);
     auto* cancel = PlaceAt(new QPushButton(this), 210, 60, 68, 14);
     SetUiText(cancel, "text", KTR("OpenProfileDialog", "Cancel"));
-    auto* frame = PlaceAt(new QGroupBox(this), 30, 17, 142, 69);
-    auto* channel1 = PlaceAt(new QRadioButton(this), 38, 27, 42, 10);
-    SetUiText(channel1, "text", KTR("OpenProfileDialog", "1 канал"));
-    auto* channel2 = PlaceAt(new QRadioButton(this), 37, 42, 42, 10);
-    SetUiText(channel2, "text", KTR("OpenProfileDialog", "2 канал"));
-    auto* both = PlaceAt(new QRadioButton(this), 37, 59, 55, 10);
-    SetUiText(both, "text", KTR("OpenProfileDialog", "Оба канала"));
-    channels_->addButton(channel1, kChannel1);
-    channels_->addButton(channel2, kChannel2);
-    channels_->addButton(both, kBothChannels);
+    const auto [channel1, channel2, both] = PlaceChannelRadios(this, channels_);
     hits_ = PlaceAt(new QLineEdit(this), 129, 92, 40, 14);
     hits_->setObjectName(QStringLiteral("hits"));
     SetFieldRule(hits_, kRuleHits);
     StaticText(KTR("OpenProfileDialog", "Кол-во ударов на точку"), this, 30, 95, 83, 8);
-    frame->lower();
     // Shown only once files from disk are chosen: the built-in profiles have no options.
     sourceName_ = StaticText(QString(), this, 30, 5, 250, 8);
     sourceName_->setObjectName(QStringLiteral("sourceName"));
@@ -63,10 +53,7 @@ OpenProfileDialog::OpenProfileDialog(QWidget* parent, OpenFilesChooser& files, D
 
     // Tab goes down the channels and the hits, then the options of files from disk, then
     // down the buttons on the right.
-    for (auto [control, name] : {std::pair<QWidget*, const char*>{channel1, "channel1"},
-                                 {channel2, "channel2"},
-                                 {both, "bothChannels"},
-                                 {choose, "chooseFiles"},
+    for (auto [control, name] : {std::pair<QWidget*, const char*>{choose, "chooseFiles"},
                                  {ok, "ok"},
                                  {cancel, "cancel"}}) {
         control->setObjectName(QString::fromLatin1(name));

@@ -1,17 +1,39 @@
 #include "app/recording_options_fields.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
 #include "app/static_text.h"
 #include "app/ui_text.h"
 #include "profile/file_sources.h"
+#include "profile/profile_loader.h"
 #include "profile/source_traces.h"
 
 namespace karvelo {
+
+std::array<QWidget*, 3> PlaceChannelRadios(QWidget* parent, QButtonGroup* group) {
+    auto* frame = PlaceAt(new QGroupBox(parent), 30, 17, 142, 69);
+    auto* channel1 = PlaceAt(new QRadioButton(parent), 38, 27, 42, 10);
+    SetUiText(channel1, "text", KTR("OpenProfileDialog", "1 канал"));
+    auto* channel2 = PlaceAt(new QRadioButton(parent), 37, 42, 42, 10);
+    SetUiText(channel2, "text", KTR("OpenProfileDialog", "2 канал"));
+    auto* both = PlaceAt(new QRadioButton(parent), 37, 59, 55, 10);
+    SetUiText(both, "text", KTR("OpenProfileDialog", "Оба канала"));
+    channel1->setObjectName(QStringLiteral("channel1"));
+    channel2->setObjectName(QStringLiteral("channel2"));
+    both->setObjectName(QStringLiteral("bothChannels"));
+    group->addButton(channel1, kChannel1);
+    group->addButton(channel2, kChannel2);
+    group->addButton(both, kBothChannels);
+    frame->lower();
+    return {channel1, channel2, both};
+}
 
 RecordingOptionsFields::RecordingOptionsFields(QWidget* parent, const SourceOptions& options,
                                                int dy)

@@ -3,17 +3,23 @@
 // дискретизации, мкс" and, below them, what opening the chosen files would do.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "profile/profile_source.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace karvelo {
+
+// "1 канал", "2 канал" and "Оба канала" in their frame on parent, added to group under
+// their channel modes; returned in that order.
+std::array<QWidget*, 3> PlaceChannelRadios(QWidget* parent, QButtonGroup* group);
 
 class RecordingOptionsFields {
   public:

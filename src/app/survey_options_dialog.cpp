@@ -38,20 +38,7 @@ SurveyOptionsDialog::SurveyOptionsDialog(QWidget* parent, std::vector<std::strin
     auto* cancel = PlaceAt(new QPushButton(this), 210, 42, 68, 14);
     SetUiText(cancel, "text", KTR("OpenProfileDialog", "Cancel"));
     cancel->setObjectName(QStringLiteral("cancel"));
-    auto* frame = PlaceAt(new QGroupBox(this), 30, 17, 142, 69);
-    auto* channel1 = PlaceAt(new QRadioButton(this), 38, 27, 42, 10);
-    SetUiText(channel1, "text", KTR("OpenProfileDialog", "1 канал"));
-    auto* channel2 = PlaceAt(new QRadioButton(this), 37, 42, 42, 10);
-    SetUiText(channel2, "text", KTR("OpenProfileDialog", "2 канал"));
-    auto* both = PlaceAt(new QRadioButton(this), 37, 59, 55, 10);
-    SetUiText(both, "text", KTR("OpenProfileDialog", "Оба канала"));
-    channel1->setObjectName(QStringLiteral("channel1"));
-    channel2->setObjectName(QStringLiteral("channel2"));
-    both->setObjectName(QStringLiteral("bothChannels"));
-    channels_->addButton(channel1, kChannel1);
-    channels_->addButton(channel2, kChannel2);
-    channels_->addButton(both, kBothChannels);
-    frame->lower();
+    const auto [channel1, channel2, both] = PlaceChannelRadios(this, channels_);
     auto* sourceName = StaticText(QString(), this, 30, 5, 250, 8);
     sourceName->setObjectName(QStringLiteral("sourceName"));
     sourceName->setText(Translate(KTR("SurveyOptionsDialog", "%1 — позиций: %2"))
