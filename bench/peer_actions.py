@@ -113,6 +113,7 @@ class Canvas:
         self.pixels = np.empty((HEIGHT, WIDTH), dtype=np.uint32)
         self.glyphs = glyphs()
         self.labels = []  # (x, y, text) of every label of the current picture
+        self.inked = {}  # each label's inked pixels relative to its corner, found once
 
     def clear(self):
         self.pixels.fill(WHITE)
@@ -120,14 +121,14 @@ class Canvas:
 
     def text(self, x, y, label):
         self.labels.append((x, y, label))
-        codes = np.frombuffer(label.encode(), dtype=np.uint8)
-        if codes.size == 0:
-            return
-        # The label's strip as one bitmap: its glyphs side by side.
-        strip = self.glyphs[codes].transpose(1, 0, 2).reshape(GLYPH_HEIGHT, -1)
-        top = y + GLYPH_TOP
-        ys, xs = np.nonzero(strip)
-        ys, xs = ys + top, xs + x
+        inked = self.inked.get(label)
+        if inked is None:
+            codes = np.frombuffer(label.encode(), dtype=np.uint8)
+            # The label's strip as one bitmap: its glyphs side by side.
+            strip = self.glyphs[codes].transpose(1, 0, 2).reshape(GLYPH_HEIGHT, -1)
+            inked = np.nonzero(strip)
+            self.inked[label] = inked
+        ys, xs = inked[0] + (y + GLYPH_TOP), inked[1] + x
         inside = (xs >= 0) & (xs < WIDTH) & (ys >= 0) & (ys < HEIGHT)
         self.pixels[ys[inside], xs[inside]] = BLACK
 
@@ -370,19 +371,23 @@ class Peer:
         u = (y - iy) * (1.0 / 1.0)
         # Each term weight * value, summed in the program's order, in buffers kept from
         # run to run as the program keeps its own. The matrix rows between two points
-        # share their two point rows, so each block takes one broadcast row.
+        # share their two point rows, so each such block is finished before the next: its
+        # weights, terms and sum stay in the cache.
         at, next_at = band[:, ix], band[:, ix + 1]
         blocks = np.searchsorted(iy, np.arange(points)).tolist()
         matrix, weight = self.grid
-        terms = ((1 - u, 1 - t, at, 0), (1 - u, t, next_at, 0), (u, t, next_at, 1),
-                 (u, 1 - t, at, 1))
-        for n, (row_weights, column_weights, values, shift) in enumerate(terms):
-            target = weight if n else matrix
-            np.multiply.outer(row_weights, column_weights, out=target)
-            for j in range(points - 1):
-                target[blocks[j]:blocks[j + 1]] *= values[j + shift]
-            if n:
-                matrix += weight
+        row_near, column_near = 1 - u, 1 - t
+        for j in range(points - 1):
+            rows = slice(blocks[j], blocks[j + 1])
+            m, w = matrix[rows], weight[rows]
+            np.multiply.outer(row_near[rows], column_near, out=m)
+            m *= at[j]
+            for row_weights, column_weights, values in ((row_near, t, next_at[j]),
+                                                        (u, t, next_at[j + 1]),
+                                                        (u, column_near, at[j + 1])):
+                np.multiply.outer(row_weights[rows], column_weights, out=w)
+                w *= values
+                m += w
         column_hz = np.floor(x)
         saturated = False
         if contrast is not None:
