@@ -109,6 +109,10 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
         <translation>β: a number, 0.5 … 1.2</translation>
     </message>
     <message>
+        <source>База датчиков, мм: число больше 0, до 10000</source>
+        <translation>Sensor spacing, mm: a number above 0, up to 10000</translation>
+    </message>
+    <message>
         <source>Кол-во ударов на точку: целое число, 1 … 20</source>
         <translation>Hits per point: a whole number, 1 … 20</translation>
     </message>
@@ -225,6 +229,30 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
     <message>
         <source>Уточн. частота</source>
         <translation>Refined freq.</translation>
+    </message>
+    <message>
+        <source>База датчиков, мм</source>
+        <translation>Sensor spacing, mm</translation>
+    </message>
+    <message>
+        <source>Cp из двух датчиков:</source>
+        <translation>Cp from two sensors:</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>измерить</source>
+        <translation>measure</translation>
+    </message>
+    <message>
+        <source>по точке</source>
+        <translation>per point</translation>
+    </message>
+    <message>
+        <source>медиана линии</source>
+        <translation>line median</translation>
     </message>
     <message>
         <source>Сохранить спектр в текстовый файл</source>

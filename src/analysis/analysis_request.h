@@ -44,6 +44,7 @@ struct AnalysisRequest {
     double RefinedFrequency = 0.0;  // out: a clicked maximum's frequency between the bins
     double ShapeFactor = 1.0;       // beta of the thickness formula, 0.5 .. 1.2
     bool Detrend = false;           // subtract each trace's least-squares line before resampling
+    bool MarkArrivals = false;      // mark the first arrivals of the shown hit's two channels
     Language Captions = Language::Russian;  // language of the captions drawn into the panels
 };
 

@@ -1,16 +1,20 @@
 #include "analysis/pipeline.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <span>
+#include <vector>
 
 #include "analysis/analysis_buffers.h"
+#include "analysis/arrival_pick.h"
 #include "analysis/band.h"
 #include "analysis/frequency_axis.h"
 #include "analysis/peaks.h"
 #include "analysis/profile_matrix.h"
 #include "analysis/row_extremes.h"
 #include "analysis/spectrum_modes.h"
+#include "plot/arrival_marks.h"
 #include "plot/colour_bar.h"
 #include "plot/draw_plot.h"
 #include "plot/pick_export.h"
@@ -56,6 +60,21 @@ void DrawTracePanel(const Run& run, const AnalysisRequest& request, std::uint32_
     const SeriesSet series = PointTraces(profile, request.PointNumber - 1);
     DrawPlot(*run.surface, layout, mode, series, std::span(run.buffers.SampleTimes).first(samples),
              data);
+    if (request.MarkArrivals && HoldsTwoChannels(profile) && samples > 0) {
+        // The shown trace's hit: its channel-1 and channel-2 traces.
+        const std::uint32_t hit = std::min(request.TraceNumber, profile.TracesPerPoint - 1) / 2;
+        const std::size_t firstRecord =
+            static_cast<std::size_t>(request.PointNumber - 1) * profile.TracesPerPoint;
+        std::vector<double> trace(samples);
+        for (const std::uint32_t k : {2 * hit, 2 * hit + 1}) {
+            DecodeRecordSamples(profile.image, firstRecord + k, trace);
+            if (const std::optional<ArrivalPick> pick = PickArrival(trace)) {
+                DrawArrivalMark(*run.surface, layout, series.Count, k, 0.0,
+                                static_cast<double>(samples - 1) * interval,
+                                pick->Arrival * interval);
+            }
+        }
+    }
 }
 
 // What a run leaves behind when it cannot show a spectrum: no maxima, no statics, no "S".

@@ -61,6 +61,9 @@ void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
                              "tolerance",    "outlier-share"}) {
         specs.push_back({name, true});
     }
+    for (const char* name : kArrivalOptions) {
+        specs.push_back({name, true});
+    }
     for (const char* name : {"quality", "default-band", "full-range", "detrend"}) {
         specs.push_back({name, false});
     }
@@ -299,8 +302,9 @@ int RunReport(const CliOptions& options) {
         MakeLineReport(std::move(rows), cli.session.CurrentReportSettings(), checks);
     report.Object = object;
     if (calibrationPoint) {
-        report.Origin = {VelocitySource::Calibrated, *calibrationPoint,
-                         *ParseReal(*options.Value("thickness"))};
+        report.Origin.Source = VelocitySource::Calibrated;
+        report.Origin.Point = *calibrationPoint;
+        report.Origin.Thickness = *ParseReal(*options.Value("thickness"));
     }
     const ReportTableForm form = report.TableForm(false);
     PrintCells(ReportColumns(form));

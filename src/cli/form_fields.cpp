@@ -88,6 +88,27 @@ bool SetFormFields(FormState& fields, const CliOptions& options) {
     if (options.Has("detrend")) {
         fields.Detrend = 1;
     }
+    if (options.Has("sensor-spacing-mm")) {
+        const float spacing = RealOption(options, "sensor-spacing-mm");
+        if (!IsValidSensorSpacing(spacing)) {
+            throw UsageError{"--sensor-spacing-mm needs a spacing in mm above 0, at most 10000"};
+        }
+        fields.SensorSpacingMm = spacing;
+        fields.ArrivalVelocity = static_cast<std::int32_t>(ArrivalVelocityUse::Shown);
+    }
+    if (const auto use = options.Value("cp-from-arrivals")) {
+        if (options.Has("thickness")) {
+            throw UsageError{
+                "--cp-from-arrivals takes the place of the velocity: give no --thickness"};
+        }
+        if (*use == "point") {
+            fields.ArrivalVelocity = static_cast<std::int32_t>(ArrivalVelocityUse::Point);
+        } else if (*use == "line") {
+            fields.ArrivalVelocity = static_cast<std::int32_t>(ArrivalVelocityUse::Line);
+        } else {
+            throw UsageError{"--cp-from-arrivals must be point or line"};
+        }
+    }
     if (const auto view = options.Value("view")) {
         if (*view == "wiggle") {
             fields.ViewMode = 0;

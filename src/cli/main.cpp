@@ -1,4 +1,5 @@
 // karvelo-cli: the headless front end of Karvelo.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -82,7 +83,14 @@ const char* const kHelp =
     "                         hit_fmax_hz (the spread of their own dominant\n"
     "                         frequencies), design (within, thinner or thicker, with\n"
     "                         --design-thickness) and flags (outlier-line for a point\n"
-    "                         off its neighbours, then TRACE:clipped,weak,outlier);\n"
+    "                         off its neighbours, then TRACE:clipped,weak,outlier,\n"
+    "                         long-impact (the contact time tc of the first pulse, from\n"
+    "                         the first arrival to its return through the trace's\n"
+    "                         median, leaves a usable band up to 1.5/tc below the\n"
+    "                         trace's dominant frequency), double-hit (a second impulse\n"
+    "                         of half the first pulse's amplitude after the record has\n"
+    "                         stayed below a quarter of it for 1 ms and two contact\n"
+    "                         times));\n"
     "                         with --thickness the result columns are velocity_bin_m_s,\n"
     "                         velocity_m_s, velocity_pm_m_s; with neither the refined\n"
     "                         frequency's frequency_pm_hz. '-' where there is no value.\n"
@@ -143,6 +151,24 @@ const char* const kHelp =
     "                         this share of it: 0.1 or 10% (the default)\n"
     "  --meta KEY=VALUE       (report) the object block of the PDF, repeatable; keys:\n"
     "                         structure, element, line, operator, instrument, date, notes\n"
+    "  --sensor-spacing-mm S  two-channel profiles: the distance between the two sensors\n"
+    "                         (default 300). On each channel of each hit the first\n"
+    "                         arrival is picked: the Akaike information criterion\n"
+    "                         (Maeda) splits the samples up to the first peak (the first\n"
+    "                         sample reaching half the trace's largest departure from\n"
+    "                         its median, followed to its top), and the line through the\n"
+    "                         first two samples of the rise places it between them;\n"
+    "                         Cp = spacing / (t2 - t1) per hit. The report adds cp_m_s\n"
+    "                         (the point's median over its hits within 1500..6000 m/s)\n"
+    "                         and cp_range_m_s (their largest minus smallest), flags at\n"
+    "                         the hit's channel-1 trace dt-not-positive, cp-out-of-range\n"
+    "                         and cp-departs (more than 2 % off the point's median);\n"
+    "                         analyse marks the shown hit's two arrivals on the trace\n"
+    "                         panel\n"
+    "  --cp-from-arrivals point|line\n"
+    "                         (report) the thickness from that velocity instead of\n"
+    "                         --velocity: each point's own, or the line's median; the\n"
+    "                         arrivals are measured (spacing 300 unless given)\n"
     "Grid options: --mode (single, average, product), --fmin, --fmax, --velocity,\n"
     "  --thickness, --beta, --detrend, --png FILE, --csv FILE, --hits N (every position\n"
     "  must have N files), and\n"
@@ -243,7 +269,10 @@ void CheckOptionsBelong(const CliOptions& options) {
         throw UsageError{"unknown command " + options.command + " (try --help)"};
     }
     for (const auto& [name, value] : options.ordered) {
-        if (!IsOpenOption(name) && own->second.count(name) == 0) {
+        const bool arrival = (options.command == "analyse" || options.command == "report") &&
+                             std::find(kArrivalOptions.begin(), kArrivalOptions.end(), name) !=
+                                 kArrivalOptions.end();
+        if (!IsOpenOption(name) && own->second.count(name) == 0 && !arrival) {
             throw UsageError{"option --" + name + " does not apply to " + options.command};
         }
     }

@@ -30,13 +30,16 @@ inline constexpr const char* kRuleCalibration = KARVELO_TRANSLATABLE(
     "FieldRules", "Скорость/толщина: толщина (флажок отмечен) точки с максимумом в списке");
 inline constexpr const char* kRuleShapeFactor =
     KARVELO_TRANSLATABLE("FieldRules", "β: число, 0,5 … 1,2");
+inline constexpr const char* kRuleSensorSpacing =
+    KARVELO_TRANSLATABLE("FieldRules", "База датчиков, мм: число больше 0, до 10000");
 inline constexpr const char* kRuleHits =
     KARVELO_TRANSLATABLE("FieldRules", "Кол-во ударов на точку: целое число, 1 … 20");
 
 // Every rule, for the translation's completeness check.
 inline constexpr std::array kFieldRules = {
-    kRulePointNumber, kRuleTraceNumber, kRuleFMin,        kRuleFMax,        kRuleBandWidth,
-    kRuleVelocity,    kRuleDerived,     kRuleCalibration, kRuleShapeFactor, kRuleHits,
+    kRulePointNumber, kRuleTraceNumber,   kRuleFMin,    kRuleFMax,
+    kRuleBandWidth,   kRuleVelocity,      kRuleDerived, kRuleCalibration,
+    kRuleShapeFactor, kRuleSensorSpacing, kRuleHits,
 };
 
 // text without its lines that are field rules: for a front end that has no such fields.

@@ -52,6 +52,10 @@ int SeriesPixelStep(const PlotLayout& layout, PlotMode mode, std::uint32_t serie
     return TruncatePixel(static_cast<double>(layout.PlotWidth()) / seriesCount);
 }
 
+int TraceCentre(const PlotLayout& layout, int pixelStep, std::uint32_t k) {
+    return layout.FrameLeft() + pixelStep / 2 + static_cast<int>(k) * pixelStep;
+}
+
 void DrawPlot(Surface& surface, const PlotLayout& layout, PlotMode mode, const SeriesSet& series,
               std::span<const std::uint32_t> axisValues, PlotData& data) {
     if (layout.DrawFrame) {

@@ -26,6 +26,9 @@ int SeriesPixelStep(const PlotLayout& layout, PlotMode mode, std::uint32_t serie
 void DrawPlot(Surface& surface, const PlotLayout& layout, PlotMode mode, const SeriesSet& series,
               std::span<const std::uint32_t> axisValues, PlotData& data);
 
+// The column of trace k's zero line in the Wiggle and Density modes.
+int TraceCentre(const PlotLayout& layout, int pixelStep, std::uint32_t k);
+
 // A plot of one curve of single-precision values over axis values (32-bit signed
 // words), as the spectrum panel and the correlation dialog draw it.
 void DrawCurvePlot(Surface& surface, const PlotLayout& layout, std::span<const float> values,

@@ -6,6 +6,7 @@
 
 #include "plot/axis_mapping.h"
 #include "plot/axis_ticks.h"
+#include "plot/draw_plot.h"
 #include "plot/palette.h"
 #include "plot/palette_words.h"
 #include "plot/series_modes.h"
@@ -16,16 +17,10 @@ namespace karvelo {
 
 namespace {
 
-// Centre column of trace k.
-int TraceCentre(const SeriesContext& context, std::uint32_t k) {
-    const int step = context.pixelStep;
-    return context.layout.FrameLeft() + step / 2 + static_cast<int>(k) * step;
-}
-
 // Draws the tick of trace k at its centre, labelled k (times LabelStep), and returns
 // the centre column.
 int BeginTrace(const SeriesContext& context, std::uint32_t k) {
-    const int centre = TraceCentre(context, k);
+    const int centre = TraceCentre(context.layout, context.pixelStep, k);
     if (context.layout.SeriesTicks) {
         DrawTopTick(context.surface, context.layout, centre,
                     IntegerLabel(static_cast<std::int64_t>(context.layout.LabelStep) * k));

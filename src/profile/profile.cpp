@@ -31,4 +31,12 @@ void SetUpProfile(Profile& profile, std::uint32_t hitsPerPoint, int channelMode)
     profile.PointCount = traces == 0 ? 0 : static_cast<std::uint32_t>(records) / traces;
 }
 
+double SampleSeconds(const Profile& profile) {
+    constexpr double kMicrosecond = 1e-6;
+    constexpr double kPicosecond = 1e-12;
+    const Image& image = profile.image;
+    const bool microseconds = TimeInMicroseconds(SamplesPerTrace(image), profile.Unit);
+    return SampleInterval(image) * (microseconds ? kMicrosecond : kPicosecond);
+}
+
 }  // namespace karvelo

@@ -27,6 +27,14 @@ struct Profile {
 // channelMode: 0 channel 1, 1 channel 2, 2 both. hitsPerPoint >= 1.
 void SetUpProfile(Profile& profile, std::uint32_t hitsPerPoint, int channelMode);
 
+// Whether each hit of the profile holds two records, channel 1 then channel 2.
+inline bool HoldsTwoChannels(const Profile& profile) {
+    return profile.HitsPerPoint > 0 && profile.TracesPerPoint == 2 * profile.HitsPerPoint;
+}
+
+// The sample interval of the profile in seconds (its unit read as the image rule says).
+double SampleSeconds(const Profile& profile);
+
 // Decoded sample s of record r of the profile's image.
 inline double ProfileSample(const Profile& profile, std::size_t record, std::size_t sample) {
     return DecodeSample(SampleFormat(profile.image), SampleWord(profile.image, record, sample));

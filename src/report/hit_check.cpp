@@ -6,7 +6,10 @@
 #include <span>
 
 #include "analysis/analysis_buffers.h"
+#include "analysis/arrival_pick.h"
 #include "analysis/frequency_axis.h"
+#include "analysis/impact_pulse.h"
+#include "analysis/median.h"
 #include "analysis/peak_refinement.h"
 #include "analysis/peaks.h"
 #include "analysis/spectrum_modes.h"
@@ -35,6 +38,19 @@ bool IsClipped(std::span<const double> samples) {
     return false;
 }
 
+// The trace's first arrival, the contact time of its first pulse and a second strike.
+void CheckImpact(std::span<const double> trace, double seconds, HitCheck& hit) {
+    const std::optional<ArrivalPick> pick = PickArrival(trace);
+    if (!pick) {
+        return;
+    }
+    hit.Arrival = pick->Arrival * seconds;
+    if (const std::optional<ImpactPulse> pulse = MeasureImpactPulse(trace, *pick, seconds)) {
+        hit.Contact = pulse->ContactSamples * seconds;
+        hit.DoubleHit = pulse->SecondImpulse.has_value();
+    }
+}
+
 }  // namespace
 
 std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers,
@@ -43,6 +59,7 @@ std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers
     const std::uint32_t samples = SamplesPerTrace(profile.image);
     const std::uint32_t interval = SampleInterval(profile.image);
     const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
+    const double seconds = SampleSeconds(profile);
     const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
     std::vector<HitCheck> hits;
     std::array<float, kMaxSpectrumBins> normalised{};
@@ -52,7 +69,9 @@ std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers
         hit.Trace = t;
         LoadTraceSamples(profile, buffers, std::size_t{point} * profile.TracesPerPoint + t,
                          samples);
-        hit.Clipped = IsClipped(std::span(buffers.TraceSamples).first(samples));
+        const std::span<const double> trace = std::span(buffers.TraceSamples).first(samples);
+        hit.Clipped = IsClipped(trace);
+        CheckImpact(trace, seconds, hit);
         if (TransformTraceSamples(buffers, samples, interval, detrend)) {
             const std::span<const double> raw(buffers.AmplitudeSpectrum.data(), bins);
             NormaliseSpectrum(raw, spectrum, true);
@@ -82,6 +101,8 @@ std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers
         hit.Weak = hit.Peak < kWeakFraction * strongest;
         hit.Outlier = hit.Frequency && spread &&
                       std::abs(*hit.Frequency - spread->Median) > kOutlierFraction * spread->Median;
+        hit.LongImpact =
+            hit.Contact && hit.Frequency && UsableTopFrequency(*hit.Contact) < *hit.Frequency;
     }
     return hits;
 }
@@ -96,26 +117,20 @@ std::optional<HitSpread> SpreadOf(const std::vector<HitCheck>& hits) {
     if (frequencies.empty()) {
         return std::nullopt;
     }
-    std::sort(frequencies.begin(), frequencies.end());
-    const std::size_t middle = frequencies.size() / 2;
-    const double median = frequencies.size() % 2 == 1
-                              ? frequencies[middle]
-                              : (frequencies[middle - 1] + frequencies[middle]) / 2.0;
-    return HitSpread{frequencies.front(), median, frequencies.back()};
+    const auto [low, high] = std::minmax_element(frequencies.begin(), frequencies.end());
+    return HitSpread{*low, MedianOf(frequencies), *high};
 }
 
 std::string FlagsText(const std::vector<HitCheck>& hits) {
     std::string text;
     for (const HitCheck& hit : hits) {
         std::string flags;
-        for (const auto& [set, name] :
-             {std::pair{hit.Clipped, "clipped"}, std::pair{hit.Weak, "weak"},
-              std::pair{hit.Outlier, "outlier"}}) {
-            if (set) {
+        for (const HitFlag& flag : kHitFlags) {
+            if (hit.*flag.Set) {
                 if (!flags.empty()) {
                     flags += ',';
                 }
-                flags += name;
+                flags += flag.Name;
             }
         }
         if (!flags.empty()) {

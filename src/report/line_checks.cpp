@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/median.h"
+
 namespace karvelo {
-
-namespace {
-
-double MedianOf(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
-}
-
-}  // namespace
 
 DesignMark MarkAgainst(const DesignTolerance& design, double thickness) {
     if (thickness < design.Thickness - design.Tolerance) {

@@ -10,6 +10,7 @@
 #include "analysis/pipeline.h"
 #include "analysis/quality.h"
 #include "profile/profile_image.h"
+#include "report/report_quantity.h"
 
 namespace karvelo {
 
@@ -42,6 +43,10 @@ PointReport ReportShownPoint(const Profile& profile, AnalysisBuffers& buffers,
     if (settings.CheckEachHit) {
         row.Hits = CheckHits(profile, buffers, point, bandFirst, bandLast, settings.Detrend);
         row.Spread = SpreadOf(row.Hits);
+        if (settings.ArrivalVelocity != ArrivalVelocityUse::Off && HoldsTwoChannels(profile)) {
+            row.Velocity =
+                MeasureHitVelocities(row.Hits, settings.SensorSpacingMm / kMillimetresPerMetre);
+        }
     }
     const std::optional<std::size_t> best = StrongestListedPeak(buffers, bandFirst, bandLast);
     if (!best) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/analysis_request.h"
+#include "report/arrival_velocity.h"
 #include "report/hit_check.h"
 
 #include "analysis/analysis_buffers.h"
@@ -18,6 +19,11 @@ namespace karvelo {
 // Where a point stands against the design thickness and its tolerance.
 enum class DesignMark { None, Within, Thinner, Thicker };
 
+// What the velocity measured from the arrivals at two sensors does in the report: it is
+// not measured; measured and shown beside the typed velocity; or used for the thickness,
+// each point with its own or every point with the line's median.
+enum class ArrivalVelocityUse { Off, Shown, Point, Line };
+
 // What the report reads from the form.
 struct ReportSettings {
     std::int32_t SpectrumMode = 0;     // 0 .. 2
@@ -26,7 +32,16 @@ struct ReportSettings {
     double ShapeFactor = 1.0;          // beta
     bool Detrend = false;
     bool CheckEachHit = true;  // the hit check; a survey that needs only the peak skips it
+    ArrivalVelocityUse ArrivalVelocity = ArrivalVelocityUse::Off;  // two-channel profiles
+    double SensorSpacingMm = kDefaultSensorSpacingMm;
 };
+
+// Whether the thickness comes from the velocity measured at two sensors: asked for, and
+// the edit holds a velocity (a typed thickness makes the velocity the report's result).
+inline bool UsesMeasuredVelocity(const ReportSettings& settings) {
+    return settings.ThicknessGiven == 0 && (settings.ArrivalVelocity == ArrivalVelocityUse::Point ||
+                                            settings.ArrivalVelocity == ArrivalVelocityUse::Line);
+}
 
 // Uncertainty of a refined frequency, in bins: the largest error of the Gaussian
 // interpolation on an undamped sine between two bins (a damped one errs less).
@@ -53,6 +68,7 @@ struct PointReport {
     std::uint32_t HitsUsed = 0;     // traces that entered the spectrum
     std::vector<HitCheck> Hits;
     std::optional<HitSpread> Spread;
+    std::optional<PointVelocity> Velocity;  // from the arrivals, when measured
     // Set by the checks along the line (MarkLine), not by the point's own run.
     DesignMark Design = DesignMark::None;
     bool LineOutlier = false;  // departs from its neighbours' median

@@ -3,6 +3,9 @@
 namespace karvelo {
 
 ReportQuantity QuantityOf(const ReportSettings& settings) {
+    if (UsesMeasuredVelocity(settings)) {
+        return ReportQuantity::Thickness;
+    }
     if (settings.VelocityOrThickness == 0.0f) {
         return ReportQuantity::Frequency;
     }

@@ -42,6 +42,18 @@ std::pair<std::string, std::string> VelocityText(const SummaryContext& context, 
             return {"", words ? InLanguage(language, "не задана (показана частота)",
                                            "not given (frequency shown)")
                               : "none"};
+        case VelocitySource::Arrivals: {
+            const std::optional<double>& median = context.Origin.ArrivalMedian;
+            if (context.Settings.ArrivalVelocity == ArrivalVelocityUse::Point) {
+                return {"", words ? InLanguage(language, "по двум датчикам, своя в каждой точке",
+                                               "from two sensors, each point its own")
+                                  : "arrivals point"};
+            }
+            return {median ? FormatFixed(*median, 0) : "",
+                    words ? InLanguage(language, "по двум датчикам, медиана линии",
+                                       "from two sensors, the line's median")
+                          : "arrivals line"};
+        }
         default:
             return {velocity, words ? InLanguage(language, "введена", "typed") : "typed"};
     }
@@ -59,7 +71,8 @@ VelocityOrigin OriginOf(const ReportSettings& settings) {
             origin.Source = VelocitySource::Measured;
             break;
         default:
-            origin.Source = VelocitySource::Typed;
+            origin.Source =
+                UsesMeasuredVelocity(settings) ? VelocitySource::Arrivals : VelocitySource::Typed;
     }
     return origin;
 }
@@ -148,6 +161,16 @@ std::vector<std::pair<std::string, std::string>> SummaryEntries(const SummaryCon
             entries.emplace_back("velocity_m_s", velocity);
         }
         entries.emplace_back("velocity_origin", origin);
+    }
+    if (context.Origin.ArrivalMedian) {
+        const std::string spacing = FormatDefault(context.Settings.SensorSpacingMm);
+        const std::string median = FormatFixed(*context.Origin.ArrivalMedian, 0);
+        entries.emplace_back(
+            words ? in("База датчиков, мм", "Sensor spacing, mm") : "sensor_spacing_mm", spacing);
+        entries.emplace_back(words ? in("Cp по двум датчикам: медиана линии, м/с",
+                                        "Cp from two sensors: line median, m/s")
+                                   : "cp_arrivals_median_m_s",
+                             median);
     }
     const std::optional<DesignTolerance>& design = context.Checks.Design;
     if (design && q == ReportQuantity::Thickness) {

@@ -22,15 +22,18 @@ enum class VelocitySource {
     Calibrated,  // from a point of known thickness
     Measured,    // a thickness was given: the velocity is the result at every point
     None,        // neither given: the report shows frequencies
+    Arrivals,    // from the arrivals at two sensors: each point's own or the line's median
 };
 
 struct VelocityOrigin {
     VelocitySource Source = VelocitySource::Typed;
     std::uint32_t Point = 0;  // Calibrated: the point (0-based) and its thickness in m
     double Thickness = 0.0;
+    // The line's median of the velocities from the arrivals (m/s), when they were measured.
+    std::optional<double> ArrivalMedian;
 };
 
-// The origin the form's settings alone tell (typed, measured or none).
+// The origin the form's settings alone tell (typed, measured, none or the arrivals).
 VelocityOrigin OriginOf(const ReportSettings& settings);
 
 struct ReportSummary {

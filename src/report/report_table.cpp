@@ -25,6 +25,8 @@ enum class Column {
     HitMin,
     HitMedian,
     HitMax,
+    Velocity,
+    VelocityRange,
     Design,
     Flags,
 };
@@ -41,6 +43,9 @@ std::vector<Column> ColumnsOf(const ReportTableForm& form) {
     }
     columns.insert(columns.end(), {Column::Uncertainty, Column::Quality, Column::Hits,
                                    Column::HitMin, Column::HitMedian, Column::HitMax});
+    if (form.Velocity) {
+        columns.insert(columns.end(), {Column::Velocity, Column::VelocityRange});
+    }
     if (form.Design) {
         columns.push_back(Column::Design);
     }
@@ -76,6 +81,10 @@ std::string MachineName(Column column, ReportQuantity quantity) {
             return "hit_fmedian_hz";
         case Column::HitMax:
             return "hit_fmax_hz";
+        case Column::Velocity:
+            return "cp_m_s";
+        case Column::VelocityRange:
+            return "cp_range_m_s";
         case Column::Design:
             return "design";
         default:
@@ -118,6 +127,10 @@ std::string Words(Column column, ReportQuantity quantity, Language language) {
             return in("Частота ударов: медиана, Гц", "Hit frequency: median, Hz");
         case Column::HitMax:
             return in("Частота ударов: макс., Гц", "Hit frequency: max., Hz");
+        case Column::Velocity:
+            return in("Cp по двум датчикам, м/с", "Cp from two sensors, m/s");
+        case Column::VelocityRange:
+            return in("Разброс Cp (макс. − мин.), м/с", "Cp spread (max − min), m/s");
         case Column::Design:
             return in("Проектная толщина", "Design thickness");
         default:
@@ -157,13 +170,10 @@ std::string FlagsOf(const PointReport& row, bool words, Language language) {
     }
     for (const HitCheck& hit : row.Hits) {
         std::string marks;
-        for (const auto& [set, word] :
-             {std::pair{hit.Clipped, InLanguage(language, "ограничен", "clipped")},
-              std::pair{hit.Weak, InLanguage(language, "слабый", "weak")},
-              std::pair{hit.Outlier, InLanguage(language, "выброс", "outlier")}}) {
-            if (set) {
+        for (const HitFlag& flag : kHitFlags) {
+            if (hit.*flag.Set) {
                 marks += marks.empty() ? "" : ", ";
-                marks += word;
+                marks += InLanguage(language, flag.Words, flag.EnglishWords);
             }
         }
         if (!marks.empty()) {
@@ -248,6 +258,15 @@ std::vector<std::string> ReportCells(const PointReport& row, const ReportTableFo
             case Column::HitMax:
                 cells.push_back(hit(&HitSpread::Max));
                 break;
+            case Column::Velocity:
+            case Column::VelocityRange: {
+                std::optional<double> value;
+                if (row.Velocity) {
+                    value = column == Column::Velocity ? row.Velocity->Median : row.Velocity->Range;
+                }
+                cells.push_back(number(value, 0));
+                break;
+            }
             case Column::Design: {
                 const std::string mark = MarkText(row.Design, form.Words, form.TextLanguage);
                 cells.push_back(mark.empty() ? missing : mark);

@@ -11,7 +11,9 @@
 namespace karvelo {
 
 // Which table: the quantity decides the result columns (thickness in mm, velocity in
-// m/s, or the refined frequency's +- alone), a checked design adds the mark column.
+// m/s, or the refined frequency's +- alone), a checked design adds the mark column, a
+// velocity measured at two sensors its two columns (the point's median of its hits and
+// their range, largest minus smallest, in m/s).
 // Headers and marks are machine names with units ("thickness_mm", "within"), or the
 // interface's words in TextLanguage ("Толщина по уточнённой частоте, мм", "в допуске";
 // "Thickness by refined frequency, mm", "within tolerance").
@@ -20,6 +22,7 @@ struct ReportTableForm {
     bool Design = false;
     bool Words = false;
     Language TextLanguage = Language::Russian;
+    bool Velocity = false;  // the velocity from the arrivals and its spread
 };
 
 std::vector<std::string> ReportColumns(const ReportTableForm& form);

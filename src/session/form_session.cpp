@@ -52,6 +52,12 @@ void FormSession::ReadCheckedControls() {
         controls_.WriteControls(state_);
     }
     acceptedShapeFactor_ = state_.ShapeFactor;
+    if (!IsValidSensorSpacing(state_.SensorSpacingMm)) {
+        ReportError(kErrInvalidValue, true, kRuleSensorSpacing);
+        state_.SensorSpacingMm = acceptedSensorSpacing_;
+        controls_.WriteControls(state_);
+    }
+    acceptedSensorSpacing_ = state_.SensorSpacingMm;
 }
 
 AnalysisRequest FormSession::PrepareAction(bool correct) {
@@ -89,6 +95,7 @@ AnalysisRequest FormSession::RequestFromState(bool correct) {
     request.Contrast = static_cast<float>(state_.ContrastPos) / kContrastScale;
     request.ShapeFactor = state_.ShapeFactor;
     request.Detrend = state_.Detrend != 0;
+    request.MarkArrivals = state_.ArrivalVelocity != 0;
     return request;
 }
 
@@ -342,7 +349,9 @@ std::string FormSession::ReportKey() const {
            std::to_string(state_.TraceNumber) + ' ' + std::to_string(settings.VelocityOrThickness) +
            ' ' + std::to_string(settings.ThicknessGiven) + ' ' +
            std::to_string(settings.ShapeFactor) + ' ' +
-           std::to_string(static_cast<int>(settings.Detrend));
+           std::to_string(static_cast<int>(settings.Detrend)) + ' ' +
+           std::to_string(static_cast<int>(settings.ArrivalVelocity)) + ' ' +
+           std::to_string(settings.SensorSpacingMm);
 }
 
 ReportSettings FormSession::CurrentReportSettings() const {
@@ -352,6 +361,9 @@ ReportSettings FormSession::CurrentReportSettings() const {
     settings.ThicknessGiven = state_.ThicknessGiven;
     settings.ShapeFactor = state_.ShapeFactor;
     settings.Detrend = state_.Detrend != 0;
+    settings.ArrivalVelocity = static_cast<ArrivalVelocityUse>(
+        std::clamp(state_.ArrivalVelocity, 0, static_cast<int>(ArrivalVelocityUse::Line)));
+    settings.SensorSpacingMm = state_.SensorSpacingMm;
     return settings;
 }
 

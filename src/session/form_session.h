@@ -28,6 +28,11 @@ inline constexpr float kMaxShapeFactor = 1.2f;
 inline bool IsValidShapeFactor(float beta) {
     return beta >= kMinShapeFactor && beta <= kMaxShapeFactor;
 }
+// The sensor spacing the form accepts, in mm: above 0, at most this.
+inline constexpr float kMaxSensorSpacingMm = 10000.0f;
+inline bool IsValidSensorSpacing(float spacingMm) {
+    return spacingMm > 0.0f && spacingMm <= kMaxSensorSpacingMm;
+}
 
 // Notification codes of the contrast scroll bar.
 enum class ScrollCode {
@@ -127,7 +132,8 @@ class FormSession {
     // Shows point (0-based) as if typed into "Номер точки".
     void SelectPoint(std::uint32_t point);
     // What a report of the form depends on: the profile loaded, the mode, the band, the
-    // velocity or thickness, beta and trend removal, as the last action read them. Two
+    // velocity or thickness, beta, trend removal and the velocity from the arrivals, as
+    // the last action read them. Two
     // keys differ when a report made at one would differ from a report made at the other.
     std::string ReportKey() const;
     // The settings the report reads from the form as it stands.
@@ -147,8 +153,8 @@ class FormSession {
     bool CorrelationAvailable() const;
 
   private:
-    // Reads the controls into the state; a shape factor out of range is refused with
-    // error 13 and the last accepted one written back.
+    // Reads the controls into the state; a shape factor or sensor spacing out of range is
+    // refused with error 13 and the last accepted one written back.
     void ReadCheckedControls();
     // The first steps of every action: clear the surface, read the controls, keep point
     // and trace inside the loaded profile (when correct), fill the request.
@@ -169,6 +175,7 @@ class FormSession {
     SaveFileChooser& chooser_;
     FormState state_;
     float acceptedShapeFactor_ = 1.0f;
+    float acceptedSensorSpacing_ = 300.0f;
     Language captions_ = Language::Russian;
     AnalysisOutcome lastOutcome_;
 };

@@ -23,6 +23,10 @@ struct FormState {
     double RefinedFrequency = 0.0;     // static "Уточн. частота", Hz
     float ShapeFactor = 1.0f;          // edit "β", 0.5 .. 1.2
     std::int32_t Detrend = 0;          // check box "Убрать тренд"
+    float SensorSpacingMm = 300.0f;    // edit "База датчиков, мм"
+    // Choice "Cp из двух датчиков": 0 not measured, 1 measured and shown, 2 each point's
+    // own for the thickness, 3 the line's median for the thickness (ArrivalVelocityUse).
+    std::int32_t ArrivalVelocity = 0;
 };
 
 }  // namespace karvelo

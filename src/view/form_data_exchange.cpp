@@ -38,6 +38,10 @@ void FormDataExchange::ReadControls(FormState& state) {
         return;
     }
     state.Detrend = w_.detrend->isChecked() ? 1 : 0;
+    if (!ReadField(w_.sensorSpacing, state.SensorSpacingMm)) {
+        return;
+    }
+    state.ArrivalVelocity = ReadRadio(w_.arrivalVelocity);
 }
 
 void FormDataExchange::WriteControls(const FormState& state) {
@@ -65,6 +69,8 @@ void FormDataExchange::WriteControls(const FormState& state) {
     WriteField(w_.quality, state.QualityValue);
     WriteField(w_.shapeFactor, state.ShapeFactor);
     w_.detrend->setChecked(state.Detrend != 0);
+    WriteField(w_.sensorSpacing, state.SensorSpacingMm);
+    WriteRadio(w_.arrivalVelocity, state.ArrivalVelocity);
     // Six significant digits, as the report prints it.
     w_.refined->setText(QString::fromStdString(FormatDefault(state.RefinedFrequency)));
 }

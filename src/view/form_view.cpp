@@ -1,5 +1,6 @@
 #include "view/form_view.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -90,6 +91,8 @@ void FormView::ConnectControls() {
     connect(w.defaultBand, &QPushButton::clicked, this, [&s] { s.OnDefaultBand(); });
     connect(w.exportSpectrum, &QPushButton::clicked, this, [&s] { s.OnExportSpectrum(); });
     connect(w.detrend, &QCheckBox::clicked, this, [&s] { s.OnSpectrumSettings(); });
+    // The choice shows or hides the marks of the arrivals on the trace panel.
+    connect(w.arrivalVelocity, &QButtonGroup::idClicked, this, [&s] { s.OnViewMode(); });
     connect(w.calibrate, &QPushButton::clicked, this, [&s] { s.OnCalibrateVelocity(); });
     // Enter, or the platform's activation click (a double click here), on a listed maximum.
     connect(w.peakList, &QListWidget::activated, this,

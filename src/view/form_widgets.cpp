@@ -134,6 +134,17 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.calibrate = Button(KTR("FormView", "Калибровка Cp"), form, 24, 398, 97, 14);
     w.refinedCaption = Static(KTR("FormView", "Уточн. частота"), form, 149, 406, 58, 8);
     w.refined = ValueStatic(form, 210, 406, 56, 8);
+    // Under those: the sensor spacing in the left column, the use of the velocity from the
+    // arrivals under the click read-out.
+    Static(KTR("FormView", "База датчиков, мм"), form, 24, 416, 56, 8);
+    w.sensorSpacing = Edit(form, 81, 414, 40, 14);
+    Static(KTR("FormView", "Cp из двух датчиков:"), form, 149, 417, 74, 8);
+    QRadioButton* const arrivalChoices[] = {
+        Radio(KTR("FormView", "нет"), form, 224, 416, 28, 10),
+        Radio(KTR("FormView", "измерить"), form, 254, 416, 44, 10),
+        Radio(KTR("FormView", "по точке"), form, 300, 416, 44, 10),
+        Radio(KTR("FormView", "медиана линии"), form, 346, 416, 64, 10),
+    };
 
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              w.paletteCaption, w.contrastCaption, w.contrast, w.frequency, w.derivedCaption,
@@ -149,6 +160,10 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.viewModes = new QButtonGroup(form);
     w.viewModes->addButton(w.wiggle, 0);
     w.viewModes->addButton(w.density, 1);
+    w.arrivalVelocity = new QButtonGroup(form);
+    for (int id = 0; id < static_cast<int>(std::size(arrivalChoices)); ++id) {
+        w.arrivalVelocity->addButton(arrivalChoices[id], id);
+    }
 
     // What each field accepts, named when a value typed into it is refused.
     SetFieldRule(w.pointNumber, kRulePointNumber);
@@ -157,6 +172,7 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     SetFieldRule(w.fmax, kRuleFMax);
     SetFieldRule(w.velocity, kRuleVelocity);
     SetFieldRule(w.shapeFactor, kRuleShapeFactor);
+    SetFieldRule(w.sensorSpacing, kRuleSensorSpacing);
 
     // The controls named by a letter or by nothing at all say what they do.
     SetUiText(w.exportSpectrum, "toolTip", KTR("FormView", "Сохранить спектр в текстовый файл"));
@@ -171,6 +187,8 @@ FormWidgets CreateFormWidgets(QWidget* form) {
                  w.product,        w.profile,  w.traceNumber, w.exportSpectrum, w.velocity,
                  w.thicknessGiven, w.fmax,     w.fmin,        w.applyBand,      w.defaultBand,
                  w.peakList,       w.contrast, w.shapeFactor, w.detrend,        w.calibrate});
+    SetTabChain({w.calibrate, w.sensorSpacing, arrivalChoices[0], arrivalChoices[1],
+                 arrivalChoices[2], arrivalChoices[3]});
 
     w.wiggle->setObjectName(QStringLiteral("wiggle"));
     w.density->setObjectName(QStringLiteral("density"));
@@ -196,6 +214,8 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.shapeFactor->setObjectName(QStringLiteral("shapeFactor"));
     w.detrend->setObjectName(QStringLiteral("detrend"));
     w.refined->setObjectName(QStringLiteral("refined"));
+    w.sensorSpacing->setObjectName(QStringLiteral("sensorSpacing"));
+    arrivalChoices[0]->setObjectName(QStringLiteral("arrivalVelocityOff"));
     return w;
 }
 

@@ -49,6 +49,9 @@ struct FormWidgets {
     QPushButton* calibrate = nullptr;  // "Калибровка Cp"
     QLabel* refinedCaption = nullptr;  // "Уточн. частота"
     QLabel* refined = nullptr;
+    // The velocity from the arrivals at two sensors: their spacing, and what it does.
+    QLineEdit* sensorSpacing = nullptr;       // "База датчиков, мм"
+    QButtonGroup* arrivalVelocity = nullptr;  // "Cp из двух датчиков": ids as FormState's
 };
 
 // Creates every control of the form on form in template order (the tab order), with its
