@@ -55,9 +55,9 @@ run_fuzz() {
         echo "== Fuzzing the $reader reader for $seconds s =="
         mkdir -p "build-fuzz/corpus/$reader"
         local status=0
-        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
             "build-fuzz/bin/fuzz_$reader" -max_total_time="$seconds" -timeout=10 \
-            -rss_limit_mb=2048 -print_final_stats=1 \
+            -rss_limit_mb=2048 -malloc_limit_mb=8192 -print_final_stats=1 \
             -artifact_prefix="build-fuzz/findings/$reader-" \
             "build-fuzz/corpus/$reader" "build-fuzz/seeds/$reader" \
             >"build-fuzz/$reader.log" 2>&1 || status=$?

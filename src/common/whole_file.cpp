@@ -61,11 +61,30 @@ FileFault CheckOpen(const std::string& path, Descriptor& file, std::uint64_t& si
     return FileFault::kNone;
 }
 
+FileFault CheckOpenWithin(const std::string& path, std::uint64_t maxBytes, Descriptor& file,
+                          std::uint64_t& size, std::string& reason) {
+    if (const FileFault fault = CheckOpen(path, file, size, reason); fault != FileFault::kNone) {
+        return fault;
+    }
+    if (size > maxBytes) {
+        reason = FormatFileSize(size) + ", larger than the " + FormatFileSize(maxBytes) +
+                 " a recording file may be";
+        return FileFault::kTooLarge;
+    }
+    return FileFault::kNone;
+}
+
 }  // namespace
 
 FileFault CheckRegularFile(const std::string& path, std::uint64_t& size, std::string& reason) {
     Descriptor file;
     return CheckOpen(path, file, size, reason);
+}
+
+FileFault CheckFileWithin(const std::string& path, std::uint64_t maxBytes, std::uint64_t& size,
+                          std::string& reason) {
+    Descriptor file;
+    return CheckOpenWithin(path, maxBytes, file, size, reason);
 }
 
 MappedFile::~MappedFile() {
@@ -85,13 +104,9 @@ FileFault MappedFile::Open(const std::string& path, std::uint64_t maxBytes, std:
     Close();
     Descriptor file;
     std::uint64_t size = 0;
-    if (const FileFault fault = CheckOpen(path, file, size, reason); fault != FileFault::kNone) {
+    if (const FileFault fault = CheckOpenWithin(path, maxBytes, file, size, reason);
+        fault != FileFault::kNone) {
         return fault;
-    }
-    if (size > maxBytes) {
-        reason = FormatFileSize(size) + ", larger than the " + FormatFileSize(maxBytes) +
-                 " a recording file may be";
-        return FileFault::kTooLarge;
     }
     if (size == 0) {
         return FileFault::kNone;

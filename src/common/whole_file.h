@@ -25,6 +25,11 @@ enum class FileFault {
 // (FIFO), not a file", the system's message for a missing file ...).
 FileFault CheckRegularFile(const std::string& path, std::uint64_t& size, std::string& reason);
 
+// CheckRegularFile, and kTooLarge for a file larger than maxBytes ("2.15 GB, larger than
+// the 1 GB a recording file may be").
+FileFault CheckFileWithin(const std::string& path, std::uint64_t maxBytes, std::uint64_t& size,
+                          std::string& reason);
+
 // A regular file's bytes, mapped read-only for the life of the object.
 class MappedFile {
   public:

@@ -10,6 +10,14 @@ namespace {
 
 bool ReadArrayFile(ArrayKind kind, const std::string& path, const SourceOptions& options,
                    ArrayRecording& out, SourceRefusal& refusal) {
+    // libsndfile and matio read what they are given: a file past the bound is refused first.
+    std::uint64_t size = 0;
+    std::string reason;
+    if (const FileFault fault = CheckFileWithin(path, kMaxWholeFileBytes, size, reason);
+        fault != FileFault::kNone) {
+        refusal = FileFaultRefusal(fault, path, std::move(reason));
+        return false;
+    }
     switch (kind) {
         case ArrayKind::kNumpy:
             return ReadNumpyRecording(path, out, refusal);

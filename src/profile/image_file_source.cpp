@@ -1,6 +1,5 @@
 #include "profile/image_file_source.h"
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -28,7 +27,7 @@ bool ImageFileSource::WriteSourceImage(Image& image, const SourceOptions& /*opti
         return false;
     }
     // Checked in place: the image is the loader's scratch (too large for the stack).
-    std::copy(content.begin(), content.end(), image.bytes.begin());
+    std::memcpy(image.bytes.data(), content.data(), content.size());
     image.written = kImageBytes;
     if (!CheckRecordLimit(TraceCount(image), path_, refusal)) {
         return false;
@@ -40,7 +39,7 @@ bool ImageFileSource::WriteSourceImage(Image& image, const SourceOptions& /*opti
         return false;
     }
     std::vector<std::uint32_t> words(SamplesPerTrace(image));
-    for (std::size_t r = 0; r < TraceCount(image); ++r) {
+    for (std::size_t r = 0; r < TraceCount(image) && !words.empty(); ++r) {
         std::memcpy(words.data(), RecordSamples(image, r), words.size() * kSampleBytes);
         if (!CheckFiniteSamples(words, SampleFormat(image), words.size(), path_, refusal, r)) {
             return false;

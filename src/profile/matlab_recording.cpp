@@ -2,10 +2,13 @@
 #include <matio.h>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 #include "common/error_messages.h"
+#include "common/whole_file.h"
 #include "profile/array_recording.h"
+#include "profile/matlab_headers.h"
 #include "profile/source_traces.h"
 
 namespace karvelo {
@@ -27,6 +30,34 @@ bool IsRealNumeric(const matvar_t& var) {
 
 std::size_t Elements(const matvar_t& var) {
     return var.dims[0] * var.dims[1];
+}
+
+// Most bytes deflate makes of one compressed byte.
+constexpr std::size_t kMaxDeflateRatio = 1032;
+
+// Whether the data of a variable whose header info holds can be in the file (matio
+// allocates what the header declares before it reads): within the file, or what deflate
+// can make of it when compressed, and within the bound of a recording file.
+bool DataWithinBound(const matvar_t& info, std::size_t fileBytes) {
+    std::size_t count = 0;
+    std::size_t bytes = 0;
+    const std::size_t held =
+        info.compression == MAT_COMPRESSION_NONE ? fileBytes : fileBytes * kMaxDeflateRatio;
+    return !__builtin_mul_overflow(info.dims[0], info.dims[1], &count) &&
+           !__builtin_mul_overflow(count, Mat_SizeOfClass(info.class_type), &bytes) &&
+           bytes <= std::min<std::size_t>(held, kMaxWholeFileBytes);
+}
+
+// The variable named name read whole when its header shows a real numeric matrix of at
+// most elements values that fits (DataWithinBound); otherwise only its header (data
+// nullptr), or nullptr when there is none.
+MatVar ReadBounded(mat_t* mat, const char* name, std::size_t fileBytes, std::size_t elements) {
+    MatVar info(Mat_VarReadInfo(mat, name), &Mat_VarFree);
+    if (!info || !IsRealNumeric(*info) || !DataWithinBound(*info, fileBytes) ||
+        Elements(*info) > elements) {
+        return info;
+    }
+    return MatVar(Mat_VarRead(mat, name), &Mat_VarFree);
 }
 
 template <typename T>
@@ -61,8 +92,8 @@ double Element(const matvar_t& var, std::size_t i) {
 }
 
 // The value of a real numeric scalar named name, or 0.
-double Scalar(mat_t* mat, const char* name) {
-    const MatVar var(Mat_VarRead(mat, name), &Mat_VarFree);
+double Scalar(mat_t* mat, const char* name, std::size_t fileBytes) {
+    const MatVar var = ReadBounded(mat, name, fileBytes, 1);
     if (!var || !IsRealNumeric(*var) || Elements(*var) != 1 || var->data == nullptr) {
         return 0.0;
     }
@@ -87,6 +118,20 @@ std::string FirstArrayName(mat_t* mat) {
 
 bool ReadMatlabRecording(const std::string& path, const std::string& variable, ArrayRecording& out,
                          SourceRefusal& refusal) {
+    std::size_t fileBytes = 0;
+    {
+        MappedFile file;
+        std::string reason;
+        if (const FileFault fault = file.Open(path, kMaxWholeFileBytes, reason);
+            fault != FileFault::kNone) {
+            refusal = FileFaultRefusal(fault, path, std::move(reason));
+            return false;
+        }
+        if (std::string header = CheckMatlabHeaders(file.Bytes()); !header.empty()) {
+            return Refuse(refusal, path, "not a MATLAB file matio can be given: " + header);
+        }
+        fileBytes = file.Bytes().size();
+    }
     const MatFile mat(Mat_Open(path.c_str(), MAT_ACC_RDONLY), &Mat_Close);
     if (!mat) {
         return Refuse(refusal, path, "not a MATLAB file matio reads");
@@ -95,9 +140,20 @@ bool ReadMatlabRecording(const std::string& path, const std::string& variable, A
     if (name.empty()) {
         return Refuse(refusal, path, "holds no numeric vector or matrix");
     }
-    const MatVar var(Mat_VarRead(mat.get(), name.c_str()), &Mat_VarFree);
+    const MatVar var =
+        ReadBounded(mat.get(), name.c_str(), fileBytes, std::numeric_limits<std::size_t>::max());
     if (!var) {
         return Refuse(refusal, path, "holds no variable named " + name);
+    }
+    if (IsRealNumeric(*var) &&
+        !CheckRecordLimit(std::min(var->dims[0], var->dims[1]), path, refusal)) {
+        return false;
+    }
+    if (IsRealNumeric(*var) && !DataWithinBound(*var, fileBytes)) {
+        return Refuse(refusal, path,
+                      name + " declares " + std::to_string(var->dims[0]) + " x " +
+                          std::to_string(var->dims[1]) +
+                          " values, more than its file holds or a recording may be");
     }
     if (!IsRealNumeric(*var) || var->data == nullptr || Elements(*var) < 2) {
         return Refuse(refusal, path,
@@ -117,9 +173,9 @@ bool ReadMatlabRecording(const std::string& path, const std::string& variable, A
             out.Values[t * out.Samples + s] = Element(*var, index);
         }
     }
-    if (const double dt = Scalar(mat.get(), "dt"); dt > 0.0) {
+    if (const double dt = Scalar(mat.get(), "dt", fileBytes); dt > 0.0) {
         out.IntervalUs = dt * kMicrosecondsPerSecond;
-    } else if (const double fs = Scalar(mat.get(), "fs"); fs > 0.0) {
+    } else if (const double fs = Scalar(mat.get(), "fs", fileBytes); fs > 0.0) {
         out.IntervalUs = kMicrosecondsPerSecond / fs;
     }
     return true;

@@ -25,6 +25,21 @@ std::uint64_t SegySampleOffset(int samples, int t, int s) {
     return 3600 + static_cast<std::uint64_t>(t) * (240 + 4 * samples) + 240 + 4 * s;
 }
 
+// A MATLAB v5 file (little-endian) of one plain double matrix whose header declares dims.
+std::string MatlabFile(const std::vector<std::uint32_t>& dims) {
+    std::string bytes = "MATLAB 5.0 MAT-file";
+    bytes.resize(124, ' ');
+    bytes += std::string("\x00\x01IM", 4);
+    std::vector<std::uint32_t> words = {6, 8, 6, 0, 5, static_cast<std::uint32_t>(4 * dims.size())};
+    words.insert(words.end(), dims.begin(), dims.end());
+    words.resize(words.size() + words.size() % 2);                // padded to 8 bytes
+    words.insert(words.end(), {4 << 16 | 1, 0x6161'6161, 9, 0});  // the name "aaaa", no data
+    const std::uint32_t matrix[2] = {14, static_cast<std::uint32_t>(4 * words.size())};
+    bytes.append(reinterpret_cast<const char*>(matrix), sizeof matrix);
+    bytes.append(reinterpret_cast<const char*>(words.data()), 4 * words.size());
+    return bytes;
+}
+
 TEST_F(FileSourceTest, HostileFilesAreRefusedBeforeTheyAreRead) {
     const std::string good = WriteTextFile("hostile-good.txt", Ramp(100, 5e-6));
     const std::string pipe = TempFile("hostile-pipe.sgy");
@@ -83,6 +98,12 @@ TEST_F(FileSourceTest, HostileFilesAreRefusedBeforeTheyAreRead) {
         {Text("hostile-nan.txt", "0 1\n1e-6 NaN\n"), 8, "line 2: a value is not a finite number"},
         {Text("hostile-big.npy", npy), 8,
          "trace 1, sample 2 is infinite or beyond the single-precision range"},
+        // matio would allocate what these headers declare before reading a byte of data
+        {Text("hostile-rank.mat", MatlabFile(std::vector<std::uint32_t>(40, 1))), 8,
+         "not a MATLAB file matio can be given: variable 1 declares 40 dimensions"},
+        {Text("hostile-dims.mat", MatlabFile({800000, 512})), 8,
+         "not a MATLAB file matio can be given: variable 1 declares 409600000 values, more than "
+         "its 56 bytes can hold"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
