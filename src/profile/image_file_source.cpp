@@ -14,10 +14,7 @@ ImageFileSource::ImageFileSource(std::string path) : path_(std::move(path)) {}
 bool ImageFileSource::WriteSourceImage(Image& image, const SourceOptions& /*options*/,
                                        SourceSummary& summary, SourceRefusal& refusal) {
     MappedFile file;
-    std::string reason;
-    if (const FileFault fault = file.Open(path_, kMaxWholeFileBytes, reason);
-        fault != FileFault::kNone) {
-        refusal = FileFaultRefusal(fault, path_, std::move(reason));
+    if (!MapRecordingFile(path_, file, refusal)) {
         return false;
     }
     const std::string_view content = file.Bytes();

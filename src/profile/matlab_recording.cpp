@@ -121,10 +121,7 @@ bool ReadMatlabRecording(const std::string& path, const std::string& variable, A
     std::size_t fileBytes = 0;
     {
         MappedFile file;
-        std::string reason;
-        if (const FileFault fault = file.Open(path, kMaxWholeFileBytes, reason);
-            fault != FileFault::kNone) {
-            refusal = FileFaultRefusal(fault, path, std::move(reason));
+        if (!MapRecordingFile(path, file, refusal)) {
             return false;
         }
         if (std::string header = CheckMatlabHeaders(file.Bytes()); !header.empty()) {

@@ -118,10 +118,7 @@ double Element(const char* p, const ElementType& type) {
 
 bool ReadNumpyRecording(const std::string& path, ArrayRecording& out, SourceRefusal& refusal) {
     MappedFile file;
-    std::string reason;
-    if (const FileFault fault = file.Open(path, kMaxWholeFileBytes, reason);
-        fault != FileFault::kNone) {
-        refusal = FileFaultRefusal(fault, path, std::move(reason));
+    if (!MapRecordingFile(path, file, refusal)) {
         return false;
     }
     const std::string_view bytes = file.Bytes();

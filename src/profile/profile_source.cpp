@@ -20,4 +20,14 @@ SourceRefusal FileFaultRefusal(FileFault fault, const std::string& file, std::st
     return {code, file, 0, std::move(reason)};
 }
 
+bool MapRecordingFile(const std::string& path, MappedFile& file, SourceRefusal& refusal) {
+    std::string reason;
+    const FileFault fault = file.Open(path, kMaxWholeFileBytes, reason);
+    if (fault != FileFault::kNone) {
+        refusal = FileFaultRefusal(fault, path, std::move(reason));
+        return false;
+    }
+    return true;
+}
+
 }  // namespace karvelo

@@ -48,6 +48,10 @@ std::string RefusalDetail(const SourceRefusal& refusal);
 // when it cannot be opened or is not a regular file, error 8 when it is too large.
 SourceRefusal FileFaultRefusal(FileFault fault, const std::string& file, std::string reason);
 
+// Maps path for a reader (MappedFile::Open within kMaxWholeFileBytes); false with refusal
+// filled (FileFaultRefusal) when it cannot.
+bool MapRecordingFile(const std::string& path, MappedFile& file, SourceRefusal& refusal);
+
 class ProfileSource {
   public:
     virtual ~ProfileSource() = default;

@@ -78,13 +78,10 @@ bool TextSource::WriteSourceImage(Image& image, const SourceOptions& options,
                                   SourceSummary& summary, SourceRefusal& refusal) {
     SourceTraces traces;
     traces.Format = kFormatIeeeFloat;
-    std::string reason;
     double firstStep = 0.0;
     for (const std::string& path : paths_) {
         MappedFile file;
-        if (const FileFault fault = file.Open(path, kMaxWholeFileBytes, reason);
-            fault != FileFault::kNone) {
-            refusal = FileFaultRefusal(fault, path, std::move(reason));
+        if (!MapRecordingFile(path, file, refusal)) {
             return false;
         }
         TextRecording recording;
