@@ -530,6 +530,18 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
         <source>%1 — трасс: %2, точек: %3, ударов на точку: %4, шаг: %5 %6, запись: %7 %6, шаг частоты: %8 Гц</source>
         <translation>%1 — traces: %2, points: %3, hits per point: %4, interval: %5 %6, record: %7 %6, frequency step: %8 Hz</translation>
     </message>
+    <message>
+        <source>Трасса %1, время %2 мкс, амплитуда %3</source>
+        <translation>Trace %1, time %2 µs, amplitude %3</translation>
+    </message>
+    <message>
+        <source>Трасса %1, время %2 пс, амплитуда %3</source>
+        <translation>Trace %1, time %2 ps, amplitude %3</translation>
+    </message>
+    <message>
+        <source>Точка %1, частота %2 Гц, значение %3</source>
+        <translation>Point %1, frequency %2 Hz, value %3</translation>
+    </message>
 </context>
 <context>
     <name>SurveyMapWindow</name>

@@ -222,6 +222,9 @@ bool SurveyMapWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
+    if (watched == map_ && event->type() == QEvent::Leave) {
+        cellText_->setText(Describe(selected_));
+    }
     return QDialog::eventFilter(watched, event);
 }
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSettings>
 #include <QTest>
@@ -155,6 +156,12 @@ void WhenDialogOpens(std::function<void(QDialog*)> act) {
         }
     });
     poll->start(kPollMs);
+}
+
+void MoveMouse(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 int InkIn(const Surface& surface, const QRect& area) {

@@ -103,6 +103,10 @@ inline constexpr int kPeakX = 225 + 1559 * 400 / 3008 + 1;
 // The part of the surface every panel lies in.
 inline constexpr QRect kPanels(0, 0, 1280, 720);
 
+// Moves the mouse to `at` of widget, sent to the widget itself: the offscreen screen is
+// smaller than the main form, and a pointer off the screen reaches nothing.
+void MoveMouse(QWidget* widget, QPoint at);
+
 // Number of pixels of the surface inside area that are not white.
 int InkIn(const Surface& surface, const QRect& area);
 

@@ -1,13 +1,18 @@
 // The report window in both languages: its object block kept from one start to the
-// next, and in English every word of its table, summary, curve and PDF English.
+// next, and in English every word of its table, summary and PDF English; the survey map's
+// cell line and PDF in English.
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/profile_report_window.h"
 #include "app/program_settings.h"
 #include "app/report_pdf.h"
+#include "app/survey_map_window.h"
+#include "app/survey_pdf.h"
+#include "fakes/sine_recording.h"
 #include "gui_harness.h"
 #include "session/form_session.h"
 
@@ -139,6 +144,50 @@ class ReportLanguageTest : public QObject {
         h_->Choose({"View", "Язык / Language", "Русский"});
         QTRY_COMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Точка"));
         QCOMPARE(window->SummaryText(), russianSummary);
+    }
+
+    void inEnglishTheSurveyMapReadsItsCellsAndItsPdfInEnglish() {
+        QTemporaryDir dir;
+        h_->openChooser.files.clear();
+        for (const char* name : {"G-1.txt", "G-2.txt", "H-1.txt"}) {
+            h_->openChooser.files.push_back(dir.filePath(QString::fromLatin1(name)).toStdString());
+            WriteSineRecording(h_->openChooser.files.back(),
+                               {.Hz = 2000.0, .Samples = 2000, .StepSeconds = 5e-6});
+        }
+        h_->Choose({"View", "Язык / Language", "English"});
+        h_->Choose({"Tools", "Survey map"});
+        auto* map = TopLevel<karvelo::SurveyMapWindow>();
+        QVERIFY(map != nullptr && QTest::qWaitForWindowExposed(map));
+        Enter(*h_, map, "rowSpacing", QStringLiteral("1"));
+        Enter(*h_, map, "columnSpacing", QStringLiteral("0.5"));
+        const karvelo::SurveyGeometry& geometry = map->Geometry();
+        const auto over = [&](std::uint32_t column, std::size_t row) {
+            MoveMouse(map->MapLabel(),
+                      QPoint(geometry.ColumnLeft(column) + 5, geometry.RowTop(row) + 5));
+            return map->CellText();
+        };
+        QVERIFY2(over(1, 1).startsWith(QStringLiteral("H-1 (1 m; 0 m): ")) &&
+                     over(1, 1).contains(QStringLiteral(" (Frequency, Hz) — H-1.txt")),
+                 qPrintable(over(1, 1)));
+        QCOMPARE(over(2, 1), QStringLiteral("H-2 (1 m; 0.5 m): no value"));
+        // Off the map the line goes back to the selected cell: none.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(map->MapLabel(), &leave);
+        QVERIFY(map->CellText().isEmpty());
+
+        const karvelo::SurveyMapStyle style = karvelo::DataRangeStyle(map->Grid(), "Frequency, Hz");
+        karvelo::SurveyMapStyle english = style;
+        english.TextLanguage = karvelo::Language::English;
+        const karvelo::SurveyPage page = karvelo::ComposeSurveyPage(
+            map->Grid(), english, karvelo::SurveySpacing{1.0, 0.5}, h_->openChooser.files);
+        QVERIFY(page.TextLanguage == karvelo::Language::English);
+        for (const auto& [name, value] : page.Lines) {
+            QVERIFY2(!HasCyrillic(name) && !HasCyrillic(value), (name + ": " + value).c_str());
+        }
+        QCOMPARE(page.Lines[1].first, std::string("Row and column spacing, m"));
+        // The Russian page keeps its words.
+        QCOMPARE(karvelo::ComposeSurveyPage(map->Grid(), style, std::nullopt, {}).Lines[0].first,
+                 std::string("Значение"));
     }
 
   private:

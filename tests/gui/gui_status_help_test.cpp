@@ -1,7 +1,6 @@
 // The status bar (what is loaded, what lies under the mouse) and the help: the guide on
 // F1 in the interface language and the About box's versions.
 #include <QLabel>
-#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -22,12 +21,9 @@ constexpr QRect kTraceFrame(225, 60, 901, 251);
 constexpr int kTraceColumns = 450;
 constexpr double kMicrosecondsPerRow = 2047.0 * 31.0 / 250.0;
 
-// The status bar's message after the mouse moved to (x, y) of the form's drawing; sent to
-// the drawing itself, since the offscreen screen is smaller than the form.
+// The status bar's message after the mouse moved to (x, y) of the form's drawing.
 QString ReadoutAt(GuiHarness& h, int x, int y) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), h.Form()->mapToGlobal(QPointF(x, y)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(h.Form(), &move);
+    MoveMouse(h.Form(), QPoint(x, y));
     return h.Window().statusBar()->currentMessage();
 }
 
@@ -92,6 +88,15 @@ class StatusHelpTest : public QObject {
                                   .arg(sample * 31)
                                   .arg(amplitude, 0, 'g', 6));
         }
+        // Leaving the drawing takes the readout away; the summary of what is loaded stays.
+        QVERIFY(!ReadoutAt(*h_, kTraceFrame.left(), kTraceFrame.top()).isEmpty());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(h_->Form(), &leave);
+        QVERIFY(h_->Window().statusBar()->currentMessage().isEmpty());
+        // In English.
+        h_->Choose({"View", "Язык / Language", "English"});
+        QVERIFY(ReadoutAt(*h_, kTraceFrame.left(), kTraceFrame.top())
+                    .startsWith(QStringLiteral("Trace 0, time 0 µs, amplitude ")));
     }
 
     void theProfileMapReadsPointFrequencyAndValue() {
@@ -109,6 +114,10 @@ class StatusHelpTest : public QObject {
         QVERIFY2(bottomRight.startsWith(QStringLiteral("Точка 9, частота 3008.0 Гц")),
                  qPrintable(bottomRight));
         QVERIFY(read(kMapFrame.right() + 3, kMapFrame.top()).isEmpty());
+        h_->Choose({"View", "Язык / Language", "English"});
+        QVERIFY(read(kMapFrame.left() - 1, kMapFrame.top() - 1)
+                    .startsWith(QStringLiteral("Point 0, frequency 0.0 Hz, value ")));
+        h_->Choose({"View", "Язык / Language", "Русский"});
 
         // Down the column of point 4 the largest value is its row's maximum, near 1, at the
         // frequency of the point's strongest maximum.
