@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "app/ui_text.h"
+
 namespace karvelo {
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 // The message in the interface language: the table text stays as it is, the lines under
 // it that name a field are translated.
 QString InterfaceText(const std::string& text) {
-    QStringList lines = QString::fromStdString(text).split(QLatin1Char('\n'));
+    QStringList lines = WithFieldNames(text).split(QLatin1Char('\n'));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         lines[i] = QCoreApplication::translate("FieldRules", lines[i].toUtf8().constData());
     }

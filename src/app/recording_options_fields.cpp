@@ -73,7 +73,7 @@ void RecordingOptionsFields::Show(const std::vector<std::string>& files,
     bool number = false;
     const double us = interval_->text().trimmed().replace(',', '.').toDouble(&number);
     options.IntervalUs = number && us > 0.0 ? us : 0.0;
-    fitNote_->setText(fromDisk ? QString::fromStdString(PreviewFiles(files, options)) : QString());
+    fitNote_->setText(fromDisk ? WithFieldNames(PreviewFiles(files, options)) : QString());
     fitNote_->setVisible(fromDisk);
 }
 

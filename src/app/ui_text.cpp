@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QVariant>
 
+#include "profile/source_traces.h"
+
 namespace karvelo {
 
 namespace {
@@ -39,6 +41,13 @@ void Apply(QObject* object) {
 
 QString Translate(UiText text) {
     return QCoreApplication::translate(text.Context, text.Source);
+}
+
+QString WithFieldNames(const std::string& text) {
+    // The open dialog's label of the sample interval.
+    return QString::fromStdString(text).replace(
+        QString::fromUtf8(kIntervalFieldName),
+        QCoreApplication::translate("OpenProfileDialog", kIntervalFieldName));
 }
 
 void SetUiText(QObject* object, const char* property, UiText text) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 class QObject;
 
@@ -20,6 +21,10 @@ struct UiText {
 
 // The text in the interface language now in force.
 QString Translate(UiText text);
+
+// A note or refusal from below the interface (written in English) with the names of the
+// interface's fields it quotes given in the interface language.
+QString WithFieldNames(const std::string& text);
 
 // Sets property ("text", "title", "toolTip", "windowTitle", "placeholderText") of object
 // to the translation of text and remembers the text for RetranslateTree.

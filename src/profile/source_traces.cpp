@@ -78,8 +78,8 @@ std::string FormatMicroseconds(double us) {
 
 std::string MissingIntervalReason(const std::string& what) {
     return what +
-           " without a sample interval: give the interval in microseconds (--interval-us, "
-           "\"Шаг дискретизации, мкс\")";
+           " without a sample interval: give the interval in microseconds (--interval-us, \"" +
+           kIntervalFieldName + "\")";
 }
 
 bool CheckRecordLimit(std::size_t records, const std::string& file, SourceRefusal& refusal) {

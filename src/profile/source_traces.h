@@ -34,6 +34,10 @@ inline constexpr double kMicrosecondsPerSecond = 1e6;
 // "1.6", "0.5", "1e-06": a time in microseconds as notes and refusals print it.
 std::string FormatMicroseconds(double us);
 
+// The open dialog's field of the sample interval as refusals name it; the desktop program
+// gives it in the interface language.
+inline constexpr const char* kIntervalFieldName = "Шаг дискретизации, мкс";
+
 // The reason of a refusal of a recording (what: "one column of amplitudes", "NumPy
 // array") that gives no sample interval when the user gave none either.
 std::string MissingIntervalReason(const std::string& what);

@@ -1,6 +1,6 @@
 // The report window in both languages: its object block kept from one start to the
 // next, and in English every word of its table, summary and PDF English; the survey map's
-// cell line and PDF in English.
+// cell line and PDF in English; the interval field named in English in notes.
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -12,8 +12,10 @@
 #include "app/report_pdf.h"
 #include "app/survey_map_window.h"
 #include "app/survey_pdf.h"
+#include "app/ui_text.h"
 #include "fakes/sine_recording.h"
 #include "gui_harness.h"
+#include "profile/source_traces.h"
 #include "session/form_session.h"
 
 using namespace karvelo::testing;
@@ -188,6 +190,15 @@ class ReportLanguageTest : public QObject {
         // The Russian page keeps its words.
         QCOMPARE(karvelo::ComposeSurveyPage(map->Grid(), style, std::nullopt, {}).Lines[0].first,
                  std::string("Значение"));
+    }
+
+    void notesAndRefusalsNameTheIntervalFieldInTheInterfaceLanguage() {
+        const std::string reason = karvelo::MissingIntervalReason("a recording");
+        QCOMPARE(karvelo::WithFieldNames(reason), QString::fromStdString(reason));
+        h_->Choose({"View", "Язык / Language", "English"});
+        QCOMPARE(karvelo::WithFieldNames(reason),
+                 QStringLiteral("a recording without a sample interval: give the interval in "
+                                "microseconds (--interval-us, \"Sample interval, µs\")"));
     }
 
   private:
