@@ -157,6 +157,8 @@ class ReportLanguageTest : public QObject {
                                {.Hz = 2000.0, .Samples = 2000, .StepSeconds = 5e-6});
         }
         h_->Choose({"View", "Язык / Language", "English"});
+        // The reading options as offered.
+        WhenDialogOpens([this](QDialog* reading) { h_->Click(h_->Button("OK", reading)); });
         h_->Choose({"Tools", "Survey map"});
         auto* map = TopLevel<karvelo::SurveyMapWindow>();
         QVERIFY(map != nullptr && QTest::qWaitForWindowExposed(map));
