@@ -44,11 +44,14 @@ bool IsGridNamePattern(const std::string& pattern) {
 GridGrouping GroupByPosition(const std::vector<std::string>& paths, const std::string& pattern) {
     GridGrouping grouping;
     const std::regex expression(pattern);
+    const bool byDefault = pattern == kDefaultGridNamePattern;
+    const std::regex coordinates(kCoordinateGridNamePattern);
     std::map<PositionKey, std::vector<std::string>> files;
     for (const std::string& path : paths) {
         const std::string name = NameOf(path);
         std::smatch match;
-        if (!std::regex_search(name, match, expression)) {
+        if (!(byDefault && std::regex_search(name, match, coordinates)) &&
+            !std::regex_search(name, match, expression)) {
             grouping.Refusal = name + ": the name gives no grid position (pattern " + pattern + ")";
             return grouping;
         }

@@ -12,8 +12,13 @@
 namespace karvelo {
 
 // A row label, a separator and a column number at the start of the name: "B-02.txt",
-// "R-58.txt", "C_7 hit2.txt".
+// "R-58.txt", "C_7 hit2.txt". With this pattern, names that start with x and y
+// coordinates are read as such first: "x10y08--00001.txt" is column 10 of row "y08".
 inline constexpr const char* kDefaultGridNamePattern = "^([A-Za-z]+)[-_ ]?0*([0-9]+)";
+// The x and y coordinates of the default: the row label ("y08", in a look-ahead, so that
+// it is group 1 although it follows the column) and the column number (x).
+inline constexpr const char* kCoordinateGridNamePattern =
+    "^(?=[xX]0*[0-9]+[-_ ]?([yY][0-9]+))[xX]0*([0-9]+)";
 
 // The files of one position, its hits in natural name order.
 struct GridPosition {
@@ -30,7 +35,8 @@ struct GridGrouping {
 // Groups paths by the position their file names give through pattern (ECMAScript, group
 // 1 the row label, group 2 the column number, searched in the name without its folder).
 // A name the pattern does not match, or whose column is not a number, refuses the whole
-// grouping. The pattern must be valid and have two groups (checked by the caller).
+// grouping. With the default pattern a name matching the coordinate pattern is read by it. The
+// pattern must be valid and have two groups (checked by the caller).
 GridGrouping GroupByPosition(const std::vector<std::string>& paths, const std::string& pattern);
 
 // Whether pattern is a valid expression with at least two groups.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -45,6 +46,22 @@ TEST(CliGrid, CellsCarryTheFrequenciesOfTheirFiles) {
     }
     EXPECT_NEAR(h3, 3000.0, 250.0);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);  // header and two rows
+
+    // Names of x and y coordinates, as instruments number a grid, place their files
+    // without a pattern: x is the column, y the row.
+    const std::string folder = TempFile("xy");
+    std::filesystem::create_directories(folder);
+    std::string coordinates;
+    for (const char* name : {"x10y08--00001", "x10y09--00002", "x11y08--00000", "x11y09--00007"}) {
+        coordinates += folder + "/" + name + ".txt ";
+        WriteSineRecording(folder + "/" + name + ".txt", {.Hz = 5000.0, .DecaySeconds = 1e-3});
+    }
+    const std::string xy = TempFile("xy.csv");
+    ASSERT_EQ(RunCli("grid --files " + coordinates + "--fmin 1000 --fmax 20000 --csv " + xy).status,
+              0);
+    const std::string placed = ReadWholeFile(xy);
+    EXPECT_EQ(placed.rfind("row,10,11\r\ny08,", 0), 0u) << placed;
+    EXPECT_NE(placed.find("\r\ny09,"), std::string::npos) << placed;
 
     // A name the pattern cannot place refuses the grid and names the file.
     const auto odd =
