@@ -223,6 +223,42 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
         <translation>Remove trend</translation>
     </message>
     <message>
+        <source>без окна</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Ханна</source>
+        <translation>Hann</translation>
+    </message>
+    <message>
+        <source>эксп. 10 %</source>
+        <translation>exp. 10 %</translation>
+    </message>
+    <message>
+        <source>эксп. 25 %</source>
+        <translation>exp. 25 %</translation>
+    </message>
+    <message>
+        <source>эксп. 50 %</source>
+        <translation>exp. 50 %</translation>
+    </message>
+    <message>
+        <source>Окно</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Дополнение нулями</source>
+        <translation>Zero padding</translation>
+    </message>
+    <message>
+        <source>Окно перед преобразованием Фурье: нет — спектр без окна; Ханна; экспонента, спадающая до 1/e на доле записи</source>
+        <translation>Window before the Fourier transform: none — the spectrum without a window; Hann; an exponential decaying to 1/e at a share of the record</translation>
+    </message>
+    <message>
+        <source>Дополнение трассы нулями до 2, 4 или 8 её длин: бины спектра во столько же раз чаще</source>
+        <translation>Pad the trace with zeros to 2, 4 or 8 times its length: the spectrum's bins as many times finer</translation>
+    </message>
+    <message>
         <source>Калибровка Cp</source>
         <translation>Calibrate Cp</translation>
     </message>

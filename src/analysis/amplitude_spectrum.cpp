@@ -37,6 +37,7 @@ using FftwPlan = std::unique_ptr<std::remove_pointer_t<fftw_plan>, PlanDestroy>;
 // planning every transform anew.
 struct KeptTransform {
     std::size_t n = 0;
+    TransformPlanning planning = TransformPlanning::Measured;
     FftwBuffer<double> input;
     FftwBuffer<fftw_complex> output;
     FftwPlan plan;
@@ -49,16 +50,17 @@ std::mutex& PlanLock() {
     return lock;
 }
 
-const KeptTransform* TransformOfLength(std::size_t n) {
+const KeptTransform* TransformOfLength(std::size_t n, TransformPlanning planning) {
     const std::lock_guard<std::mutex> guard(PlanLock());
     static std::vector<std::unique_ptr<KeptTransform>> kept;
     for (const auto& transform : kept) {
-        if (transform->n == n) {
+        if (transform->n == n && transform->planning == planning) {
             return transform.get();
         }
     }
     auto transform = std::make_unique<KeptTransform>();
     transform->n = n;
+    transform->planning = planning;
     // The complex output gets n values although n/2 + 1 are written: room to spare.
     transform->input = AllocateFftw<double>(n);
     transform->output = AllocateFftw<fftw_complex>(n);
@@ -66,8 +68,12 @@ const KeptTransform* TransformOfLength(std::size_t n) {
         return nullptr;
     }
     // Measuring overwrites both arrays; they hold no signal yet.
+    const int length = static_cast<int>(n);
     transform->plan.reset(
-        PlanRealTransform(static_cast<int>(n), transform->input.get(), transform->output.get()));
+        planning == TransformPlanning::Measured
+            ? PlanRealTransform(length, transform->input.get(), transform->output.get())
+            : fftw_plan_dft_r2c_1d(length, transform->input.get(), transform->output.get(),
+                                   FFTW_ESTIMATE));
     if (!transform->plan) {
         return nullptr;
     }
@@ -96,13 +102,14 @@ TransformScratch* ScratchOfLength(std::size_t n) {
 
 }  // namespace
 
-bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitudes) {
+bool ComputeMagnitudes(std::span<const double> signal, std::span<double> magnitudes,
+                       TransformPlanning planning) {
     const std::size_t n = signal.size();
     const std::size_t bins = n / 2 + 1;
     if (n == 0 || n > static_cast<std::size_t>(INT_MAX) || magnitudes.size() < bins) {
         return false;
     }
-    const KeptTransform* transform = TransformOfLength(n);
+    const KeptTransform* transform = TransformOfLength(n, planning);
     TransformScratch* scratch = ScratchOfLength(n);
     if (transform == nullptr || scratch == nullptr) {
         return false;

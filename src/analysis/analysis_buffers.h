@@ -10,18 +10,24 @@
 #include <vector>
 
 #include "analysis/profile_spectra_memo.h"
+#include "analysis/spectral_options.h"
 #include "profile/profile_image.h"
 
 namespace karvelo {
 
 inline constexpr std::size_t kResampleFactor = 5;
 inline constexpr std::size_t kMaxResampled = kResampleFactor * kMaxSamplesPerTrace;  // 10240
-inline constexpr std::size_t kMaxSpectrumBins = kMaxResampled / 2 + 1;               // 5121
+// The longest transform: the resampled trace padded with zeros to kMaxZeroPad times.
+inline constexpr std::size_t kMaxTransformLength = kMaxResampled * kMaxZeroPad;  // 81920
+inline constexpr std::size_t kMaxSpectrumBins = kMaxTransformLength / 2 + 1;     // 40961
 inline constexpr std::size_t kMaxProfilePoints =
-    kMaxTraceRecords;                                             // a point holds a record at least
-inline constexpr std::size_t kSpectrumRowStride = kMaxResampled;  // values per SpectrumRows row
-inline constexpr std::size_t kMatrixRows = 800;                   // rows of the density matrix
-inline constexpr std::size_t kMatrixRowStride = kMaxSpectrumBins;  // 5121 doubles per row
+    kMaxTraceRecords;  // a point holds a record at least
+// Values per SpectrumRows row: a whole spectrum, padded or not.
+inline constexpr std::size_t kSpectrumRowStride = kMaxSpectrumBins;
+inline constexpr std::size_t kMatrixRows = 800;  // rows of the density matrix
+// Doubles per ProfileSpectrumGrid row while the spectra are not padded (5121); padded
+// spectra widen the rows to their bin count (GridStride).
+inline constexpr std::size_t kMatrixRowStride = kMaxResampled / 2 + 1;
 inline constexpr std::size_t kMinMatrixColumns = 500;
 // Points the per-point storage holds before it grows (the map of a line up to this long
 // keeps the layout it always had).
@@ -47,22 +53,23 @@ struct AnalysisBuffers {
     // Band-limited spectra: row r starts at SpectrumRows[r * kSpectrumRowStride]. Row 0
     // always exists; the profile-spectrum map grows it to a row per point.
     std::vector<float> SpectrumRows;
-    std::array<std::uint32_t, kMaxResampled> BinFrequencies{};  // Hz of each shown bin/column
+    std::array<std::uint32_t, kMaxSpectrumBins> BinFrequencies{};  // Hz of each shown bin/column
     std::uint32_t ShownBinCount = 0;
     // Mode 3: per-point spectra, then the density matrix; row r at r * kMatrixRowStride.
-    // Empty until the first map; then max(kMatrixRows, points) rows.
+    // Empty until the first map; then max(kMatrixRows, points) rows of GridStride values.
     std::vector<double> ProfileSpectrumGrid;
+    std::size_t GridStride = kMatrixRowStride;
     std::array<double, kMatrixRows> GridRowPoints{};  // point coordinate of each matrix row
     std::uint32_t MapColumnCount = 0;                 // matrix columns of the map drawn last
-    std::array<double, kMaxResampled> GridFrequencies{};
+    std::array<double, kMaxSpectrumBins> GridFrequencies{};
     std::vector<double> GridPoints;   // a value per point
     std::vector<double> GridSamples;  // points x band bins
 
     // Local maxima of SelectionSpectrum, in increasing bin order.
     std::uint32_t PeakCount = 0;
-    std::array<std::uint32_t, kMaxResampled> PeakBins{};         // full-spectrum bin index
-    std::array<float, kMaxResampled> PeakAmplitudes{};           // normalised value
-    std::array<std::uint32_t, kMaxResampled> PeakFrequencies{};  // whole Hz
+    std::array<std::uint32_t, kMaxSpectrumBins> PeakBins{};         // full-spectrum bin index
+    std::array<float, kMaxSpectrumBins> PeakAmplitudes{};           // normalised value
+    std::array<std::uint32_t, kMaxSpectrumBins> PeakFrequencies{};  // whole Hz
 
     // The point spectra of the last map, kept for a run that changes only band or contrast.
     ProfileSpectraMemo KeptSpectra;
@@ -70,12 +77,14 @@ struct AnalysisBuffers {
 };
 
 // Makes room in the per-point storage of the map for `points` points (never shrinks, new
-// room is zero).
-void ReservePointRows(AnalysisBuffers& buffers, std::size_t points);
+// room is zero). Spectra of more than GridStride bins widen every grid row to `bins`
+// values, which leaves the grid's values undefined until they are computed again.
+void ReservePointRows(AnalysisBuffers& buffers, std::size_t points, std::size_t bins = 0);
 
-// Row j of ProfileSpectrumGrid (kMatrixRowStride values); room must have been made.
+// Row j of ProfileSpectrumGrid (GridStride values); room must have been made.
 inline std::span<double> GridRow(AnalysisBuffers& buffers, std::size_t j) {
-    return std::span(buffers.ProfileSpectrumGrid).subspan(j * kMatrixRowStride, kMatrixRowStride);
+    return std::span(buffers.ProfileSpectrumGrid)
+        .subspan(j * buffers.GridStride, buffers.GridStride);
 }
 
 }  // namespace karvelo

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "analysis/spectral_options.h"
 #include "common/analysis_controls.h"
 #include "common/language.h"
 
@@ -45,6 +46,7 @@ struct AnalysisRequest {
     double ShapeFactor = 1.0;       // beta of the thickness formula, 0.5 .. 1.2
     bool Detrend = false;           // subtract each trace's least-squares line before resampling
     bool MarkArrivals = false;      // mark the first arrivals of the shown hit's two channels
+    SpectralOptions Spectral;       // window and zero padding of every transform
     Language Captions = Language::Russian;  // language of the captions drawn into the panels
 };
 

@@ -91,7 +91,7 @@ void CutBand(AnalysisBuffers& buffers, std::int32_t spectrumMode, BandBins band,
         return;
     }
     const std::size_t rows =
-        std::min<std::size_t>(pointCount, buffers.ProfileSpectrumGrid.size() / kMatrixRowStride);
+        std::min<std::size_t>(pointCount, buffers.ProfileSpectrumGrid.size() / buffers.GridStride);
     for (std::size_t j = 0; j < rows; ++j) {
         CutBandValues(GridRow(buffers, j), band);
     }

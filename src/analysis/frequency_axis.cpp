@@ -17,14 +17,17 @@ constexpr double kPicosecondFrequencyScale = 5.0e11;  // Hz * ps
 }  // namespace
 
 FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sampleInterval,
-                                TimeUnit unit) {
+                                TimeUnit unit, std::uint32_t zeroPad) {
     FrequencyAxis axis;
     const std::uint64_t resampled = std::uint64_t{kResampleFactor} * samplesPerTrace;
-    axis.BinCount = static_cast<std::uint32_t>(resampled / 2 + 1);
+    axis.BinCount = static_cast<std::uint32_t>(resampled * zeroPad / 2 + 1);
     const std::uint64_t span = std::uint64_t{samplesPerTrace / 2} * sampleInterval;
     const double scale = TimeInMicroseconds(samplesPerTrace, unit) ? kMicrosecondFrequencyScale
                                                                    : kPicosecondFrequencyScale;
     axis.Step = scale / static_cast<double>(span);
+    if (zeroPad > 1) {
+        axis.Step /= zeroPad;
+    }
     const double top = static_cast<double>(axis.BinCount - 1) * axis.Step;
     constexpr double kLargest = std::numeric_limits<std::int32_t>::max();
     axis.Top = top > 0.0 ? static_cast<std::int32_t>(std::min(top, kLargest)) : 0;
@@ -35,6 +38,9 @@ FrequencyAxis MakeFrequencyAxis(std::uint32_t samplesPerTrace, std::uint32_t sam
                           (TimeInMicroseconds(samplesPerTrace, unit) ? kMicrosecond : kPicosecond);
         const double n = static_cast<double>(resampled);
         axis.ResampledStep = (n - 1.0) / (n * (samplesPerTrace - 1.0) * dt);
+        if (zeroPad > 1) {
+            axis.ResampledStep /= zeroPad;
+        }
     }
     return axis;
 }

@@ -28,8 +28,6 @@ namespace karvelo {
 
 namespace {
 
-constexpr std::size_t kMatrixRowStrideBytes = kMatrixRowStride * sizeof(double);
-
 // What a run works on: the profile it reads, the buffers it writes, the one-shot flags it
 // acts on and clears, where a clicked maximum's quality goes, and the surface it draws on
 // (none: compute only).
@@ -120,7 +118,7 @@ void DrawProfileMap(const Run& run, AnalysisRequest& request, std::uint32_t coun
 
     SeriesSet series;
     series.First = reinterpret_cast<const std::uint8_t*>(buffers.ProfileSpectrumGrid.data());
-    series.Stride = kMatrixRowStrideBytes;
+    series.Stride = buffers.GridStride * sizeof(double);
     series.Format = kFormatDoubleRows;
     series.Count = matrix->Rows;
     DrawPlot(surface, layout, PlotMode::ColourMap, series,
@@ -162,7 +160,8 @@ AnalysisOutcome RunAnalysis(const Profile& profile, AnalysisBuffers& buffers, Re
     const Run run{profile, buffers, flags, quality, picks, surface};
     const std::uint32_t samples = SamplesPerTrace(profile.image);
     const std::uint32_t interval = SampleInterval(profile.image);
-    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
+    const FrequencyAxis axis =
+        MakeFrequencyAxis(samples, interval, profile.Unit, request.Spectral.ZeroPad);
     for (std::uint32_t i = 0; i < samples && i < kMaxSamplesPerTrace; ++i) {
         buffers.SampleTimes[i] = i * interval;
     }

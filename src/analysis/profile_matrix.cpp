@@ -24,7 +24,7 @@ std::span<float> SpectrumRow(AnalysisBuffers& buffers, std::size_t row, std::siz
 }
 
 double* MatrixRow(AnalysisBuffers& buffers, std::size_t row) {
-    return buffers.ProfileSpectrumGrid.data() + row * kMatrixRowStride;
+    return buffers.ProfileSpectrumGrid.data() + row * buffers.GridStride;
 }
 
 // Copies the normalised rows and their abscissae into the interpolation input buffers.
@@ -64,7 +64,7 @@ std::uint32_t InterpolateProfileMatrix(AnalysisBuffers& buffers, std::uint32_t p
                                        std::uint32_t count, std::uint32_t columns,
                                        const std::function<void(double* row)>& rowDone) {
     if (count < kMinBandBins || pointCount < 1 || pointCount > kMaxProfilePoints || columns < 2 ||
-        columns > kMatrixRowStride) {
+        columns > buffers.GridStride) {
         return 0;
     }
     FillGridInput(buffers, pointCount, count);
@@ -104,7 +104,7 @@ std::uint32_t InterpolateProfileMatrix(AnalysisBuffers& buffers, std::uint32_t p
                                  std::span<const double>(buffers.GridSamples.data(),
                                                          std::size_t{pointCount} * count),
                                  columnFrequencies, buffers.GridRowPoints, MatrixRow(buffers, 0),
-                                 kMatrixRowStride, rowDone);
+                                 buffers.GridStride, rowDone);
             rows = kMatrixRows;
         } else {
             alglib::real_1d_array values;

@@ -13,7 +13,7 @@ namespace {
 
 bool SameKey(const ProfileSpectraKey& a, const ProfileSpectraKey& b) {
     return a.Points == b.Points && a.Traces == b.Traces && a.Bins == b.Bins &&
-           a.Detrend == b.Detrend;
+           a.Detrend == b.Detrend && a.Spectral == b.Spectral;
 }
 
 // The header (sample format, interval, counts) and every record the spectra read.
@@ -30,7 +30,7 @@ void KeepProfileSpectra(const Image& image, AnalysisBuffers& buffers,
     memo.Image.assign(image.bytes.begin(), image.bytes.begin() + bytes);
     memo.Rows.resize(std::size_t{key.Points} * key.Bins);
     for (std::size_t j = 0; j < key.Points; ++j) {
-        std::copy_n(buffers.ProfileSpectrumGrid.begin() + j * kMatrixRowStride, key.Bins,
+        std::copy_n(buffers.ProfileSpectrumGrid.begin() + j * buffers.GridStride, key.Bins,
                     memo.Rows.begin() + j * key.Bins);
     }
     const std::size_t samples = std::min<std::size_t>(SamplesPerTrace(image), kMaxSamplesPerTrace);
@@ -52,7 +52,7 @@ bool RecallProfileSpectra(const Image& image, AnalysisBuffers& buffers,
     }
     for (std::size_t j = 0; j < key.Points; ++j) {
         std::copy_n(memo.Rows.begin() + j * key.Bins, key.Bins,
-                    buffers.ProfileSpectrumGrid.begin() + j * kMatrixRowStride);
+                    buffers.ProfileSpectrumGrid.begin() + j * buffers.GridStride);
     }
     std::ranges::copy(memo.Samples, buffers.TraceSamples.begin());
     std::ranges::copy(memo.Resampled, buffers.ResampledTrace.begin());

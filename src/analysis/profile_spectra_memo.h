@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "analysis/spectral_options.h"
 #include "profile/profile_image.h"
 
 namespace karvelo {
@@ -17,6 +18,7 @@ struct ProfileSpectraKey {
     std::uint32_t Traces = 0;  // per point
     std::uint32_t Bins = 0;
     bool Detrend = false;
+    SpectralOptions Spectral;
 };
 
 struct ProfileSpectraMemo {

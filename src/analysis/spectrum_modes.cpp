@@ -13,6 +13,7 @@
 #include "analysis/frequency_axis.h"
 #include "analysis/profile_spectra_memo.h"
 #include "analysis/resample.h"
+#include "analysis/spectral_window.h"
 #include "common/error_messages.h"
 #include "profile/profile.h"
 
@@ -20,9 +21,9 @@ namespace karvelo {
 
 namespace {
 
-std::uint32_t SpectrumBinCount(const Profile& profile) {
+std::uint32_t SpectrumBinCount(const Profile& profile, const SpectralOptions& spectral) {
     return MakeFrequencyAxis(SamplesPerTrace(profile.image), SampleInterval(profile.image),
-                             profile.Unit)
+                             profile.Unit, spectral.ZeroPad)
         .BinCount;
 }
 
@@ -44,7 +45,7 @@ TraceWork StaticWork(AnalysisBuffers& buffers) {
 }
 
 bool TransformSamples(const TraceWork& work, std::uint32_t sampleCount,
-                      std::uint32_t sampleInterval, bool detrend) {
+                      std::uint32_t sampleInterval, bool detrend, const SpectralOptions& spectral) {
     if (sampleCount > kMaxSamplesPerTrace) {
         return false;
     }
@@ -53,7 +54,8 @@ bool TransformSamples(const TraceWork& work, std::uint32_t sampleCount,
         RemoveLinearTrend(samples);
     }
     return ResampleFivefold(samples, sampleInterval, work.resampled) &&
-           ComputeMagnitudes(work.resampled.first(kResampleFactor * sampleCount), work.spectrum);
+           ComputeSpectralMagnitudes(work.resampled.first(kResampleFactor * sampleCount), spectral,
+                                     work.spectrum);
 }
 
 struct ProfileGeometry {
@@ -63,16 +65,18 @@ struct ProfileGeometry {
     std::uint32_t interval = 0;
     std::uint32_t bins = 0;
     bool detrend = false;
+    SpectralOptions spectral;
 };
 
 // Point j's row: the product of the raw amplitude spectra of its traces, written to row
 // only when every trace was transformed.
 bool PointSpectrum(std::uint32_t j, const ProfileGeometry& g, const TraceWork& work,
                    std::span<double> row) {
-    std::array<double, kMaxSpectrumBins> product;  // every bin written by the first trace
+    // Every bin written by the first trace; one per thread, too large for a stack.
+    thread_local std::vector<double> product(kMaxSpectrumBins);
     for (std::uint32_t t = 0; t < g.traces; ++t) {
         DecodeRecordSamples(*g.image, std::size_t{j} * g.traces + t, work.samples.first(g.samples));
-        if (!TransformSamples(work, g.samples, g.interval, g.detrend)) {
+        if (!TransformSamples(work, g.samples, g.interval, g.detrend, g.spectral)) {
             return false;
         }
         for (std::size_t i = 0; i < g.bins; ++i) {
@@ -196,8 +200,9 @@ void LoadAveragedSamples(const Profile& profile, AnalysisBuffers& buffers, std::
 }
 
 bool TransformTraceSamples(AnalysisBuffers& buffers, std::uint32_t sampleCount,
-                           std::uint32_t sampleInterval, bool detrend) {
-    return TransformSamples(StaticWork(buffers), sampleCount, sampleInterval, detrend);
+                           std::uint32_t sampleInterval, bool detrend,
+                           const SpectralOptions& spectral) {
+    return TransformSamples(StaticWork(buffers), sampleCount, sampleInterval, detrend, spectral);
 }
 
 bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
@@ -213,17 +218,18 @@ bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
     }
     const std::uint32_t samples = SamplesPerTrace(profile.image);
     const std::uint32_t interval = SampleInterval(profile.image);
-    const std::uint32_t bins = SpectrumBinCount(profile);
+    const std::uint32_t bins = SpectrumBinCount(profile, request.Spectral);
     const std::size_t firstRecord = std::size_t{request.PointNumber - 1} * traces;
     const std::span<const double> amplitudes(buffers.AmplitudeSpectrum.data(), bins);
 
     // Built aside, so that a refused transform leaves the selection as it was.
-    std::array<float, kMaxSpectrumBins> result{};
+    thread_local std::vector<float> result(kMaxSpectrumBins);
     const std::span<float> spectrum(result.data(), bins);
+    const SpectralOptions& spectral = request.Spectral;
     switch (request.SpectrumMode) {
         case kAveragedSpectrum:
             LoadAveragedSamples(profile, buffers, firstRecord, traces, samples);
-            if (!TransformTraceSamples(buffers, samples, interval, request.Detrend)) {
+            if (!TransformTraceSamples(buffers, samples, interval, request.Detrend, spectral)) {
                 return Refuse();
             }
             NormaliseSpectrum(amplitudes, spectrum, true);
@@ -231,7 +237,7 @@ bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
         case kSpectrumProduct:
             for (std::uint32_t t = 0; t < traces; ++t) {
                 LoadTraceSamples(profile, buffers, firstRecord + t, samples);
-                if (!TransformTraceSamples(buffers, samples, interval, request.Detrend)) {
+                if (!TransformTraceSamples(buffers, samples, interval, request.Detrend, spectral)) {
                     return Refuse();
                 }
                 NormaliseSpectrum(amplitudes, spectrum, t == 0);
@@ -239,7 +245,7 @@ bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
             break;
         default:
             LoadTraceSamples(profile, buffers, firstRecord + request.TraceNumber, samples);
-            if (!TransformTraceSamples(buffers, samples, interval, request.Detrend)) {
+            if (!TransformTraceSamples(buffers, samples, interval, request.Detrend, spectral)) {
                 return Refuse();
             }
             NormaliseSpectrum(amplitudes, spectrum, true);
@@ -250,7 +256,8 @@ bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
     return true;
 }
 
-bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, bool detrend) {
+bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, bool detrend,
+                           const SpectralOptions& spectral) {
     if (!CheckTraceGeometry(profile)) {
         return false;
     }
@@ -260,19 +267,23 @@ bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, boo
         std::size_t{points} * traces > kMaxTraceRecords) {
         return Refuse();
     }
-    const std::uint32_t bins = SpectrumBinCount(profile);
-    ReservePointRows(buffers, points);
+    const std::uint32_t bins = SpectrumBinCount(profile, spectral);
+    ReservePointRows(buffers, points, bins);
     // A run after one that changed only the band or the contrast finds its spectra kept.
-    const ProfileSpectraKey key{points, traces, bins, detrend};
+    const ProfileSpectraKey key{points, traces, bins, detrend, spectral};
     if (RecallProfileSpectra(profile.image, buffers, key)) {
         return true;
     }
 
     // Each point's row is finished before it is stored, so a refusal part-way leaves
     // earlier rows new and later rows old; the caller draws nothing after a refusal.
-    const ProfileGeometry geometry{
-        &profile.image, traces, SamplesPerTrace(profile.image), SampleInterval(profile.image),
-        bins,           detrend};
+    const ProfileGeometry geometry{&profile.image,
+                                   traces,
+                                   SamplesPerTrace(profile.image),
+                                   SampleInterval(profile.image),
+                                   bins,
+                                   detrend,
+                                   spectral};
     const bool twoThreads = std::size_t{points} * traces >= kMinTracesForTwoThreads &&
                             points >= 2 && std::thread::hardware_concurrency() >= 2;
     if (!(twoThreads ? PointSpectraOnTwoThreads(buffers, points, geometry)
@@ -286,7 +297,7 @@ bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, boo
 bool ComputeSpectra(const Profile& profile, AnalysisBuffers& buffers,
                     const AnalysisRequest& request) {
     return request.SpectrumMode == kProfileSpectrum
-               ? ComputeProfileSpectra(profile, buffers, request.Detrend)
+               ? ComputeProfileSpectra(profile, buffers, request.Detrend, request.Spectral)
                : ComputeSelectionSpectrum(profile, buffers, request);
 }
 

@@ -29,10 +29,12 @@ void LoadAveragedSamples(const Profile& profile, AnalysisBuffers& buffers, std::
                          std::uint32_t recordCount, std::uint32_t sampleCount);
 
 // Resamples TraceSamples[0 .. N) and transforms it: AmplitudeSpectrum[0 .. M). With
-// detrend, the samples' least-squares line is subtracted first. False when the
+// detrend, the samples' least-squares line is subtracted first; spectral windows and
+// pads the resampled trace (ResampledTrace keeps it unwindowed). False when the
 // resampling or FFTW refuses (nothing reported).
 bool TransformTraceSamples(AnalysisBuffers& buffers, std::uint32_t sampleCount,
-                           std::uint32_t sampleInterval, bool detrend = false);
+                           std::uint32_t sampleInterval, bool detrend = false,
+                           const SpectralOptions& spectral = {});
 
 // Modes 0 to 2 for the request's PointNumber (1-based) and TraceNumber: the normalised
 // spectrum of the trace (0), of the averaged traces (1) or the product of the traces'
@@ -47,11 +49,12 @@ bool ComputeSelectionSpectrum(const Profile& profile, AnalysisBuffers& buffers,
 // (plain) and returns false when the profile cannot be transformed, has no points or
 // more than the image holds (grid unchanged), or when a trace holds a value
 // the resampling refuses (rows before that point already replaced). detrend as for
-// TransformTraceSamples.
-bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, bool detrend = false);
+// TransformTraceSamples, and so are the spectral options.
+bool ComputeProfileSpectra(const Profile& profile, AnalysisBuffers& buffers, bool detrend = false,
+                           const SpectralOptions& spectral = {});
 
 // The spectra the request's SpectrumMode asks for (one of the two above), with the
-// request's Detrend.
+// request's Detrend and Spectral options.
 bool ComputeSpectra(const Profile& profile, AnalysisBuffers& buffers,
                     const AnalysisRequest& request);
 

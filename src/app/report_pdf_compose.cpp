@@ -20,6 +20,7 @@
 #include "profile/profile_loader.h"
 #include "report/report_numbers.h"
 #include "report/source_files.h"
+#include "report/spectral_text.h"
 #include "session/document_title.h"
 #include "session/form_session.h"
 
@@ -72,7 +73,8 @@ NamedValues MethodBlock(const Document& document, const LineReport& report,
     const std::uint32_t samples = SamplesPerTrace(profile.image);
     const std::uint32_t interval = SampleInterval(profile.image);
     const bool microseconds = TimeInMicroseconds(samples, profile.Unit);
-    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
+    const FrequencyAxis axis =
+        MakeFrequencyAxis(samples, interval, profile.Unit, settings.Spectral.ZeroPad);
     const std::uint32_t hitsPerPoint = profile.HitsPerPoint;
     const std::uint32_t channels = hitsPerPoint == 0 ? 0 : profile.TracesPerPoint / hitsPerPoint;
     const std::string hits = settings.SpectrumMode == kSingleTrace
@@ -107,6 +109,15 @@ NamedValues MethodBlock(const Document& document, const LineReport& report,
              : in("нет", "no")},
         {in("Коэффициент формы β", "Shape factor β"), FormatDefault(settings.ShapeFactor)},
     };
+    // The described spectrum states nothing; other spectral options name themselves.
+    if (settings.Spectral.Window != SpectralWindow::None) {
+        method.emplace_back(in("Окно перед преобразованием", "Window before the transform"),
+                            DescribeWindow(settings.Spectral, language));
+    }
+    if (settings.Spectral.ZeroPad > 1) {
+        method.emplace_back(in("Дополнение нулями", "Zero padding"),
+                            DescribeZeroPad(settings.Spectral, language));
+    }
     const double velocity = settings.VelocityOrThickness;
     switch (report.Origin.Source) {
         case VelocitySource::Calibrated:
@@ -203,8 +214,9 @@ std::optional<PdfMap> ComposeMap(FormSession& session) {
                                    layout.PlotWidth() - 1, layout.PlotHeight() - 1);
     map.FirstPoint = 0.0;
     map.LastPoint = points > 0 ? points - 1.0 : 0.0;
-    const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
-                                                 SampleInterval(profile.image), profile.Unit);
+    const FrequencyAxis axis =
+        MakeFrequencyAxis(SamplesPerTrace(profile.image), SampleInterval(profile.image),
+                          profile.Unit, state.Spectral.ZeroPad);
     std::tie(map.FirstFrequency, map.LastFrequency) = BandFrequencies(axis, state.FMin, state.FMax);
     map.Top = std::max(kLeastTop, 1.0 - static_cast<double>(state.ContrastPos) / kContrastScale);
     return map;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <string>
 
+class QComboBox;
 class QObject;
 
 namespace karvelo {
@@ -29,6 +30,9 @@ QString WithFieldNames(const std::string& text);
 // Sets property ("text", "title", "toolTip", "windowTitle", "placeholderText") of object
 // to the translation of text and remembers the text for RetranslateTree.
 void SetUiText(QObject* object, const char* property, UiText text);
+
+// Sets item index of combo to the translation of text, remembered as SetUiText remembers.
+void SetUiItemText(QComboBox* combo, int index, UiText text);
 
 // Gives every object under root (root included) that was given a text through SetUiText
 // that text in the interface language now in force.

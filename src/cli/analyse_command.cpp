@@ -58,7 +58,8 @@ void AddAnalyseOptionSpecs(std::vector<OptionSpec>& specs) {
                              "values",       "beta",
                              "csv",          "calibrate-point",
                              "pdf",          "design-thickness",
-                             "tolerance",    "outlier-share"}) {
+                             "tolerance",    "outlier-share",
+                             "window",       "zero-pad"}) {
         specs.push_back({name, true});
     }
     for (const char* name : kArrivalOptions) {
@@ -179,20 +180,6 @@ void PrintCells(const std::vector<std::string>& cells) {
 }  // namespace
 
 namespace {
-
-// A share "0.1" or "10%": above 0 and below 1.
-std::optional<double> ParseShare(std::string text) {
-    double scale = 1.0;
-    if (!text.empty() && text.back() == '%') {
-        text.pop_back();
-        scale = 0.01;
-    }
-    const std::optional<double> value = ParseReal(text);
-    if (!value || !(*value * scale > 0.0) || !(*value * scale < 1.0)) {
-        return std::nullopt;
-    }
-    return *value * scale;
-}
 
 // The checks along the line and the object block from the report's own options.
 LineChecks ReadLineChecks(const CliOptions& options) {

@@ -110,6 +110,21 @@ std::optional<long> ParseInteger(const std::string& text, long min, long max) {
     return value;
 }
 
+std::optional<double> ParseShare(std::string text, bool whole) {
+    double scale = 1.0;
+    if (!text.empty() && text.back() == '%') {
+        text.pop_back();
+        scale = 0.01;
+    }
+    const std::optional<double> value = ParseReal(text);
+    if (!value) {
+        return std::nullopt;
+    }
+    const double share = *value * scale;
+    const bool inside = share > 0.0 && (whole ? share <= 1.0 : share < 1.0);
+    return inside ? std::optional(share) : std::nullopt;
+}
+
 std::optional<double> ParseReal(const std::string& text) {
     if (EmptyOrBlankEdged(text)) {
         return std::nullopt;

@@ -48,5 +48,8 @@ CliOptions ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>
 std::optional<long> ParseInteger(const std::string& text, long min, long max);
 // Parses a finite real number, with the same rule for blanks.
 std::optional<double> ParseReal(const std::string& text);
+// A share written "0.1" or "10%", as a fraction: above 0 and at most 1 when whole is
+// set, otherwise below 1.
+std::optional<double> ParseShare(std::string text, bool whole = false);
 
 }  // namespace karvelo::cli

@@ -30,6 +30,33 @@ float RealOption(const CliOptions& options, const std::string& name) {
     return *value;
 }
 
+// "none", "hann", "exp" or "exp:SHARE" (0.25 or 25%).
+SpectralOptions WindowOption(const std::string& text, SpectralOptions options) {
+    constexpr const char* kUsage =
+        "--window must be none, hann or exp[:SHARE] with SHARE from 0.01 to 1 (0.25 or 25%)";
+    const std::string exponential = "exp";
+    if (text == "none") {
+        options.Window = SpectralWindow::None;
+    } else if (text == "hann") {
+        options.Window = SpectralWindow::Hann;
+    } else if (text.rfind(exponential, 0) == 0) {
+        options.Window = SpectralWindow::Exponential;
+        options.DecayShare = kDefaultDecayShare;
+        if (text.size() > exponential.size()) {
+            const auto share = text[exponential.size()] == ':'
+                                   ? ParseShare(text.substr(exponential.size() + 1), true)
+                                   : std::nullopt;
+            if (!share || !IsDecayShare(*share)) {
+                throw UsageError{kUsage};
+            }
+            options.DecayShare = *share;
+        }
+    } else {
+        throw UsageError{kUsage};
+    }
+    return options;
+}
+
 }  // namespace
 
 PixelArg ParsePixel(const std::string& text, const std::string& option) {
@@ -108,6 +135,16 @@ bool SetFormFields(FormState& fields, const CliOptions& options) {
         } else {
             throw UsageError{"--cp-from-arrivals must be point or line"};
         }
+    }
+    if (const auto window = options.Value("window")) {
+        fields.Spectral = WindowOption(*window, fields.Spectral);
+    }
+    if (options.Has("zero-pad")) {
+        const auto factor = static_cast<std::uint32_t>(IntegerOption(options, "zero-pad", 1, 8));
+        if (!IsZeroPadFactor(factor)) {
+            throw UsageError{"--zero-pad must be 1, 2, 4 or 8"};
+        }
+        fields.Spectral.ZeroPad = factor;
     }
     if (const auto view = options.Value("view")) {
         if (*view == "wiggle") {

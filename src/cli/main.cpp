@@ -136,6 +136,12 @@ const char* const kHelp =
     "  --beta B               shape factor of the thickness formula, 0.5..1.2 (default 1;\n"
     "                         0.96 for plates)\n"
     "  --detrend              remove each trace's straight-line trend before its spectrum\n"
+    "  --window W             window over each resampled trace before its transform:\n"
+    "                         none (the default), hann, or exp[:SHARE], an exponential\n"
+    "                         decay to 1/e at SHARE of the record (0.25 or 25%, the\n"
+    "                         default)\n"
+    "  --zero-pad K           pad each windowed trace with zeros to K times its length:\n"
+    "                         1 (the default), 2, 4 or 8; the bins become K times finer\n"
     "  --csv FILE             (report) also write the table as CSV with a header row\n"
     "  --pdf FILE             (report) also write the report as an A4 PDF: object,\n"
     "                         method and summary blocks with the verdict, the\n"
@@ -171,8 +177,8 @@ const char* const kHelp =
     "                         --velocity: each point's own, or the line's median; the\n"
     "                         arrivals are measured (spacing 300 unless given)\n"
     "Grid options: --mode (single, average, product), --fmin, --fmax, --velocity,\n"
-    "  --thickness, --beta, --detrend, --png FILE, --csv FILE, --hits N (every position\n"
-    "  must have N files), and\n"
+    "  --thickness, --beta, --detrend, --window, --zero-pad, --png FILE, --csv FILE,\n"
+    "  --hits N (every position must have N files), and\n"
     "  --name-pattern REGEX    ECMAScript expression searched in each file name: group 1\n"
     "                         the row label, group 2 the column number\n"
     "  --range LOW,HIGH       the values of the palette's first and last colour (default\n"
@@ -240,17 +246,18 @@ const std::map<std::string, std::set<std::string>>& OwnOptions() {
         {"dump-image", {}},
         {"save-segy", {}},
         {"analyse",
-         {"point",     "trace",    "mode",       "view",         "fmin",  "fmax",   "velocity",
-          "thickness", "contrast", "quality",    "default-band", "click", "pick",   "pick-ok",
-          "png",       "spectrum", "save-picks", "save-quality", "beta",  "detrend"}},
+         {"point",    "trace",     "mode",     "view",     "fmin",         "fmax",
+          "velocity", "thickness", "contrast", "quality",  "default-band", "click",
+          "pick",     "pick-ok",   "png",      "spectrum", "save-picks",   "save-quality",
+          "beta",     "detrend",   "window",   "zero-pad"}},
         {"report",
          {"trace", "mode", "view", "fmin", "fmax", "velocity", "thickness", "default-band", "beta",
           "detrend", "csv", "calibrate-point", "pdf", "design-thickness", "tolerance",
-          "outlier-share", "meta"}},
+          "outlier-share", "meta", "window", "zero-pad"}},
         {"correlate", {"tmax", "full-range", "png", "values"}},
         {"grid",
-         {"mode", "fmin", "fmax", "velocity", "thickness", "beta", "detrend", "name-pattern",
-          "range", "annotate", "png", "csv", "pdf", "spacing"}},
+         {"mode", "fmin", "fmax", "velocity", "thickness", "beta", "detrend", "window", "zero-pad",
+          "name-pattern", "range", "annotate", "png", "csv", "pdf", "spacing"}},
     };
     return kOwnOptions;
 }

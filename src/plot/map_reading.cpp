@@ -13,7 +13,7 @@ MapReading ReadProfileMap(const AnalysisBuffers& buffers, const PlotLayout& layo
     // its rows across it.
     const std::span<const std::uint32_t> frequencies(
         buffers.BinFrequencies.data(),
-        std::min(columns, static_cast<std::uint32_t>(kMatrixRowStride)));
+        std::min(columns, static_cast<std::uint32_t>(buffers.GridStride)));
     const std::uint32_t largestFrequency =
         *std::max_element(frequencies.begin(), frequencies.end());
     const std::span<const double> rowPoints(buffers.GridRowPoints);
@@ -25,7 +25,7 @@ MapReading ReadProfileMap(const AnalysisBuffers& buffers, const PlotLayout& layo
         FrameAxis(layout, AxisDirection::Rightwards, rowPoints.front(), largestPoint).ValueFor(x);
     const std::size_t column = NearestIndex(frequencies, frequency);
     const std::size_t row = NearestIndex(rowPoints, point);
-    return {point, frequency, buffers.ProfileSpectrumGrid[row * kMatrixRowStride + column]};
+    return {point, frequency, buffers.ProfileSpectrumGrid[row * buffers.GridStride + column]};
 }
 
 std::optional<MapReading> ReadProfileMapAt(const AnalysisBuffers& buffers, const PlotLayout& layout,

@@ -88,8 +88,9 @@ std::optional<SpectrumHit> SpectrumClick(const Profile& profile, const AnalysisB
     // On a listed maximum, its frequency between the bins.
     const auto fullBin = static_cast<std::uint32_t>(hit.Bin) + firstBin;
     if (const std::optional<std::size_t> peak = PeakAtBin(buffers, fullBin)) {
-        const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
-                                                     SampleInterval(profile.image), profile.Unit);
+        const FrequencyAxis axis =
+            MakeFrequencyAxis(SamplesPerTrace(profile.image), SampleInterval(profile.image),
+                              profile.Unit, request.Spectral.ZeroPad);
         const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
         request.RefinedFrequency =
             RefinePeakFrequency(std::span(buffers.SelectionSpectrum).first(bins), fullBin,

@@ -55,14 +55,15 @@ void CheckImpact(std::span<const double> trace, double seconds, HitCheck& hit) {
 
 std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers,
                                 std::uint32_t point, std::uint32_t bandFirst,
-                                std::uint32_t bandLast, bool detrend) {
+                                std::uint32_t bandLast, bool detrend,
+                                const SpectralOptions& spectral) {
     const std::uint32_t samples = SamplesPerTrace(profile.image);
     const std::uint32_t interval = SampleInterval(profile.image);
-    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit);
+    const FrequencyAxis axis = MakeFrequencyAxis(samples, interval, profile.Unit, spectral.ZeroPad);
     const double seconds = SampleSeconds(profile);
     const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
     std::vector<HitCheck> hits;
-    std::array<float, kMaxSpectrumBins> normalised{};
+    std::vector<float> normalised(bins);
     const std::span<float> spectrum(normalised.data(), bins);
     for (std::uint32_t t = 0; t < profile.TracesPerPoint; ++t) {
         HitCheck hit;
@@ -72,7 +73,7 @@ std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers
         const std::span<const double> trace = std::span(buffers.TraceSamples).first(samples);
         hit.Clipped = IsClipped(trace);
         CheckImpact(trace, seconds, hit);
-        if (TransformTraceSamples(buffers, samples, interval, detrend)) {
+        if (TransformTraceSamples(buffers, samples, interval, detrend, spectral)) {
             const std::span<const double> raw(buffers.AmplitudeSpectrum.data(), bins);
             NormaliseSpectrum(raw, spectrum, true);
             std::optional<LocalMaximum> best;

@@ -69,13 +69,14 @@ struct HitSpread {
 };
 
 // Every trace of point (0-based) of the loaded profile: its single-trace spectrum (with
-// the trend removed when detrend is set), its strongest local maximum inside the band
-// bandFirst .. bandLast (full-spectrum bins), refined between the bins, its first arrival
-// and first pulse, and the flags.
+// the trend removed when detrend is set, windowed and padded as spectral asks), its
+// strongest local maximum inside the band bandFirst .. bandLast (full-spectrum bins),
+// refined between the bins, its first arrival and first pulse, and the flags.
 // Uses the analysis scratch buffers; the point must lie inside the profile.
 std::vector<HitCheck> CheckHits(const Profile& profile, AnalysisBuffers& buffers,
                                 std::uint32_t point, std::uint32_t bandFirst,
-                                std::uint32_t bandLast, bool detrend);
+                                std::uint32_t bandLast, bool detrend,
+                                const SpectralOptions& spectral = {});
 
 // Min, median and max of the hits' frequencies; none when no hit has one.
 std::optional<HitSpread> SpreadOf(const std::vector<HitCheck>& hits);

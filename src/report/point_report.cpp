@@ -41,7 +41,8 @@ PointReport ReportShownPoint(const Profile& profile, AnalysisBuffers& buffers,
     }
     row.HitsUsed = settings.SpectrumMode == kSingleTrace ? 1 : profile.TracesPerPoint;
     if (settings.CheckEachHit) {
-        row.Hits = CheckHits(profile, buffers, point, bandFirst, bandLast, settings.Detrend);
+        row.Hits = CheckHits(profile, buffers, point, bandFirst, bandLast, settings.Detrend,
+                             settings.Spectral);
         row.Spread = SpreadOf(row.Hits);
         if (settings.ArrivalVelocity != ArrivalVelocityUse::Off && HoldsTwoChannels(profile)) {
             row.Velocity =
@@ -66,8 +67,9 @@ PointReport ReportShownPoint(const Profile& profile, AnalysisBuffers& buffers,
         row.Derived = click.DerivedValue;
     }
 
-    const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
-                                                 SampleInterval(profile.image), profile.Unit);
+    const FrequencyAxis axis =
+        MakeFrequencyAxis(SamplesPerTrace(profile.image), SampleInterval(profile.image),
+                          profile.Unit, settings.Spectral.ZeroPad);
     const std::uint32_t bins = std::min<std::uint32_t>(axis.BinCount, kMaxSpectrumBins);
     const RefinedPeak refined =
         RefinePeakFrequency(std::span(buffers.SelectionSpectrum).first(bins),

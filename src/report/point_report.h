@@ -31,6 +31,7 @@ struct ReportSettings {
     std::int32_t ThicknessGiven = 0;   // the edit holds a thickness
     double ShapeFactor = 1.0;          // beta
     bool Detrend = false;
+    SpectralOptions Spectral;  // window and zero padding
     bool CheckEachHit = true;  // the hit check; a survey that needs only the peak skips it
     ArrivalVelocityUse ArrivalVelocity = ArrivalVelocityUse::Off;  // two-channel profiles
     double SensorSpacingMm = kDefaultSensorSpacingMm;

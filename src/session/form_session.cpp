@@ -96,6 +96,7 @@ AnalysisRequest FormSession::RequestFromState(bool correct) {
     request.ShapeFactor = state_.ShapeFactor;
     request.Detrend = state_.Detrend != 0;
     request.MarkArrivals = state_.ArrivalVelocity != 0;
+    request.Spectral = state_.Spectral;
     return request;
 }
 
@@ -236,8 +237,9 @@ std::optional<SpectrumReading> FormSession::SpectrumAt(int x, int y) const {
         return std::nullopt;
     }
     const Profile& profile = document_.CurrentProfile();
-    const FrequencyAxis axis = MakeFrequencyAxis(SamplesPerTrace(profile.image),
-                                                 SampleInterval(profile.image), profile.Unit);
+    const FrequencyAxis axis =
+        MakeFrequencyAxis(SamplesPerTrace(profile.image), SampleInterval(profile.image),
+                          profile.Unit, state_.Spectral.ZeroPad);
     const AnalysisBuffers& buffers = document_.Buffers();
     const std::size_t shown = buffers.ShownBinCount;
     return ReadSpectrumAt(
@@ -351,7 +353,10 @@ std::string FormSession::ReportKey() const {
            std::to_string(settings.ShapeFactor) + ' ' +
            std::to_string(static_cast<int>(settings.Detrend)) + ' ' +
            std::to_string(static_cast<int>(settings.ArrivalVelocity)) + ' ' +
-           std::to_string(settings.SensorSpacingMm);
+           std::to_string(settings.SensorSpacingMm) + ' ' +
+           std::to_string(static_cast<int>(settings.Spectral.Window)) + ' ' +
+           std::to_string(settings.Spectral.DecayShare) + ' ' +
+           std::to_string(settings.Spectral.ZeroPad);
 }
 
 ReportSettings FormSession::CurrentReportSettings() const {
@@ -364,6 +369,7 @@ ReportSettings FormSession::CurrentReportSettings() const {
     settings.ArrivalVelocity = static_cast<ArrivalVelocityUse>(
         std::clamp(state_.ArrivalVelocity, 0, static_cast<int>(ArrivalVelocityUse::Line)));
     settings.SensorSpacingMm = state_.SensorSpacingMm;
+    settings.Spectral = state_.Spectral;
     return settings;
 }
 

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "analysis/spectral_options.h"
+
 namespace karvelo {
 
 struct FormState {
@@ -27,6 +29,7 @@ struct FormState {
     // Choice "Cp из двух датчиков": 0 not measured, 1 measured and shown, 2 each point's
     // own for the thickness, 3 the line's median for the thickness (ArrivalVelocityUse).
     std::int32_t ArrivalVelocity = 0;
+    SpectralOptions Spectral;  // combo boxes "Окно" and "Дополнение нулями"
 };
 
 }  // namespace karvelo

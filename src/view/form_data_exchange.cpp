@@ -1,6 +1,7 @@
 #include "view/form_data_exchange.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,6 +13,32 @@
 #include "common/number_format.h"
 
 namespace karvelo {
+
+namespace {
+
+SpectralOptions ReadSpectralOptions(const QComboBox* window, const QComboBox* zeroPad) {
+    SpectralOptions options;
+    options.Window = static_cast<SpectralWindow>(window->currentData(Qt::UserRole).toInt());
+    options.DecayShare = window->currentData(Qt::UserRole + 1).toDouble();
+    options.ZeroPad = zeroPad->currentData().toUInt();
+    return options;
+}
+
+// The item showing the options' window (and decay share), or -1.
+int WindowItem(const QComboBox* window, const SpectralOptions& options) {
+    for (int i = 0; i < window->count(); ++i) {
+        const auto kind = static_cast<SpectralWindow>(window->itemData(i, Qt::UserRole).toInt());
+        const bool sameShare =
+            kind != SpectralWindow::Exponential ||
+            window->itemData(i, Qt::UserRole + 1).toDouble() == options.DecayShare;
+        if (kind == options.Window && sameShare) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
 
 FormDataExchange::FormDataExchange(const FormWidgets& widgets, QWidget* canvas)
     : w_(widgets), canvas_(canvas) {}
@@ -42,6 +69,7 @@ void FormDataExchange::ReadControls(FormState& state) {
         return;
     }
     state.ArrivalVelocity = ReadRadio(w_.arrivalVelocity);
+    state.Spectral = ReadSpectralOptions(w_.window, w_.zeroPad);
 }
 
 void FormDataExchange::WriteControls(const FormState& state) {
@@ -71,6 +99,14 @@ void FormDataExchange::WriteControls(const FormState& state) {
     w_.detrend->setChecked(state.Detrend != 0);
     WriteField(w_.sensorSpacing, state.SensorSpacingMm);
     WriteRadio(w_.arrivalVelocity, state.ArrivalVelocity);
+    const QSignalBlocker windowQuiet(w_.window);
+    const QSignalBlocker padQuiet(w_.zeroPad);
+    if (const int item = WindowItem(w_.window, state.Spectral); item >= 0) {
+        w_.window->setCurrentIndex(item);
+    }
+    if (const int item = w_.zeroPad->findData(state.Spectral.ZeroPad); item >= 0) {
+        w_.zeroPad->setCurrentIndex(item);
+    }
     // Six significant digits, as the report prints it.
     w_.refined->setText(QString::fromStdString(FormatDefault(state.RefinedFrequency)));
 }

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,7 +21,7 @@ namespace {
 
 // Form template size, in dialog units.
 constexpr int kFormWidthUnits = 416;
-constexpr int kFormHeightUnits = 441;
+constexpr int kFormHeightUnits = 450;
 // The plot panels and their outer labels fill the smallest drawing surface.
 constexpr int kPanelsWidth = Surface::kMinWidth;
 constexpr int kPanelsHeight = Surface::kMinHeight;
@@ -93,6 +94,9 @@ void FormView::ConnectControls() {
     connect(w.detrend, &QCheckBox::clicked, this, [&s] { s.OnSpectrumSettings(); });
     // The choice shows or hides the marks of the arrivals on the trace panel.
     connect(w.arrivalVelocity, &QButtonGroup::idClicked, this, [&s] { s.OnViewMode(); });
+    for (QComboBox* spectral : {w.window, w.zeroPad}) {
+        connect(spectral, &QComboBox::activated, this, [&s] { s.OnSpectrumSettings(); });
+    }
     connect(w.calibrate, &QPushButton::clicked, this, [&s] { s.OnCalibrateVelocity(); });
     // Enter, or the platform's activation click (a double click here), on a listed maximum.
     connect(w.peakList, &QListWidget::activated, this,

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 
+#include "analysis/spectral_options.h"
 #include "app/dialog_units.h"
 #include "app/field_exchange.h"
 #include "app/static_text.h"
@@ -63,6 +65,35 @@ QPushButton* Button(UiText text, QWidget* form, int x, int y, int width, int hei
     SetUiText(button, "text", text);
     button->setAutoDefault(false);
     return button;
+}
+
+// The window's choices: none, Hann and three decays.
+void FillWindowItems(QComboBox* combo) {
+    struct Choice {
+        UiText Text;
+        SpectralWindow Window;
+        double Share;
+    };
+    const Choice choices[] = {
+        {KTR("FormView", "без окна"), SpectralWindow::None, kDefaultDecayShare},
+        {KTR("FormView", "Ханна"), SpectralWindow::Hann, kDefaultDecayShare},
+        {KTR("FormView", "эксп. 10 %"), SpectralWindow::Exponential, 0.1},
+        {KTR("FormView", "эксп. 25 %"), SpectralWindow::Exponential, kDefaultDecayShare},
+        {KTR("FormView", "эксп. 50 %"), SpectralWindow::Exponential, 0.5},
+    };
+    for (const Choice& choice : choices) {
+        const int index = combo->count();
+        combo->addItem(QString());
+        combo->setItemData(index, static_cast<int>(choice.Window), Qt::UserRole);
+        combo->setItemData(index, choice.Share, Qt::UserRole + 1);
+        SetUiItemText(combo, index, choice.Text);
+    }
+}
+
+void FillZeroPadItems(QComboBox* combo) {
+    for (const std::uint32_t factor : kZeroPadFactors) {
+        combo->addItem(QStringLiteral("×%1").arg(factor), factor);
+    }
 }
 
 // Edits that take digits only from the keyboard.
@@ -145,6 +176,13 @@ FormWidgets CreateFormWidgets(QWidget* form) {
         Radio(KTR("FormView", "по точке"), form, 300, 416, 44, 10),
         Radio(KTR("FormView", "медиана линии"), form, 346, 416, 64, 10),
     };
+    // Under those: the window and the zero padding of every transform.
+    Static(KTR("FormView", "Окно"), form, 24, 434, 30, 8);
+    w.window = PlaceAt(new QComboBox(form), 81, 432, 52, 14);
+    FillWindowItems(w.window);
+    Static(KTR("FormView", "Дополнение нулями"), form, 149, 434, 70, 8);
+    w.zeroPad = PlaceAt(new QComboBox(form), 224, 432, 34, 14);
+    FillZeroPadItems(w.zeroPad);
 
     for (QWidget* hidden : std::initializer_list<QWidget*>{
              w.paletteCaption, w.contrastCaption, w.contrast, w.frequency, w.derivedCaption,
@@ -180,6 +218,14 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     SetUiText(w.thicknessGiven, "toolTip",
               KTR("FormView", "Поле «Скорость/толщина» содержит толщину, а не скорость"));
     SetUiText(w.contrast, "toolTip", KTR("FormView", "Регулирование контрастности"));
+    SetUiText(w.window, "toolTip",
+              KTR("FormView",
+                  "Окно перед преобразованием Фурье: нет — спектр без окна; "
+                  "Ханна; экспонента, спадающая до 1/e на доле записи"));
+    SetUiText(w.zeroPad, "toolTip",
+              KTR("FormView",
+                  "Дополнение трассы нулями до 2, 4 или 8 её длин: бины спектра "
+                  "во столько же раз чаще"));
 
     // Tab goes through the form as it is read: the traces frame, then the spectrum frame
     // row by row, then the controls below it.
@@ -188,7 +234,7 @@ FormWidgets CreateFormWidgets(QWidget* form) {
                  w.thicknessGiven, w.fmax,     w.fmin,        w.applyBand,      w.defaultBand,
                  w.peakList,       w.contrast, w.shapeFactor, w.detrend,        w.calibrate});
     SetTabChain({w.calibrate, w.sensorSpacing, arrivalChoices[0], arrivalChoices[1],
-                 arrivalChoices[2], arrivalChoices[3]});
+                 arrivalChoices[2], arrivalChoices[3], w.window, w.zeroPad});
 
     w.wiggle->setObjectName(QStringLiteral("wiggle"));
     w.density->setObjectName(QStringLiteral("density"));
@@ -216,6 +262,8 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.refined->setObjectName(QStringLiteral("refined"));
     w.sensorSpacing->setObjectName(QStringLiteral("sensorSpacing"));
     arrivalChoices[0]->setObjectName(QStringLiteral("arrivalVelocityOff"));
+    w.window->setObjectName(QStringLiteral("window"));
+    w.zeroPad->setObjectName(QStringLiteral("zeroPad"));
     return w;
 }
 

@@ -3,6 +3,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -52,6 +53,11 @@ struct FormWidgets {
     // The velocity from the arrivals at two sensors: their spacing, and what it does.
     QLineEdit* sensorSpacing = nullptr;       // "База датчиков, мм"
     QButtonGroup* arrivalVelocity = nullptr;  // "Cp из двух датчиков": ids as FormState's
+    // The window and the zero padding of every transform: the window's items carry
+    // the SpectralWindow (Qt::UserRole) and the decay share (Qt::UserRole + 1), the
+    // padding's items their factor.
+    QComboBox* window = nullptr;   // "Окно"
+    QComboBox* zeroPad = nullptr;  // "Дополнение нулями"
 };
 
 // Creates every control of the form on form in template order (the tab order), with its

@@ -67,6 +67,42 @@ TEST(CliReportPdf, BlocksOfAGeneratedLineAreText) {
     EXPECT_EQ(Output("pdftoppm -r 30 -png " + pdf + " " + pdf + " && echo rendered"), "rendered\n");
 }
 
+TEST(CliReportPdf, MethodBlockStatesSpectralOptionsOnlyWhenChosen) {
+    // A sine between the 100 Hz bins: 10130 Hz, 5 us, 2000 samples.
+    const std::string dir = TempFile("pdf-spectral-");
+    const std::string path = dir + "P-1.txt";
+    WriteSineRecording(path, {.Hz = 10130, .Samples = 2000, .StepSeconds = 5e-6});
+    const struct {
+        std::string options;
+        std::vector<std::string> present;
+        std::string absent;
+        std::string row;  // point, bin frequency, amplitude, refined frequency and its ±
+    } cases[] = {
+        {"", {"Шаг по частоте Δf, Гц: 100.0"}, "Окно перед", "0 10100 1.000 10114 17 "},
+        {"--window hann --zero-pad 4",
+         {"Окно перед преобразованием: Ханна", "Дополнение нулями: ×4",
+          "Шаг по частоте Δf, Гц: 25.0"},
+         "Окно перед преобразованием: нет",
+         "0 10125 1.000 10130 4 "},
+        {"--window exp:10%",
+         {"Окно перед преобразованием: экспоненциальное, 1/e на 10 % записи"},
+         "Дополнение нулями",
+         "0 10100 1.000 10126 17 "},
+    };
+    for (const auto& c : cases) {
+        const std::string pdf = dir + "r.pdf";
+        const CliResult r = RunCli("--files " + path + " --channels 1 report --fmin 2000 " +
+                                   "--fmax 20000 " + c.options + " --pdf " + pdf);
+        ASSERT_EQ(r.status, 0) << c.options << r.out << r.err;
+        EXPECT_NE(r.out.find("\n" + c.row), std::string::npos) << c.options << r.out;
+        const std::string text = PdfText(pdf);
+        for (const std::string& expected : c.present) {
+            EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+        }
+        EXPECT_EQ(text.find(c.absent), std::string::npos) << c.absent << "\n" << text;
+    }
+}
+
 TEST(ReportPdfTable, AThousandRowsRunOverPagesEachRowOnOne) {
     Application();
     constexpr int kRows = 1000;

@@ -1,6 +1,7 @@
 // The form's controls, the picking bar and the correlation dialog as a user drives them:
 // what each control starts is checked in the session tests; here, that the widgets reach it.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -89,6 +90,32 @@ class FormActionsTest : public QObject {
 
         h_->Click(h_->Button("Одна трасса"));
         QVERIFY(!bar->isVisible() && h_->Button("S")->isEnabled());
+    }
+
+    void windowAndZeroPaddingRedrawTheSpectrumAndNoneGivesItBack() {
+        auto* window = h_->Form()->findChild<QComboBox*>(QStringLiteral("window"));
+        auto* pad = h_->Form()->findChild<QComboBox*>(QStringLiteral("zeroPad"));
+        auto* maxima = h_->Form()->findChild<QListWidget*>(QStringLiteral("peakList"));
+        QCOMPARE(window->currentText(), QStringLiteral("без окна"));
+        QCOMPARE(pad->currentText(), QStringLiteral("×1"));
+        const auto plain = Snapshot(h_->Drawing(), kSpectrumFrame);
+        const int listed = maxima->count();
+        // A choice from the keyboard, as a user tabbing to the box and pressing a key.
+        for (QComboBox* box : {window, pad}) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Down);
+        }
+        QCOMPARE(window->currentText(), QStringLiteral("Ханна"));
+        QCOMPARE(pad->currentText(), QStringLiteral("×2"));
+        QVERIFY(Snapshot(h_->Drawing(), kSpectrumFrame) != plain);
+        QVERIFY(maxima->count() != listed);  // twice the bins, other maxima
+        for (QComboBox* box : {window, pad}) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Up);
+        }
+        QVERIFY(Snapshot(h_->Drawing(), kSpectrumFrame) == plain);
+        QCOMPARE(maxima->count(), listed);
+        QVERIFY(h_->TakeMessages().empty());
     }
 
     void clickOnTheSpectrumShowsFrequencyAndDerivedValue() {

@@ -96,11 +96,12 @@ class KeyboardTest : public QObject {
     void tabFollowsTheFormAndTheOpenDialogAsTheyAreRead() {
         h_->OpenProfile();
         // Tab stops once in each radio group, on its checked button.
-        QCOMPARE(TabWalk(h_->Button("Графический вид")),
-                 QStringList({"wiggle", "pointNumber", "singleTrace", "traceNumber",
-                              "exportSpectrum", "velocityOrThickness", "thicknessGiven", "fmax",
-                              "fmin", "applyBand", "defaultBand", "peakList", "shapeFactor",
-                              "detrend", "calibrate", "sensorSpacing", "arrivalVelocityOff"}));
+        QCOMPARE(
+            TabWalk(h_->Button("Графический вид")),
+            QStringList({"wiggle", "pointNumber", "singleTrace", "traceNumber", "exportSpectrum",
+                         "velocityOrThickness", "thicknessGiven", "fmax", "fmin", "applyBand",
+                         "defaultBand", "peakList", "shapeFactor", "detrend", "calibrate",
+                         "sensorSpacing", "arrivalVelocityOff", "window", "zeroPad"}));
         QStringList dialogOrder;
         WhenDialogOpens([&](QDialog* dialog) {
             dialog->findChild<QWidget*>(QStringLiteral("firstSamples"))->show();
