@@ -170,6 +170,11 @@ TEST_F(SpectralOptionsTest, EveryModeAndTheMapUseTheOptionsAndTheKeptSpectraKeyO
     };
     ASSERT_TRUE(ComputeProfileSpectra(profile_, buffers_, false));
     const std::vector<double> plain = rows(plainBins);
+    // A window alone keeps the bin count: the key must tell the options apart.
+    ASSERT_TRUE(ComputeProfileSpectra(profile_, buffers_, false, Options(SpectralWindow::Hann, 1)));
+    EXPECT_NE(rows(plainBins), plain);
+    ASSERT_TRUE(ComputeProfileSpectra(profile_, buffers_, false));
+    EXPECT_EQ(rows(plainBins), plain);
     ASSERT_TRUE(ComputeProfileSpectra(profile_, buffers_, false, padded));
     const std::vector<double> windowed = rows(paddedBins);
     EXPECT_NE(std::vector<double>(windowed.begin(), windowed.begin() + plainBins),
