@@ -138,9 +138,27 @@ NamedValues MethodBlock(const Document& document, const LineReport& report,
                 in("Скорость волны Cp", "Wave velocity Cp"),
                 in("не задана: отчёт в частотах", "not given: the report is in frequencies"));
             break;
+        case VelocitySource::Arrivals:
+            method.emplace_back(in("Скорость волны Cp, м/с", "Wave velocity Cp, m/s"),
+                                settings.ArrivalVelocity == ArrivalVelocityUse::Point
+                                    ? in("по двум датчикам, своя в каждой точке (столбец Cp)",
+                                         "from two sensors, each point its own (column Cp)")
+                                    : FormatFixed(report.Origin.ArrivalMedian.value_or(0.0), 0) +
+                                          in(" (медиана линии по двум датчикам)",
+                                             " (the line's median from two sensors)"));
+            break;
         default:
             method.emplace_back(in("Скорость волны Cp, м/с", "Wave velocity Cp, m/s"),
                                 FormatFixed(velocity, 0) + in(" (введена)", " (typed)"));
+    }
+    if (report.Origin.ArrivalMedian) {
+        method.emplace_back(
+            in("Cp по двум датчикам", "Cp from two sensors"),
+            in("база ", "spacing ") + FormatDefault(settings.SensorSpacingMm) +
+                in(" мм; Cp = база / (t2 − t1), вступления по критерию Акаике до первого пика; "
+                   "медиана ударов точки",
+                   " mm; Cp = spacing / (t2 − t1), arrivals by the Akaike criterion up to the "
+                   "first peak; the median of the point's hits"));
     }
     method.emplace_back(in("Формула", "Formula"), settings.ThicknessGiven != 0
                                                       ? "Cp = 2 · h · f / β"

@@ -2,6 +2,7 @@
 // frequency, and the flags that mark a hit an engineer should not trust.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -49,7 +50,7 @@ struct HitFlag {
     const char* Words;
     const char* EnglishWords;
 };
-inline constexpr HitFlag kHitFlags[] = {
+inline constexpr std::array<HitFlag, 8> kHitFlags = {{
     {&HitCheck::Clipped, "clipped", "ограничен", "clipped"},
     {&HitCheck::Weak, "weak", "слабый", "weak"},
     {&HitCheck::Outlier, "outlier", "выброс", "outlier"},
@@ -60,7 +61,7 @@ inline constexpr HitFlag kHitFlags[] = {
      "Cp outside 1500…6000 m/s"},
     {&HitCheck::VelocityDeparts, "cp-departs", "Cp отличается от медианы точки > 2 %",
      "Cp off the point's median > 2 %"},
-};
+}};
 
 struct HitSpread {
     double Min = 0.0;

@@ -128,9 +128,9 @@ std::string Words(Column column, ReportQuantity quantity, Language language) {
         case Column::HitMax:
             return in("Частота ударов: макс., Гц", "Hit frequency: max., Hz");
         case Column::Velocity:
-            return in("Cp по двум датчикам, м/с", "Cp from two sensors, m/s");
+            return in("Cp, м/с", "Cp, m/s");
         case Column::VelocityRange:
-            return in("Разброс Cp (макс. − мин.), м/с", "Cp spread (max − min), m/s");
+            return in("Cp: макс. − мин., м/с", "Cp: max − min, m/s");
         case Column::Design:
             return in("Проектная толщина", "Design thickness");
         default:

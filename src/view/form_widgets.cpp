@@ -167,14 +167,14 @@ FormWidgets CreateFormWidgets(QWidget* form) {
     w.refined = ValueStatic(form, 210, 406, 56, 8);
     // Under those: the sensor spacing in the left column, the use of the velocity from the
     // arrivals under the click read-out.
-    Static(KTR("FormView", "База датчиков, мм"), form, 24, 416, 56, 8);
+    Static(KTR("FormView", "База датчиков, мм"), form, 24, 414, 56, 16);
     w.sensorSpacing = Edit(form, 81, 414, 40, 14);
-    Static(KTR("FormView", "Cp из двух датчиков:"), form, 149, 417, 74, 8);
+    Static(KTR("FormView", "Cp из двух датчиков:"), form, 149, 417, 76, 8);
     QRadioButton* const arrivalChoices[] = {
-        Radio(KTR("FormView", "нет"), form, 224, 416, 28, 10),
-        Radio(KTR("FormView", "измерить"), form, 254, 416, 44, 10),
-        Radio(KTR("FormView", "по точке"), form, 300, 416, 44, 10),
-        Radio(KTR("FormView", "медиана линии"), form, 346, 416, 64, 10),
+        Radio(KTR("FormView", "нет"), form, 228, 416, 30, 10),
+        Radio(KTR("FormView", "измерить"), form, 260, 416, 50, 10),
+        Radio(KTR("FormView", "по точке"), form, 312, 416, 50, 10),
+        Radio(KTR("FormView", "медиана линии"), form, 364, 416, 74, 10),
     };
     // Under those: the window and the zero padding of every transform.
     Static(KTR("FormView", "Окно"), form, 24, 434, 30, 8);
