@@ -1,5 +1,6 @@
 #include "cli/analyse_command.h"
 
+#include <iostream>
 #include <optional>
 
 #include "analysis/analysis_buffers.h"
@@ -285,6 +286,11 @@ int RunReport(const CliOptions& options) {
     }
     // The run reads the form first; the settings are those it ran with.
     std::vector<PointReport> rows = cli.session.ProfileReport();
+    if (cli.session.CurrentReportSettings().ArrivalVelocity != ArrivalVelocityUse::Off &&
+        !HoldsTwoChannels(cli.document.CurrentProfile())) {
+        std::cerr << "note: the profile holds one channel a hit: no velocity from the arrivals "
+                     "at two sensors (open both channels of two-channel recordings)\n";
+    }
     LineReport report =
         MakeLineReport(std::move(rows), cli.session.CurrentReportSettings(), checks);
     report.Object = object;

@@ -97,6 +97,11 @@ TEST(CliArrivals, VelocityAndThicknessOfAGeneratedLineWithinOneAndTwoPercent) {
               "point,frequency_hz,amplitude,thickness_bin_mm,frequency_refined_hz,thickness_mm,"
               "thickness_pm_mm,quality,hits,hit_fmin_hz,hit_fmedian_hz,hit_fmax_hz,cp_m_s,"
               "cp_range_m_s,flags");
+    // One channel a hit: the columns stay empty and a note says why.
+    const CliResult one = RunCli("--channels 1 report --cp-from-arrivals line");
+    ASSERT_EQ(one.status, 0);
+    EXPECT_NE(one.err.find("note: the profile holds one channel a hit"), std::string::npos);
+    EXPECT_NE(one.out.find("\n0 1559 1.000 - 1557 - - "), std::string::npos) << one.out;
 }
 
 // Pixels of the arrival marks' red in a PNG.
