@@ -133,7 +133,7 @@ bool ParseInDialect(const std::string& file, std::string_view text, const Dialec
         if (columns == 0) {
             const int count = forced != nullptr ? ParseLine(line, dialect, values)
                                                 : ParseFirstDataLine(line, 1, dialect, values);
-            if (count < 0) {
+            if (count < 1) {  // a blank line reads as no numbers: no data yet
                 if (!std::all_of(line.begin(), line.end(), IsBlank)) {
                     header.push_back(line);
                 }

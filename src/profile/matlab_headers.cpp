@@ -16,6 +16,7 @@ constexpr std::uint16_t kVersion5 = 0x0100;
 constexpr std::uint32_t kMatrix = 14;      // miMATRIX
 constexpr std::uint32_t kCompressed = 15;  // miCOMPRESSED
 constexpr std::uint32_t kInt32 = 5;        // miINT32, the type of the dimensions
+constexpr std::uint32_t kUInt32 = 6;       // miUINT32, the type of the array flags
 constexpr std::size_t kTagBytes = 8;
 // A matrix: its tag, the array-flags sub-element (tag and 8 bytes), the dimensions' tag.
 constexpr std::size_t kDimensionsTagOffset = kTagBytes + kTagBytes + 8;
@@ -43,6 +44,7 @@ struct Declared {
     std::size_t Rank = 0;
     std::uint64_t Values = 1;  // the product of the dimensions (saturated)
     bool Sparse = false;
+    bool Malformed = false;  // the array flags or the dimensions are not as the format has them
 };
 
 Declared DeclaredShape(std::string_view matrix, const Fields& fields) {
@@ -53,7 +55,10 @@ Declared DeclaredShape(std::string_view matrix, const Fields& fields) {
     shape.Sparse = (fields.U32(matrix, kClassOffset) & 0xFF) == kSparseClass;
     const std::uint32_t tag = fields.U32(matrix, kDimensionsTagOffset);
     const bool small = (tag >> 16) != 0;
-    if (!small && tag != kInt32) {
+    // Array flags: always eight bytes of miUINT32; then miINT32 dimensions.
+    if (fields.U32(matrix, kTagBytes) != kUInt32 || fields.U32(matrix, kTagBytes + 4) != 8 ||
+        (small ? (tag & 0xFFFF) != kInt32 : tag != kInt32)) {
+        shape.Malformed = true;
         return shape;
     }
     shape.Rank = (small ? tag >> 16 : fields.U32(matrix, kDimensionsTagOffset + 4)) / 4;
@@ -117,6 +122,10 @@ std::string CheckMatlabHeaders(std::string_view bytes) {
         } else if (type == kCompressed) {
             shape = DeclaredShape(Inflate(element.substr(kTagBytes)), fields);
             held *= kMaxDeflateRatio;
+        }
+        if (shape.Malformed) {
+            return "variable " + std::to_string(variable) +
+                   " has array flags or dimensions not as the format has them";
         }
         if (shape.Rank > kMaxMatlabRank) {
             return "variable " + std::to_string(variable) + " declares " +

@@ -76,6 +76,8 @@ void WriteTextSeeds(const fs::path& dir) {
          "Channels\t1\nSamples\t64\nX_Dimension\tTime\nX0\t0\nDelta_X\t4e-6\n"
          "***End_of_Header***\t\nX_Value\tUntitled\n" +
              Columns(1, true, "\t", "%.9g"));
+    // Read again with a decimal comma after the blank line above it.
+    Save(dir / "blank-line-then-decimal-commas.txt", "\n0,5\n0,25\n-0,5\n");
     Save(dir / "refused-jump.txt", "0 1\n1e-6 2\n2.5e-6 3\n");
     Save(dir / "refused-huge.txt", "0 1\n1e-6 1e300\n");
 }
