@@ -18,6 +18,7 @@ constexpr std::uint32_t kCompressed = 15;  // miCOMPRESSED
 constexpr std::uint32_t kInt32 = 5;        // miINT32, the type of the dimensions
 constexpr std::uint32_t kUInt32 = 6;       // miUINT32, the type of the array flags
 constexpr std::size_t kTagBytes = 8;
+constexpr std::uint32_t kMaxNameBytes = 4096;  // MATLAB's names have at most 63 characters
 // A matrix: its tag, the array-flags sub-element (tag and 8 bytes), the dimensions' tag.
 constexpr std::size_t kDimensionsTagOffset = kTagBytes + kTagBytes + 8;
 constexpr std::size_t kClassOffset = kTagBytes + kTagBytes;  // low byte of the array flags
@@ -68,6 +69,12 @@ Declared DeclaredShape(std::string_view matrix, const Fields& fields) {
         if (__builtin_mul_overflow(shape.Values, size, &shape.Values)) {
             shape.Values = std::numeric_limits<std::uint64_t>::max();
         }
+    }
+    // The name follows the dimensions (padded to eight bytes): a few characters.
+    const std::size_t name = small ? first + 4 : first + (4 * shape.Rank + 7) / 8 * 8;
+    if (name + kTagBytes <= matrix.size()) {
+        const std::uint32_t nameTag = fields.U32(matrix, name);
+        shape.Malformed = (nameTag >> 16) == 0 && fields.U32(matrix, name + 4) > kMaxNameBytes;
     }
     return shape;
 }
@@ -125,7 +132,7 @@ std::string CheckMatlabHeaders(std::string_view bytes) {
         }
         if (shape.Malformed) {
             return "variable " + std::to_string(variable) +
-                   " has array flags or dimensions not as the format has them";
+                   " has array flags, dimensions or a name not as the format has them";
         }
         if (shape.Rank > kMaxMatlabRank) {
             return "variable " + std::to_string(variable) + " declares " +
