@@ -8,12 +8,14 @@
 #include "cli/cli_session.h"
 #include "cli/exit_status.h"
 #include "cli/form_fields.h"
+#include "cli/grid_classes.h"
 #include "cli/open_options.h"
 #include "common/atomic_file.h"
 #include "common/number_format.h"
 #include "plot/survey_map.h"
 #include "profile/file_sources.h"
 #include "profile/profile_loader.h"
+#include "report/survey_classes.h"
 #include "report/survey_grid.h"
 #include "session/survey_run.h"
 
@@ -67,6 +69,7 @@ void AddGridOptionSpecs(std::vector<OptionSpec>& specs) {
         specs.push_back({name, true});
     }
     specs.push_back({"annotate", false});
+    AddGridClassOptionSpecs(specs);
 }
 
 int RunGrid(const CliOptions& options) {
@@ -109,6 +112,7 @@ int RunGrid(const CliOptions& options) {
         wantedHits = static_cast<std::uint32_t>(*value);
     }
     const int channelMode = ChannelModeOption(options);
+    const std::optional<ConditionDesign> design = ReadConditionDesign(options, probe.ShapeFactor);
 
     const GridGrouping grouping = GroupByPosition(files, pattern);
     if (!grouping.Refusal.empty()) {
@@ -137,6 +141,12 @@ int RunGrid(const CliOptions& options) {
     const ScopedMessageSink messageScope(&messages);
     cli.session.InitialUpdate();
     SetFormFields(cli.controls.widgets, options);
+    if (design && !options.Has("fmin") && !options.Has("fmax")) {
+        const ClassBand band = ConditionBand(*design);
+        cli.controls.widgets.FMin = band.FMin;
+        cli.controls.widgets.FMax = band.FMax;
+        std::cout << "band_hz " << band.FMin << ' ' << band.FMax << '\n';
+    }
     const auto start = std::chrono::steady_clock::now();
     auto nextReport = start + kQuietTime;
     const auto progress = [&nextReport](std::size_t done, std::size_t total) {
@@ -151,8 +161,9 @@ int RunGrid(const CliOptions& options) {
     SurveySettings survey = FormSurveySettings(
         cli.session, channelMode, derived ? SurveyValue::Result : SurveyValue::Frequency);
     survey.Options = SourceOptionsOf(options);
+    std::vector<std::optional<PositionPeaks>> peaks;
     const std::optional<std::vector<std::optional<double>>> values =
-        RunSurvey(survey, grouping.Positions, progress);
+        RunSurvey(survey, grouping.Positions, progress, design ? &peaks : nullptr);
     if (!values) {
         return kExitNotOpened;
     }
@@ -163,12 +174,17 @@ int RunGrid(const CliOptions& options) {
     if (!note.empty()) {
         std::cerr << note << '\n';
     }
-    const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
+    const SurveyGrid grid = LayOutGrid(grouping.Positions, *values, design ? &peaks : nullptr);
     PrintGrid(grid);
+    const std::vector<std::optional<ConditionClass>> classes =
+        design ? ClassifyGrid(grid, *design) : std::vector<std::optional<ConditionClass>>();
+    if (design) {
+        PrintConditionTable(grid, classes, *design);
+    }
 
     bool written = true;
     if (const auto csv = options.Value("csv")) {
-        if (!WriteSurveyCsv(*csv, grid)) {
+        if (!(design ? WriteSurveyClassCsv(*csv, grid, classes) : WriteSurveyCsv(*csv, grid))) {
             std::cout << "error: cannot write " << WriteFailure(*csv) << '\n';
             written = false;
         }
@@ -186,6 +202,10 @@ int RunGrid(const CliOptions& options) {
         const LabelRenderer labels(map);
         DrawSurveyMap(map, grid, style, geometry);
         written = WriteSurfacePng(map, *png, std::cout) && written;
+        if (design) {
+            written = WriteConditionPng(ConditionPngPath(*png), grid, classes, *design, spacing) &&
+                      written;
+        }
     }
     if (const auto pdf = options.Value("pdf")) {
         Surface scratch;

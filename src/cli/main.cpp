@@ -188,6 +188,22 @@ const char* const kHelp =
     "                         cells are drawn to scale and the axes carry distances\n"
     "  --pdf FILE             write the map as a landscape A4 PDF page with what it shows\n"
     "                         and the files it came from\n"
+    "  --classes              condition classes against the design thickness, with\n"
+    "                         --design-thickness MM, --velocity V and --beta B:\n"
+    "                         f_T = B V / (2 T); each position's refined dominant\n"
+    "                         frequency f and its listed maxima give good (|f - f_T| <=\n"
+    "                         10% f_T, no second maximum of 50% or more farther than that\n"
+    "                         from f), fair (at f_T with such a maximum, or f from 0.6 to\n"
+    "                         0.9 f_T, or above 1.1 f_T with a strong maximum at f_T, or\n"
+    "                         in a gap the thresholds leave), poor (f above 1.1 f_T) or\n"
+    "                         serious (f below 0.6 f_T); prints the shares, the CSV\n"
+    "                         becomes a record per position (row,column,value,f_hz,class)\n"
+    "                         and --png also writes NAME-classes.png, the class map\n"
+    "  --class-near S         the share of f_T around it (10%)\n"
+    "  --class-fair LOW,HIGH  the fair range as multiples of f_T (0.6,0.9)\n"
+    "  --class-poor R         poor above R f_T (1.1)\n"
+    "  --second-peak S        a second maximum of at least this share of the dominant\n"
+    "                         one is strong (50%)\n"
     "Correlation options:\n"
     "  --tmax T               largest lag in microseconds\n"
     "  --full-range           every possible lag\n"
@@ -256,8 +272,10 @@ const std::map<std::string, std::set<std::string>>& OwnOptions() {
           "outlier-share", "meta", "window", "zero-pad"}},
         {"correlate", {"tmax", "full-range", "png", "values"}},
         {"grid",
-         {"mode", "fmin", "fmax", "velocity", "thickness", "beta", "detrend", "window", "zero-pad",
-          "name-pattern", "range", "annotate", "png", "csv", "pdf", "spacing"}},
+         {"mode",       "fmin",       "fmax",       "velocity",     "thickness", "beta",
+          "detrend",    "window",     "zero-pad",   "name-pattern", "range",     "annotate",
+          "png",        "csv",        "pdf",        "spacing",      "classes",   "design-thickness",
+          "class-near", "class-fair", "class-poor", "second-peak"}},
     };
     return kOwnOptions;
 }

@@ -77,6 +77,41 @@ void DrawColumnLabels(Surface& surface, const SurveyGrid& grid, const SurveyGeom
 
 }  // namespace
 
+void DrawSurveyCells(Surface& surface, const SurveyGrid& grid, const SurveyGeometry& geometry,
+                     Language language,
+                     const std::function<std::optional<Colour>(std::size_t)>& colourOf,
+                     const std::function<std::string(std::size_t)>& noteOf) {
+    DrawColumnLabels(surface, grid, geometry, language);
+    const int width = geometry.CellWidth();
+    const int height = geometry.CellHeight();
+    for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
+        const int top = geometry.RowTop(r);
+        std::string label = grid.Rows[r];
+        if (geometry.Spacing) {
+            label += ' ';
+            label += Metres(static_cast<double>(r) * geometry.Spacing->Row);
+        }
+        surface.TextOut(kLabelInset, top + std::max(0, (height - kLabelHeight) / 2), label);
+        for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
+            const int left = geometry.ColumnLeft(grid.Columns[c]);
+            const std::size_t index = r * grid.Columns.size() + c;
+            if (const std::optional<Colour> colour = colourOf(index)) {
+                FillRect(surface, left, top, width, height, *colour);
+                if (const std::string note = noteOf ? noteOf(index) : std::string();
+                    !note.empty()) {
+                    surface.TextOut(left + 2, top + kLabelInset, note);
+                }
+            }
+            FrameRect(surface, left, top, width, height);
+        }
+    }
+}
+
+void FillSurfaceRect(Surface& surface, int left, int top, int width, int height, Colour colour) {
+    FillRect(surface, left, top, width, height, colour);
+    FrameRect(surface, left, top, width, height);
+}
+
 int SurveyMapWidth(const SurveyGeometry& geometry) {
     return std::max(Surface::kMinWidth, geometry.Right() + kSurveyRightRoom);
 }
@@ -92,30 +127,18 @@ int SurveyMapHeight(const SurveyGeometry& geometry) {
 void DrawSurveyMap(Surface& surface, const SurveyGrid& grid, const SurveyMapStyle& style,
                    const SurveyGeometry& geometry) {
     const ColourScale scale{style.Low, style.High, kSpectrumMaxIndex};
-    DrawColumnLabels(surface, grid, geometry, style.TextLanguage);
-    const int width = geometry.CellWidth();
-    const int height = geometry.CellHeight();
-    for (std::size_t r = 0; r < grid.Rows.size(); ++r) {
-        const int top = geometry.RowTop(r);
-        std::string label = grid.Rows[r];
-        if (geometry.Spacing) {
-            label += ' ';
-            label += Metres(static_cast<double>(r) * geometry.Spacing->Row);
+    const auto colourOf = [&](std::size_t index) -> std::optional<Colour> {
+        const SurveyCell& cell = grid.Cells[index];
+        if (!cell.Present) {
+            return std::nullopt;
         }
-        surface.TextOut(kLabelInset, top + std::max(0, (height - kLabelHeight) / 2), label);
-        for (std::size_t c = 0; c < grid.Columns.size(); ++c) {
-            const int left = geometry.ColumnLeft(grid.Columns[c]);
-            const SurveyCell& cell = grid.At(r, c);
-            if (cell.Present) {
-                FillRect(surface, left, top, width, height,
-                         PaletteColour(kSpectrumPalette, scale.IndexFor(cell.Value)));
-                if (style.Annotate) {
-                    surface.TextOut(left + 2, top + kLabelInset, FormatText("%.4g", cell.Value));
-                }
-            }
-            FrameRect(surface, left, top, width, height);
-        }
-    }
+        return PaletteColour(kSpectrumPalette, scale.IndexFor(cell.Value));
+    };
+    const auto noteOf = [&](std::size_t index) {
+        const SurveyCell& cell = grid.Cells[index];
+        return style.Annotate && cell.Present ? FormatText("%.4g", cell.Value) : std::string();
+    };
+    DrawSurveyCells(surface, grid, geometry, style.TextLanguage, colourOf, noteOf);
 
     // The bar: the palette from its last colour at the top to its first at the bottom,
     // its caption (the quantity and its unit) above it, clear of the column labels.

@@ -2,6 +2,7 @@
 // a value range, the rows and columns labelled, and a colour bar with its scale.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,18 @@ int SurveyMapHeight(const SurveyGeometry& geometry);
 // last row (the distance axis).
 inline constexpr int kSurveyRightRoom = 160;
 inline constexpr int kSurveyBottomRoom = 40;
+
+// The cells of grid where geometry puts them, with the row and column labels (and the
+// distances with a spacing): a cell colourOf gives a colour (by its index in
+// grid.Cells) is filled with it and carries noteOf's text when not empty; every cell is
+// framed, a missing column number is a gap.
+void DrawSurveyCells(Surface& surface, const SurveyGrid& grid, const SurveyGeometry& geometry,
+                     Language language,
+                     const std::function<std::optional<Colour>(std::size_t)>& colourOf,
+                     const std::function<std::string(std::size_t)>& noteOf = {});
+
+// A filled rectangle with a frame, as the cells are drawn (a legend's swatch).
+void FillSurfaceRect(Surface& surface, int left, int top, int width, int height, Colour colour);
 
 // Draws the map onto a white surface with its cells where geometry puts them; empty
 // cells stay white inside their border, a missing column number is a gap. With a

@@ -54,6 +54,12 @@ PointReport ReportShownPoint(const Profile& profile, AnalysisBuffers& buffers,
         return row;
     }
     row.HasPeak = true;
+    for (std::size_t k = 0; settings.ListMaxima && k < buffers.PeakCount; ++k) {
+        if (buffers.PeakBins[k] >= bandFirst && buffers.PeakBins[k] <= bandLast) {
+            row.Maxima.push_back({static_cast<double>(buffers.PeakFrequencies[k]),
+                                  static_cast<double>(buffers.PeakAmplitudes[k])});
+        }
+    }
     row.Frequency = buffers.PeakFrequencies[*best];
     row.Amplitude = buffers.PeakAmplitudes[*best];
 

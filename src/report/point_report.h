@@ -9,6 +9,7 @@
 
 #include "analysis/analysis_request.h"
 #include "report/arrival_velocity.h"
+#include "report/condition_class.h"
 #include "report/hit_check.h"
 
 #include "analysis/analysis_buffers.h"
@@ -33,6 +34,7 @@ struct ReportSettings {
     bool Detrend = false;
     SpectralOptions Spectral;  // window and zero padding
     bool CheckEachHit = true;  // the hit check; a survey that needs only the peak skips it
+    bool ListMaxima = false;   // keep every maximum listed in the band (Maxima)
     ArrivalVelocityUse ArrivalVelocity = ArrivalVelocityUse::Off;  // two-channel profiles
     double SensorSpacingMm = kDefaultSensorSpacingMm;
 };
@@ -65,8 +67,9 @@ struct PointReport {
     // velocity or thickness is given.
     std::optional<double> Result;
     std::optional<double> Uncertainty;
-    std::optional<double> Quality;  // of the peak, whether or not the display is on
-    std::uint32_t HitsUsed = 0;     // traces that entered the spectrum
+    std::optional<double> Quality;      // of the peak, whether or not the display is on
+    std::uint32_t HitsUsed = 0;         // traces that entered the spectrum
+    std::vector<ListedMaximum> Maxima;  // with ListMaxima: the band's, at their bin frequencies
     std::vector<HitCheck> Hits;
     std::optional<HitSpread> Spread;
     std::optional<PointVelocity> Velocity;  // from the arrivals, when measured

@@ -75,7 +75,8 @@ GridGrouping GroupByPosition(const std::vector<std::string>& paths, const std::s
 }
 
 SurveyGrid LayOutGrid(const std::vector<GridPosition>& positions,
-                      const std::vector<std::optional<double>>& values) {
+                      const std::vector<std::optional<double>>& values,
+                      const std::vector<std::optional<PositionPeaks>>* peaks) {
     SurveyGrid grid;
     for (const GridPosition& position : positions) {
         if (std::find(grid.Rows.begin(), grid.Rows.end(), position.Row) == grid.Rows.end()) {
@@ -89,15 +90,20 @@ SurveyGrid LayOutGrid(const std::vector<GridPosition>& positions,
     grid.Columns.erase(std::unique(grid.Columns.begin(), grid.Columns.end()), grid.Columns.end());
     grid.Cells.resize(grid.Rows.size() * grid.Columns.size());
     for (std::size_t i = 0; i < positions.size() && i < values.size(); ++i) {
-        if (!values[i]) {
-            continue;
-        }
         const auto row = std::find(grid.Rows.begin(), grid.Rows.end(), positions[i].Row);
         const auto column =
             std::lower_bound(grid.Columns.begin(), grid.Columns.end(), positions[i].Column);
         const auto index = static_cast<std::size_t>(row - grid.Rows.begin()) * grid.Columns.size() +
                            static_cast<std::size_t>(column - grid.Columns.begin());
-        grid.Cells[index] = {true, *values[i]};
+        SurveyCell& cell = grid.Cells[index];
+        cell.Position = true;
+        if (values[i]) {
+            cell.Present = true;
+            cell.Value = *values[i];
+        }
+        if (peaks != nullptr && i < peaks->size()) {
+            cell.Peaks = (*peaks)[i];
+        }
     }
     return grid;
 }

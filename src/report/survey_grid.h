@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/language.h"
+#include "report/condition_class.h"
 
 namespace karvelo {
 
@@ -43,10 +44,13 @@ GridGrouping GroupByPosition(const std::vector<std::string>& paths, const std::s
 bool IsGridNamePattern(const std::string& pattern);
 
 // The value of every position, laid out in rows (natural order of the labels) and
-// columns (ascending numbers); a position without a value is an empty cell.
+// columns (ascending numbers); a position without a value is an empty cell. With peaks,
+// each position's cell keeps its dominant frequency and listed maxima.
 struct SurveyCell {
     bool Present = false;
     double Value = 0.0;
+    bool Position = false;  // a position of the grid lies here, with or without a value
+    std::optional<PositionPeaks> Peaks;
 };
 struct SurveyGrid {
     std::vector<std::string> Rows;
@@ -57,7 +61,8 @@ struct SurveyGrid {
     }
 };
 SurveyGrid LayOutGrid(const std::vector<GridPosition>& positions,
-                      const std::vector<std::optional<double>>& values);
+                      const std::vector<std::optional<double>>& values,
+                      const std::vector<std::optional<PositionPeaks>>* peaks = nullptr);
 
 // What a survey's values are, with their unit, as the map's legend names it: the
 // thickness in m (a velocity given), the velocity in m/s (a thickness given) or the

@@ -29,12 +29,13 @@ class KeptMessages : public MessageSink {
 
 // The shared state of one survey's workers.
 struct SurveyWork {
-    SurveyWork(const SurveySettings& s, const std::vector<GridPosition>& p)
-        : settings(s), positions(p), values(p.size()) {}
+    SurveyWork(const SurveySettings& s, const std::vector<GridPosition>& p, bool keepPeaks)
+        : settings(s), positions(p), values(p.size()), peaks(keepPeaks ? p.size() : 0) {}
 
     const SurveySettings& settings;
     const std::vector<GridPosition>& positions;
     std::vector<std::optional<double>> values;
+    std::vector<std::optional<PositionPeaks>> peaks;  // when asked for: one per position
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> done{0};
     std::atomic<bool> stop{false};
@@ -44,14 +45,19 @@ struct SurveyWork {
     std::string computeMessage;
 };
 
-std::optional<double> PositionValue(const SurveySettings& settings, const Profile& profile,
-                                    AnalysisBuffers& buffers) {
+PointReport PositionReport(const SurveySettings& settings, const Profile& profile,
+                           AnalysisBuffers& buffers, bool listMaxima) {
     AnalysisRequest request = settings.Request;
     // The trace number stays inside the position's hits, as the form keeps it.
     if (profile.TracesPerPoint > 0 && request.TraceNumber >= profile.TracesPerPoint) {
         request.TraceNumber = profile.TracesPerPoint - 1;
     }
-    const PointReport row = ReportPoint(profile, buffers, request, settings.Report, 0);
+    ReportSettings report = settings.Report;
+    report.ListMaxima = listMaxima;
+    return ReportPoint(profile, buffers, request, report, 0);
+}
+
+std::optional<double> PositionValue(const SurveySettings& settings, const PointReport& row) {
     if (!row.HasPeak) {
         return std::nullopt;
     }
@@ -79,7 +85,12 @@ void Work(SurveyWork& work) {
             work.stop = true;
             break;
         }
-        work.values[i] = PositionValue(settings, *profile, *buffers);
+        const bool keepPeaks = !work.peaks.empty();
+        PointReport row = PositionReport(settings, *profile, *buffers, keepPeaks);
+        work.values[i] = PositionValue(settings, row);
+        if (keepPeaks && row.HasPeak) {
+            work.peaks[i] = PositionPeaks{row.RefinedFrequency, std::move(row.Maxima)};
+        }
         if (!messages.texts.empty()) {
             const std::lock_guard<std::mutex> guard(work.lock);
             if (work.computeMessage.empty()) {
@@ -101,8 +112,8 @@ void ShowMessage(const std::string& text) {
 
 std::optional<std::vector<std::optional<double>>> RunSurvey(
     const SurveySettings& settings, const std::vector<GridPosition>& positions,
-    const SurveyProgress& progress) {
-    SurveyWork work(settings, positions);
+    const SurveyProgress& progress, std::vector<std::optional<PositionPeaks>>* peaks) {
+    SurveyWork work(settings, positions, peaks != nullptr);
     const unsigned threads = std::max(1U, settings.Threads);
     // With a progress to tell, every worker is a thread of its own and this thread tells
     // the progress; otherwise this thread is one of the workers.
@@ -148,6 +159,9 @@ std::optional<std::vector<std::optional<double>>> RunSurvey(
         return std::nullopt;
     }
     ShowMessage(work.computeMessage);
+    if (peaks != nullptr) {
+        *peaks = std::move(work.peaks);
+    }
     return std::move(work.values);
 }
 

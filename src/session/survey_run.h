@@ -12,6 +12,7 @@
 #include "analysis/analysis_request.h"
 #include "profile/profile_loader.h"
 #include "profile/profile_source.h"
+#include "report/condition_class.h"
 #include "report/point_report.h"
 #include "report/survey_grid.h"
 #include "session/form_session.h"
@@ -42,9 +43,11 @@ using SurveyProgress = std::function<bool(std::size_t done, std::size_t total)>;
 // refused (that refusal reported, the first in position order) or when progress cancels;
 // a position without a listed maximum has no value. Messages of the computation itself
 // (a band a position cannot show) are reported once, not once per position.
+// With peaks given, each position's dominant frequency and listed maxima go there too,
+// for its condition class (none without a listed maximum).
 std::optional<std::vector<std::optional<double>>> RunSurvey(
     const SurveySettings& settings, const std::vector<GridPosition>& positions,
-    const SurveyProgress& progress);
+    const SurveyProgress& progress, std::vector<std::optional<PositionPeaks>>* peaks = nullptr);
 
 // The survey settings of the main form as it stands (its controls read first), with the
 // reading options (interval, first samples) of the document's last open until the caller

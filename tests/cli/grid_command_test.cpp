@@ -133,3 +133,85 @@ TEST(CliGrid, PdfPageOfAMapWithAMissingColumn) {
 
 }  // namespace
 }  // namespace karvelo::testing
+
+namespace karvelo::testing {
+namespace {
+
+TEST(CliGrid, ClassesOfAGridBuiltForEachClass) {
+    // f_T = 0.96 * 4000 / (2 * 0.2) = 9600 Hz; 5 us, 2000 samples (100 Hz bins), 1.5 ms decay.
+    // Rows A..C, columns 1..4; C-4 not measured.
+    constexpr double kFt = 9600.0;
+    const struct {
+        const char* name;
+        double hz;
+        double secondHz;
+        double secondShare;
+        const char* expected;
+    } positions[] = {
+        {"A-1", kFt, 0, 0, "good"},           {"A-2", kFt, 0, 0, "good"},
+        {"A-3", 1.3 * kFt, 0, 0, "poor"},     {"A-4", 0.4 * kFt, 0, 0, "serious"},
+        {"B-1", kFt, 1.5 * kFt, 0.8, "fair"}, {"B-2", 0.75 * kFt, 0, 0, "fair"},
+        {"B-3", kFt, 1.5 * kFt, 0.3, "good"}, {"B-4", 1.3 * kFt, 0, 0, "poor"},
+        {"C-1", 0.4 * kFt, 0, 0, "serious"},  {"C-2", kFt, 0, 0, "good"},
+        {"C-3", kFt, 0, 0, "good"},
+    };
+    const std::string dir = TempFile("classes-");
+    std::filesystem::create_directories(dir);
+    std::string files;
+    for (const auto& p : positions) {
+        const std::string path = dir + "/" + p.name + ".txt";
+        WriteSineRecording(path, {.Hz = p.hz,
+                                  .Samples = 2000,
+                                  .StepSeconds = 5e-6,
+                                  .DecaySeconds = 1.5e-3,
+                                  .SecondHz = p.secondHz,
+                                  .SecondShare = p.secondShare});
+        files += " " + path;
+    }
+    const std::string csv = dir + "/c.csv";
+    const std::string png = dir + "/c.png";
+    const CliResult r = RunCli("grid --files" + files +
+                               " --classes --design-thickness 200 --velocity 4000 --beta 0.96 "
+                               "--png " +
+                               png + " --csv " + csv);
+    ASSERT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("band_hz 2400 24000\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("f_t_hz 9600.0\nclass count share\ngood 5 45.5%\nfair 2 18.2%\n"
+                         "poor 2 18.2%\nserious 2 18.2%\nno_result 0\n"),
+              std::string::npos)
+        << r.out;
+    std::ifstream in(csv);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "row,column,value,f_hz,class\r");
+    for (const auto& p : positions) {
+        ASSERT_TRUE(std::getline(in, line)) << p.name;
+        const std::string row(1, p.name[0]);
+        EXPECT_EQ(line.substr(0, 4), row + "," + std::string(p.name + 2) + ",") << line;
+        EXPECT_EQ(line.substr(line.rfind(',') + 1), std::string(p.expected) + "\r") << p.name;
+    }
+    EXPECT_TRUE(std::filesystem::is_regular_file(png));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir + "/c-classes.png"));
+
+    // Thresholds as given: a second peak of 30 % counts, so B-3 is fair too; and each
+    // class option wants --classes, and its values in order.
+    const CliResult edited = RunCli("grid --files" + files +
+                                    " --classes --design-thickness 200 --velocity 4000 "
+                                    "--beta 0.96 --second-peak 25% --class-fair 0.5,0.9");
+    ASSERT_EQ(edited.status, 0) << edited.err;
+    EXPECT_NE(edited.out.find("\ngood 4 36.4%\nfair 3 27.3%\n"), std::string::npos) << edited.out;
+    for (const char* args :
+         {" --design-thickness 200 --velocity 4000", " --classes --velocity 4000",
+          " --classes --design-thickness 200 --thickness 0.2",
+          " --classes --design-thickness 200 --velocity 4000 --class-fair 0.9,0.6",
+          " --classes --design-thickness 200 --velocity 4000 --class-poor 0.8",
+          " --classes --design-thickness 200 --velocity 4000 --second-peak 0",
+          " --second-peak 50%"}) {
+        const CliResult refused = RunCli(std::string("grid --files") + files + args);
+        EXPECT_EQ(refused.status, 2) << args << refused.out;
+        EXPECT_EQ(refused.err.find('\n'), refused.err.size() - 1) << args << refused.err;
+    }
+}
+
+}  // namespace
+}  // namespace karvelo::testing

@@ -15,6 +15,8 @@ struct SineRecording {
     double StepSeconds = 10e-6;
     double DecaySeconds = 0.0;  // 0: the sine does not decay
     bool Header = false;        // an instrument's header line before the numbers
+    double SecondHz = 0.0;      // a second sine of the same decay, when SecondShare > 0
+    double SecondShare = 0.0;   // its amplitude
 };
 
 inline void WriteSineRecording(const std::string& path, const SineRecording& r) {
@@ -25,7 +27,11 @@ inline void WriteSineRecording(const std::string& path, const SineRecording& r) 
     for (int s = 0; s < r.Samples; ++s) {
         const double t = (s + 1) * r.StepSeconds;
         const double decay = r.DecaySeconds > 0.0 ? std::exp(-t / r.DecaySeconds) : 1.0;
-        std::fprintf(out, "%.6E\t%.6E\n", t, decay * std::sin(2 * std::numbers::pi * r.Hz * t));
+        double value = decay * std::sin(2 * std::numbers::pi * r.Hz * t);
+        if (r.SecondShare > 0.0) {
+            value += r.SecondShare * decay * std::sin(2 * std::numbers::pi * r.SecondHz * t);
+        }
+        std::fprintf(out, "%.6E\t%.6E\n", t, value);
     }
     std::fclose(out);
 }
