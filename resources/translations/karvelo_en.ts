@@ -582,6 +582,78 @@ Licence: GNU GPL version 2 or later (the program is built with FFTW and ALGLIB, 
 <context>
     <name>SurveyMapWindow</name>
     <message>
+        <source>Проектная толщина, мм:</source>
+        <translation>Design thickness, mm:</translation>
+    </message>
+    <message>
+        <source>Толщина по проекту: с ней карта классов состояния</source>
+        <translation>The design thickness: with it, the map of condition classes</translation>
+    </message>
+    <message>
+        <source>Cp, м/с:</source>
+        <translation>Cp, m/s:</translation>
+    </message>
+    <message>
+        <source>Скорость продольной волны</source>
+        <translation>The P-wave velocity</translation>
+    </message>
+    <message>
+        <source>β:</source>
+        <translation>β:</translation>
+    </message>
+    <message>
+        <source>Коэффициент формы</source>
+        <translation>Shape factor</translation>
+    </message>
+    <message>
+        <source>±f_T, %:</source>
+        <translation>±f_T, %:</translation>
+    </message>
+    <message>
+        <source>Доля f_T, в пределах которой пик считается частотой толщины</source>
+        <translation>The share of f_T within which a peak counts as the thickness frequency</translation>
+    </message>
+    <message>
+        <source>удовл. от, ×f_T:</source>
+        <translation>fair from, ×f_T:</translation>
+    </message>
+    <message>
+        <source>Нижняя граница удовлетворительного диапазона</source>
+        <translation>The lower limit of the fair range</translation>
+    </message>
+    <message>
+        <source>до:</source>
+        <translation>to:</translation>
+    </message>
+    <message>
+        <source>Верхняя граница удовлетворительного диапазона</source>
+        <translation>The upper limit of the fair range</translation>
+    </message>
+    <message>
+        <source>плохое выше, ×f_T:</source>
+        <translation>poor above, ×f_T:</translation>
+    </message>
+    <message>
+        <source>Выше этой частоты — плохое состояние</source>
+        <translation>Above this frequency the condition is poor</translation>
+    </message>
+    <message>
+        <source>второй пик, %:</source>
+        <translation>second peak, %:</translation>
+    </message>
+    <message>
+        <source>Второй максимум не слабее этой доли главного считается сильным</source>
+        <translation>A second maximum of at least this share of the dominant one counts as strong</translation>
+    </message>
+    <message>
+        <source>Классы: введите проектную толщину, скорость Cp и β — числа больше 0.</source>
+        <translation>Classes: type the design thickness, the velocity Cp and β, numbers above 0.</translation>
+    </message>
+    <message>
+        <source>Классы: пороги не по порядку: 0 &lt; ±f_T &lt; 100 %, 0 &lt; удовл. от &lt; до ≤ 1 ≤ плохое выше, 0 &lt; второй пик ≤ 100 %.</source>
+        <translation>Classes: the thresholds are out of order: 0 &lt; ±f_T &lt; 100 %, 0 &lt; fair from &lt; to ≤ 1 ≤ poor above, 0 &lt; second peak ≤ 100 %.</translation>
+    </message>
+    <message>
         <source>Карта обследования</source>
         <translation>Survey map</translation>
     </message>

@@ -348,17 +348,21 @@ void MainWindow::OnSurveyMap() {
     SurveySettings settings = FormSurveySettings(
         session_, reading.ChannelMode(), derived ? SurveyValue::Result : SurveyValue::Frequency);
     settings.Options = reading.Options();
-    const auto values =
-        RunSurvey(settings, grouping.Positions, [&progress](std::size_t done, std::size_t) {
+    // Every position's maxima are kept, so the window classifies as its fields change.
+    std::vector<std::optional<PositionPeaks>> peaks;
+    const auto values = RunSurvey(
+        settings, grouping.Positions,
+        [&progress](std::size_t done, std::size_t) {
             progress.setValue(static_cast<int>(done));
             QCoreApplication::processEvents();
             return !progress.wasCanceled();
-        });
+        },
+        &peaks);
     progress.close();
     if (!values) {
         return;
     }
-    const SurveyGrid grid = LayOutGrid(grouping.Positions, *values);
+    const SurveyGrid grid = LayOutGrid(grouping.Positions, *values, &peaks);
     const std::string caption =
         SurveyValueCaption(derived, session_.State().ThicknessGiven != 0, InterfaceLanguage());
     SurveyMapStyle style = DataRangeStyle(grid, caption);
@@ -374,6 +378,9 @@ void MainWindow::OnSurveyMap() {
         [this](const std::string& name, const std::string& extension) {
             return saveFiles_.ChooseSaveFile(name, extension);
         });
+    window->OfferClasses(
+        session_.State().ThicknessGiven != 0 ? 0.0 : session_.State().VelocityOrThickness,
+        session_.State().ShapeFactor);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

@@ -19,7 +19,9 @@
 #include "common/atomic_file.h"
 #include "common/error_messages.h"
 #include "common/number_format.h"
+#include "plot/condition_map.h"
 #include "profile/profile_loader.h"
+#include "report/survey_classes.h"
 
 namespace karvelo {
 
@@ -28,6 +30,9 @@ namespace {
 constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 600;
 constexpr int kFieldWidth = 70;
+constexpr int kClassFieldWidth = 48;
+constexpr double kMillimetresPerMetre = 1000.0;
+constexpr double kPercent = 100.0;
 
 // A spacing typed with a point or a comma; none for an empty field, 0 for a bad one.
 std::optional<double> SpacingOf(const QLineEdit* edit) {
@@ -51,7 +56,9 @@ SurveyMapWindow::SurveyMapWindow(QWidget* parent, SurveyGrid grid,
       rowSpacing_(new QLineEdit(this)),
       columnSpacing_(new QLineEdit(this)),
       scroll_(new QScrollArea(this)),
-      map_(new QLabel),
+      maps_(new QWidget),
+      map_(new QLabel(maps_)),
+      classMap_(new QLabel(maps_)),
       status_(new QLabel(this)),
       cellText_(new QLabel(this)),
       openRow_(new QPushButton(this)),
@@ -83,10 +90,62 @@ SurveyMapWindow::SurveyMapWindow(QWidget* parent, SurveyGrid grid,
     addButton(KTR("SurveyMapWindow", "Сохранить CSV…"), &SurveyMapWindow::SaveCsv);
     addButton(KTR("SurveyMapWindow", "Сохранить PDF…"), &SurveyMapWindow::SavePdf);
 
-    map_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    map_->setMouseTracking(true);
-    map_->installEventFilter(this);
-    scroll_->setWidget(map_);
+    // The class fields: the design, then the thresholds with their defaults.
+    auto* classBar = new QHBoxLayout;
+    const ConditionThresholds defaults;
+    const struct {
+        UiText Label;
+        UiText Tip;
+        const char* Name;
+        QString Text;
+    } classFields[] = {
+        {KTR("SurveyMapWindow", "Проектная толщина, мм:"),
+         KTR("SurveyMapWindow", "Толщина по проекту: с ней карта классов состояния"),
+         "designThickness", QString()},
+        {KTR("SurveyMapWindow", "Cp, м/с:"), KTR("SurveyMapWindow", "Скорость продольной волны"),
+         "classVelocity", QString()},
+        {KTR("SurveyMapWindow", "β:"), KTR("SurveyMapWindow", "Коэффициент формы"), "classBeta",
+         QStringLiteral("0.96")},
+        {KTR("SurveyMapWindow", "±f_T, %:"),
+         KTR("SurveyMapWindow", "Доля f_T, в пределах которой пик считается частотой толщины"),
+         "classNear", QString::number(defaults.Near * 100.0)},
+        {KTR("SurveyMapWindow", "удовл. от, ×f_T:"),
+         KTR("SurveyMapWindow", "Нижняя граница удовлетворительного диапазона"), "classFairLow",
+         QString::number(defaults.FairLow)},
+        {KTR("SurveyMapWindow", "до:"),
+         KTR("SurveyMapWindow", "Верхняя граница удовлетворительного диапазона"), "classFairHigh",
+         QString::number(defaults.FairHigh)},
+        {KTR("SurveyMapWindow", "плохое выше, ×f_T:"),
+         KTR("SurveyMapWindow", "Выше этой частоты — плохое состояние"), "classPoor",
+         QString::number(defaults.PoorAbove)},
+        {KTR("SurveyMapWindow", "второй пик, %:"),
+         KTR("SurveyMapWindow", "Второй максимум не слабее этой доли главного считается сильным"),
+         "classSecond", QString::number(defaults.SecondShare * 100.0)},
+    };
+    for (const auto& field : classFields) {
+        auto* label = new QLabel(this);
+        SetUiText(label, "text", field.Label);
+        auto* edit = new QLineEdit(field.Text, this);
+        label->setBuddy(edit);
+        edit->setObjectName(QString::fromLatin1(field.Name));
+        SetUiText(edit, "toolTip", field.Tip);
+        edit->setFixedWidth(kClassFieldWidth);
+        connect(edit, &QLineEdit::editingFinished, this, &SurveyMapWindow::ApplyClasses);
+        classBar->addWidget(label);
+        classBar->addWidget(edit);
+        classFields_.push_back(edit);
+    }
+    classBar->addStretch(1);
+
+    for (QLabel* picture : {map_, classMap_}) {
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setMouseTracking(true);
+        picture->installEventFilter(this);
+    }
+    map_->setObjectName(QStringLiteral("valueMap"));
+    classMap_->setObjectName(QStringLiteral("classMap"));
+    classMap_->hide();
+    scroll_->setWidget(maps_);
     scroll_->viewport()->installEventFilter(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setStyleSheet(QStringLiteral("color: #b00000"));
@@ -106,6 +165,7 @@ SurveyMapWindow::SurveyMapWindow(QWidget* parent, SurveyGrid grid,
     bottom->addWidget(openRow_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addLayout(classBar);
     layout->addWidget(status_);
     layout->addWidget(scroll_, 1);
     layout->addLayout(bottom);
@@ -136,6 +196,10 @@ QString SurveyMapWindow::Describe(const std::optional<SurveyCellIndex>& cell) co
     const SurveyCell& value = grid_.At(cell->Row, cell->Column);
     text += value.Present ? FormatDefault(value.Value) + " (" + style_.Caption + ")"
                           : InLanguage(language, "нет значения", "no value");
+    const std::size_t index = cell->Row * grid_.Columns.size() + cell->Column;
+    if (index < classes_.size() && classes_[index]) {
+        text += std::string(", ") + ConditionName(*classes_[index], language);
+    }
     for (const GridPosition& position : positions_) {
         if (position.Row == row && position.Column == column) {
             text += " — " + DescribeFiles(position.Files);
@@ -146,35 +210,107 @@ QString SurveyMapWindow::Describe(const std::optional<SurveyCellIndex>& cell) co
 
 void SurveyMapWindow::Redraw() {
     const QSize area = scroll_->viewport()->size();
-    geometry_ = LayOutSurveyMap(grid_, spacing_, area.width(), area.height(), kSurveyRightRoom,
-                                kSurveyBottomRoom);
+    // With classes the two maps share the width, cell for cell the same.
+    const int width =
+        design_ ? (area.width() - kConditionLegendRoom + kSurveyRightRoom) / 2 : area.width();
+    geometry_ =
+        LayOutSurveyMap(grid_, spacing_, width, area.height(), kSurveyRightRoom, kSurveyBottomRoom);
     textPainter_.reset();
     surface_ = std::make_unique<Surface>(SurveyMapWidth(geometry_), SurveyMapHeight(geometry_));
     textPainter_ = std::make_unique<SurfaceTextPainter>(*surface_);
     DrawSurveyMap(*surface_, grid_, style_, geometry_);
+    classTextPainter_.reset();
+    classSurface_.reset();
+    if (design_) {
+        classSurface_ =
+            std::make_unique<Surface>(ConditionMapWidth(geometry_), ConditionMapHeight(geometry_));
+        classTextPainter_ = std::make_unique<SurfaceTextPainter>(*classSurface_);
+        DrawConditionMap(*classSurface_, grid_, classes_, *design_, geometry_, style_.TextLanguage);
+    }
     ShowMap();
+}
+
+void SurveyMapWindow::OfferClasses(double velocity, double beta) {
+    classFields_[1]->setText(velocity > 0.0 ? QString::number(velocity) : QString());
+    classFields_[2]->setText(QString::number(beta));
+}
+
+void SurveyMapWindow::ApplyClasses() {
+    status_->clear();
+    std::vector<std::optional<double>> values;
+    for (const QLineEdit* edit : classFields_) {
+        values.push_back(SpacingOf(edit));
+    }
+    if (!values[0]) {
+        design_.reset();
+        classes_.clear();
+        Redraw();
+        return;
+    }
+    ConditionDesign design;
+    design.Thickness = *values[0] / kMillimetresPerMetre;
+    design.Velocity = values[1].value_or(0.0);
+    design.Beta = values[2].value_or(0.0);
+    ConditionThresholds& t = design.Thresholds;
+    t.Near = values[3].value_or(0.0) / kPercent;
+    t.FairLow = values[4].value_or(0.0);
+    t.FairHigh = values[5].value_or(0.0);
+    t.PoorAbove = values[6].value_or(0.0);
+    t.SecondShare = values[7].value_or(0.0) / kPercent;
+    if (!(design.Thickness > 0.0) || !(design.Velocity > 0.0) || !(design.Beta > 0.0)) {
+        status_->setText(
+            Translate(KTR("SurveyMapWindow",
+                          "Классы: введите проектную толщину, скорость Cp и β — числа больше 0.")));
+        return;
+    }
+    if (ThresholdsRefusal(t)) {
+        status_->setText(
+            Translate(KTR("SurveyMapWindow",
+                          "Классы: пороги не по порядку: 0 < ±f_T < 100 %, 0 < "
+                          "удовл. от < до ≤ 1 ≤ плохое выше, 0 < второй пик ≤ 100 %.")));
+        return;
+    }
+    design_ = design;
+    classes_ = ClassifyGrid(grid_, design);
+    Redraw();
 }
 
 void SurveyMapWindow::ShowMap() {
     // Only the part the map uses, so a fitted map needs no scrolling.
     const QSize area = scroll_->viewport()->size();
-    const int width =
-        std::min(surface_->Width(), std::max(area.width(), geometry_.Right() + kSurveyRightRoom));
+    const int width = std::min(surface_->Width(), std::max(design_ ? 0 : area.width(),
+                                                           geometry_.Right() + kSurveyRightRoom));
     const int height = std::min(surface_->Height(),
                                 std::max(area.height(), geometry_.Bottom() + kSurveyBottomRoom));
-    QImage picture = textPainter_->Image().copy(0, 0, width, height);
-    if (selected_) {
-        QPainter painter(&picture);
-        const int left = geometry_.ColumnLeft(grid_.Columns[selected_->Column]);
-        const int top = geometry_.RowTop(selected_->Row);
-        const QRect cell(left, top, geometry_.CellWidth(), geometry_.CellHeight());
-        painter.setPen(QPen(Qt::black, 3));
-        painter.drawRect(cell.adjusted(-1, -1, 1, 1));
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawRect(cell.adjusted(1, 1, -1, -1));
+    // The selected cell is outlined on each map shown.
+    const auto outlined = [this](const QImage& whole, int pictureWidth, int pictureHeight) {
+        QImage picture = whole.copy(0, 0, pictureWidth, pictureHeight);
+        if (selected_) {
+            QPainter painter(&picture);
+            const int left = geometry_.ColumnLeft(grid_.Columns[selected_->Column]);
+            const int top = geometry_.RowTop(selected_->Row);
+            const QRect cell(left, top, geometry_.CellWidth(), geometry_.CellHeight());
+            painter.setPen(QPen(Qt::black, 3));
+            painter.drawRect(cell.adjusted(-1, -1, 1, 1));
+            painter.setPen(QPen(Qt::white, 1));
+            painter.drawRect(cell.adjusted(1, 1, -1, -1));
+        }
+        return QPixmap::fromImage(picture);
+    };
+    map_->setPixmap(outlined(textPainter_->Image(), width, height));
+    map_->setGeometry(0, 0, width, height);
+    int total = width;
+    if (classSurface_) {
+        const int classWidth =
+            std::min(classSurface_->Width(),
+                     std::max(area.width() - width, geometry_.Right() + kConditionLegendRoom));
+        const int classHeight = std::min(classSurface_->Height(), height);
+        classMap_->setPixmap(outlined(classTextPainter_->Image(), classWidth, classHeight));
+        classMap_->setGeometry(width, 0, classWidth, classHeight);
+        total += classWidth;
     }
-    map_->setPixmap(QPixmap::fromImage(picture));
-    map_->resize(width, height);
+    classMap_->setVisible(classSurface_ != nullptr);
+    maps_->resize(total, height);
 }
 
 void SurveyMapWindow::Select(const std::optional<SurveyCellIndex>& cell) {
@@ -210,7 +346,7 @@ bool SurveyMapWindow::eventFilter(QObject* watched, QEvent* event) {
         Redraw();
         return false;
     }
-    if (watched == map_ &&
+    if ((watched == map_ || watched == classMap_) &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove)) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         const auto cell = SurveyCellAt(grid_, geometry_, at.x(), at.y());

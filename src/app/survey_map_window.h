@@ -16,6 +16,7 @@
 #include "app/surface_text_painter.h"
 #include "plot/surface.h"
 #include "plot/survey_map.h"
+#include "report/condition_class.h"
 #include "report/survey_grid.h"
 
 class QLabel;
@@ -47,6 +48,13 @@ class SurveyMapWindow : public QDialog {
     // The line under the map: the cell under the mouse, or the selected one.
     QString CellText() const;
     QPushButton* OpenRowButton() const { return openRow_; }
+    // Puts the velocity and beta the survey was run with into the class fields; the map of
+    // classes shows once a design thickness is typed in.
+    void OfferClasses(double velocity, double beta);
+    // The class map beside the value map (null surface while no design is given), and
+    // each cell's class.
+    const Surface* ClassSurface() const { return classSurface_.get(); }
+    const std::vector<std::optional<ConditionClass>>& Classes() const { return classes_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +68,9 @@ class SurveyMapWindow : public QDialog {
     void Redraw();
     void ShowMap();
     void ApplySpacing();
+    // Reads the design and thresholds of the class fields and classifies the grid again;
+    // an empty thickness hides the class map, a bad field is named under the bar.
+    void ApplyClasses();
     void SavePng();
     void SaveCsv();
     void SavePdf();
@@ -74,7 +85,16 @@ class SurveyMapWindow : public QDialog {
     QLineEdit* rowSpacing_;
     QLineEdit* columnSpacing_;
     QScrollArea* scroll_;
+    QWidget* maps_;  // the value map and, with a design, the class map right of it
     QLabel* map_;
+    QLabel* classMap_;
+    // Design thickness (mm), Cp, beta, and the thresholds: share around f_T (%), the fair
+    // range (times f_T), the poor limit (times f_T) and the second-peak share (%).
+    std::vector<QLineEdit*> classFields_;
+    std::optional<ConditionDesign> design_;
+    std::vector<std::optional<ConditionClass>> classes_;
+    std::unique_ptr<Surface> classSurface_;
+    std::unique_ptr<SurfaceTextPainter> classTextPainter_;
     QLabel* status_;
     QLabel* cellText_;
     QPushButton* openRow_;

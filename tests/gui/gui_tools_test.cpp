@@ -210,12 +210,38 @@ class ToolsTest : public QObject {
         QVERIFY(geometry.Spacing.has_value());
         QVERIFY(std::abs(geometry.RowStep - 2.0 * geometry.ColumnStep) < 1e-9);
 
+        // The condition classes: every cell rings at 2000 Hz, f_T at 960 mm with 4000 m/s and
+        // 0.96; at 600 mm f_T is 3200 Hz and 2000 Hz lies in the fair range; a bad
+        // threshold is named and changes nothing; no thickness, no class map.
+        const auto classCount = [map](karvelo::ConditionClass condition) {
+            return karvelo::CountConditions(map->Classes())
+                .Count[static_cast<std::size_t>(condition)];
+        };
+        QVERIFY(map->ClassSurface() == nullptr);
+        type("classVelocity", QStringLiteral("4000"));
+        type("classBeta", QStringLiteral("0,96"));
+        type("designThickness", QStringLiteral("960"));
+        QVERIFY(map->ClassSurface() != nullptr);
+        QCOMPARE(classCount(karvelo::ConditionClass::Good), std::size_t{4});
+        auto* classMap = map->findChild<QLabel*>(QStringLiteral("classMap"));
+        QVERIFY(classMap->isVisible() && classMap->x() >= map->MapLabel()->width());
+        type("designThickness", QStringLiteral("600"));
+        QCOMPARE(classCount(karvelo::ConditionClass::Fair), std::size_t{4});
+        type("classFairLow", QStringLiteral("0.95"));
+        QVERIFY(map->findChild<QLabel*>(QStringLiteral("status"))->text().startsWith("Классы"));
+        QCOMPARE(classCount(karvelo::ConditionClass::Fair), std::size_t{4});
+        type("classFairLow", QStringLiteral("0.6"));
+        type("designThickness", QString());
+        QVERIFY(map->ClassSurface() == nullptr && !classMap->isVisible());
+        type("designThickness", QStringLiteral("600"));
+
         // H-2 clicked: named with its distances and selected, the loaded line untouched;
         // "Открыть строку" then opens the line of row H with its second point shown.
         const QPoint cell(geometry.ColumnLeft(2) + 10, geometry.RowTop(1) + 10);
         QTest::mouseClick(map->MapLabel(), Qt::LeftButton, {}, cell);
         QVERIFY(map->CellText().startsWith(QStringLiteral("H-2 (1 м; 0.5 м): ")));
         QVERIFY(map->CellText().contains(QStringLiteral("H-2.txt")));
+        QVERIFY(map->CellText().contains(QStringLiteral(", удовл.")));
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 6U);
         h_->Click(map->OpenRowButton());
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
