@@ -107,6 +107,7 @@ class FormActionsTest : public QObject {
         }
         QCOMPARE(window->currentText(), QStringLiteral("Ханна"));
         QCOMPARE(pad->currentText(), QStringLiteral("×2"));
+        QCOMPARE(h_->View().Session().State().Spectral.ZeroPad, 2U);
         QVERIFY(Snapshot(h_->Drawing(), kSpectrumFrame) != plain);
         QVERIFY(maxima->count() != listed);  // twice the bins, other maxima
         for (QComboBox* box : {window, pad}) {
