@@ -14,12 +14,12 @@ numpy.load and stacked as float32. Prints NAME MIN_MS MEDIAN_MS per action.
 import argparse
 import os
 import re
-import statistics
-import time
 
 import numpy as np
 import pandas as pd
 from scipy.signal import resample_poly
+
+from peer_actions import timings_ms
 
 
 def natural_key(name):
@@ -43,15 +43,6 @@ def open_numpy(path):
     return np.load(path).astype(np.float32)
 
 
-def timed(action, repeat):
-    times = []
-    for _ in range(repeat):
-        start = time.perf_counter()
-        action()
-        times.append((time.perf_counter() - start) * 1000.0)
-    return min(times), statistics.median(times)
-
-
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("folder")
@@ -62,7 +53,7 @@ def main():
     numpy_file = os.path.join(args.folder, "grid.npy")
     for name, action in (("Open1000ScopeExports", lambda: open_scope_exports(paths)),
                          ("OpenNumpy121x2000", lambda: open_numpy(numpy_file))):
-        print("%s %.2f %.2f" % ((name,) + timed(action, args.repeat)))
+        print("%s %.2f %.2f" % ((name,) + timings_ms(action, args.repeat)))
 
 
 if __name__ == "__main__":
