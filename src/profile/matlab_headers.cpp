@@ -50,6 +50,13 @@ struct Declared {
 
 Declared DeclaredShape(std::string_view matrix, const Fields& fields) {
     Declared shape;
+    // A matrix shorter than its array flags and dimensions' tag: matio reads on into what
+    // follows and takes it for them.
+    if (matrix.size() >= kTagBytes && fields.U32(matrix, 0) == kMatrix &&
+        fields.U32(matrix, 4) < kDimensionsTagOffset) {
+        shape.Malformed = true;
+        return shape;
+    }
     if (matrix.size() < kDimensionsTagOffset + kTagBytes || fields.U32(matrix, 0) != kMatrix) {
         return shape;
     }

@@ -233,6 +233,17 @@ void WriteMatlabSeeds(const fs::path& dir) {
     WriteMatlab(dir / "v5.mat", MAT_COMPRESSION_NONE);
     WriteMatlab(dir / "v5-compressed.mat", MAT_COMPRESSION_ZLIB);
     Save(dir / "refused-header-only.mat", "MATLAB 5.0 MAT-file" + std::string(109, ' '));
+    // A matrix declared empty, its flags and dimensions after it as if they were its own:
+    // matio took those dimensions (about 4 GB) at their word.
+    const std::string header =
+        "MATLAB 5.0 MAT-file" + std::string(105, ' ') + std::string("\x00\x01IM", 4);
+    Save(dir / "refused-empty-matrix.mat",
+         header +
+             std::string(
+                 "\x0E\x00\x00\x00\x00\x00\x00\x00\x06\x00\x00\x00\x08\x00\x00\x00\x0B\x00\x00\x00"
+                 "\x00\x00\x00\x00\x05\x00\x00\x00\x08\x00\x00\x00\x41\x4C\x4D\x01\xBC\xBD\xFF\xFF"
+                 "\x01\x00\x00\x00\x00\x00\x74\xED\xA0\xD0\xB5\xC6\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF",
+                 60));
 }
 
 }  // namespace
