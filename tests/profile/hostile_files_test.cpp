@@ -104,6 +104,10 @@ TEST_F(FileSourceTest, HostileFilesAreRefusedBeforeTheyAreRead) {
         {Text("hostile-dims.mat", MatlabFile({800000, 512})), 8,
          "not a MATLAB file matio can be given: variable 1 declares 409600000 values, more than "
          "its 56 bytes can hold"},
+        // a matrix declared empty: matio would take what follows for its flags and dimensions
+        {Text("hostile-empty.mat", MatlabFile({2000, 1}).replace(132, 4, 4, '\0')), 8,
+         "not a MATLAB file matio can be given: variable 1 has array flags, dimensions or a name "
+         "not as the format has them"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reason);
