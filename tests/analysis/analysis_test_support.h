@@ -3,11 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <numbers>
 #include <string>
@@ -18,6 +17,7 @@
 #include "analysis/quality.h"
 #include "fakes/recording_analysis_controls.h"
 #include "fakes/recording_message_sink.h"
+#include "fakes/struck_hit.h"
 #include "fakes/temp_file.h"
 #include "profile/profile.h"
 
@@ -45,6 +45,20 @@ class AnalysisTest : public ::testing::Test {
             WriteU32(profile_.image, SampleOffset(record, s),
                      EncodeSample(kFormatIeeeFloat, value(s)));
         }
+    }
+
+    // Record r = a (decaying, clipped) sine of hz plus uniform noise of RMS noise * amplitude.
+    void WriteSine(std::size_t record, double hz, double amplitude = 1.0, double tau = 0.0,
+                   double noise = 0.0, double clip = 0.0) {
+        const double dt = SampleInterval(profile_.image) * 1e-6;
+        Noise random(12345 + record);
+        WriteTrace(record, [&](std::size_t s) {
+            const double t = static_cast<double>(s) * dt;
+            const double v = amplitude * std::sin(2.0 * std::numbers::pi * hz * t) *
+                                 (tau > 0.0 ? std::exp(-t / tau) : 1.0) +
+                             random(noise * amplitude * std::sqrt(12.0) / 2.0);
+            return clip > 0.0 ? std::clamp(v, -clip, clip) : v;
+        });
     }
 
     // Everything back to its start state, for a test that starts over part-way.
@@ -79,12 +93,6 @@ class AnalysisTest : public ::testing::Test {
         request.PointNumber = point;
         request.TraceNumber = trace;
         return request;
-    }
-
-    // A whole file's text.
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream file(path);
-        return {std::istreambuf_iterator<char>(file), {}};
     }
 
     std::unique_ptr<Profile> profileStore_ = std::make_unique<Profile>();

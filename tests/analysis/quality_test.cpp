@@ -138,7 +138,7 @@ TEST_F(QualityTest, SaveWritesEveryRecordOrKeepsTheTable) {
         EXPECT_EQ(sink_.messages, c.messages);
         EXPECT_EQ(quality_.QualityCount, c.left);
     }
-    EXPECT_EQ(ReadFile(path), "3  1575  12.5\n0  94  1.23457e+006\n");
+    EXPECT_EQ(testing::ReadWholeFile(path), "3  1575  12.5\n0  94  1.23457e+006\n");
     // Nothing left: a save refuses before asking for a file.
     quality_.QualityCount = 0;
     sink_.messages.clear();
@@ -163,7 +163,7 @@ TEST_F(SpectrumExportTest, ReplacesTheFileWithOneLinePerShownBinInDefaultNotatio
     ExportSpectrum(buffers_, chooser);
     EXPECT_EQ(chooser.offeredName, "spectre_data.txt");
     EXPECT_EQ(chooser.offeredExtension, "txt");
-    EXPECT_EQ(ReadFile(path), "94  0.5\n110  1\n125  1.2345e-005\n");
+    EXPECT_EQ(testing::ReadWholeFile(path), "94  0.5\n110  1\n125  1.2345e-005\n");
     EXPECT_TRUE(sink_.messages.empty());
 }
 

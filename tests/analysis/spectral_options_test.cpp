@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "analysis/amplitude_spectrum.h"
@@ -19,7 +18,6 @@ namespace {
 
 constexpr std::uint16_t kSamples = 2048;
 constexpr std::uint16_t kInterval = 31;  // us
-constexpr double kDt = kInterval * 1e-6;
 
 SpectralOptions Options(SpectralWindow window, std::uint32_t pad, double share = 0.25) {
     return {window, share, pad};
@@ -27,14 +25,6 @@ SpectralOptions Options(SpectralWindow window, std::uint32_t pad, double share =
 
 class SpectralOptionsTest : public AnalysisTest {
   protected:
-    void WriteSine(std::size_t record, double hz, double tau = 0.0) {
-        WriteTrace(record, [=](std::size_t s) {
-            const double t = static_cast<double>(s) * kDt;
-            return 1000.0 * std::sin(2.0 * std::numbers::pi * hz * t) *
-                   (tau > 0.0 ? std::exp(-t / tau) : 1.0);
-        });
-    }
-
     // The point's refined dominant frequency as the report finds it.
     double ReportedFrequency(const SpectralOptions& spectral, std::int32_t mode = kSingleTrace) {
         AnalysisRequest request = NewRequest(mode);
@@ -115,7 +105,7 @@ TEST_F(SpectralOptionsTest, SineBetweenBinsIsFoundCloserWithHannAndPadding) {
         double worst = 0.0;
         for (const double offset : {0.5, 0.33, 0.25}) {
             const double hz = (110.0 + offset) * step;
-            WriteSine(0, hz);
+            WriteSine(0, hz, 1000.0);
             worst = std::max(worst, std::abs(ReportedFrequency(options) - hz) / step);
         }
         return worst;

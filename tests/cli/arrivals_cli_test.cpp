@@ -5,15 +5,14 @@
 
 #include <QImage>
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/run_cli.h"
+#include "fakes/struck_hit.h"
 #include "fakes/temp_file.h"
 
 namespace karvelo::testing {
@@ -26,22 +25,19 @@ constexpr int kSamples = 2048;
 // 150 mm of travel, channel 2 300 mm further on; a first pulse of 40 us, then the
 // thickness ringing of 0.96 cp / (2 h).
 void WritePair(const std::string& path, double cp, double h) {
-    const double f = 0.96 * cp / (2.0 * h);
-    const double arrivals[] = {300e-6 + 0.15 / cp, 300e-6 + 0.45 / cp};
-    const double gains[] = {1.0, 0.7};
+    const StruckHit near{.Onset = 300e-6 + 0.15 / cp,
+                         .Contact = 40e-6,
+                         .RingHz = 0.96 * cp / (2.0 * h),
+                         .RingAmplitude = 1.0,
+                         .RingDecay = 2.5e-3,
+                         .RingAfterContact = false};
+    StruckHit far = near;
+    far.Onset = 300e-6 + 0.45 / cp;
+    far.Gain = 0.7;
     FILE* out = std::fopen(path.c_str(), "w");
     for (int i = 0; i < kSamples; ++i) {
         const double t = i * kDt;
-        std::fprintf(out, "%.6E", t);
-        for (int c = 0; c < 2; ++c) {
-            const double s = t - arrivals[c];
-            const double pulse =
-                s >= 0.0 && s < 40e-6 ? std::sin(std::numbers::pi * s / 40e-6) : 0.0;
-            const double ring =
-                s < 0.0 ? 0.0 : std::exp(-s / 2.5e-3) * std::sin(2.0 * std::numbers::pi * f * s);
-            std::fprintf(out, "\t%.6E", gains[c] * (pulse + ring));
-        }
-        std::fprintf(out, "\n");
+        std::fprintf(out, "%.6E\t%.6E\t%.6E\n", t, near.At(t), far.At(t));
     }
     std::fclose(out);
 }

@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "fakes/temp_file.h"
 
 namespace karvelo::testing {
 
@@ -17,13 +17,6 @@ struct CliResult {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // What a shell command prints on standard output; status gets its exit status.
 inline std::string Output(const std::string& command, int* status = nullptr) {

@@ -13,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -26,13 +25,6 @@ namespace {
 
 constexpr const char* kOldContent = "old content\n";
 constexpr rlim_t kSizeLimitBytes = 4096;
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The names in a folder.
 std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
@@ -109,7 +101,7 @@ TEST_F(AtomicWriteTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     for (const Case& c : cases) {
         errno = 0;
         EXPECT_FALSE(c.save()) << c.what;
-        EXPECT_EQ(ReadAll(target_), kOldContent) << c.what;
+        EXPECT_EQ(testing::ReadWholeFile(target_), kOldContent) << c.what;
         EXPECT_EQ(FolderEntries(folder_), std::vector<std::string>{"target.txt"}) << c.what;
     }
 }
@@ -127,7 +119,7 @@ TEST_F(AtomicWriteTest, NextWriteRemovesTheTemporaryFilesOfAKilledWrite) {
     ASSERT_EQ(flock(inUse, LOCK_EX), 0);
     EXPECT_TRUE(WriteTextFile(target_, [](std::ostream& out) { out << "new\n"; }));
     close(inUse);
-    EXPECT_EQ(ReadAll(target_), "new\n");
+    EXPECT_EQ(testing::ReadWholeFile(target_), "new\n");
     std::vector<std::string> left = FolderEntries(folder_);
     std::sort(left.begin(), left.end());
     std::vector<std::string> expected = kept;
@@ -142,7 +134,7 @@ TEST_F(AtomicWriteTest, ReplacesTheFileALinkNamesAndKeepsItsPermissions) {
     chmod(target_.c_str(), 0640);
     ASSERT_TRUE(WriteTextFile(link, [](std::ostream& out) { out << "new\n"; }));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadAll(target_), "new\n");
+    EXPECT_EQ(testing::ReadWholeFile(target_), "new\n");
     struct stat entry {};
     ASSERT_EQ(stat(target_.c_str(), &entry), 0);
     EXPECT_EQ(entry.st_mode & 07777, 0640u);

@@ -44,7 +44,7 @@ constexpr QRect kCurveFrame(225, 70, 401, 251);
 
 }  // namespace
 
-class FormActionsTest : public QObject {
+class FormActionsTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
@@ -53,7 +53,6 @@ class FormActionsTest : public QObject {
         h_->OpenProfile();
         QVERIFY(h_->TakeMessages().empty());
     }
-    void cleanup() { h_.reset(); }
 
     void bandIsAppliedByItsButtonAndResetByD() {
         auto* maxima = h_->Form()->findChild<QListWidget*>(QStringLiteral("peakList"));
@@ -258,9 +257,6 @@ class FormActionsTest : public QObject {
                                {invalid}, {"Please enter a number.", invalid}, {}}));
         QVERIFY(ink > 0 && differing == 0 && closed);
     }
-
-  private:
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(FormActionsTest)

@@ -18,6 +18,8 @@
 #include "analysis/analysis_buffers.h"
 #include "analysis/quality.h"
 #include "app/interface_language.h"
+#include "app/profile_report_window.h"
+#include "fakes/surface_ink.h"
 #include "plot/pick_store.h"
 #include "profile/profile_image.h"
 
@@ -115,6 +117,23 @@ void GuiHarness::ClickForm(int x, int y) {
     QTest::mouseClick(Form(), Qt::LeftButton, {}, QPoint(x, y));
 }
 
+void GuiHarness::Enter(QWidget* window, const char* name, const QString& text) {
+    auto* edit = window->findChild<QLineEdit*>(QString::fromUtf8(name));
+    TypeInto(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void GuiHarness::ChooseFilesFromDisk(QDialog* open) {
+    WhenDialogOpens([this](QDialog* chooser) { Click(Button("Файлы с диска…", chooser)); });
+    Click(Button("Выбрать файлы", open));
+}
+
+ProfileReportWindow* GuiHarness::OpenReport() {
+    Choose({"Tools", "Отчёт по профилю"});
+    auto* window = TopLevel<ProfileReportWindow>();
+    return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
+}
+
 void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
     WhenDialogOpens([this, channel, hits](QDialog* dialog) {
         Click(Button(channel, dialog));
@@ -133,6 +152,17 @@ void GuiHarness::OpenProfile(const char* channel, const QString& hits) {
 
 std::vector<std::string> GuiHarness::TakeMessages() {
     return std::exchange(messages_.messages, {});
+}
+
+std::vector<std::string> WriteRecordings(const QTemporaryDir& dir,
+                                         const std::vector<const char*>& names,
+                                         const SineRecording& sine) {
+    std::vector<std::string> paths;
+    for (const char* name : names) {
+        paths.push_back(dir.filePath(QString::fromUtf8(name)).toStdString());
+        WriteSineRecording(paths.back(), sine);
+    }
+    return paths;
 }
 
 void WhenDialogOpens(std::function<void(QDialog*)> act) {
@@ -165,9 +195,7 @@ void MoveMouse(QWidget* widget, QPoint at) {
 }
 
 int InkIn(const Surface& surface, const QRect& area) {
-    const auto pixels = Snapshot(surface, area);
-    return static_cast<int>(std::count_if(pixels.begin(), pixels.end(),
-                                          [](std::uint32_t pixel) { return pixel != kWhite; }));
+    return InkIn(surface, area.left(), area.top(), area.right(), area.bottom());
 }
 
 std::vector<std::uint32_t> Snapshot(const Surface& surface, const QRect& area) {

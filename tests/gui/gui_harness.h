@@ -19,10 +19,15 @@
 class QLabel;
 class QToolBar;
 
+namespace karvelo {
+class ProfileReportWindow;
+}
+
 #include "app/main_window.h"
 #include "fakes/preset_open_files_chooser.h"
 #include "fakes/preset_save_file_chooser.h"
 #include "fakes/recording_message_sink.h"
+#include "fakes/sine_recording.h"
 #include "plot/surface.h"
 #include "view/form_view.h"
 #include "view/program_window.h"
@@ -57,6 +62,14 @@ class GuiHarness {
     void TypeInto(QLineEdit* edit, const QString& text);
     // Clicks the form at a position of the drawing (surface pixels).
     void ClickForm(int x, int y);
+    // Types text into the edit called name in window and presses Enter.
+    void Enter(QWidget* window, const char* name, const QString& text);
+
+    // The chooser's "Файлы с диска…" from the open dialog's "Выбрать файлы": the files
+    // openChooser holds are chosen.
+    void ChooseFilesFromDisk(QDialog* open);
+    // Tools > "Отчёт по профилю": the report window, once shown, or null.
+    ProfileReportWindow* OpenReport();
 
     // File > Open through the toolbar button, answering the open dialog with the channel
     // radio and the hits per point typed (empty: as offered), then OK.
@@ -74,6 +87,23 @@ class GuiHarness {
     RecordingMessageSink messages_;
     std::unique_ptr<MainWindow> window_;
 };
+
+// A Qt Test class whose every test starts with a harness of its own and ends closing it.
+class GuiTestCase : public QObject {
+    Q_OBJECT
+
+  protected:
+    std::unique_ptr<GuiHarness> h_;
+
+  private slots:
+    void init() { h_ = std::make_unique<GuiHarness>(); }
+    void cleanup() { h_.reset(); }
+};
+
+// Recordings of one hit each, the given sine, by name in dir: what a file dialog answers.
+std::vector<std::string> WriteRecordings(const QTemporaryDir& dir,
+                                         const std::vector<const char*>& names,
+                                         const SineRecording& sine);
 
 // A menu text without its Alt mark and shortcut: "&Open...\tCtrl+O" reads "Open...".
 QString MenuWords(const QString& text);

@@ -68,13 +68,10 @@ QStringList TabWalk(QWidget* first) {
 
 }  // namespace
 
-class KeyboardTest : public QObject {
+class KeyboardTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
-    void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() { h_.reset(); }
-
     void everyMenuTextHasItsOwnAltLetterAndTheShortcutsShow() {
         QStringList problems;
         CheckAltLetters(QStringLiteral("menu bar"), h_->Window().menuBar()->actions(), problems);
@@ -160,9 +157,6 @@ class KeyboardTest : public QObject {
             QVERIFY(h_->TakeMessages().empty());
         }
     }
-
-  private:
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(KeyboardTest)

@@ -56,13 +56,10 @@ QStringList MenuTitles(QMenuBar* bar) {
 
 }  // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
-    void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() { h_.reset(); }
-
     void theEnglishTranslationIsFinishedAndCoversEveryText() {
         QFile ts(QStringLiteral(KARVELO_SOURCE_DIR "/resources/translations/karvelo_en.ts"));
         QVERIFY(ts.open(QIODevice::ReadOnly));
@@ -113,9 +110,6 @@ class LanguageTest : public QObject {
         QCOMPARE(h_->Button("Одна трасса")->text(), russianLabel);
         QVERIFY(Snapshot(h_->Drawing(), kPanels) == russianPicture);
     }
-
-  private:
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(LanguageTest)

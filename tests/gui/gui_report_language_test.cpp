@@ -13,7 +13,6 @@
 #include "app/survey_map_window.h"
 #include "app/survey_pdf.h"
 #include "app/ui_text.h"
-#include "fakes/sine_recording.h"
 #include "gui_harness.h"
 #include "profile/source_traces.h"
 #include "session/form_session.h"
@@ -28,32 +27,17 @@ bool HasCyrillic(const std::string& text) {
                        [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x04FF; });
 }
 
-karvelo::ProfileReportWindow* OpenReport(GuiHarness& h) {
-    h.Choose({"Tools", "Отчёт по профилю"});
-    auto* window = TopLevel<karvelo::ProfileReportWindow>();
-    return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
-}
-
-void Enter(GuiHarness& h, QWidget* window, const char* name, const QString& text) {
-    auto* edit = window->findChild<QLineEdit*>(name);
-    h.TypeInto(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
 }  // namespace
 
-class ReportLanguageTest : public QObject {
+class ReportLanguageTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
-    void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() { h_.reset(); }
-
     void theObjectBlockIsKeptFromOneReportWindowAndStartToTheNext() {
         QCOMPARE(karvelo::SavedObjectInfo(), karvelo::ObjectInfo{});
         h_->OpenProfile();
         h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("4000"));
-        auto* window = OpenReport(*h_);
+        auto* window = h_->OpenReport();
         QVERIFY(window != nullptr);
         WhenDialogOpens([this](QDialog* dialog) {
             // Typed keys are Latin only; the Cyrillic name is pasted.
@@ -70,13 +54,13 @@ class ReportLanguageTest : public QObject {
         QCOMPARE(window->Report().Object, typed);
         QCOMPARE(karvelo::SavedObjectInfo(), typed);
         // A design check rebuilds the report and keeps the block.
-        Enter(*h_, window, "designThickness", QStringLiteral("1200"));
-        Enter(*h_, window, "tolerance", QStringLiteral("15"));
+        h_->Enter(window, "designThickness", QStringLiteral("1200"));
+        h_->Enter(window, "tolerance", QStringLiteral("15"));
         QCOMPARE(window->Report().Object, typed);
         window->close();
 
         // The next window starts with it, and a cancelled dialog changes nothing.
-        window = OpenReport(*h_);
+        window = h_->OpenReport();
         QCOMPARE(window->Report().Object, typed);
         WhenDialogOpens([this](QDialog* dialog) {
             h_->TypeInto(dialog->findChild<QLineEdit*>(QStringLiteral("notes")),
@@ -91,10 +75,10 @@ class ReportLanguageTest : public QObject {
     void inEnglishTheReportItsSummaryAndItsPdfAreEnglish() {
         h_->OpenProfile();
         h_->TypeInto(h_->Edit("velocityOrThickness"), QStringLiteral("4000"));
-        auto* window = OpenReport(*h_);
+        auto* window = h_->OpenReport();
         QVERIFY(window != nullptr);
-        Enter(*h_, window, "designThickness", QStringLiteral("1200"));
-        Enter(*h_, window, "tolerance", QStringLiteral("15"));
+        h_->Enter(window, "designThickness", QStringLiteral("1200"));
+        h_->Enter(window, "tolerance", QStringLiteral("15"));
         const QString russianSummary = window->SummaryText();
 
         // The open window follows the switch at once.
@@ -150,20 +134,17 @@ class ReportLanguageTest : public QObject {
 
     void inEnglishTheSurveyMapReadsItsCellsAndItsPdfInEnglish() {
         QTemporaryDir dir;
-        h_->openChooser.files.clear();
-        for (const char* name : {"G-1.txt", "G-2.txt", "H-1.txt"}) {
-            h_->openChooser.files.push_back(dir.filePath(QString::fromLatin1(name)).toStdString());
-            WriteSineRecording(h_->openChooser.files.back(),
-                               {.Hz = 2000.0, .Samples = 2000, .StepSeconds = 5e-6});
-        }
+        h_->openChooser.files =
+            WriteRecordings(dir, {"G-1.txt", "G-2.txt", "H-1.txt"},
+                            {.Hz = 2000.0, .Samples = 2000, .StepSeconds = 5e-6});
         h_->Choose({"View", "Язык / Language", "English"});
         // The reading options as offered.
         WhenDialogOpens([this](QDialog* reading) { h_->Click(h_->Button("OK", reading)); });
         h_->Choose({"Tools", "Survey map"});
         auto* map = TopLevel<karvelo::SurveyMapWindow>();
         QVERIFY(map != nullptr && QTest::qWaitForWindowExposed(map));
-        Enter(*h_, map, "rowSpacing", QStringLiteral("1"));
-        Enter(*h_, map, "columnSpacing", QStringLiteral("0.5"));
+        h_->Enter(map, "rowSpacing", QStringLiteral("1"));
+        h_->Enter(map, "columnSpacing", QStringLiteral("0.5"));
         const karvelo::SurveyGeometry& geometry = map->Geometry();
         const auto over = [&](std::uint32_t column, std::size_t row) {
             MoveMouse(map->MapLabel(),
@@ -202,9 +183,6 @@ class ReportLanguageTest : public QObject {
                  QStringLiteral("a recording without a sample interval: give the interval in "
                                 "microseconds (--interval-us, \"Sample interval, µs\")"));
     }
-
-  private:
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(ReportLanguageTest)

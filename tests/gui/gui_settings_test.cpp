@@ -10,7 +10,6 @@
 
 #include "app/interface_language.h"
 #include "app/program_settings.h"
-#include "fakes/sine_recording.h"
 #include "gui_harness.h"
 
 using namespace karvelo::testing;
@@ -18,15 +17,8 @@ using karvelo::Language;
 
 namespace {
 
-// Recordings of one hit each, 2000 samples at 5 µs, by name in dir.
-std::vector<std::string> Recordings(const QTemporaryDir& dir, std::vector<const char*> names) {
-    std::vector<std::string> paths;
-    for (const char* name : names) {
-        paths.push_back(dir.filePath(QString::fromUtf8(name)).toStdString());
-        WriteSineRecording(paths.back(), {.Hz = 2000.0, .Samples = 2000, .StepSeconds = 5e-6});
-    }
-    return paths;
-}
+// One hit of 2000 samples at 5 µs.
+constexpr SineRecording kHit{.Hz = 2000.0, .Samples = 2000, .StepSeconds = 5e-6};
 
 // Drops paths on widget as a file manager does.
 void Drop(QWidget* widget, const QStringList& paths) {
@@ -44,10 +36,14 @@ void Drop(QWidget* widget, const QStringList& paths) {
     QApplication::sendEvent(widget, &drop);
 }
 
-// When the open dialog opens: shown gets the name of its chosen files, then OK with 1 hit
-// per point.
-void AnswerOpenDialog(GuiHarness& h, QString& shown) {
-    WhenDialogOpens([&h, &shown](QDialog* open) {
+// When the open dialog opens: files (if any) chosen from disk, shown gets the name of its
+// chosen files, then OK with 1 hit per point.
+void AnswerOpenDialog(GuiHarness& h, QString& shown, std::vector<std::string> files = {}) {
+    WhenDialogOpens([&h, &shown, files = std::move(files)](QDialog* open) {
+        if (!files.empty()) {
+            h.openChooser.files = files;
+            h.ChooseFilesFromDisk(open);
+        }
         shown = open->findChild<QLabel*>(QStringLiteral("sourceName"))->text();
         h.TypeInto(open->findChild<QLineEdit*>(QStringLiteral("hits")), QStringLiteral("1"));
         h.Click(h.Button("OK", open));
@@ -56,13 +52,10 @@ void AnswerOpenDialog(GuiHarness& h, QString& shown) {
 
 }  // namespace
 
-class SettingsTest : public QObject {
+class SettingsTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
-    void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() { h_.reset(); }
-
     void languageRecentSourcesAndGeometryAreWrittenAndReadBack() {
         QCOMPARE(karvelo::SavedLanguage(), Language::Russian);
         QVERIFY(karvelo::RecentSources().empty());
@@ -74,22 +67,10 @@ class SettingsTest : public QObject {
         // Files loaded from disk become recent source 1; choosing it reopens them through
         // the open dialog.
         QTemporaryDir dir;
-        const auto line = Recordings(dir, {"L-1.txt", "L-2.txt"});
-        const QString shown = [&] {
-            QString name;
-            WhenDialogOpens([&](QDialog* open) {
-                WhenDialogOpens(
-                    [&](QDialog* chooser) { h_->Click(h_->Button("Файлы с диска…", chooser)); });
-                h_->openChooser.files = line;
-                h_->Click(h_->Button("Выбрать файлы", open));
-                name = open->findChild<QLabel*>(QStringLiteral("sourceName"))->text();
-                h_->TypeInto(open->findChild<QLineEdit*>(QStringLiteral("hits")),
-                             QStringLiteral("1"));
-                h_->Click(h_->Button("OK", open));
-            });
-            h_->Choose({"File", "Open..."});
-            return name;
-        }();
+        const auto line = WriteRecordings(dir, {"L-1.txt", "L-2.txt"}, kHit);
+        QString shown;
+        AnswerOpenDialog(*h_, shown, line);
+        h_->Choose({"File", "Open..."});
         QCOMPARE(shown, QStringLiteral("L-1.txt (2 files)"));
         QCOMPARE(h_->View().Session().Doc().CurrentProfile().PointCount, 2U);
         QCOMPARE(karvelo::RecentSources(), std::vector<std::vector<std::string>>{line});
@@ -115,7 +96,7 @@ class SettingsTest : public QObject {
 
     void droppedRecordingsOpenTheOpenDialogWithThemChosen() {
         QTemporaryDir dir;
-        const auto files = Recordings(dir, {"D-1.txt", "D-2.txt"});
+        const auto files = WriteRecordings(dir, {"D-1.txt", "D-2.txt"}, kHit);
         QString shown;
         AnswerOpenDialog(*h_, shown);
         Drop(&h_->Window(), {QString::fromStdString(files[0]), QString::fromStdString(files[1])});
@@ -129,9 +110,6 @@ class SettingsTest : public QObject {
                  std::vector<std::string>{"Cannot open file.\n" + dir.path().toStdString() +
                                           ": a folder, not a recording"});
     }
-
-  private:
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(SettingsTest)

@@ -29,13 +29,10 @@ QString ReadoutAt(GuiHarness& h, int x, int y) {
 
 }  // namespace
 
-class StatusHelpTest : public QObject {
+class StatusHelpTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
-    void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() { h_.reset(); }
-
     void theStatusBarSaysWhatIsLoadedAndReadsTheSpectrumUnderTheMouse() {
         auto* loaded = h_->Window().findChild<QLabel*>(QStringLiteral("loadedSummary"));
         QVERIFY(loaded->text().isEmpty());
@@ -162,9 +159,6 @@ class StatusHelpTest : public QObject {
                      about.contains("segyio 1.") && about.contains("GPL"),
                  qPrintable(about));
     }
-
-  private:
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(StatusHelpTest)

@@ -16,7 +16,6 @@
 #include "app/profile_report_window.h"
 #include "app/survey_map_window.h"
 #include "common/field_rules.h"
-#include "fakes/sine_recording.h"
 #include "gui_harness.h"
 #include "profile/profile_image.h"
 
@@ -25,29 +24,19 @@ using karvelo::kRuleShapeFactor;
 
 namespace {
 
-// Recordings of one hit each as a field recorder writes them (a header line, then 2000
-// samples at 5 µs of a decaying sine), by name in dir: the answer of the file dialog.
-std::vector<std::string> Recordings(const QTemporaryDir& dir, std::vector<const char*> names) {
-    std::vector<std::string> paths;
-    for (const char* name : names) {
-        paths.push_back(dir.filePath(QString::fromUtf8(name)).toStdString());
-        WriteSineRecording(paths.back(), {.Hz = 2000.0,
-                                          .Samples = 2000,
-                                          .StepSeconds = 5e-6,
-                                          .DecaySeconds = 1.0 / 800.0,
-                                          .Header = true});
-    }
-    return paths;
-}
+// One hit as a field recorder writes it: a header line, then 2000 samples at 5 µs of a
+// decaying sine.
+constexpr SineRecording kHit{.Hz = 2000.0,
+                             .Samples = 2000,
+                             .StepSeconds = 5e-6,
+                             .DecaySeconds = 1.0 / 800.0,
+                             .Header = true};
 }  // namespace
 
-class ToolsTest : public QObject {
+class ToolsTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
-    void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() { h_.reset(); }
-
     void thicknessToolsOfTheFormAndTheReportWindowOverTheirVelocity() {
         h_->OpenProfile();
         // A click on the bin of the dominant maximum shows its refined frequency.
@@ -71,9 +60,8 @@ class ToolsTest : public QObject {
         QCOMPARE(h_->Edit("shapeFactor")->text(), QStringLiteral("1"));
 
         // The report window over that velocity lists every point with its thickness.
-        h_->Choose({"Tools", "Отчёт по профилю"});
-        auto* window = TopLevel<karvelo::ProfileReportWindow>();
-        QVERIFY(window != nullptr && QTest::qWaitForWindowExposed(window));
+        auto* window = h_->OpenReport();
+        QVERIFY(window != nullptr);
         QTableWidget* table = window->Table();
         QCOMPARE(table->rowCount(), 10);
         QCOMPARE(table->horizontalHeaderItem(5)->text(),
@@ -84,7 +72,7 @@ class ToolsTest : public QObject {
         // refused by the field's name and changes nothing.
         const int columns = table->columnCount();
         const auto type = [this, window](const char* name, const QString& text) {
-            Enter(window, name, text);
+            h_->Enter(window, name, text);
         };
         type("designThickness", QStringLiteral("1200"));
         type("tolerance", QStringLiteral("abc"));
@@ -123,8 +111,8 @@ class ToolsTest : public QObject {
     void filesFromDiskLoadSaveAsSegyAndMapASurvey() {
         QTemporaryDir dir;
         // Three points of two hits; natural order puts P-10 last.
-        h_->openChooser.files =
-            Recordings(dir, {"P-10.txt", "P-1.txt", "P-2.txt", "P-3.txt", "P-4.txt", "P-5.txt"});
+        h_->openChooser.files = WriteRecordings(
+            dir, {"P-10.txt", "P-1.txt", "P-2.txt", "P-3.txt", "P-4.txt", "P-5.txt"}, kHit);
         bool nameHiddenFirst = false;
         bool chooserStayedOpen = false;
         QString shownName;
@@ -202,7 +190,7 @@ class ToolsTest : public QObject {
         QVERIFY(map->Geometry().CellWidth() > karvelo::kSurveyCellWidth);
         QVERIFY(map->MapLabel()->width() <= map->MapLabel()->parentWidget()->width());
         const auto type = [this, map](const char* name, const QString& text) {
-            Enter(map, name, text);
+            h_->Enter(map, name, text);
         };
         type("rowSpacing", QStringLiteral("1"));
         type("columnSpacing", QStringLiteral("0,5"));
@@ -272,9 +260,7 @@ class ToolsTest : public QObject {
         QString before;
         QString after;
         WhenDialogOpens([&](QDialog* open) {
-            WhenDialogOpens(
-                [&](QDialog* chooser) { h_->Click(h_->Button("Файлы с диска…", chooser)); });
-            h_->Click(h_->Button("Выбрать файлы", open));
+            h_->ChooseFilesFromDisk(open);
             before = open->findChild<QLabel*>("fitNote")->text();
             auto* interval = open->findChild<QLineEdit*>("intervalUs");
             h_->TypeInto(interval, QStringLiteral("0,5"));
@@ -291,16 +277,6 @@ class ToolsTest : public QObject {
         QCOMPARE(karvelo::SamplesPerTrace(loaded.image), std::uint16_t{1500});
         QCOMPARE(h_->TakeMessages(), std::vector<std::string>{after.toStdString()});
     }
-
-  private:
-    // Types text into the edit called name in window and presses Enter.
-    void Enter(QWidget* window, const char* name, const QString& text) {
-        auto* edit = window->findChild<QLineEdit*>(name);
-        h_->TypeInto(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
-
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(ToolsTest)

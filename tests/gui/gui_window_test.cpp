@@ -20,13 +20,10 @@ using namespace karvelo::testing;
 
 const QStringList kOpen{"&File", "&Open...\tCtrl+O"};
 
-class WindowTest : public QObject {
+class WindowTest : public GuiTestCase {
     Q_OBJECT
 
   private slots:
-    void init() { h_ = std::make_unique<GuiHarness>(); }
-    void cleanup() { h_.reset(); }
-
     void windowWithoutAProfileRefusesWhatNeedsOne() {
         QVERIFY(!h_->Button("Спектр профиля")->isEnabled() && !h_->Button("S")->isEnabled());
         QVERIFY(!h_->Label("frequency")->isVisible() && !h_->Label("quality")->isVisible());
@@ -184,9 +181,6 @@ class WindowTest : public QObject {
             QVERIFY2(c.control->geometry().right() + 2 < c.rightOfIt, qPrintable(what));
         }
     }
-
-  private:
-    std::unique_ptr<GuiHarness> h_;
 };
 
 QTEST_MAIN(WindowTest)

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "analysis/analysis_buffers.h"
@@ -131,11 +129,6 @@ class PickFileTest : public testing::PlotTest {
         }
     }
 
-    std::string FileText() const {
-        std::ifstream in(path_);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
     // The pipeline's run of the profile-spectrum mode, as far as the pick file goes.
     void MapRun() { ExportProfilePicks(buffers_, picks_, ProfileMapLayout(500.0f), kColumns); }
 
@@ -149,13 +142,13 @@ TEST_F(PickFileTest, SaveWritesTwoClosedLinesAsSevenTextLinesAndEveryRunRewrites
     PresetSaveFileChooser chooser(path_);
     EXPECT_EQ(SavePicks(picks_, chooser, [this] { MapRun(); }), PickSaveResult::Written);
     EXPECT_EQ(chooser.offeredExtension, "txt");
-    EXPECT_EQ(FileText(), kTwoLines);
+    EXPECT_EQ(testing::ReadWholeFile(path_), kTwoLines);
     EXPECT_EQ(picks_.PickLineCount, 0U);
 
     StorePick(picks_, 1125, 370);
     PickOk(picks_);
     MapRun();
-    EXPECT_EQ(FileText(), "9  0  7990\n\n");
+    EXPECT_EQ(testing::ReadWholeFile(path_), "9  0  7990\n\n");
 }
 
 TEST_F(PickFileTest, FailedSaveKeepsThePicksAndReportsErrorEleven) {

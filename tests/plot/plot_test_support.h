@@ -12,6 +12,7 @@
 #include "analysis/quality.h"
 #include "fakes/recording_message_sink.h"
 #include "fakes/recording_text_painter.h"
+#include "fakes/surface_ink.h"
 #include "plot/click_regions.h"
 #include "plot/colour.h"
 #include "plot/draw_plot.h"
@@ -69,13 +70,7 @@ class PlotTest : public ::testing::Test {
 
     // Pixels of the rectangle [left, right] x [top, bottom] (inclusive) that are not white.
     int PaintedIn(int left, int top, int right, int bottom) const {
-        int painted = 0;
-        for (int y = top; y <= bottom; ++y) {
-            for (int x = left; x <= right; ++x) {
-                painted += surface.PixelAt(x, y) != kWhite ? 1 : 0;
-            }
-        }
-        return painted;
+        return InkIn(surface, left, top, right, bottom);
     }
 
     // Paints the rectangle black, so that white marks show on it.

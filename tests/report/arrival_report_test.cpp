@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 #include "analysis/analysis_test_support.h"
 #include "analysis/frequency_axis.h"
+#include "fakes/struck_hit.h"
 #include "report/hit_check.h"
 #include "report/line_report.h"
 #include "report/measured_velocity.h"
@@ -17,31 +17,13 @@ namespace {
 
 constexpr std::uint16_t kSamples = 2048;
 
-double HalfSine(double u, double width) {
-    return u >= 0.0 && u < width ? std::sin(std::numbers::pi * u / width) : 0.0;
-}
-
 class ArrivalReportTest : public testing::AnalysisTest {
   protected:
-    // Record r: a hit arriving at onset (s) with a first pulse of `contact` s, then the
-    // plate ringing at ringHz, and a second pulse at `second` s of secondAmplitude;
-    // sampled every dt s, in a little noise.
-    void WriteHit(std::size_t record, double dt, double onset, double amplitude,
-                  double contact = 30e-6, double ringHz = 5000.0, double second = 0.0,
-                  double secondAmplitude = 0.0) {
-        std::uint64_t state = 777 + record;
-        WriteTrace(record, [=](std::size_t s) mutable {
-            const double t = static_cast<double>(s) * dt;
-            const double u = t - onset - contact;
-            const double ring = u < 0.0 ? 0.0
-                                        : -0.5 * std::exp(-u / 2e-3) *
-                                              std::sin(2.0 * std::numbers::pi * ringHz * u);
-            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-            const double noise =
-                0.004 * (static_cast<double>(state >> 11) / 9007199254740992.0 - 0.5);
-            return amplitude * (HalfSine(t - onset, contact) + ring +
-                                secondAmplitude * HalfSine(t - second, contact)) +
-                   noise;
+    // Record r: the hit sampled every dt s, in a little noise.
+    void WriteHit(std::size_t record, double dt, const testing::StruckHit& hit) {
+        testing::Noise noise(777 + record);
+        WriteTrace(record, [&](std::size_t s) {
+            return hit.At(static_cast<double>(s) * dt) + noise(0.002);
         });
     }
 
@@ -64,8 +46,8 @@ TEST_F(ArrivalReportTest, EachVelocityFlagIsRaisedByTheHitMadeForIt) {
     const double delays[] = {0.3 / 4000.0, 0.3 / 4000.0, 0.3 / 4200.0, -20e-6, 0.3 / 8000.0};
     for (std::size_t h = 0; h < 5; ++h) {
         const double onset = 300e-6 + 0.37e-6 * static_cast<double>(h);
-        WriteHit(2 * h, kDt, onset, 1.0);
-        WriteHit(2 * h + 1, kDt, onset + delays[h], 0.7);
+        WriteHit(2 * h, kDt, {.Onset = onset});
+        WriteHit(2 * h + 1, kDt, {.Onset = onset + delays[h], .Gain = 0.7});
     }
     std::vector<HitCheck> hits = Check();
     const auto point = MeasureHitVelocities(hits, 0.3);
@@ -89,9 +71,9 @@ TEST_F(ArrivalReportTest, LongContactAndSecondStrikeAreFlagged) {
     // later at 0.7 of the first strike.
     constexpr double kDt = 2e-6;
     WriteProfile(3, 2, kSamples, 3);
-    WriteHit(0, kDt, 300e-6, 1.0);
-    WriteHit(1, kDt, 300e-6, 1.0, 400e-6);
-    WriteHit(2, kDt, 300e-6, 1.0, 30e-6, 5000.0, 3.3e-3, 0.7);
+    WriteHit(0, kDt, {});
+    WriteHit(1, kDt, {.Contact = 400e-6});
+    WriteHit(2, kDt, {.Second = 3.3e-3, .SecondAmplitude = 0.7});
     const std::vector<HitCheck> hits = Check();
     EXPECT_EQ(FlagsText(hits), "1:long-impact 2:double-hit");
     ASSERT_TRUE(hits[1].Contact && hits[0].Contact);

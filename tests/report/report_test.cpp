@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 #include "analysis/analysis_test_support.h"
 #include "analysis/frequency_axis.h"
@@ -19,25 +18,9 @@ namespace {
 
 constexpr std::uint16_t kSamples = 2048;
 constexpr std::uint16_t kInterval = 31;  // us, as the built-in profiles
-constexpr double kDt = kInterval * 1e-6;
 
 class ReportTest : public testing::AnalysisTest {
   protected:
-    // Record r = a (decaying, clipped) sine of hz plus uniform noise of RMS noise * amplitude.
-    void WriteSine(std::size_t record, double hz, double amplitude = 1.0, double tau = 0.0,
-                   double noise = 0.0, double clip = 0.0) {
-        std::uint64_t state = 12345 + record;
-        WriteTrace(record, [=](std::size_t s) mutable {
-            const double t = static_cast<double>(s) * kDt;
-            double v = amplitude * std::sin(2.0 * std::numbers::pi * hz * t) *
-                       (tau > 0.0 ? std::exp(-t / tau) : 1.0);
-            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-            v += noise * amplitude * std::sqrt(12.0) *
-                 (static_cast<double>(state >> 11) / 9007199254740992.0 - 0.5);
-            return clip > 0.0 ? std::clamp(v, -clip, clip) : v;
-        });
-    }
-
     // The refined and the bin frequency of the strongest maximum of record 0's spectrum.
     std::pair<double, double> StrongestPeak() {
         const FrequencyAxis axis = MakeFrequencyAxis(kSamples, kInterval);

@@ -14,6 +14,7 @@
 #include "fakes/preset_save_file_chooser.h"
 #include "fakes/recording_analysis_controls.h"
 #include "fakes/recording_message_sink.h"
+#include "fakes/surface_ink.h"
 #include "fakes/temp_file.h"
 #include "plot/click_regions.h"
 #include "plot/pick_store.h"
@@ -60,19 +61,9 @@ class SessionTest : public ::testing::Test {
     const Profile& profile() const { return document_.CurrentProfile(); }
     AnalysisBuffers& buffers() { return document_.Buffers(); }
 
-    // The number of non-white pixels inside a rectangle of the form's surface, or of
-    // another.
+    // The number of non-white pixels inside a rectangle of the form's surface.
     int InkIn(int left, int top, int right, int bottom) const {
-        return InkOf(surface_, left, top, right, bottom);
-    }
-    static int InkOf(const Surface& surface, int left, int top, int right, int bottom) {
-        int ink = 0;
-        for (int y = top; y <= bottom; ++y) {
-            for (int x = left; x <= right; ++x) {
-                ink += surface.PixelAt(x, y) != 0x00FFFFFFU;
-            }
-        }
-        return ink;
+        return testing::InkIn(surface_, left, top, right, bottom);
     }
 
     static std::vector<std::string> ReadLines(const std::string& path) {

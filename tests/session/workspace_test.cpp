@@ -127,7 +127,7 @@ TEST_F(WorkspaceTest, TheReportAndTheMapOfTheFormComputeAsideForALineOfManyPoint
     }
     Surface map;
     session_.RenderProfileMap(map);
-    EXPECT_GT(InkOf(map, 325, 370, 1125, 620), 100000);  // the map's frame is filled
+    EXPECT_GT(testing::InkIn(map, 325, 370, 1125, 620), 100000);  // the map's frame is filled
     EXPECT_TRUE(Shown() == before);
     EXPECT_EQ(session_.ReportKey(), key);
 
