@@ -1,12 +1,7 @@
 // Writes the seed files of every reader's fuzzing target from formulas: small recordings of
 // each layout a reader knows, and a few it refuses ("refused-..."). Usage: fuzz_seeds DIR
 // (DIR/text, DIR/segy ... are made).
-#include <matio.h>
-#include <segyio/segy.h>
-#include <sndfile.h>
-
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -16,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/recording_writers.h"
 #include "profile/builtin_source.h"
 #include "profile/profile_image.h"
 #include "profile/segy_save.h"
@@ -82,45 +78,13 @@ void WriteTextSeeds(const fs::path& dir) {
     Save(dir / "refused-huge.txt", "0 1\n1e-6 1e300\n");
 }
 
-// A SEG-Y file through segyio: traces of kSamples samples in format, channels in pairs.
+// Traces of kSamples samples of the ring, 4 us apart, channels in pairs.
 void WriteSegy(const fs::path& path, int format, bool lsb, int traces) {
-    segy_file* file = segy_open(path.c_str(), "w+b");
-    if (file == nullptr) {
-        return;
-    }
-    segy_set_format(file, format | (lsb ? int{SEGY_LSB} : int{SEGY_MSB}));
-    const std::string text(SEGY_TEXT_HEADER_SIZE, ' ');
-    char binary[SEGY_BINARY_HEADER_SIZE] = {};
-    segy_set_bfield(binary, SEGY_BIN_INTERVAL, 4);
-    segy_set_bfield(binary, SEGY_BIN_SAMPLES, kSamples);
-    segy_set_bfield(binary, SEGY_BIN_FORMAT, format);
-    segy_write_textheader(file, 0, text.c_str());
-    segy_write_binheader(file, binary);
-    const int bytes = segy_trsize(format, kSamples);
-    for (int t = 0; t < traces; ++t) {
-        char header[SEGY_TRACE_HEADER_SIZE] = {};
-        segy_set_field(header, SEGY_TR_SEQ_LINE, t / 2 + 1);
-        segy_set_field(header, SEGY_TR_SAMPLE_COUNT, kSamples);
-        std::vector<float> samples(kSamples);
-        for (int s = 0; s < kSamples; ++s) {
-            samples[static_cast<std::size_t>(s)] = static_cast<float>(Ring(s, t));
-        }
-        if (format == SEGY_SIGNED_SHORT_2_BYTE) {
-            std::vector<unsigned char> raw(static_cast<std::size_t>(bytes));
-            for (int s = 0; s < kSamples; ++s) {
-                const auto v = static_cast<std::int16_t>(std::lround(samples[s] * 10000));
-                raw[2 * s] = static_cast<unsigned char>(static_cast<std::uint16_t>(v) >> 8);
-                raw[2 * s + 1] = static_cast<unsigned char>(v & 0xFF);
-            }
-            segy_write_traceheader(file, t, header, 3600, bytes);
-            segy_writetrace(file, t, raw.data(), 3600, bytes);
-            continue;
-        }
-        segy_from_native(format, kSamples, samples.data());
-        segy_write_traceheader(file, t, header, 3600, bytes);
-        segy_writetrace(file, t, samples.data(), 3600, bytes);
-    }
-    segy_close(file);
+    const double scale = format == SEGY_SIGNED_SHORT_2_BYTE ? 10000 : 1;
+    karvelo::testing::WriteSegy(path, format, lsb, traces, kSamples, 4, 2,
+                                [scale](std::size_t t, std::size_t s) {
+                                    return scale * Ring(static_cast<int>(s), static_cast<int>(t));
+                                });
 }
 
 void WriteSegySeeds(const fs::path& dir) {
@@ -145,22 +109,10 @@ void WriteImageSeeds(const fs::path& dir) {
 }
 
 void WriteWav(const fs::path& path, int format, int channels) {
-    SF_INFO info{};
-    info.samplerate = 250000;
-    info.channels = channels;
-    info.format = format;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (file == nullptr) {
-        return;
-    }
-    std::vector<double> frames;
-    for (int s = 0; s < kSamples; ++s) {
-        for (int c = 0; c < channels; ++c) {
-            frames.push_back(0.5 * Ring(s, c));
-        }
-    }
-    sf_writef_double(file, frames.data(), kSamples);
-    sf_close(file);
+    karvelo::testing::WriteWav(path, 250000, format, channels, kSamples,
+                               [](std::size_t s, std::size_t c) {
+                                   return 0.5 * Ring(static_cast<int>(s), static_cast<int>(c));
+                               });
 }
 
 void WriteWavSeeds(const fs::path& dir) {
@@ -169,64 +121,33 @@ void WriteWavSeeds(const fs::path& dir) {
     WriteWav(dir / "refused-three-channels.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 3);
 }
 
-// A version 1 .npy file: header dictionary, then the values as descr says.
-std::string Npy(const std::string& descr, const std::string& shape, bool fortran, int count) {
-    std::string header = "{'descr': '" + descr +
-                         "', 'fortran_order': " + (fortran ? "True" : "False") +
-                         ", 'shape': " + shape + ", }";
-    header.resize(118, ' ');
-    header += '\n';
-    std::string bytes =
-        std::string("\x93NUMPY\x01\x00", 8) + static_cast<char>(header.size()) + '\0' + header;
-    const bool big = descr[0] == '>';
-    for (int i = 0; i < count; ++i) {
-        const double v = Ring(i % kSamples, i / kSamples);
-        std::uint64_t word = 0;
-        std::size_t width = 0;
-        if (descr.ends_with("f8")) {
-            word = std::bit_cast<std::uint64_t>(v);
-            width = 8;
-        } else if (descr.ends_with("f4")) {
-            word = std::bit_cast<std::uint32_t>(static_cast<float>(v));
-            width = 4;
-        } else {
-            word = static_cast<std::uint16_t>(std::lround(v * 10000));
-            width = 2;
-        }
-        for (std::size_t b = 0; b < width; ++b) {
-            bytes += static_cast<char>(word >> (8 * (big ? width - 1 - b : b)));
-        }
-    }
-    return bytes;
+// A .npy file of rows traces of the ring (the first count values of them), int16 scaled.
+std::string Npy(const std::string& descr, std::size_t rows, bool fortran, std::size_t count) {
+    const double scale = descr.ends_with("i2") ? 10000 : 1;
+    return karvelo::testing::NpyBytes(
+        descr, rows, kSamples, fortran, 1,
+        [scale](std::size_t t, std::size_t s) {
+            return scale * Ring(static_cast<int>(s), static_cast<int>(t));
+        },
+        count);
 }
 
 void WriteNumpySeeds(const fs::path& dir) {
-    Save(dir / "float32.npy", Npy("<f4", "(64,)", false, kSamples));
-    Save(dir / "int16-rows.npy", Npy(">i2", "(2, 64)", false, 2 * kSamples));
-    Save(dir / "float64-fortran.npy", Npy("<f8", "(2, 64)", true, 2 * kSamples));
-    Save(dir / "refused-cut.npy", Npy("<f8", "(2, 64)", false, kSamples));
+    Save(dir / "float32.npy", Npy("<f4", 1, false, kSamples));
+    Save(dir / "int16-rows.npy", Npy(">i2", 2, false, 2 * kSamples));
+    Save(dir / "float64-fortran.npy", Npy("<f8", 2, true, 2 * kSamples));
+    Save(dir / "refused-cut.npy", Npy("<f8", 2, false, kSamples));
 }
 
+// Two traces of the ring as the columns of "hits", and the interval "dt".
 void WriteMatlab(const fs::path& path, matio_compression compression) {
-    mat_t* mat = Mat_CreateVer(path.c_str(), nullptr, MAT_FT_MAT5);
-    if (mat == nullptr) {
-        return;
-    }
     std::vector<double> traces(2 * kSamples);
     for (int s = 0; s < kSamples; ++s) {
         traces[static_cast<std::size_t>(s)] = Ring(s, 0);  // column-major: 64 rows, 2 columns
         traces[static_cast<std::size_t>(kSamples + s)] = Ring(s, 1);
     }
-    std::size_t dims[2] = {kSamples, 2};
-    matvar_t* data = Mat_VarCreate("hits", MAT_C_DOUBLE, MAT_T_DOUBLE, 2, dims, traces.data(), 0);
-    double dt = kStepSeconds;
-    std::size_t one[2] = {1, 1};
-    matvar_t* step = Mat_VarCreate("dt", MAT_C_DOUBLE, MAT_T_DOUBLE, 2, one, &dt, 0);
-    Mat_VarWrite(mat, data, compression);
-    Mat_VarWrite(mat, step, compression);
-    Mat_VarFree(data);
-    Mat_VarFree(step);
-    Mat_Close(mat);
+    karvelo::testing::WriteMat(path, MAT_FT_MAT5, compression,
+                               {{"hits", kSamples, 2, traces}, {"dt", 1, 1, {kStepSeconds}}});
 }
 
 void WriteMatlabSeeds(const fs::path& dir) {

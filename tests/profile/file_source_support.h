@@ -3,12 +3,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <segyio/segy.h>
 
 #include <cmath>
 #include <complex>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <functional>
 #include <numbers>
@@ -17,6 +15,7 @@
 #include <vector>
 
 #include "fakes/recording_message_sink.h"
+#include "fakes/recording_writers.h"
 #include "fakes/temp_file.h"
 #include "profile/profile_image.h"
 #include "profile/profile_loader.h"
@@ -46,6 +45,11 @@ inline std::string Ramp(std::size_t samples, double stepSeconds, std::size_t col
     return text;
 }
 
+// A version 1 NumPy file's start: its magic, version and the header dictionary given.
+inline std::string NpyV1(const std::string& header) {
+    return std::string("\x93NUMPY\x01\x00", 8) + static_cast<char>(header.size()) + '\0' + header;
+}
+
 inline std::string WriteTextFile(const std::string& name, const std::string& content) {
     const std::string path = TempFile(name);
     std::ofstream(path, std::ios::binary) << content;
@@ -63,43 +67,9 @@ inline std::string WriteSegyFile(const std::string& name, int format, bool lsb, 
                                  int samples, int interval, std::size_t channels = 1,
                                  std::size_t firstRecord = 0) {
     const std::string path = TempFile(name);
-    segy_file* file = segy_open(path.c_str(), "w+b");
-    EXPECT_NE(file, nullptr);
-    segy_set_format(file, format | (lsb ? int{SEGY_LSB} : int{SEGY_MSB}));
-    std::string text(SEGY_TEXT_HEADER_SIZE, ' ');
-    char binary[SEGY_BINARY_HEADER_SIZE] = {};
-    segy_set_bfield(binary, SEGY_BIN_INTERVAL, interval);
-    segy_set_bfield(binary, SEGY_BIN_SAMPLES, samples);
-    segy_set_bfield(binary, SEGY_BIN_FORMAT, format);
-    segy_set_bfield(binary, SEGY_BIN_SEGY_REVISION, lsb ? 0x0200 : 0x0100);
-    EXPECT_EQ(segy_write_textheader(file, 0, text.c_str()), SEGY_OK);
-    EXPECT_EQ(segy_write_binheader(file, binary), SEGY_OK);
-    const int bytes = segy_trsize(format, samples);
-    std::vector<unsigned char> raw(static_cast<std::size_t>(bytes));
-    for (std::size_t r = 0; r < records; ++r) {
-        char header[SEGY_TRACE_HEADER_SIZE] = {};
-        segy_set_field(header, SEGY_TR_SEQ_LINE, static_cast<int>(r / channels + 1));
-        segy_set_field(header, SEGY_TR_SAMPLE_COUNT, samples);
-        segy_set_field(header, SEGY_TR_SAMPLE_INTER, interval);
-        for (int s = 0; s < samples; ++s) {
-            const double v = FormulaSample(firstRecord + r, static_cast<std::size_t>(s));
-            const int width = bytes / samples;
-            unsigned char* p = raw.data() + static_cast<std::size_t>(s) * width;
-            if (format == SEGY_IEEE_FLOAT_4_BYTE || format == SEGY_IBM_FLOAT_4_BYTE) {
-                float f = static_cast<float>(v);
-                segy_from_native(format, 1, &f);  // big-endian on-disk bytes in place
-                std::memcpy(p, &f, 4);
-                continue;
-            }
-            const auto word = static_cast<std::uint32_t>(static_cast<std::int32_t>(v));
-            for (int b = 0; b < width; ++b) {
-                p[b] = static_cast<unsigned char>(word >> (8 * (width - 1 - b)));
-            }
-        }
-        EXPECT_EQ(segy_write_traceheader(file, static_cast<int>(r), header, 3600, bytes), SEGY_OK);
-        EXPECT_EQ(segy_writetrace(file, static_cast<int>(r), raw.data(), 3600, bytes), SEGY_OK);
-    }
-    segy_close(file);
+    EXPECT_TRUE(WriteSegy(
+        path, format, lsb, records, samples, interval, channels,
+        [firstRecord](std::size_t r, std::size_t s) { return FormulaSample(firstRecord + r, s); }));
     return path;
 }
 
@@ -154,6 +124,20 @@ class FileSourceTest : public ::testing::Test {
             std::vector<std::uint8_t>(p.image.bytes.begin(), p.image.bytes.end()), p.HitsPerPoint,
             p.TracesPerPoint, p.PointCount, p.SampleMax, p.SampleMin, p.Unit,
             document_.LoadCompleted, document_.LoadedSource.Files);
+    }
+
+    // The one message of a load of files refused after one of the built-in profile, which
+    // the refusal kept as it was.
+    std::string RefusalOf(const std::vector<std::string>& files, int channelMode,
+                          const SourceOptions& options) {
+        EXPECT_TRUE(LoadBuiltIn(0, kChannel1, 2));
+        document_.LoadCompleted = false;
+        const auto before = LoadedState();
+        sink_.messages.clear();
+        EXPECT_FALSE(LoadFiles(files, channelMode, 1, options));
+        EXPECT_TRUE(LoadedState() == before);
+        EXPECT_EQ(sink_.messages.size(), 1u);
+        return sink_.messages.empty() ? std::string() : sink_.messages[0];
     }
 
     Document document_;

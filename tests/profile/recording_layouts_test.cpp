@@ -5,11 +5,6 @@
 #include <cstdio>
 #include <numbers>
 
-#include <matio.h>
-#include <sndfile.h>
-
-#include <bit>
-
 #include "profile/file_source_support.h"
 
 namespace karvelo::testing {
@@ -52,81 +47,28 @@ std::string WithDecimalComma(std::string text) {
 std::vector<std::string> Npy(const std::string& name, const Sine& sine, std::size_t rows,
                              const std::string& descr, bool fortran = false, int version = 1,
                              double scale = 1.0) {
-    const std::string shape =
-        rows == 1 ? "(" + std::to_string(sine.samples) + ",)"
-                  : "(" + std::to_string(rows) + ", " + std::to_string(sine.samples) + ")";
-    std::string header = "{'descr': '" + descr +
-                         "', 'fortran_order': " + (fortran ? "True" : "False") +
-                         ", 'shape': " + shape + ", }";
-    const std::size_t lengthBytes = version == 1 ? 2 : 4;
-    while ((10 + lengthBytes - 2 + header.size() + 1) % 64 != 0) {
-        header += ' ';
-    }
-    header += '\n';
-    std::string bytes = "\x93NUMPY";
-    bytes += static_cast<char>(version);
-    bytes += '\0';
-    for (std::size_t i = 0; i < lengthBytes; ++i) {
-        bytes += static_cast<char>((header.size() >> (8 * i)) & 0xFF);
-    }
-    bytes += header;
-    const std::size_t width = static_cast<std::size_t>(descr[2] - '0');
-    for (std::size_t i = 0; i < rows * sine.samples; ++i) {
-        const std::size_t r = fortran ? i % rows : i / sine.samples;
-        const std::size_t k = fortran ? i / rows : i % sine.samples;
-        Sine row = sine;
-        row.hz = sine.hz * static_cast<double>(r + 1);
-        const double v = row.Value(k) * scale;
-        std::uint64_t word = 0;
-        if (descr[1] == 'f') {
-            word = width == 4 ? std::bit_cast<std::uint32_t>(static_cast<float>(v))
-                              : std::bit_cast<std::uint64_t>(v);
-        } else {
-            word = static_cast<std::uint64_t>(static_cast<std::int64_t>(std::lround(v)));
-        }
-        for (std::size_t b = 0; b < width; ++b) {
-            const std::size_t shift = descr[0] == '>' ? width - 1 - b : b;
-            bytes += static_cast<char>((word >> (8 * shift)) & 0xFF);
-        }
-    }
-    return Text(name, bytes);
+    return Text(name, NpyBytes(descr, rows, sine.samples, fortran, version,
+                               [&sine, scale](std::size_t r, std::size_t k) {
+                                   Sine row = sine;
+                                   row.hz = sine.hz * static_cast<double>(r + 1);
+                                   return row.Value(k) * scale;
+                               }));
 }
 
-// A WAV file through libsndfile: format an SF_FORMAT_WAV subtype, every channel the sine.
+// A WAV file: format an SF_FORMAT_WAV subtype, every channel the sine at half scale.
 std::vector<std::string> Wav(const std::string& name, const Sine& sine, int format, int channels) {
     const std::string path = TempFile(name);
-    SF_INFO info{};
-    info.samplerate = static_cast<int>(std::lround(1.0 / sine.stepSeconds));
-    info.channels = channels;
-    info.format = SF_FORMAT_WAV | format;
-    SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    EXPECT_NE(file, nullptr) << sf_strerror(nullptr);
-    std::vector<double> frames;
-    for (std::size_t k = 0; k < sine.samples; ++k) {
-        for (int c = 0; c < channels; ++c) {
-            frames.push_back(0.5 * sine.Value(k));
-        }
-    }
-    sf_writef_double(file, frames.data(), static_cast<sf_count_t>(sine.samples));
-    sf_close(file);
+    EXPECT_TRUE(WriteWav(path, static_cast<int>(std::lround(1.0 / sine.stepSeconds)),
+                         SF_FORMAT_WAV | format, channels, sine.samples,
+                         [&sine](std::size_t k, std::size_t) { return 0.5 * sine.Value(k); }));
     return {path};
 }
 
-// A MATLAB file through matio: a 2 x 2 matrix "junk", then "sig" (traces sines, as
-// columns or as rows, in doubles), and the scalar "dt" (seconds) or "fs" (Hz).
+// A MATLAB file: a 2 x 2 matrix "junk", then "sig" (traces sines, as columns or as rows, in
+// doubles), and the scalar "dt" (seconds) or "fs" (Hz).
 std::vector<std::string> Mat(const std::string& name, const Sine& sine, std::size_t traces,
                              bool columns, mat_ft version, const char* timeName) {
     const std::string path = TempFile(name);
-    mat_t* mat = Mat_CreateVer(path.c_str(), nullptr, version);
-    EXPECT_NE(mat, nullptr);
-    const auto write = [mat](const char* var, std::size_t rows, std::size_t cols,
-                             std::vector<double> data) {
-        std::size_t dims[2] = {rows, cols};
-        matvar_t* v = Mat_VarCreate(var, MAT_C_DOUBLE, MAT_T_DOUBLE, 2, dims, data.data(), 0);
-        EXPECT_EQ(Mat_VarWrite(mat, v, MAT_COMPRESSION_NONE), 0);
-        Mat_VarFree(v);
-    };
-    write("junk", 2, 2, {1, 2, 3, 4});
     std::vector<double> data(traces * sine.samples);
     for (std::size_t t = 0; t < traces; ++t) {
         for (std::size_t k = 0; k < sine.samples; ++k) {
@@ -134,10 +76,12 @@ std::vector<std::string> Mat(const std::string& name, const Sine& sine, std::siz
             data[columns ? k + t * sine.samples : t + k * traces] = sine.Value(k);
         }
     }
-    write("sig", columns ? sine.samples : traces, columns ? traces : sine.samples, data);
     const bool dt = std::string(timeName) == "dt";
-    write(timeName, 1, 1, {dt ? sine.stepSeconds : 1.0 / sine.stepSeconds});
-    Mat_Close(mat);
+    EXPECT_TRUE(
+        WriteMat(path, version, MAT_COMPRESSION_NONE,
+                 {{"junk", 2, 2, {1, 2, 3, 4}},
+                  {"sig", columns ? sine.samples : traces, columns ? traces : sine.samples, data},
+                  {timeName, 1, 1, {dt ? sine.stepSeconds : 1.0 / sine.stepSeconds}}}));
     return {path};
 }
 

@@ -69,7 +69,8 @@ TEST_F(FileSourceTest, EveryTextLayoutLoadsTheFormulaSamples) {
                 for (std::size_t s = 0; s < 64; s += 7) {
                     const float expected =
                         static_cast<float>(FormulaSample(2 * hit + c, s) / 1000.0);
-                    ASSERT_EQ(ProfileSample(profile(), hit * channels + c, s), expected) << hit << c << s;
+                    ASSERT_EQ(ProfileSample(profile(), hit * channels + c, s), expected)
+                        << hit << c << s;
                 }
             }
         }
