@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,23 +40,21 @@ class SessionTest : public ::testing::Test {
     // File > Open of the first built-in profile, both channels, one hit a point.
     void Open() { OpenBuiltIn(0, kBothChannels, 1); }
     bool OpenBuiltIn(std::uint32_t choice, int channelMode, std::uint32_t hits) {
-        bool loaded = false;
-        session_.OnFileOpen([&] {
-            loaded = document_.Load(
-                [&](Profile& profile) { return LoadProfile(profile, choice, channelMode, hits); },
-                ProfileSourceChoice{{}, {}, choice});
-        });
-        return loaded;
+        return OpenWith(
+            [&](Profile& profile) { return LoadProfile(profile, choice, channelMode, hits); },
+            ProfileSourceChoice{{}, {}, choice});
     }
     bool OpenFiles(const std::vector<std::string>& files, int channelMode, std::uint32_t hits) {
+        return OpenWith(
+            [&](Profile& profile) {
+                return LoadProfileFiles(profile, files, channelMode, hits, {});
+            },
+            ProfileSourceChoice{files, {}, 0});
+    }
+    // File > Open answered with what load loads.
+    bool OpenWith(const std::function<bool(Profile&)>& load, const ProfileSourceChoice& source) {
         bool loaded = false;
-        session_.OnFileOpen([&] {
-            loaded = document_.Load(
-                [&](Profile& profile) {
-                    return LoadProfileFiles(profile, files, channelMode, hits, {});
-                },
-                ProfileSourceChoice{files, {}, 0});
-        });
+        session_.OnFileOpen([&] { loaded = document_.Load(load, source); });
         return loaded;
     }
     const Profile& profile() const { return document_.CurrentProfile(); }
