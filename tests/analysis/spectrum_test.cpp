@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <span>
 #include <vector>
 
 #include "analysis/amplitude_spectrum.h"

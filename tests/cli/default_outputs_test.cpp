@@ -2,7 +2,6 @@
 // printed values stay exactly those recorded before the tools existed.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "cli/run_cli.h"

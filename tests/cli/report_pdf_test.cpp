@@ -3,8 +3,6 @@
 // many pages as it needs with every row on one of them; the pages render.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <sstream>
 #include <string>

@@ -4,7 +4,6 @@
 
 #include <QPainter>
 
-#include <cstdlib>
 #include <string>
 
 #include "app/surface_text_painter.h"

@@ -8,7 +8,6 @@
 #include <complex>
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <numbers>
 #include <string>
 #include <tuple>

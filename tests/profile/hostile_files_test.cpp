@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <limits>
 
 #include "profile/file_source_support.h"
 

@@ -1,7 +1,6 @@
 // Text recordings in every accepted layout load the samples of their formula, in the
 // natural order of their names, with the time unit of the source.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include "profile/file_source_support.h"
