@@ -95,6 +95,7 @@ void MappedFile::Close() {
     if (mapped_) {
         munmap(const_cast<char*>(data_), size_);
     }
+    read_.clear();
     data_ = nullptr;
     size_ = 0;
     mapped_ = false;
@@ -109,6 +110,29 @@ FileFault MappedFile::Open(const std::string& path, std::uint64_t maxBytes, std:
         return fault;
     }
     if (size == 0) {
+        return FileFault::kNone;
+    }
+    if (size <= kReadBelowBytes) {
+        read_.resize(static_cast<std::size_t>(size));
+        std::size_t got = 0;
+        while (got < read_.size()) {
+            const ssize_t n = read(file.fd, read_.data() + got, read_.size() - got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                reason = std::strerror(errno);
+                read_.clear();
+                return FileFault::kCannotOpen;
+            }
+            if (n == 0) {
+                break;  // cut short since it was measured: what is there is the file
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        read_.resize(got);
+        data_ = read_.data();
+        size_ = got;
         return FileFault::kNone;
     }
     void* data = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE, file.fd, 0);

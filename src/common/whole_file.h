@@ -1,5 +1,6 @@
 // Reading the files a user chooses: only regular files, checked before any reader or
-// library opens them, within a size bound, mapped into memory rather than copied.
+// library opens them, within a size bound; large files are mapped into memory rather than
+// copied.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +31,10 @@ FileFault CheckRegularFile(const std::string& path, std::uint64_t& size, std::st
 FileFault CheckFileWithin(const std::string& path, std::uint64_t maxBytes, std::uint64_t& size,
                           std::string& reason);
 
-// A regular file's bytes, mapped read-only for the life of the object.
+// A regular file's bytes for the life of the object. Files of up to kReadBelowBytes are read
+// into memory: mapping and unmapping thousands of small recordings costs more than copying
+// them (each unmapping interrupts every other core running the process) and a file cut short
+// while it is open cannot fault the reader. Larger files are mapped read-only.
 class MappedFile {
   public:
     MappedFile() = default;
@@ -45,8 +49,11 @@ class MappedFile {
     // The file's bytes (empty for an empty file or before Open).
     std::string_view Bytes() const { return {data_, size_}; }
 
+    static constexpr std::uint64_t kReadBelowBytes = 4 << 20;
+
   private:
     void Close();
+    std::string read_;
     const char* data_ = nullptr;
     std::size_t size_ = 0;
     bool mapped_ = false;

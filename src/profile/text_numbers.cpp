@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 
 namespace karvelo {
 
@@ -9,6 +10,79 @@ namespace {
 
 // Longest field read as a number.
 constexpr std::size_t kLongestNumber = 63;
+
+// The digits from p on added to mantissa; returns where they end.
+const char* AddDigits(const char* p, const char* end, std::uint64_t& mantissa) {
+    for (; p < end; ++p) {
+        const auto digit = static_cast<unsigned>(*p) - '0';
+        if (digit > 9) {
+            break;
+        }
+        mantissa = mantissa * 10 + digit;
+    }
+    return p;
+}
+
+// The common number of a recording ("-2.038576E-2": at most 19 digits, a decimal exponent
+// within 22 of the digits) read exactly: its digits form an integer of at most 2^53 and the
+// power of ten is exact, so one multiplication or division rounds the true value once, to
+// the same double std::from_chars gives. Returns where the number ends, or nullptr for
+// anything else (the caller falls back to std::from_chars).
+const char* ReadShortDecimal(const char* p, const char* end, double& value) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    constexpr long kLargestPower = 22;
+    constexpr long kMostDigits = 19;         // 10^19 - 1 fits 64 bits
+    constexpr long kMostExponentDigits = 4;  // keeps the exponent far from overflow
+    constexpr std::uint64_t kLargestExact = std::uint64_t{1} << 53;
+    const bool negative = p < end && *p == '-';
+    p += negative ? 1 : 0;
+    std::uint64_t mantissa = 0;
+    const char* const integer = p;
+    p = AddDigits(p, end, mantissa);
+    long digits = p - integer;
+    long exponent = 0;
+    if (p < end && *p == '.') {
+        const char* const fraction = ++p;
+        p = AddDigits(p, end, mantissa);
+        exponent = fraction - p;
+        digits += p - fraction;
+    }
+    if (digits == 0 || digits > kMostDigits) {
+        return nullptr;
+    }
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        const char* q = p + 1;
+        const bool below = q < end && *q == '-';
+        q += (q < end && (*q == '-' || *q == '+')) ? 1 : 0;
+        std::uint64_t power = 0;
+        const char* const first = q;
+        q = AddDigits(q, end, power);
+        if (q == first || q - first > kMostExponentDigits) {
+            return nullptr;
+        }
+        exponent += below ? -static_cast<long>(power) : static_cast<long>(power);
+        p = q;
+    }
+    if (mantissa > kLargestExact || exponent < -kLargestPower || exponent > kLargestPower) {
+        return nullptr;
+    }
+    const auto exact = static_cast<double>(mantissa);
+    const double magnitude = exponent < 0 ? exact / kPowers[-exponent] : exact * kPowers[exponent];
+    value = negative ? -magnitude : magnitude;
+    return p;
+}
+
+// A number at begin as std::from_chars reads it (no leading '+'); returns where it ends, or
+// nullptr when no number starts there.
+const char* ReadNumber(const char* begin, const char* end, double& value) {
+    if (const char* stop = ReadShortDecimal(begin, end, value)) {
+        return stop;
+    }
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    return error == std::errc() ? stop : nullptr;
+}
 
 }  // namespace
 
@@ -30,8 +104,7 @@ bool ParseNumber(std::string_view field, bool decimalComma, double& value) {
         begin = buffer;
     }
     const char* end = begin + field.size();
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    return error == std::errc() && stop == end;
+    return ReadNumber(begin, end, value) == end;
 }
 
 namespace {
@@ -64,8 +137,8 @@ bool ParseField(std::string_view line, std::size_t& pos, Dialect dialect, double
     const char* const start = line.data() + pos;
     const char* const end = line.data() + line.size();
     const char* const digits = *start == '+' ? start + 1 : start;
-    const auto [stop, error] = std::from_chars(digits, end, value);
-    if (error != std::errc() || stop == digits ||
+    const char* const stop = ReadNumber(digits, end, value);
+    if (stop == nullptr || stop == digits ||
         static_cast<std::size_t>(stop - digits) > kLongestNumber ||
         (stop != end && !IsSeparator(*stop, dialect) && !IsBlank(*stop))) {
         return false;
