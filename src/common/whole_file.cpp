@@ -95,7 +95,7 @@ void MappedFile::Close() {
     if (mapped_) {
         munmap(const_cast<char*>(data_), size_);
     }
-    read_.clear();
+    read_.reset();
     data_ = nullptr;
     size_ = 0;
     mapped_ = false;
@@ -113,16 +113,17 @@ FileFault MappedFile::Open(const std::string& path, std::uint64_t maxBytes, std:
         return FileFault::kNone;
     }
     if (size <= kReadBelowBytes) {
-        read_.resize(static_cast<std::size_t>(size));
+        const auto length = static_cast<std::size_t>(size);
+        read_ = std::make_unique_for_overwrite<char[]>(length);
         std::size_t got = 0;
-        while (got < read_.size()) {
-            const ssize_t n = read(file.fd, read_.data() + got, read_.size() - got);
+        while (got < length) {
+            const ssize_t n = read(file.fd, read_.get() + got, length - got);
             if (n < 0 && errno == EINTR) {
                 continue;
             }
             if (n < 0) {
                 reason = std::strerror(errno);
-                read_.clear();
+                read_.reset();
                 return FileFault::kCannotOpen;
             }
             if (n == 0) {
@@ -130,8 +131,7 @@ FileFault MappedFile::Open(const std::string& path, std::uint64_t maxBytes, std:
             }
             got += static_cast<std::size_t>(n);
         }
-        read_.resize(got);
-        data_ = read_.data();
+        data_ = read_.get();
         size_ = got;
         return FileFault::kNone;
     }

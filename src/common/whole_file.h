@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -53,7 +54,7 @@ class MappedFile {
 
   private:
     void Close();
-    std::string read_;
+    std::unique_ptr<char[]> read_;  // a read file's bytes, left uninitialised until read
     const char* data_ = nullptr;
     std::size_t size_ = 0;
     bool mapped_ = false;

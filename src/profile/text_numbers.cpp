@@ -86,10 +86,6 @@ const char* ReadNumber(const char* begin, const char* end, double& value) {
 
 }  // namespace
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
 bool ParseNumber(std::string_view field, bool decimalComma, double& value) {
     if (!field.empty() && field.front() == '+') {
         field.remove_prefix(1);
@@ -109,47 +105,49 @@ bool ParseNumber(std::string_view field, bool decimalComma, double& value) {
 
 namespace {
 
-bool IsSeparator(char c, Dialect dialect) {
-    switch (dialect) {
-        case Dialect::kSemicolon:
-            return c == ';';
-        case Dialect::kTabDecimalComma:
-            return c == ' ' || c == '\t';
-        case Dialect::kGeneral:
-            return c == ' ' || c == '\t' || c == ',';
+// Whether c separates two fields in dialect D. Each dialect has its own copy of the line
+// reader below, so this test costs nothing per character.
+template <Dialect D>
+bool IsSeparator(char c) {
+    if constexpr (D == Dialect::kSemicolon) {
+        return c == ';';
+    } else if constexpr (D == Dialect::kTabDecimalComma) {
+        return c == ' ' || c == '\t';
+    } else {
+        return c == ' ' || c == '\t' || c == ',';
     }
-    return false;
 }
 
 // The number whose field starts at pos: the field ends at the first separator or blank and
 // the number must fill it. With a decimal point the number is read where it lies, so the
 // field is scanned once; a decimal comma needs the field copied first.
-bool ParseField(std::string_view line, std::size_t& pos, Dialect dialect, double& value) {
-    if (dialect != Dialect::kGeneral) {
+template <Dialect D>
+bool ParseField(std::string_view line, std::size_t& pos, double& value) {
+    if constexpr (D != Dialect::kGeneral) {
         std::size_t end = pos;
-        while (end < line.size() && !IsSeparator(line[end], dialect) && !IsBlank(line[end])) {
+        while (end < line.size() && !IsSeparator<D>(line[end]) && !IsBlank(line[end])) {
             ++end;
         }
         const bool parsed = ParseNumber(line.substr(pos, end - pos), true, value);
         pos = end;
         return parsed;
+    } else {
+        const char* const start = line.data() + pos;
+        const char* const end = line.data() + line.size();
+        const char* const digits = *start == '+' ? start + 1 : start;
+        const char* const stop = ReadNumber(digits, end, value);
+        if (stop == nullptr || stop == digits ||
+            static_cast<std::size_t>(stop - digits) > kLongestNumber ||
+            (stop != end && !IsSeparator<D>(*stop) && !IsBlank(*stop))) {
+            return false;
+        }
+        pos = static_cast<std::size_t>(stop - line.data());
+        return true;
     }
-    const char* const start = line.data() + pos;
-    const char* const end = line.data() + line.size();
-    const char* const digits = *start == '+' ? start + 1 : start;
-    const char* const stop = ReadNumber(digits, end, value);
-    if (stop == nullptr || stop == digits ||
-        static_cast<std::size_t>(stop - digits) > kLongestNumber ||
-        (stop != end && !IsSeparator(*stop, dialect) && !IsBlank(*stop))) {
-        return false;
-    }
-    pos = static_cast<std::size_t>(stop - line.data());
-    return true;
 }
 
-}  // namespace
-
-int ParseLine(std::string_view line, Dialect dialect, double (&values)[kMaxTextColumns]) {
+template <Dialect D>
+int ParseLineIn(std::string_view line, double (&values)[kMaxTextColumns]) {
     int count = 0;
     std::size_t pos = 0;
     while (true) {
@@ -160,29 +158,44 @@ int ParseLine(std::string_view line, Dialect dialect, double (&values)[kMaxTextC
             break;
         }
         if (count == static_cast<int>(kMaxTextColumns) ||
-            !ParseField(line, pos, dialect, values[count])) {
+            !ParseField<D>(line, pos, values[count])) {
             return -1;
         }
         ++count;
         while (pos < line.size() && IsBlank(line[pos])) {
             ++pos;
         }
-        if (pos < line.size() && IsSeparator(line[pos], dialect) &&
-            dialect != Dialect::kTabDecimalComma) {
-            ++pos;
-            if (dialect == Dialect::kSemicolon) {
-                // An empty field between two semicolons is not a number.
-                std::size_t next = pos;
-                while (next < line.size() && IsBlank(line[next])) {
-                    ++next;
-                }
-                if (next >= line.size() || line[next] == ';') {
-                    return -1;
+        if constexpr (D != Dialect::kTabDecimalComma) {
+            if (pos < line.size() && IsSeparator<D>(line[pos])) {
+                ++pos;
+                if constexpr (D == Dialect::kSemicolon) {
+                    // An empty field between two semicolons is not a number.
+                    std::size_t next = pos;
+                    while (next < line.size() && IsBlank(line[next])) {
+                        ++next;
+                    }
+                    if (next >= line.size() || line[next] == ';') {
+                        return -1;
+                    }
                 }
             }
         }
     }
     return count;
+}
+
+}  // namespace
+
+int ParseLine(std::string_view line, Dialect dialect, double (&values)[kMaxTextColumns]) {
+    switch (dialect) {
+        case Dialect::kSemicolon:
+            return ParseLineIn<Dialect::kSemicolon>(line, values);
+        case Dialect::kTabDecimalComma:
+            return ParseLineIn<Dialect::kTabDecimalComma>(line, values);
+        case Dialect::kGeneral:
+            break;
+    }
+    return ParseLineIn<Dialect::kGeneral>(line, values);
 }
 
 int ParseFirstDataLine(std::string_view line, int minimum, Dialect& dialect,

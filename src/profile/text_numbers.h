@@ -18,7 +18,9 @@ enum class Dialect {
     kGeneral,          // tabs, spaces or commas between fields, decimal point
 };
 
-bool IsBlank(char c);
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // Parses one number that fills field entirely (a leading '+' allowed; with decimalComma a
 // ',' is the decimal point); false for anything else. NaN and infinities parse.

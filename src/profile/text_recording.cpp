@@ -8,32 +8,23 @@
 
 namespace karvelo {
 
-bool AppendTextSample(const std::string& file, std::size_t line, const double* values, bool hasTime,
-                      TextRecording& out, SourceRefusal& refusal) {
-    const std::size_t count = out.Channels + (hasTime ? 1 : 0);
+bool RefuseTextSample(const std::string& file, std::size_t line, const double* values, bool hasTime,
+                      std::size_t channels, SourceRefusal& refusal) {
+    const std::size_t count = channels + (hasTime ? 1 : 0);
     for (std::size_t c = 0; c < count; ++c) {
         if (!std::isfinite(values[c])) {
             return RefuseText(refusal, file, line, "a value is not a finite number");
         }
     }
-    float amplitude[2] = {};
-    for (std::size_t c = 0; c < out.Channels; ++c) {
+    for (std::size_t c = 0; c < channels; ++c) {
         const double value = values[c + (hasTime ? 1 : 0)];
-        const std::optional<float> single = ToSingle(value);
-        if (!single) {
+        if (!ToSingle(value)) {
             return RefuseText(
                 refusal, file, line,
                 "amplitude " + FormatDefault(value) + " is beyond the single-precision range");
         }
-        amplitude[c] = *single;
     }
-    if (hasTime) {
-        out.Time.push_back(values[0]);
-    }
-    for (std::size_t c = 0; c < out.Channels; ++c) {
-        out.Amplitude[c].push_back(amplitude[c]);
-    }
-    return true;
+    return false;
 }
 
 bool RefuseText(SourceRefusal& refusal, const std::string& file, std::size_t line,

@@ -2,7 +2,9 @@
 // gets (enough samples, an even time step) and before its interval is settled.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,10 +22,33 @@ struct TextRecording {
     std::string Layout;               // what the file was read as, e.g. "LabVIEW measurement"
 };
 
+// The refusal of a sample AppendTextSample cannot take: a value that is not a finite number,
+// or an amplitude beyond the single-precision range. Returns false.
+bool RefuseTextSample(const std::string& file, std::size_t line, const double* values, bool hasTime,
+                      std::size_t channels, SourceRefusal& refusal);
+
 // Appends one sample: the time (when hasTime) and then out.Channels amplitudes from values.
-// Refuses (error 8, naming file and line) a value that is not a finite number.
-bool AppendTextSample(const std::string& file, std::size_t line, const double* values, bool hasTime,
-                      TextRecording& out, SourceRefusal& refusal);
+// Refuses (error 8, naming file and line) a value that is not a finite number and an
+// amplitude beyond the single-precision range. Inline: it runs for every line of data.
+inline bool AppendTextSample(const std::string& file, std::size_t line, const double* values,
+                             bool hasTime, TextRecording& out, SourceRefusal& refusal) {
+    const std::size_t first = hasTime ? 1 : 0;
+    bool fits = !hasTime || std::isfinite(values[0]);
+    for (std::size_t c = 0; c < out.Channels; ++c) {
+        // False for NaN too.
+        fits = fits && std::fabs(values[first + c]) <= std::numeric_limits<float>::max();
+    }
+    if (!fits) {
+        return RefuseTextSample(file, line, values, hasTime, out.Channels, refusal);
+    }
+    if (hasTime) {
+        out.Time.push_back(values[0]);
+    }
+    for (std::size_t c = 0; c < out.Channels; ++c) {
+        out.Amplitude[c].push_back(static_cast<float>(values[first + c]));
+    }
+    return true;
+}
 
 // Fills refusal with error 8 for file and line; returns false.
 bool RefuseText(SourceRefusal& refusal, const std::string& file, std::size_t line,
