@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -74,6 +75,27 @@ FileFault CheckOpenWithin(const std::string& path, std::uint64_t maxBytes, Descr
     return FileFault::kNone;
 }
 
+// Reads up to length bytes into bytes; got is how many there were (fewer when the file
+// ends sooner, as when it was cut short since it was measured).
+bool ReadUpTo(int fd, char* bytes, std::size_t length, std::size_t& got, std::string& reason) {
+    got = 0;
+    while (got < length) {
+        const ssize_t n = read(fd, bytes + got, length - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            reason = std::strerror(errno);
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 }  // namespace
 
 FileFault CheckRegularFile(const std::string& path, std::uint64_t& size, std::string& reason) {
@@ -85,6 +107,21 @@ FileFault CheckFileWithin(const std::string& path, std::uint64_t maxBytes, std::
                           std::string& reason) {
     Descriptor file;
     return CheckOpenWithin(path, maxBytes, file, size, reason);
+}
+
+FileFault ReadFileHead(const std::string& path, std::size_t count, std::string& head,
+                       std::uint64_t& size, std::string& reason) {
+    Descriptor file;
+    if (const FileFault fault = CheckOpen(path, file, size, reason); fault != FileFault::kNone) {
+        return fault;
+    }
+    head.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, count)));
+    std::size_t got = 0;
+    if (!ReadUpTo(file.fd, head.data(), head.size(), got, reason)) {
+        return FileFault::kCannotOpen;
+    }
+    head.resize(got);
+    return FileFault::kNone;
 }
 
 MappedFile::~MappedFile() {
@@ -115,24 +152,11 @@ FileFault MappedFile::Open(const std::string& path, std::uint64_t maxBytes, std:
     if (size <= kReadBelowBytes) {
         const auto length = static_cast<std::size_t>(size);
         read_ = std::make_unique_for_overwrite<char[]>(length);
-        std::size_t got = 0;
-        while (got < length) {
-            const ssize_t n = read(file.fd, read_.get() + got, length - got);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                reason = std::strerror(errno);
-                read_.reset();
-                return FileFault::kCannotOpen;
-            }
-            if (n == 0) {
-                break;  // cut short since it was measured: what is there is the file
-            }
-            got += static_cast<std::size_t>(n);
+        if (!ReadUpTo(file.fd, read_.get(), length, size_, reason)) {
+            read_.reset();
+            return FileFault::kCannotOpen;
         }
         data_ = read_.get();
-        size_ = got;
         return FileFault::kNone;
     }
     void* data = mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE, file.fd, 0);

@@ -32,6 +32,11 @@ FileFault CheckRegularFile(const std::string& path, std::uint64_t& size, std::st
 FileFault CheckFileWithin(const std::string& path, std::uint64_t maxBytes, std::uint64_t& size,
                           std::string& reason);
 
+// CheckRegularFile, and on kNone up to count bytes from the start of the file in head (fewer
+// when the file is shorter), from the one opening of it.
+FileFault ReadFileHead(const std::string& path, std::size_t count, std::string& head,
+                       std::uint64_t& size, std::string& reason);
+
 // A regular file's bytes for the life of the object. Files of up to kReadBelowBytes are read
 // into memory: mapping and unmapping thousands of small recordings costs more than copying
 // them (each unmapping interrupts every other core running the process) and a file cut short

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <string_view>
 
 #include "common/error_messages.h"
@@ -15,8 +14,6 @@ namespace karvelo {
 
 namespace {
 
-// Bytes read to tell the kind: the SEG-Y file header, and a block of text.
-constexpr std::size_t kSniffBytes = 4096;
 constexpr std::size_t kSegyFormatOffset = 3224;  // sample format code, big- or little-endian
 constexpr std::uint16_t kMaxSegyFormatCode = 16;
 
@@ -54,15 +51,7 @@ bool IsText(std::string_view head) {
 
 }  // namespace
 
-FileKind KindOfFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        return FileKind::kUnknown;
-    }
-    const auto size = static_cast<std::size_t>(file.tellg());
-    std::string head(std::min(size, kSniffBytes), '\0');
-    file.seekg(0);
-    file.read(head.data(), static_cast<std::streamsize>(head.size()));
+FileKind KindOfFile(const std::string& path, std::string_view head, std::uint64_t size) {
     const std::string extension = LowerExtension(path);
     const bool segyName = extension == "sgy" || extension == "segy";
     if (size == kImageBytes && !segyName) {
@@ -119,12 +108,13 @@ std::unique_ptr<ProfileSource> MakeFileSource(const std::vector<std::string>& pa
         // directory or a device is no recording whatever its name.
         std::uint64_t size = 0;
         std::string reason;
-        if (const FileFault fault = CheckRegularFile(path, size, reason);
+        std::string head;
+        if (const FileFault fault = ReadFileHead(path, kSniffBytes, head, size, reason);
             fault != FileFault::kNone) {
             refusal = FileFaultRefusal(fault, path, std::move(reason));
             return nullptr;
         }
-        kinds.push_back(KindOfFile(path));
+        kinds.push_back(KindOfFile(path, head, size));
         if (kinds.back() == FileKind::kUnknown) {
             refusal = {kErrCannotReadFile, path, 0, kNotARecording};
             return nullptr;

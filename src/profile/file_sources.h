@@ -1,8 +1,10 @@
 // Which profile source reads a set of chosen files.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "profile/profile_source.h"
@@ -13,9 +15,13 @@ namespace karvelo {
 // unless named .sgy/.segy), SEG-Y (a 3600-byte file header with a known sample format
 // code), NumPy (.npy magic), WAV (RIFF/RF64 ... WAVE), MATLAB (a "MATLAB" text header, v5
 // or v7.3), text (no NUL bytes and no other control characters in its first block), or
-// none of these.
+// none of these. head holds the file's first bytes (kSniffBytes, or the whole of a shorter
+// file) and size its length.
 enum class FileKind { kImage, kSegy, kText, kWav, kNumpy, kMatlab, kUnknown };
-FileKind KindOfFile(const std::string& path);
+FileKind KindOfFile(const std::string& path, std::string_view head, std::uint64_t size);
+
+// Bytes read to tell the kind: the SEG-Y file header, and a block of text.
+inline constexpr std::size_t kSniffBytes = 4096;
 
 // What a refusal calls a kind: "a SEG-Y file", "a text recording".
 const char* KindName(FileKind kind);
