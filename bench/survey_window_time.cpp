@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/fftw_wisdom.h"
 #include "app/survey_map_window.h"
 #include "gui/gui_harness.h"
 
@@ -34,6 +35,8 @@ std::vector<std::string> SurveyFiles(const char* folder) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // As the program does at its start: the transforms are planned from the kept wisdom.
+    karvelo::LoadFftwWisdom();
     const char* folder = std::getenv("KARVELO_SURVEY_FILES");
     if (folder == nullptr || !std::filesystem::is_directory(folder)) {
         std::fprintf(stderr, "survey_window_time: set KARVELO_SURVEY_FILES to a folder\n");
