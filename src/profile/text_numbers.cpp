@@ -118,63 +118,62 @@ bool IsSeparator(char c) {
     }
 }
 
-// The number whose field starts at pos: the field ends at the first separator or blank and
-// the number must fill it. With a decimal point the number is read where it lies, so the
-// field is scanned once; a decimal comma needs the field copied first.
+// Past the blanks from p on.
+const char* SkipBlanks(const char* p, const char* end) {
+    while (p < end && IsBlank(*p)) {
+        ++p;
+    }
+    return p;
+}
+
+// The number whose field starts at p (not at the end): the field ends at the first
+// separator or blank and the number must fill it. Returns where the field ends, or nullptr.
+// With a decimal point the number is read where it lies, so the field is scanned once; a
+// decimal comma needs the field copied first.
 template <Dialect D>
-bool ParseField(std::string_view line, std::size_t& pos, double& value) {
+const char* ParseField(const char* p, const char* end, double& value) {
     if constexpr (D != Dialect::kGeneral) {
-        std::size_t end = pos;
-        while (end < line.size() && !IsSeparator<D>(line[end]) && !IsBlank(line[end])) {
-            ++end;
+        const char* stop = p;
+        while (stop < end && !IsSeparator<D>(*stop) && !IsBlank(*stop)) {
+            ++stop;
         }
-        const bool parsed = ParseNumber(line.substr(pos, end - pos), true, value);
-        pos = end;
-        return parsed;
+        return ParseNumber(std::string_view(p, static_cast<std::size_t>(stop - p)), true, value)
+                   ? stop
+                   : nullptr;
     } else {
-        const char* const start = line.data() + pos;
-        const char* const end = line.data() + line.size();
-        const char* const digits = *start == '+' ? start + 1 : start;
+        const char* const digits = *p == '+' ? p + 1 : p;
         const char* const stop = ReadNumber(digits, end, value);
         if (stop == nullptr || stop == digits ||
             static_cast<std::size_t>(stop - digits) > kLongestNumber ||
             (stop != end && !IsSeparator<D>(*stop) && !IsBlank(*stop))) {
-            return false;
+            return nullptr;
         }
-        pos = static_cast<std::size_t>(stop - line.data());
-        return true;
+        return stop;
     }
 }
 
 template <Dialect D>
 int ParseLineIn(std::string_view line, double (&values)[kMaxTextColumns]) {
     int count = 0;
-    std::size_t pos = 0;
-    while (true) {
-        while (pos < line.size() && IsBlank(line[pos])) {
-            ++pos;
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while ((p = SkipBlanks(p, end)) < end) {
+        if (count == static_cast<int>(kMaxTextColumns)) {
+            return -1;
         }
-        if (pos >= line.size()) {
-            break;
-        }
-        if (count == static_cast<int>(kMaxTextColumns) ||
-            !ParseField<D>(line, pos, values[count])) {
+        p = ParseField<D>(p, end, values[count]);
+        if (p == nullptr) {
             return -1;
         }
         ++count;
-        while (pos < line.size() && IsBlank(line[pos])) {
-            ++pos;
-        }
+        p = SkipBlanks(p, end);
         if constexpr (D != Dialect::kTabDecimalComma) {
-            if (pos < line.size() && IsSeparator<D>(line[pos])) {
-                ++pos;
+            if (p < end && IsSeparator<D>(*p)) {
+                ++p;
+                // An empty field between two semicolons is not a number.
                 if constexpr (D == Dialect::kSemicolon) {
-                    // An empty field between two semicolons is not a number.
-                    std::size_t next = pos;
-                    while (next < line.size() && IsBlank(line[next])) {
-                        ++next;
-                    }
-                    if (next >= line.size() || line[next] == ';') {
+                    const char* const next = SkipBlanks(p, end);
+                    if (next == end || *next == ';') {
                         return -1;
                     }
                 }
