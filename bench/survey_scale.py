@@ -3,10 +3,14 @@
 recording of 2000 samples per position), median and minimum of several runs, with the
 peak memory of the process, on one and on two survey threads' worth of cores.
 
-    python3 bench/survey_scale.py CLI GRID_DIR [--repeat N]
+    python3 bench/survey_scale.py CLI GRID_DIR [--repeat N] [--floor BENCH_SURVEY_FLOOR_JSON]
+
+With --floor (the JSON output of bench_survey_floor over the same folder) it also prints
+the run's minimum and median against the floor's.
 """
 
 import glob
+import json
 import os
 import resource
 import statistics
@@ -40,6 +44,15 @@ def main(argv):
           "peak memory %.0f MB (load %s)"
           % (len(files), min(walls), statistics.median(walls), statistics.median(cpus),
              peak / 1024.0, open("/proc/loadavg").read().split()[0]))
+    if "--floor" in argv:
+        report = json.load(open(argv[argv.index("--floor") + 1]))
+        floor = {b.get("aggregate_name", ""): b["real_time"] for b in report["benchmarks"]
+                 if b["run_name"].startswith("BM_SurveyFloorTwoThreads")}
+        scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[report["benchmarks"][0]["time_unit"]]
+        if "median" in floor:
+            print("against the floor (median %.2f s): %.2fx by minimum, %.2fx by median"
+                  % (floor["median"] * scale, min(walls) / (floor["median"] * scale),
+                     statistics.median(walls) / (floor["median"] * scale)))
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@
 namespace karvelo {
 
 struct Profile {
-    Image image{};
+    Image image;
     std::uint32_t HitsPerPoint = 1;          // hits per point the load accepted
     std::uint32_t TracesPerPoint = 0;        // records per measuring point
     std::uint32_t PointCount = 0;            // number of measuring points

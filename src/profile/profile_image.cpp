@@ -1,9 +1,12 @@
 #include "profile/profile_image.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <new>
 
 namespace karvelo {
 
@@ -91,6 +94,19 @@ void CopyImage(const Image& from, Image& to) {
         std::memset(to.bytes.data() + source, 0, target - source);
     }
     to.written = source;
+}
+
+ImageBytes::ImageBytes() {
+    void* pages =
+        mmap(nullptr, kImageBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED) {
+        throw std::bad_alloc();
+    }
+    data_ = static_cast<std::uint8_t*>(pages);
+}
+
+ImageBytes::~ImageBytes() {
+    munmap(data_, kImageBytes);
 }
 
 void ClearImage(Image& image) {

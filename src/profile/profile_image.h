@@ -36,8 +36,32 @@ enum SampleFormatCode : std::uint16_t {
     kFormatUInt32 = 3,
 };
 
-struct alignas(8) Image {
-    std::array<std::uint8_t, kImageBytes> bytes;
+// kImageBytes bytes that read as zero until written. They are pages the system maps on
+// first write, so the 8 MB an image can hold costs nothing where a profile does not reach:
+// making a profile, a survey's worker or a preview touches only what it fills.
+class ImageBytes {
+  public:
+    ImageBytes();
+    ~ImageBytes();
+    ImageBytes(const ImageBytes&) = delete;
+    ImageBytes& operator=(const ImageBytes&) = delete;
+
+    std::uint8_t* data() { return data_; }
+    const std::uint8_t* data() const { return data_; }
+    static constexpr std::size_t size() { return kImageBytes; }
+    std::uint8_t& operator[](std::size_t i) { return data_[i]; }
+    std::uint8_t operator[](std::size_t i) const { return data_[i]; }
+    std::uint8_t* begin() { return data_; }
+    std::uint8_t* end() { return data_ + kImageBytes; }
+    const std::uint8_t* begin() const { return data_; }
+    const std::uint8_t* end() const { return data_ + kImageBytes; }
+
+  private:
+    std::uint8_t* data_;
+};
+
+struct Image {
+    ImageBytes bytes;
     // Bytes past this point and past the records of the header's trace count are all
     // zero; writers that go further (a whole image file) raise it. The copies and the
     // clearing below stop there, so a short profile never touches the image's slack.
