@@ -72,8 +72,13 @@ struct ProfileGeometry {
 // only when every trace was transformed.
 bool PointSpectrum(std::uint32_t j, const ProfileGeometry& g, const TraceWork& work,
                    std::span<double> row) {
-    // Every bin written by the first trace; one per thread, too large for a stack.
-    thread_local std::vector<double> product(kMaxSpectrumBins);
+    // Every bin written by the first trace; one per thread, too large for a stack. Sized to
+    // the spectrum at hand: a thread of its own starts for each map, and room for the
+    // largest zero-padded spectrum would cost it 320 KB to clear.
+    thread_local std::vector<double> product;
+    if (product.size() < g.bins) {
+        product.resize(g.bins);
+    }
     for (std::uint32_t t = 0; t < g.traces; ++t) {
         DecodeRecordSamples(*g.image, std::size_t{j} * g.traces + t, work.samples.first(g.samples));
         if (!TransformSamples(work, g.samples, g.interval, g.detrend, g.spectral)) {
