@@ -22,6 +22,7 @@ bench/check_peer_pictures.py compares these pictures with karvelo-cli's --png ou
 """
 
 import argparse
+import concurrent.futures
 import statistics
 import struct
 import sys
@@ -252,6 +253,10 @@ class Peer:
         self.freqs = np.floor(np.arange(self.bins) * self.df)
         self.first_bin, self.last_bin = self.band(self.freqs, *BAND_HZ)
         self.kept = None
+        # Two workers for the map's blocks of rows: NumPy lets go of the interpreter lock
+        # inside each operation, so the two halves of the map are computed side by side,
+        # as the program computes the point spectra on two threads.
+        self.pool = concurrent.futures.ThreadPoolExecutor(max_workers=2)
         self.grid = np.empty((2, MATRIX_ROWS, max(MIN_COLUMNS, self.last_bin - self.first_bin
                                                   + 1)))
 
@@ -269,7 +274,7 @@ class Peer:
         """Amplitude spectra of traces (rows): fivefold linear resampling, one rfft. A batch
         of 8 traces or more is transformed on two workers, as the program uses two threads."""
         slope = np.diff(traces, axis=1) / float(self.interval)
-        fine = traces[:, self.cell] + self.offset * slope[:, self.cell]
+        fine = np.take(traces, self.cell, axis=1) + self.offset * np.take(slope, self.cell, axis=1)
         transform = scipy.fft.rfft(fine, axis=1, workers=2 if traces.shape[0] >= 8 else 1)
         return np.sqrt(transform.real * transform.real + transform.imag * transform.imag)
 
@@ -377,17 +382,24 @@ class Peer:
         blocks = np.searchsorted(iy, np.arange(points)).tolist()
         matrix, weight = self.grid
         row_near, column_near = 1 - u, 1 - t
-        for j in range(points - 1):
-            rows = slice(blocks[j], blocks[j + 1])
-            m, w = matrix[rows], weight[rows]
-            np.multiply.outer(row_near[rows], column_near, out=m)
-            m *= at[j]
-            for row_weights, column_weights, values in ((row_near, t, next_at[j]),
-                                                        (u, t, next_at[j + 1]),
-                                                        (u, column_near, at[j + 1])):
-                np.multiply.outer(row_weights[rows], column_weights, out=w)
-                w *= values
-                m += w
+
+        def fill(first, last):
+            for j in range(first, last):
+                rows = slice(blocks[j], blocks[j + 1])
+                m, w = matrix[rows], weight[rows]
+                np.multiply.outer(row_near[rows], column_near, out=m)
+                m *= at[j]
+                for row_weights, column_weights, values in ((row_near, t, next_at[j]),
+                                                            (u, t, next_at[j + 1]),
+                                                            (u, column_near, at[j + 1])):
+                    np.multiply.outer(row_weights[rows], column_weights, out=w)
+                    w *= values
+                    m += w
+
+        half = (points - 1) // 2
+        second = self.pool.submit(fill, half, points - 1)
+        fill(0, half)
+        second.result()
         column_hz = np.floor(x)
         saturated = False
         if contrast is not None:
