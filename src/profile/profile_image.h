@@ -49,8 +49,6 @@ class ImageBytes {
     std::uint8_t* data() { return data_; }
     const std::uint8_t* data() const { return data_; }
     static constexpr std::size_t size() { return kImageBytes; }
-    std::uint8_t& operator[](std::size_t i) { return data_[i]; }
-    std::uint8_t operator[](std::size_t i) const { return data_[i]; }
     std::uint8_t* begin() { return data_; }
     std::uint8_t* end() { return data_ + kImageBytes; }
     const std::uint8_t* begin() const { return data_; }

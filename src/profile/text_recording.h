@@ -4,11 +4,12 @@
 
 #include <cmath>
 #include <cstddef>
-#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/single_precision.h"
 #include "profile/profile_source.h"
 
 namespace karvelo {
@@ -22,8 +23,9 @@ struct TextRecording {
     std::string Layout;               // what the file was read as, e.g. "LabVIEW measurement"
 };
 
-// The refusal of a sample AppendTextSample cannot take: a value that is not a finite number,
-// or an amplitude beyond the single-precision range. Returns false.
+// The refusal of a sample AppendTextSample cannot take, in the order the checks are
+// reported: a value that is not a finite number, then an amplitude beyond the
+// single-precision range. Returns false.
 bool RefuseTextSample(const std::string& file, std::size_t line, const double* values, bool hasTime,
                       std::size_t channels, SourceRefusal& refusal);
 
@@ -33,19 +35,22 @@ bool RefuseTextSample(const std::string& file, std::size_t line, const double* v
 inline bool AppendTextSample(const std::string& file, std::size_t line, const double* values,
                              bool hasTime, TextRecording& out, SourceRefusal& refusal) {
     const std::size_t first = hasTime ? 1 : 0;
-    bool fits = !hasTime || std::isfinite(values[0]);
+    float amplitude[2] = {};
     for (std::size_t c = 0; c < out.Channels; ++c) {
-        // False for NaN too.
-        fits = fits && std::fabs(values[first + c]) <= std::numeric_limits<float>::max();
+        const std::optional<float> single = ToSingle(values[first + c]);
+        if (!single) {
+            return RefuseTextSample(file, line, values, hasTime, out.Channels, refusal);
+        }
+        amplitude[c] = *single;
     }
-    if (!fits) {
+    if (hasTime && !std::isfinite(values[0])) {
         return RefuseTextSample(file, line, values, hasTime, out.Channels, refusal);
     }
     if (hasTime) {
         out.Time.push_back(values[0]);
     }
     for (std::size_t c = 0; c < out.Channels; ++c) {
-        out.Amplitude[c].push_back(static_cast<float>(values[first + c]));
+        out.Amplitude[c].push_back(amplitude[c]);
     }
     return true;
 }
